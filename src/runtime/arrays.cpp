@@ -1,0 +1,27 @@
+#include "runtime/arrays.h"
+
+#include <string>
+
+#include "runtime/errors.h"
+
+namespace runtime {
+
+std::int16_t subtractChecked(std::int16_t a, std::int16_t b) {
+  const int result = int{a} - int{b};
+  if (result < INT16_MIN || result > INT16_MAX) {
+    raiseOverflow(std::to_string(a) + " - " + std::to_string(b) + " does not fit in 16 bits");
+  }
+  return static_cast<std::int16_t>(result);
+}
+
+void redimension(std::vector<std::uint8_t>& array, std::int16_t upper) {
+  if (upper < 0) {
+    throw RuntimeError(ErrorNumber::SubscriptOutOfRange,
+                       "array bounds 0 to " + std::to_string(upper) + " would give fewer than one element");
+  }
+  // resize() keeps the capacity, so a run of records allocates only when a
+  // text is longer than every text before it.
+  array.resize(static_cast<std::size_t>(upper) + 1);
+}
+
+}  // namespace runtime

@@ -1,0 +1,19 @@
+// The runtime's checked 16-bit arithmetic and its re-dimensioning of byte
+// arrays.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace runtime {
+
+// a - b in signed 16-bit arithmetic; raises Overflow when the result does not
+// fit in 16 bits.
+std::int16_t subtractChecked(std::int16_t a, std::int16_t b);
+
+// Gives `array` the bounds 0 to `upper`, that is upper + 1 elements; old
+// contents are discarded. Raises SubscriptOutOfRange when `upper` is below
+// the lower bound, and never allocates for such bounds.
+void redimension(std::vector<std::uint8_t>& array, std::int16_t upper);
+
+}  // namespace runtime

@@ -1,0 +1,15 @@
+#include "runtime/byte_source.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace runtime {
+
+std::size_t MemorySource::readAt(std::uint64_t offset, std::span<std::uint8_t> out) {
+  if (offset >= bytes_.size()) return 0;
+  const std::size_t count = std::min<std::uint64_t>(out.size(), bytes_.size() - offset);
+  std::memcpy(out.data(), bytes_.data() + offset, count);
+  return count;
+}
+
+}  // namespace runtime

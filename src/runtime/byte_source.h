@@ -1,0 +1,49 @@
+// Where an open file's bytes come from: the operating system's file, or a
+// block of memory (for fuzzing and tests). The buffered reader above it turns
+// these into the runtime's sequential reads.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace runtime {
+
+class ByteSource {
+ public:
+  virtual ~ByteSource() = default;
+
+  // The size in bytes at the time the source was opened.
+  virtual std::uint64_t size() const = 0;
+
+  // Reads up to out.size() bytes starting at `offset` into `out` and returns
+  // how many were read. Returns 0 only at or past the end of the data; may
+  // return fewer bytes than asked (a short read) before the end. Raises a
+  // RuntimeError when the read itself fails.
+  virtual std::size_t readAt(std::uint64_t offset, std::span<std::uint8_t> out) = 0;
+};
+
+// A source over a copy of some bytes.
+class MemorySource final : public ByteSource {
+ public:
+  explicit MemorySource(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {}
+  std::uint64_t size() const override { return bytes_.size(); }
+  std::size_t readAt(std::uint64_t offset, std::span<std::uint8_t> out) override;
+
+ private:
+  std::vector<std::uint8_t> bytes_;
+};
+
+// Opens a path for reading and returns its source, or raises a RuntimeError.
+using Opener = std::function<std::unique_ptr<ByteSource>(const std::string& path)>;
+
+// Opens the file at `utf8Path` read-only, sharing it with other readers. It
+// never creates a file or folder, and refuses anything but a regular file (a
+// folder, device, pipe or socket) so that a read always comes to an end.
+std::unique_ptr<ByteSource> openFileReadOnly(const std::string& utf8Path);
+
+}  // namespace runtime

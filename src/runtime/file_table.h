@@ -1,0 +1,100 @@
+// Binary files opened by number, read-only, as the runtime offers them: ask
+// for a free number, open a path under it, test for the end, read bytes in
+// sequence, close. Reads are buffered, so single-byte reads cost no system
+// call each.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "runtime/byte_source.h"
+
+namespace runtime {
+
+// One open file: its source, the position of the next byte, and a read
+// buffer. Positions are 0-based byte offsets from the start of the file.
+class BufferedFile {
+ public:
+  static constexpr std::size_t kBufferSize = 256 * 1024;
+
+  explicit BufferedFile(std::unique_ptr<ByteSource> source);
+
+  // True once every byte of the file (its size when opened) has been read.
+  bool atEnd() const { return position_ >= size_; }
+  std::uint64_t position() const { return position_; }
+  std::uint64_t size() const { return size_; }
+
+  // Reads the byte at the current position and moves past it. Raises
+  // InputPastEndOfFile at the end, with the file left where it was.
+  std::uint8_t readByte() {
+    if (position_ - bufferStart_ < bufferLength_) return buffer_[position_++ - bufferStart_];
+    return readByteSlow();
+  }
+
+  // Fills `out` with the next out.size() bytes. Raises InputPastEndOfFile
+  // when fewer remain, with the file left where it was.
+  void readBytes(std::span<std::uint8_t> out);
+
+ private:
+  std::uint8_t readByteSlow();
+  void requireRemaining(std::uint64_t count) const;
+  // Reads exactly out.size() bytes at `offset`, retrying short reads; raises
+  // an error if the source ends sooner (the file shrank while open).
+  void readExactly(std::uint64_t offset, std::span<std::uint8_t> out);
+  void refill();
+
+  std::unique_ptr<ByteSource> source_;
+  std::uint64_t size_;
+  std::uint64_t position_ = 0;
+  std::vector<std::uint8_t> buffer_;
+  std::uint64_t bufferStart_ = 0;
+  std::size_t bufferLength_ = 0;
+};
+
+class FileTable {
+ public:
+  // The numbers handed out when the caller gives no range.
+  static constexpr std::int16_t kFirstNumber = 1;
+  static constexpr std::int16_t kLastNumber = 255;
+
+  // `opener` turns a path into a source; the default opens real files.
+  explicit FileTable(Opener opener = openFileReadOnly);
+
+  // The lowest number not in use. Raises TooManyFiles when all are taken.
+  std::int16_t nextFreeNumber() const;
+
+  // Opens `path` in binary mode under `number`. Raises BadFileNameOrNumber
+  // for a number out of range, FileAlreadyOpen if it is taken, and whatever
+  // the opener raises (file not found, permission denied, ...).
+  void openBinary(std::int16_t number, const std::string& path);
+
+  bool isOpen(std::int16_t number) const;
+
+  // The calls below raise BadFileNameOrNumber for a number that is not open.
+  bool atEnd(std::int16_t number) const { return file(number).atEnd(); }
+  std::uint64_t position(std::int16_t number) const { return file(number).position(); }
+  std::uint8_t readByte(std::int16_t number) { return file(number).readByte(); }
+  void readBytes(std::int16_t number, std::span<std::uint8_t> out) { file(number).readBytes(out); }
+
+  // Closes the file; a number that is not open is left alone.
+  void close(std::int16_t number) noexcept;
+
+ private:
+  BufferedFile& file(std::int16_t number) const {
+    if (number >= kFirstNumber && number <= kLastNumber && slots_[number]) return *slots_[number];
+    raiseNotOpen(number);
+  }
+  [[noreturn]] static void raiseNotOpen(std::int16_t number);
+
+  Opener opener_;
+  std::array<std::unique_ptr<BufferedFile>, kLastNumber + 1> slots_;
+};
+
+// The process's table of open files, as the runtime keeps one per program.
+FileTable& files();
+
+}  // namespace runtime

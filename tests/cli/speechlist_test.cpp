@@ -1,0 +1,108 @@
+// Runs the built speechlist program and checks its output and exit status.
+#include <gtest/gtest.h>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include "support/test_files.h"
+
+extern char** environ;
+
+namespace {
+
+using testing_support::Bytes;
+using testing_support::concat;
+using testing_support::record;
+using testing_support::TempDir;
+
+struct ProgramRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string text(const Bytes& bytes) { return std::string(bytes.begin(), bytes.end()); }
+
+ProgramRun speechlist(const std::vector<std::string>& args, const char* stdoutPath = nullptr) {
+  const TempDir dir;
+  const std::string out = stdoutPath ? stdoutPath : (dir.path() / "out").string();
+  const std::string err = (dir.path() / "err").string();
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  std::vector<std::string> all = {SPEECHLIST_EXE};
+  all.insert(all.end(), args.begin(), args.end());
+  std::vector<char*> argv;
+  for (auto& a : all) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  pid_t pid = 0;
+  ProgramRun run;
+  if (posix_spawn(&pid, SPEECHLIST_EXE, &actions, nullptr, argv.data(), environ) == 0) {
+    int wstatus = 0;
+    waitpid(pid, &wstatus, 0);
+    run.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : 128 + WTERMSIG(wstatus);
+  }
+  posix_spawn_file_actions_destroy(&actions);
+  if (!stdoutPath) run.out = text(testing_support::readAll(out));
+  run.err = text(testing_support::readAll(err));
+  return run;
+}
+
+TEST(Speechlist, PrintsTheLinesAsUtf8OnePerLine) {
+  const TempDir dir;
+  const std::string path = dir.write("speech.mul", concat({record(0x2A, "hail"), record(0x100, ""),
+                                                           record(0x8001, "caf\xE9"), record(5, "a\nb")}));
+  const ProgramRun run = speechlist({path});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "ID: 2A Text: hail\nID: 8001 Text: caf\xC3\xA9\nID: 5 Text: a\nb\n");
+  EXPECT_EQ(run.err, "");
+}
+
+TEST(Speechlist, AnErrorPrintsTheLinesBeforeItThenTheOffsetAndExits1) {
+  const TempDir dir;
+  const std::string path = dir.write("speech.mul", concat({record(1, "one"), record(2, 0x8000, "")}));
+  const ProgramRun run = speechlist({path});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "ID: 1 Text: one\n");
+  EXPECT_NE(run.err.find(path), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("byte offset 7"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("Overflow"), std::string::npos) << run.err;
+}
+
+TEST(Speechlist, UsageAndOpenErrors) {
+  const TempDir dir;
+  const std::string dashed = dir.write("-dash.mul", record(1, "x"));
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    const char* out;       // expected start of standard output
+    const char* errPart;   // expected part of standard error
+  } cases[] = {
+      {{}, 2, "", "usage: speechlist PATH"},
+      {{"a", "b"}, 2, "", "too many arguments"},
+      {{"--bogus"}, 2, "", "unknown option"},
+      {{"--help"}, 0, "usage: speechlist PATH", ""},
+      {{"--", dashed}, 0, "ID: 1 Text: x\n", ""},
+      {{(dir.path() / "missing.mul").string()}, 1, "", "File not found"},
+      {{dir.path().string()}, 1, "", "not a file"},
+      {{"/dev/zero"}, 1, "", "not a regular file"},
+  };
+  for (const auto& c : cases) {
+    const ProgramRun run = speechlist(c.args);
+    const std::string label = c.args.empty() ? "(no arguments)" : c.args[0];
+    EXPECT_EQ(run.status, c.status) << label;
+    EXPECT_EQ(run.out.rfind(c.out, 0), 0u) << label << ": " << run.out;
+    EXPECT_NE(run.err.find(c.errPart), std::string::npos) << label << ": " << run.err;
+  }
+}
+
+TEST(Speechlist, AFailedWriteIsNotReportedAsSuccess) {
+  const TempDir dir;
+  const std::string path = dir.write("speech.mul", record(1, "x"));
+  const ProgramRun run = speechlist({path}, "/dev/full");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("writing to standard output failed"), std::string::npos) << run.err;
+}
+
+}  // namespace

@@ -1,0 +1,80 @@
+#include "runtime/text.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+using namespace std::string_literals;
+
+namespace {
+
+TEST(HexText, UpperCaseWithoutLeadingZerosOverTheWhole16BitPattern) {
+  const struct {
+    std::int16_t value;
+    const char* text;
+  } cases[] = {
+      {0, "0"},        {1, "1"},         {10, "A"},        {42, "2A"},      {0xF0, "F0"},
+      {0x0100, "100"}, {0x0FFF, "FFF"},  {0x1000, "1000"}, {0x1234, "1234"}, {32767, "7FFF"},
+      {-32768, "8000"}, {-32767, "8001"}, {-256, "FF00"},  {-1, "FFFF"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(runtime::hexText(c.value), c.text) << c.value;
+}
+
+TEST(HexText, AppendsAfterWhatIsThere) {
+  std::string text = "ID: ";
+  runtime::appendHex(text, 0x2A);
+  EXPECT_EQ(text, "ID: 2A");
+}
+
+// Decodes one UTF-8 sequence; the test's own decoder, independent of the
+// encoder under test.
+char32_t decodeSingle(const std::string& utf8, std::size_t& length) {
+  const auto b = [&](std::size_t i) { return static_cast<unsigned char>(utf8.at(i)); };
+  if (b(0) < 0x80) return length = 1, b(0);
+  if ((b(0) & 0xE0) == 0xC0) return length = 2, ((b(0) & 0x1F) << 6) | (b(1) & 0x3F);
+  length = 3;
+  return ((b(0) & 0x0F) << 12) | ((b(1) & 0x3F) << 6) | (b(2) & 0x3F);
+}
+
+TEST(Windows1252, EveryByteConvertsToItsCodePoint) {
+  // 0x80..0x9F as Windows converts them; every other byte keeps its value.
+  const char32_t high[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                             0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                             0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                             0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+  for (int byte = 0; byte < 256; ++byte) {
+    const std::uint8_t input[] = {static_cast<std::uint8_t>(byte)};
+    std::string out;
+    runtime::appendWindows1252Text(out, input);
+    std::size_t length = 0;
+    const char32_t expected = (byte >= 0x80 && byte <= 0x9F) ? high[byte - 0x80] : static_cast<char32_t>(byte);
+    EXPECT_EQ(decodeSingle(out, length), expected) << "byte " << byte;
+    EXPECT_EQ(length, out.size()) << "byte " << byte;
+  }
+}
+
+TEST(Windows1252, ConvertsABlockWithNothingTrimmedOrDropped) {
+  const std::vector<std::uint8_t> bytes = {'c', 'a', 'f', 0xE9, 0x00, 'x', 0x80, ' ', ' '};
+  std::string out = "Text: ";
+  runtime::appendWindows1252Text(out, bytes);
+  EXPECT_EQ(out, "Text: caf\xC3\xA9\0x\xE2\x82\xAC  "s);
+}
+
+TEST(Windows1252, EmptyBlockAppendsNothing) {
+  std::string out = "x";
+  runtime::appendWindows1252Text(out, {});
+  EXPECT_EQ(out, "x");
+}
+
+#ifndef _WIN32
+TEST(AnsiText, IsWindows1252OffWindows) {
+  const std::uint8_t bytes[] = {0xE9, 0x9F};
+  std::string out;
+  runtime::appendAnsiText(out, bytes);
+  EXPECT_EQ(out, "\xC3\xA9\xC5\xB8");
+}
+#endif
+
+}  // namespace

@@ -1,0 +1,173 @@
+#include "speechfile/get_action.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+
+#include "speechfile/record.h"
+#include "support/test_files.h"
+
+namespace {
+
+using runtime::ErrorNumber;
+using speechfile::GetError;
+using testing_support::Bytes;
+using testing_support::concat;
+using testing_support::FixedPath;
+using testing_support::record;
+using testing_support::RecordingList;
+using testing_support::TempDir;
+
+using Lines = std::vector<std::string>;
+
+// The outcome of one Get: the lines in the list, and the error that ended it.
+struct Outcome {
+  Lines lines;
+  std::optional<ErrorNumber> error;
+  std::optional<std::uint64_t> offset;
+  std::string message;
+};
+
+Outcome runGet(const std::string& path, runtime::FileTable& files, speechfile::ReadingState& state) {
+  RecordingList list;
+  list.lines = {"stale line from before"};
+  Outcome outcome;
+  try {
+    speechfile::runGetAction(state, FixedPath(path), list, files);
+  } catch (const GetError& e) {
+    outcome.error = e.cause().number();
+    outcome.offset = e.recordOffset();
+    outcome.message = e.what();
+  }
+  EXPECT_EQ(list.clears, 1);
+  outcome.lines = list.lines;
+  return outcome;
+}
+
+Outcome runGetOnBytes(const Bytes& bytes) {
+  const TempDir dir;
+  const std::string path = dir.write("speech.mul", bytes);
+  runtime::FileTable files;
+  speechfile::ReadingState state;
+  Outcome outcome = runGet(path, files, state);
+  EXPECT_FALSE(files.isOpen(state.iFileNum)) << "the file was left open";
+  return outcome;
+}
+
+const Bytes kOverviewExample = {0x00, 0x2A, 0x00, 0x04, 0x68, 0x61, 0x69, 0x6C, 0x80, 0x01,
+                                0x00, 0x02, 0x6F, 0x6B, 0x01, 0x00, 0x00, 0x00};
+
+TEST(GetAction, ListsEveryRecordWithTextInFileOrder) {
+  const struct {
+    const char* name;
+    Bytes file;
+    Lines lines;
+  } cases[] = {
+      {"three records, one empty", kOverviewExample, {"ID: 2A Text: hail", "ID: 8001 Text: ok"}},
+      {"empty file", {}, {}},
+      {"only zero-length records", concat({record(1, ""), record(2, ""), record(0xFFFF, "")}), {}},
+      {"zero-length record is 4 bytes long", concat({record(0x0100, ""), record(0, "a")}), {"ID: 0 Text: a"}},
+      {"length 5 record is 9 bytes long", concat({record(0x1234, "abcde"), record(7, "z")}),
+       {"ID: 1234 Text: abcde", "ID: 7 Text: z"}},
+      {"equal IDs and texts each get a line, unsorted",
+       concat({record(9, "b"), record(9, "b"), record(1, "a"), record(9, "a")}),
+       {"ID: 9 Text: b", "ID: 9 Text: b", "ID: 1 Text: a", "ID: 9 Text: a"}},
+      {"ID edges", concat({record(0x7FFF, "x"), record(0x8000, "y"), record(0xFFFF, "z")}),
+       {"ID: 7FFF Text: x", "ID: 8000 Text: y", "ID: FFFF Text: z"}},
+      {"zero bytes and trailing blanks kept", record(3, std::string_view("a\0b  ", 5)),
+       {std::string("ID: 3 Text: a\0b  ", 17)}},
+  };
+  for (const auto& c : cases) {
+    const Outcome outcome = runGetOnBytes(c.file);
+    EXPECT_FALSE(outcome.error) << c.name << ": " << outcome.message;
+    EXPECT_EQ(outcome.lines, c.lines) << c.name;
+  }
+}
+
+TEST(GetAction, ReadsTheLongestTextsBackToBack) {
+  const std::string longest(speechfile::kMaxTextLength, 'w');
+  const Outcome outcome = runGetOnBytes(concat({record(1, longest), record(2, longest), record(3, "end")}));
+  ASSERT_FALSE(outcome.error) << outcome.message;
+  ASSERT_EQ(outcome.lines.size(), 3u);
+  EXPECT_EQ(outcome.lines[0], "ID: 1 Text: " + longest);
+  EXPECT_EQ(outcome.lines[1], "ID: 2 Text: " + longest);
+  EXPECT_EQ(outcome.lines[2], "ID: 3 Text: end");
+}
+
+TEST(GetAction, StopsAtABadRecordNamingItsOffsetAndKeepsTheLinesBefore) {
+  const Bytes good = concat({record(1, "one"), record(2, "")});  // 7 + 4 bytes
+  const struct {
+    const char* name;
+    Bytes file;
+    ErrorNumber error;
+  } cases[] = {
+      {"length 0x8000", concat({good, record(5, 0x8000, "abc"), record(6, "never")}), ErrorNumber::Overflow},
+      {"length 0x8001", concat({good, record(5, 0x8001, "abc"), record(6, "never")}),
+       ErrorNumber::SubscriptOutOfRange},
+      {"length 0xFFFF", concat({good, record(5, 0xFFFF, "abc"), record(6, "never")}),
+       ErrorNumber::SubscriptOutOfRange},
+      {"1 header byte", concat({good, {0x00}}), ErrorNumber::InputPastEndOfFile},
+      {"2 header bytes", concat({good, {0x00, 0x05}}), ErrorNumber::InputPastEndOfFile},
+      {"3 header bytes", concat({good, {0x00, 0x05, 0x00}}), ErrorNumber::InputPastEndOfFile},
+      {"text shorter than its length", concat({good, record(5, 10, "short")}), ErrorNumber::InputPastEndOfFile},
+  };
+  for (const auto& c : cases) {
+    const Outcome outcome = runGetOnBytes(c.file);
+    ASSERT_TRUE(outcome.error) << c.name;
+    EXPECT_EQ(*outcome.error, c.error) << c.name << ": " << outcome.message;
+    EXPECT_EQ(outcome.offset, 11u) << c.name;
+    EXPECT_EQ(outcome.lines, Lines{"ID: 1 Text: one"}) << c.name;
+    EXPECT_NE(outcome.message.find("byte offset 11"), std::string::npos) << outcome.message;
+  }
+}
+
+TEST(GetAction, OpenFailuresLeaveTheListEmptyAndNameThePath) {
+  const TempDir dir;
+  const std::string missing = (dir.path() / "nothing here.mul").string();
+  runtime::FileTable files;
+  speechfile::ReadingState state;
+  const Outcome outcome = runGet(missing, files, state);
+  EXPECT_EQ(outcome.error, ErrorNumber::FileNotFound);
+  EXPECT_FALSE(outcome.offset);
+  EXPECT_TRUE(outcome.lines.empty());
+  EXPECT_NE(outcome.message.find(missing), std::string::npos) << outcome.message;
+  EXPECT_FALSE(std::filesystem::exists(missing));
+  EXPECT_FALSE(files.isOpen(state.iFileNum));
+}
+
+TEST(GetAction, PressingGetAgainShowsTheLinesOnceAndStateCarriesOver) {
+  const TempDir dir;
+  const std::string path = dir.write("speech.mul", kOverviewExample);
+  runtime::FileTable files;
+  speechfile::ReadingState state;
+  const Outcome first = runGet(path, files, state);
+  const Outcome second = runGet(path, files, state);
+  EXPECT_EQ(first.lines, second.lines);
+  EXPECT_EQ(second.lines.size(), 2u);
+  // The last record read was ID 0x0100 with length 0.
+  EXPECT_EQ(state.iSpeechID, 0x0100);
+  EXPECT_EQ(state.iTextLen, 0);
+  EXPECT_EQ(state.bFirst, 0x00);
+  EXPECT_EQ(state.bSecond, 0x00);
+  EXPECT_EQ(state.bText, (Bytes{'o', 'k'}));
+  EXPECT_EQ(state.iFileNum, 1);  // the number was given back each time
+}
+
+TEST(GetAction, NeverChangesTheFile) {
+  const TempDir dir;
+  const Bytes bytes = concat({kOverviewExample, record(4, 0x8000, "")});
+  const std::string path = dir.write("speech.mul", bytes);
+  std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+  const auto modified = std::filesystem::last_write_time(path);
+  runtime::FileTable files;
+  speechfile::ReadingState state;
+  const Outcome outcome = runGet(path, files, state);
+  EXPECT_EQ(outcome.error, ErrorNumber::Overflow);
+  EXPECT_EQ(outcome.lines.size(), 2u);  // the read-only file listed up to the bad record
+  EXPECT_EQ(testing_support::readAll(path), bytes);
+  EXPECT_EQ(std::filesystem::last_write_time(path), modified);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+}  // namespace
