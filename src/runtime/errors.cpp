@@ -5,6 +5,7 @@ namespace runtime {
 const char* standardText(ErrorNumber number) {
   switch (number) {
     case ErrorNumber::Overflow: return "Overflow";
+    case ErrorNumber::OutOfMemory: return "Out of memory";
     case ErrorNumber::SubscriptOutOfRange: return "Subscript out of range";
     case ErrorNumber::BadFileNameOrNumber: return "Bad file name or number";
     case ErrorNumber::FileNotFound: return "File not found";

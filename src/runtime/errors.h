@@ -11,6 +11,7 @@ namespace runtime {
 // user who knows them recognises them.
 enum class ErrorNumber : int {
   Overflow = 6,
+  OutOfMemory = 7,
   SubscriptOutOfRange = 9,
   BadFileNameOrNumber = 52,
   FileNotFound = 53,

@@ -1,0 +1,175 @@
+// Drives the window headless (Qt's offscreen platform): its layout, its
+// texts and focus, and the Get button against files the tests make.
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+
+#include "support/test_files.h"
+#include "ui/frm_main.h"
+#include "ui/speech_lines_model.h"
+
+using testing_support::Bytes;
+using testing_support::concat;
+using testing_support::record;
+using testing_support::TempDir;
+
+class FrmMainTest : public QObject {
+  Q_OBJECT
+
+  template <typename T>
+  static T* child(const frmMain& window, const char* name) {
+    T* widget = window.findChild<T*>(QString::fromLatin1(name));
+    if (!widget) qFatal("no control named %s", name);
+    return widget;
+  }
+
+  static QStringList listed(const frmMain& window) {
+    const QAbstractItemModel* model = child<QListView>(window, "lstWords")->model();
+    QStringList lines;
+    for (int row = 0; row < model->rowCount(); ++row) lines << model->index(row, 0).data().toString();
+    return lines;
+  }
+
+  // Clicks Get. A message box that comes up is read and closed; its text is
+  // returned (empty when none came up).
+  static QString clickGet(frmMain& window, const QString& path) {
+    child<QLineEdit>(window, "txtPath")->setText(path);
+    QString message;
+    const QObject guard;  // drops the timer below if no box came up
+    QTimer::singleShot(0, &guard, [&message] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        message = box->text();
+        box->close();
+      }
+    });
+    QTest::mouseClick(child<QPushButton>(window, "cmdGet"), Qt::LeftButton);
+    return message;
+  }
+
+ private slots:
+  void layoutMatchesTheWindowDescription() {
+    frmMain window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Speech.mul by Quorrin"));
+    QCOMPARE(window.size(), QSize(313, 401));
+    QCOMPARE(window.minimumSize(), window.maximumSize());  // fixed size
+    QCOMPARE(child<QLabel>(window, "Label1")->geometry(), QRect(8, 8, 294, 13));
+    QCOMPARE(child<QListView>(window, "lstWords")->geometry(), QRect(8, 24, 297, 303));
+    QCOMPARE(child<QLineEdit>(window, "txtPath")->geometry(), QRect(8, 336, 297, 19));
+    QCOMPARE(child<QPushButton>(window, "cmdGet")->geometry(), QRect(8, 384, 297, 17));
+  }
+
+  void startsWithItsTextsAndFocusOnTheList() {
+    frmMain window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCOMPARE(child<QLabel>(window, "Label1")->text(), QStringLiteral("Speech ID - SpeechText"));
+    const QString path = child<QLineEdit>(window, "txtPath")->text();
+    QCOMPARE(path, QStringLiteral("c:\\program files\\kestrel haven\\speech.mul"));
+    QCOMPARE(path.size(), 41);
+    QCOMPARE(child<QPushButton>(window, "cmdGet")->text(), QStringLiteral("Get"));
+    QVERIFY(listed(window).isEmpty());
+
+    auto* list = child<QListView>(window, "lstWords");
+    auto* field = child<QLineEdit>(window, "txtPath");
+    auto* button = child<QPushButton>(window, "cmdGet");
+    QCOMPARE(QApplication::focusWidget(), list);
+    QTest::keyClick(list, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), field);
+    QTest::keyClick(field, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), button);
+    QTest::keyClick(button, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), list);
+    QCOMPARE(child<QLabel>(window, "Label1")->focusPolicy(), Qt::NoFocus);
+    QVERIFY(!button->isDefault() && !button->autoDefault());
+  }
+
+  void enterInThePathFieldDoesNothing() {
+    const TempDir dir;
+    frmMain window;
+    window.show();
+    auto* field = child<QLineEdit>(window, "txtPath");
+    field->setText(QString::fromStdString(dir.write("s.mul", record(1, "x"))));
+    QTest::keyClick(field, Qt::Key_Return);
+    QVERIFY(listed(window).isEmpty());
+  }
+
+  void getListsTheFileNamedInThePathField() {
+    const TempDir dir;
+    const std::string first = dir.write("first.mul", concat({record(0x2A, "hail"), record(0x100, ""),
+                                                            record(0x8001, "caf\xE9")}));
+    const std::string second = dir.write("second.mul", record(7, "seven"));
+    frmMain window;
+    window.show();
+    QCOMPARE(clickGet(window, QString::fromStdString(first)), QString());
+    const QStringList expected = {QStringLiteral("ID: 2A Text: hail"), QStringLiteral("ID: 8001 Text: caf\u00E9")};
+    QCOMPARE(listed(window), expected);
+    clickGet(window, QString::fromStdString(first));
+    QCOMPARE(listed(window), expected);  // once, not twice
+    clickGet(window, QString::fromStdString(second));
+    QCOMPARE(listed(window), QStringList{QStringLiteral("ID: 7 Text: seven")});
+  }
+
+  void aFailedOpenEmptiesTheListAndSaysWhy() {
+    const TempDir dir;
+    frmMain window;
+    window.show();
+    clickGet(window, QString::fromStdString(dir.write("s.mul", record(1, "x"))));
+    QCOMPARE(listed(window).size(), 1);
+    const QString missing = QString::fromStdString((dir.path() / "missing.mul").string());
+    const QString message = clickGet(window, missing);
+    QVERIFY2(message.contains(QStringLiteral("File not found")) && message.contains(missing), qPrintable(message));
+    QVERIFY(listed(window).isEmpty());
+  }
+
+  void anErrorMidFileKeepsTheLinesBeforeItAndTheWindowGoesOn() {
+    const TempDir dir;
+    const std::string bad = dir.write("bad.mul", concat({record(1, "one"), record(2, "two"), record(3, 0x8000, "")}));
+    const std::string good = dir.write("good.mul", record(4, "four"));
+    frmMain window;
+    window.show();
+    const QString message = clickGet(window, QString::fromStdString(bad));
+    QVERIFY2(message.contains(QStringLiteral("byte offset 14")) && message.contains(QStringLiteral("Overflow")),
+             qPrintable(message));
+    QCOMPARE(listed(window), (QStringList{QStringLiteral("ID: 1 Text: one"), QStringLiteral("ID: 2 Text: two")}));
+    QCOMPARE(clickGet(window, QString::fromStdString(good)), QString());
+    QCOMPARE(listed(window), QStringList{QStringLiteral("ID: 4 Text: four")});
+    QVERIFY(std::filesystem::remove(bad));  // the file was closed
+  }
+
+  void controlCharactersShowAsSymbolsAndLongLinesScroll() {
+    const TempDir dir;
+    const std::string longText(3000, 'm');
+    const std::string path = dir.write("s.mul", concat({record(1, std::string_view("a\0b\nc\x7F", 6)),
+                                                        record(2, longText)}));
+    frmMain window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    clickGet(window, QString::fromStdString(path));
+    QCOMPARE(listed(window).value(0), QStringLiteral("ID: 1 Text: a\u2400b\u240Ac\u2421"));
+    auto* list = child<QListView>(window, "lstWords");
+    const QString accessible = list->model()->index(0, 0).data(Qt::AccessibleTextRole).toString();
+    QCOMPARE(accessible, listed(window).value(0));
+    QApplication::processEvents();
+    QVERIFY(list->horizontalScrollBar()->maximum() > list->fontMetrics().horizontalAdvance(QString(2500, 'm')) -
+                                                          list->viewport()->width());
+  }
+
+  void makewordIsTheWindowsPublicMethod() {
+    const frmMain window;
+    QCOMPARE(window.MAKEWORD(0x34, 0x12), std::int16_t{4660});
+    QCOMPARE(window.MAKEWORD(0x00, 0x80), std::int16_t{-32768});
+  }
+};
+
+QTEST_MAIN(FrmMainTest)
+#include "frm_main_test.moc"
