@@ -36,17 +36,32 @@ class ArgumentPath final : public speechfile::PathSource {
   std::string path_;
 };
 
-// Writes each line and a "\n" to standard output through a large buffer.
+// Writes each line and a "\n" to standard output, gathered into large writes.
 class StandardOutputList final : public speechfile::LineList {
  public:
-  StandardOutputList() { std::setvbuf(stdout, nullptr, _IOFBF, 1 << 20); }
+  StandardOutputList() : pending_(kWriteSize) {}
   void clear() override {}  // nothing has been printed yet
   void addItem(std::string_view line) override {
-    std::fwrite(line.data(), 1, line.size(), stdout);
-    std::fputc('\n', stdout);
+    if (line.size() >= pending_.size() - used_) {
+      flush();
+      if (line.size() >= pending_.size()) pending_.resize(line.size() + 1);
+    }
+    std::memcpy(pending_.data() + used_, line.data(), line.size());
+    used_ += line.size();
+    pending_[used_++] = '\n';
   }
-  // Flushes and tells whether every line reached its destination.
-  bool flush() { return std::fflush(stdout) == 0 && !std::ferror(stdout); }
+  // Writes what is pending; false once any write has failed.
+  bool flush() {
+    if (ok_ && used_ > 0) ok_ = std::fwrite(pending_.data(), 1, used_, stdout) == used_;
+    used_ = 0;
+    return ok_ && std::fflush(stdout) == 0;
+  }
+
+ private:
+  static constexpr std::size_t kWriteSize = 1 << 20;
+  std::vector<char> pending_;
+  std::size_t used_ = 0;
+  bool ok_ = true;
 };
 
 int usageError(const char* problem) {

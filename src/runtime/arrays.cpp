@@ -14,13 +14,14 @@ std::int16_t subtractChecked(std::int16_t a, std::int16_t b) {
   return static_cast<std::int16_t>(result);
 }
 
-void redimension(std::vector<std::uint8_t>& array, std::int16_t upper) {
+void redimension(ByteArray& array, std::int16_t upper) {
   if (upper < 0) {
     throw RuntimeError(ErrorNumber::SubscriptOutOfRange,
                        "array bounds 0 to " + std::to_string(upper) + " would give fewer than one element");
   }
-  // resize() keeps the capacity, so a run of records allocates only when a
-  // text is longer than every text before it.
+  // Old contents are discarded. The capacity stays, so a run of records
+  // allocates only for a text longer than every text before it.
+  array.clear();
   array.resize(static_cast<std::size_t>(upper) + 1);
 }
 

@@ -11,10 +11,11 @@ BufferedFile::BufferedFile(std::unique_ptr<ByteSource> source)
     : source_(std::move(source)), size_(source_->size()) {}
 
 void BufferedFile::requireRemaining(std::uint64_t count) const {
-  if (position_ <= size_ && count <= size_ - position_) return;
+  const std::uint64_t at = position();
+  if (at <= size_ && count <= size_ - at) return;
   throw RuntimeError(ErrorNumber::InputPastEndOfFile,
                      "needs " + std::to_string(count) + (count == 1 ? " byte" : " bytes") + " at byte offset " +
-                         std::to_string(position_) + ", but the file ends at byte " + std::to_string(size_));
+                         std::to_string(at) + ", but the file ends at byte " + std::to_string(size_));
 }
 
 void BufferedFile::readExactly(std::uint64_t offset, std::span<std::uint8_t> out) {
@@ -30,51 +31,48 @@ void BufferedFile::readExactly(std::uint64_t offset, std::span<std::uint8_t> out
   }
 }
 
+void BufferedFile::moveTo(std::uint64_t offset) {
+  bufferStart_ = offset;
+  cursor_ = limit_ = buffer_.data();
+}
+
 void BufferedFile::refill() {
+  const std::uint64_t at = position();
   if (buffer_.empty()) buffer_.resize(static_cast<std::size_t>(std::min<std::uint64_t>(kBufferSize, size_)));
-  const auto length = static_cast<std::size_t>(std::min<std::uint64_t>(buffer_.size(), size_ - position_));
-  bufferLength_ = 0;  // stays invalid if the read below fails
-  readExactly(position_, std::span(buffer_).first(length));
-  bufferStart_ = position_;
-  bufferLength_ = length;
+  moveTo(at);  // the buffer stays empty if the read below fails
+  const auto length = static_cast<std::size_t>(std::min<std::uint64_t>(buffer_.size(), size_ - at));
+  readExactly(at, std::span(buffer_).first(length));
+  limit_ = buffer_.data() + length;
 }
 
 std::uint8_t BufferedFile::readByteSlow() {
   requireRemaining(1);
   refill();
-  return buffer_[position_++ - bufferStart_];
+  return *cursor_++;
 }
 
-void BufferedFile::readBytes(std::span<std::uint8_t> out) {
+void BufferedFile::readBytesSlow(std::span<std::uint8_t> out) {
   requireRemaining(out.size());
-  // Whatever the buffer already holds comes first.
-  std::size_t done = 0;
-  if (position_ - bufferStart_ < bufferLength_) {
-    const std::size_t offset = static_cast<std::size_t>(position_ - bufferStart_);
-    done = std::min(out.size(), bufferLength_ - offset);
-    std::memcpy(out.data(), buffer_.data() + offset, done);
-  }
-  const std::size_t rest = out.size() - done;
-  if (rest == 0) {
-    position_ += done;
-    return;
-  }
-  if (rest >= kBufferSize) {
-    // A block larger than the buffer goes straight into the caller's memory.
-    readExactly(position_ + done, out.subspan(done));
-    position_ += out.size();
-    return;
-  }
-  const std::uint64_t start = position_;
-  position_ += done;
+  const std::uint64_t start = position();
+  // Whatever the buffer still holds comes first.
+  const auto done = static_cast<std::size_t>(limit_ - cursor_);
+  if (done > 0) std::memcpy(out.data(), cursor_, done);
+  cursor_ = limit_;
+  const std::span<std::uint8_t> rest = out.subspan(done);
   try {
-    refill();
+    if (rest.size() >= kBufferSize) {
+      // A block larger than the buffer goes straight into the caller's memory.
+      readExactly(start + done, rest);
+      moveTo(start + out.size());
+    } else {
+      refill();
+      std::memcpy(rest.data(), cursor_, rest.size());
+      cursor_ += rest.size();
+    }
   } catch (...) {
-    position_ = start;
+    moveTo(start);
     throw;
   }
-  std::memcpy(out.data() + done, buffer_.data(), rest);
-  position_ += rest;
 }
 
 FileTable::FileTable(Opener opener) : opener_(std::move(opener)) {}

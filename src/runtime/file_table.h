@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <span>
 #include <string>
@@ -22,37 +23,50 @@ class BufferedFile {
   static constexpr std::size_t kBufferSize = 256 * 1024;
 
   explicit BufferedFile(std::unique_ptr<ByteSource> source);
+  BufferedFile(const BufferedFile&) = delete;
+  BufferedFile& operator=(const BufferedFile&) = delete;
 
   // True once every byte of the file (its size when opened) has been read.
-  bool atEnd() const { return position_ >= size_; }
-  std::uint64_t position() const { return position_; }
+  bool atEnd() const { return position() >= size_; }
+  std::uint64_t position() const { return bufferStart_ + static_cast<std::uint64_t>(cursor_ - buffer_.data()); }
   std::uint64_t size() const { return size_; }
 
   // Reads the byte at the current position and moves past it. Raises
   // InputPastEndOfFile at the end, with the file left where it was.
   std::uint8_t readByte() {
-    if (position_ - bufferStart_ < bufferLength_) return buffer_[position_++ - bufferStart_];
+    if (cursor_ != limit_) return *cursor_++;
     return readByteSlow();
   }
 
   // Fills `out` with the next out.size() bytes. Raises InputPastEndOfFile
   // when fewer remain, with the file left where it was.
-  void readBytes(std::span<std::uint8_t> out);
+  void readBytes(std::span<std::uint8_t> out) {
+    if (out.size() <= static_cast<std::size_t>(limit_ - cursor_)) {
+      if (!out.empty()) std::memcpy(out.data(), cursor_, out.size());
+      cursor_ += out.size();
+      return;
+    }
+    readBytesSlow(out);
+  }
 
  private:
   std::uint8_t readByteSlow();
+  void readBytesSlow(std::span<std::uint8_t> out);
   void requireRemaining(std::uint64_t count) const;
   // Reads exactly out.size() bytes at `offset`, retrying short reads; raises
   // an error if the source ends sooner (the file shrank while open).
   void readExactly(std::uint64_t offset, std::span<std::uint8_t> out);
+  // Empties the buffer and puts the position at `offset`.
+  void moveTo(std::uint64_t offset);
+  // Fills the buffer from the current position on.
   void refill();
 
   std::unique_ptr<ByteSource> source_;
   std::uint64_t size_;
-  std::uint64_t position_ = 0;
   std::vector<std::uint8_t> buffer_;
-  std::uint64_t bufferStart_ = 0;
-  std::size_t bufferLength_ = 0;
+  std::uint64_t bufferStart_ = 0;        // file offset of buffer_[0]
+  const std::uint8_t* cursor_ = nullptr; // next byte to read
+  const std::uint8_t* limit_ = nullptr;  // end of the bytes read into buffer_
 };
 
 class FileTable {

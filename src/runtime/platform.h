@@ -9,8 +9,9 @@
 namespace runtime {
 
 #ifdef _WIN32
-// Appends `bytes` converted from the system's ANSI code page as UTF-8.
-void appendSystemAnsiText(std::string& out, std::span<const std::uint8_t> bytes);
+// Writes `bytes` converted from the system's ANSI code page as UTF-8 at
+// `out`, which has room for three bytes per input byte; returns the end.
+char* writeSystemAnsiText(char* out, std::span<const std::uint8_t> bytes);
 #endif
 
 }  // namespace runtime

@@ -1,6 +1,7 @@
 #include "runtime/text.h"
 
 #include <array>
+#include <bit>
 #include <cstring>
 
 #include "runtime/platform.h"
@@ -10,26 +11,22 @@ namespace {
 
 constexpr char kHexDigits[] = "0123456789ABCDEF";
 
-// One byte's UTF-8 form: up to three bytes and their count.
-struct Utf8Char {
-  std::array<char, 3> bytes{};
-  std::uint8_t length = 0;
-};
-
-constexpr Utf8Char encodeUtf8(char16_t codePoint) {
-  Utf8Char c;
+// One byte's UTF-8 form in a word: the (up to three) bytes in text order
+// from the lowest byte up, and their count in the highest byte.
+constexpr std::uint32_t packUtf8(char32_t codePoint) {
+  std::uint32_t bytes = 0;
+  std::uint32_t count = 0;
   if (codePoint < 0x80) {
-    c.bytes = {static_cast<char>(codePoint), 0, 0};
-    c.length = 1;
+    bytes = codePoint;
+    count = 1;
   } else if (codePoint < 0x800) {
-    c.bytes = {static_cast<char>(0xC0 | (codePoint >> 6)), static_cast<char>(0x80 | (codePoint & 0x3F)), 0};
-    c.length = 2;
+    bytes = (0xC0 | (codePoint >> 6)) | (0x80 | (codePoint & 0x3F)) << 8;
+    count = 2;
   } else {
-    c.bytes = {static_cast<char>(0xE0 | (codePoint >> 12)), static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)),
-               static_cast<char>(0x80 | (codePoint & 0x3F))};
-    c.length = 3;
+    bytes = (0xE0 | (codePoint >> 12)) | (0x80 | ((codePoint >> 6) & 0x3F)) << 8 | (0x80 | (codePoint & 0x3F)) << 16;
+    count = 3;
   }
-  return c;
+  return bytes | count << 24;
 }
 
 // Windows-1252 from 0x80 to 0x9F; the other bytes map to the same code point.
@@ -38,29 +35,39 @@ constexpr std::array<char16_t, 32> kWindows1252High = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-constexpr std::array<Utf8Char, 256> makeWindows1252Table() {
-  std::array<Utf8Char, 256> table{};
+constexpr std::array<std::uint32_t, 256> makeWindows1252Table() {
+  std::array<std::uint32_t, 256> table{};
   for (int byte = 0; byte < 256; ++byte) {
-    const char16_t codePoint = (byte >= 0x80 && byte <= 0x9F) ? kWindows1252High[byte - 0x80]
-                                                              : static_cast<char16_t>(byte);
-    table[byte] = encodeUtf8(codePoint);
+    table[byte] = packUtf8(byte >= 0x80 && byte <= 0x9F ? kWindows1252High[byte - 0x80] : byte);
   }
   return table;
 }
 
-constexpr std::array<Utf8Char, 256> kWindows1252 = makeWindows1252Table();
+constexpr std::array<std::uint32_t, 256> kWindows1252 = makeWindows1252Table();
 
 }  // namespace
 
-void appendHex(std::string& out, std::int16_t value) {
+char* writeHex(char* out, std::int16_t value) {
   const auto pattern = static_cast<std::uint16_t>(value);
-  char digits[4];
-  int count = 0;
-  for (int shift = 12; shift >= 0; shift -= 4) {
-    const unsigned digit = (pattern >> shift) & 0xF;
-    if (count > 0 || digit != 0 || shift == 0) digits[count++] = kHexDigits[digit];
+  const int digits = pattern == 0 ? 1 : (std::bit_width(pattern) + 3) / 4;
+  // All four digits, then the leading zeros shifted out: no loop, and one
+  // fixed-size store (the output has room for four).
+  const char four[4] = {kHexDigits[pattern >> 12], kHexDigits[(pattern >> 8) & 0xF], kHexDigits[(pattern >> 4) & 0xF],
+                        kHexDigits[pattern & 0xF]};
+  std::uint32_t word;
+  std::memcpy(&word, four, 4);
+  if constexpr (std::endian::native == std::endian::little) {
+    word >>= 8 * (4 - digits);
+  } else {
+    word <<= 8 * (4 - digits);
   }
-  out.append(digits, count);
+  std::memcpy(out, &word, 4);
+  return out + digits;
+}
+
+void appendHex(std::string& out, std::int16_t value) {
+  char digits[kMaxHexDigits];
+  out.append(digits, static_cast<std::size_t>(writeHex(digits, value) - digits));
 }
 
 std::string hexText(std::int16_t value) {
@@ -69,29 +76,44 @@ std::string hexText(std::int16_t value) {
   return text;
 }
 
-void appendWindows1252Text(std::string& out, std::span<const std::uint8_t> bytes) {
-  // At most three UTF-8 bytes per input byte; write in place, then trim.
-  const std::size_t start = out.size();
-  out.resize(start + 3 * bytes.size());
-  char* p = out.data() + start;
+char* writeWindows1252Text(char* out, std::span<const std::uint8_t> bytes) {
+  static_assert(std::endian::native == std::endian::little, "the table's words are stored low byte first");
+  // Every byte the same way, without a branch: store the table word's bytes
+  // (one more than the longest form; the output has room for it) and move on
+  // by their count. Branches on the bytes would be mispredicted on texts
+  // that mix ASCII and accented letters.
   for (const std::uint8_t byte : bytes) {
-    if (byte < 0x80) {
-      *p++ = static_cast<char>(byte);
-    } else {
-      const Utf8Char& c = kWindows1252[byte];
-      std::memcpy(p, c.bytes.data(), 3);  // all three are written, `length` count
-      p += c.length;
-    }
+    const std::uint32_t word = kWindows1252[byte];
+    std::memcpy(out, &word, 4);
+    out += word >> 24;
   }
-  out.resize(static_cast<std::size_t>(p - out.data()));
+  return out;
+}
+
+// Appends through a writer: room for the longest result is made first, then
+// the string is trimmed to what was written.
+template <typename Writer>
+void appendWritten(std::string& out, std::size_t maxSize, Writer write) {
+  const std::size_t start = out.size();
+  out.resize(start + maxSize);
+  char* const end = write(out.data() + start);
+  out.resize(static_cast<std::size_t>(end - out.data()));
+}
+
+void appendWindows1252Text(std::string& out, std::span<const std::uint8_t> bytes) {
+  appendWritten(out, maxAnsiTextSize(bytes.size()), [&](char* at) { return writeWindows1252Text(at, bytes); });
+}
+
+char* writeAnsiText(char* out, std::span<const std::uint8_t> bytes) {
+#ifdef _WIN32
+  return writeSystemAnsiText(out, bytes);
+#else
+  return writeWindows1252Text(out, bytes);
+#endif
 }
 
 void appendAnsiText(std::string& out, std::span<const std::uint8_t> bytes) {
-#ifdef _WIN32
-  appendSystemAnsiText(out, bytes);
-#else
-  appendWindows1252Text(out, bytes);
-#endif
+  appendWritten(out, maxAnsiTextSize(bytes.size()), [&](char* at) { return writeAnsiText(at, bytes); });
 }
 
 }  // namespace runtime

@@ -54,7 +54,7 @@ void runGetAction(ReadingState& s, const PathSource& pathSource, LineList& list,
   const FileCloser closer(files, s.iFileNum);
 
   std::uint64_t recordStart = 0;
-  std::string line;  // reused for every record
+  std::string scratch;  // holds each record's line in turn
   try {
     while (!files.atEnd(s.iFileNum)) {
       recordStart = files.position(s.iFileNum);
@@ -63,8 +63,7 @@ void runGetAction(ReadingState& s, const PathSource& pathSource, LineList& list,
       if (s.iTextLen == 0) continue;
       runtime::redimension(s.bText, runtime::subtractChecked(s.iTextLen, 1));
       files.readBytes(s.iFileNum, s.bText);
-      formatListLine(line, s.iSpeechID, s.bText);
-      list.addItem(line);
+      list.addItem(formatListLine(scratch, s.iSpeechID, s.bText));
     }
   } catch (const runtime::RuntimeError& e) {
     throw GetError(path, recordStart, e);

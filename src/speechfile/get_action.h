@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "runtime/arrays.h"
 #include "runtime/errors.h"
 #include "runtime/file_table.h"
 
@@ -22,7 +23,7 @@ struct ReadingState {
   std::uint8_t bFirst = 0;         // first byte read of a 16-bit field (high)
   std::uint8_t bSecond = 0;        // second byte read of a 16-bit field (low)
   std::int16_t iTextLen = 0;       // text length of the record being read
-  std::vector<std::uint8_t> bText; // the record's text bytes
+  runtime::ByteArray bText;        // the record's text bytes
   std::int16_t iFileNum = 0;       // number of the open speech file
 };
 

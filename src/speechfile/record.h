@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace speechfile {
 
@@ -29,9 +30,12 @@ constexpr int kMaxTextLength = 32767;
 std::int16_t MAKEWORD(std::uint8_t bLo, std::uint8_t bHi);
 
 // The list line of one record: "ID: " + hexadecimal ID + " Text: " + the text
-// converted from the narrow code page. Replaces the contents of `line`, so a
-// caller can reuse one string for every record.
-void formatListLine(std::string& line, std::int16_t id, std::span<const std::uint8_t> text);
+// converted from the narrow code page.
 std::string listLine(std::int16_t id, std::span<const std::uint8_t> text);
+
+// The same line, written at the start of `scratch` and returned as a view
+// into it. `scratch` grows as needed and never shrinks, so a caller that
+// reuses one string for every record allocates only for a longer line.
+std::string_view formatListLine(std::string& scratch, std::int16_t id, std::span<const std::uint8_t> text);
 
 }  // namespace speechfile

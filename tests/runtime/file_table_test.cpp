@@ -180,7 +180,7 @@ TEST(Arrays, SubtractionIsChecked16Bit) {
 }
 
 TEST(Arrays, RedimensionGivesUpperPlusOneElementsOrRaises) {
-  std::vector<std::uint8_t> array = {1, 2, 3};
+  runtime::ByteArray array = {1, 2, 3};
   runtime::redimension(array, 0);
   EXPECT_EQ(array.size(), 1u);
   runtime::redimension(array, 32766);

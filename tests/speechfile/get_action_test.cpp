@@ -150,7 +150,7 @@ TEST(GetAction, PressingGetAgainShowsTheLinesOnceAndStateCarriesOver) {
   EXPECT_EQ(state.iTextLen, 0);
   EXPECT_EQ(state.bFirst, 0x00);
   EXPECT_EQ(state.bSecond, 0x00);
-  EXPECT_EQ(state.bText, (Bytes{'o', 'k'}));
+  EXPECT_EQ(Bytes(state.bText.begin(), state.bText.end()), (Bytes{'o', 'k'}));
   EXPECT_EQ(state.iFileNum, 1);  // the number was given back each time
 }
 

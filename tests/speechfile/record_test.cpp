@@ -43,9 +43,10 @@ TEST(ListLine, IsIdInHexThenTheConvertedText) {
 #endif
   EXPECT_EQ(speechfile::listLine(1, withZero), std::string("ID: 1 Text: a\0b", 15));
 
-  std::string reused = "a much longer line left over from an earlier record";
-  speechfile::formatListLine(reused, 0x10, hail);
-  EXPECT_EQ(reused, "ID: 10 Text: hail");
+  std::string scratch = "a much longer line left over from an earlier record";
+  EXPECT_EQ(speechfile::formatListLine(scratch, 0x10, hail), "ID: 10 Text: hail");
+  EXPECT_EQ(speechfile::formatListLine(scratch, 0x7FFF, std::vector<std::uint8_t>(100, 'x')),
+            "ID: 7FFF Text: " + std::string(100, 'x'));
 }
 
 }  // namespace

@@ -1,0 +1,100 @@
+// Times the window's Get in-process on Qt's offscreen platform: from the
+// click until the list holds every line, with the memory the process gains,
+// then scrolling the list to its end and back.
+//
+// Usage: window_get_bench PATH RUNS
+// Prints one line: key=value pairs (medians over RUNS; memory is the largest).
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QScrollBar>
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "ui/frm_main.h"
+#include "ui/speech_lines_model.h"
+
+namespace {
+
+// A field of /proc/self/status in KiB (VmRSS, VmHWM).
+long statusKiB(const std::string& field) {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind(field + ":", 0) == 0) return std::stol(line.substr(field.size() + 1));
+  }
+  return -1;
+}
+
+void resetPeak() { std::ofstream("/proc/self/clear_refs") << "5"; }
+
+double median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+// UTF-16 code units of a UTF-8 line.
+std::size_t utf16Units(std::string_view line) {
+  std::size_t units = 0;
+  for (const char c : line) {
+    const auto b = static_cast<unsigned char>(c);
+    if ((b & 0xC0) != 0x80) units += b >= 0xF0 ? 2 : 1;
+  }
+  return units;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  if (argc < 3) {
+    std::fprintf(stderr, "usage: window_get_bench PATH RUNS\n");
+    return 2;
+  }
+  const int runs = std::max(1, std::atoi(argv[2]));
+  const std::string emptyFile = std::string(argv[1]) + ".empty";
+  std::ofstream{emptyFile};
+  auto window = std::make_unique<frmMain>();
+  window->show();
+  app.processEvents();
+  window->findChild<QLineEdit*>("txtPath")->setText(QString::fromLocal8Bit(argv[1]));
+  auto* button = window->findChild<QPushButton*>("cmdGet");
+  auto* list = window->findChild<QListView*>("lstWords");
+  const auto* lines = static_cast<const SpeechLinesModel*>(list->model());
+
+  std::vector<double> getMs, scrollMs;
+  long growthKiB = 0;
+  for (int run = 0; run < runs; ++run) {
+    // Start each run from an empty list, so the growth is the lines' alone.
+    window->findChild<QLineEdit*>("txtPath")->setText(QString::fromLocal8Bit(emptyFile.c_str()));
+    button->click();
+    window->findChild<QLineEdit*>("txtPath")->setText(QString::fromLocal8Bit(argv[1]));
+    app.processEvents();
+
+    const long before = statusKiB("VmRSS");
+    resetPeak();
+    QElapsedTimer timer;
+    timer.start();
+    button->click();
+    getMs.push_back(timer.nsecsElapsed() / 1e6);
+    growthKiB = std::max(growthKiB, statusKiB("VmHWM") - before);
+
+    timer.restart();
+    list->scrollToBottom();
+    list->viewport()->repaint();
+    list->scrollToTop();
+    list->viewport()->repaint();
+    scrollMs.push_back(timer.nsecsElapsed() / 1e6);
+  }
+  std::size_t utf16Bytes = 0;
+  for (int row = 0; row < lines->rowCount(); ++row) utf16Bytes += 2 * utf16Units(lines->line(row));
+  std::printf("rows=%d get_ms=%.1f scroll_ms=%.1f growth_kib=%ld utf16_kib=%zu\n", lines->rowCount(), median(getMs),
+              median(scrollMs), growthKiB, utf16Bytes / 1024);
+  return 0;
+}
