@@ -1,0 +1,125 @@
+// Runs the Get action over arbitrary bytes through an in-memory file and
+// checks its lines and where it stopped against a second, deliberately
+// simple decoder written here from the record layout.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "runtime/errors.h"
+#include "runtime/file_table.h"
+#include "speechfile/get_action.h"
+
+namespace {
+
+using runtime::ErrorNumber;
+
+struct Outcome {
+  std::vector<std::string> lines;
+  std::optional<ErrorNumber> error;
+  std::uint64_t stopOffset = 0;  // meaningful with an error
+};
+
+// Windows-1252 to UTF-8, one byte at a time, the plain way.
+void appendCp1252(std::string& out, std::uint8_t byte) {
+  static const char16_t high[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+  const char16_t u = (byte >= 0x80 && byte < 0xA0) ? high[byte - 0x80] : byte;
+  if (u < 0x80) {
+    out += static_cast<char>(u);
+  } else if (u < 0x800) {
+    out += static_cast<char>(0xC0 | (u >> 6));
+    out += static_cast<char>(0x80 | (u & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (u >> 12));
+    out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (u & 0x3F));
+  }
+}
+
+Outcome decodeSimply(const std::uint8_t* data, std::size_t size) {
+  Outcome outcome;
+  std::size_t pos = 0;
+  const auto stop = [&](ErrorNumber error) {
+    outcome.error = error;
+    outcome.stopOffset = pos;
+    return outcome;
+  };
+  while (pos < size) {
+    if (size - pos < 4) return stop(ErrorNumber::InputPastEndOfFile);
+    const unsigned id = data[pos] << 8 | data[pos + 1];
+    const unsigned length = data[pos + 2] << 8 | data[pos + 3];
+    if (length == 0) {
+      pos += 4;
+      continue;
+    }
+    if (length == 0x8000) return stop(ErrorNumber::Overflow);
+    if (length > 0x8000) return stop(ErrorNumber::SubscriptOutOfRange);
+    if (size - pos - 4 < length) return stop(ErrorNumber::InputPastEndOfFile);
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "%X", id);
+    std::string line = std::string("ID: ") + hex + " Text: ";
+    for (std::size_t i = 0; i < length; ++i) appendCp1252(line, data[pos + 4 + i]);
+    outcome.lines.push_back(std::move(line));
+    pos += 4 + length;
+  }
+  return outcome;
+}
+
+class Path final : public speechfile::PathSource {
+ public:
+  std::string pathText() const override { return "memory"; }
+};
+
+class Lines final : public speechfile::LineList {
+ public:
+  void clear() override { lines.clear(); }
+  void addItem(std::string_view line) override { lines.emplace_back(line); }
+  std::vector<std::string> lines;
+};
+
+Outcome runGet(const std::uint8_t* data, std::size_t size) {
+  runtime::FileTable files([&](const std::string&) {
+    return std::make_unique<runtime::MemorySource>(std::vector<std::uint8_t>(data, data + size));
+  });
+  speechfile::ReadingState state;
+  Lines list;
+  Outcome outcome;
+  try {
+    speechfile::runGetAction(state, Path(), list, files);
+  } catch (const speechfile::GetError& e) {
+    outcome.error = e.cause().number();
+    outcome.stopOffset = e.recordOffset().value_or(UINT64_MAX);
+  }
+  if (files.isOpen(state.iFileNum)) {
+    std::fprintf(stderr, "the file was left open\n");
+    std::abort();
+  }
+  outcome.lines = std::move(list.lines);
+  return outcome;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const Outcome expected = decodeSimply(data, size);
+  const Outcome actual = runGet(data, size);
+  if (actual.lines != expected.lines) {
+    std::fprintf(stderr, "lines differ: %zu listed, %zu expected\n", actual.lines.size(), expected.lines.size());
+    std::abort();
+  }
+  if (actual.error != expected.error || (expected.error && actual.stopOffset != expected.stopOffset)) {
+    std::fprintf(stderr, "stop differs: error %d at %llu, expected %d at %llu\n",
+                 actual.error ? static_cast<int>(*actual.error) : 0,
+                 static_cast<unsigned long long>(actual.stopOffset),
+                 expected.error ? static_cast<int>(*expected.error) : 0,
+                 static_cast<unsigned long long>(expected.stopOffset));
+    std::abort();
+  }
+  return 0;
+}
