@@ -4,6 +4,7 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include "support/bad_inputs.h"
 #include "support/test_files.h"
 
 extern char** environ;
@@ -103,6 +104,43 @@ TEST(Speechlist, AFailedWriteIsNotReportedAsSuccess) {
   const ProgramRun run = speechlist({path}, "/dev/full");
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("writing to standard output failed"), std::string::npos) << run.err;
+}
+
+}  // namespace
+
+namespace {
+
+std::vector<std::string> splitLines(const std::string& out) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t end; (end = out.find('\n', start)) != std::string::npos; start = end + 1) {
+    lines.push_back(out.substr(start, end - start));
+  }
+  return lines;
+}
+
+void expectOutcome(const testing_support::BadInput& c, const TempDir& dir) {
+  const auto before = testing_support::snapshot(dir.path());
+  const ProgramRun run = speechlist({"--", c.path});
+  EXPECT_EQ(splitLines(run.out), c.lines) << c.name;
+  if (c.errorPart.empty()) {
+    EXPECT_EQ(run.status, 0) << c.name << ": " << run.err;
+  } else {
+    EXPECT_EQ(run.status, 1) << c.name;
+    EXPECT_NE(run.err.find(c.errorPart), std::string::npos) << c.name << ": " << run.err;
+  }
+  EXPECT_EQ(testing_support::snapshot(dir.path()), before) << c.name << ": a file was created or changed";
+}
+
+TEST(SpeechlistBadInputs, EachIsListedOrRefusedWithAClearError) {
+  const TempDir dir;
+  for (const auto& c : testing_support::makeBadInputs(dir)) expectOutcome(c, dir);
+}
+
+TEST(SpeechlistBadInputsSlow, SparseFileOver4GiBKeepsItsOffsets) {
+  if (!testing_support::slowTestsEnabled()) GTEST_SKIP() << "set SPEECH_SLOW_TESTS to run";
+  const TempDir dir;
+  expectOutcome(testing_support::makeSparseOver4GiB(dir), dir);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "runtime/arrays.h"
 #include "runtime/errors.h"
+#include "support/faulty_source.h"
 #include "support/test_files.h"
 
 namespace {
@@ -14,6 +15,8 @@ namespace {
 using runtime::ErrorNumber;
 using runtime::RuntimeError;
 using testing_support::Bytes;
+using testing_support::FaultySource;
+using testing_support::Faults;
 using testing_support::TempDir;
 
 ErrorNumber errorOf(const std::function<void()>& action) {
@@ -32,29 +35,6 @@ Bytes counting(std::size_t size) {
   return bytes;
 }
 
-// A memory source with faults: at most `chunk` bytes per read, and the data
-// cut off at `shrinkTo` or a failing read from `failAt` on.
-class FaultySource final : public runtime::ByteSource {
- public:
-  FaultySource(Bytes bytes, std::size_t chunk, std::uint64_t shrinkTo = UINT64_MAX, std::uint64_t failAt = UINT64_MAX)
-      : bytes_(std::move(bytes)), chunk_(chunk), shrinkTo_(shrinkTo), failAt_(failAt) {}
-  std::uint64_t size() const override { return bytes_.size(); }
-  std::size_t readAt(std::uint64_t offset, std::span<std::uint8_t> out) override {
-    if (offset + out.size() > failAt_) throw RuntimeError(ErrorNumber::DeviceIOError, "injected");
-    const std::uint64_t end = std::min<std::uint64_t>(bytes_.size(), shrinkTo_);
-    if (offset >= end) return 0;
-    const std::size_t n = std::min<std::uint64_t>({out.size(), chunk_, end - offset});
-    std::copy_n(bytes_.begin() + static_cast<std::ptrdiff_t>(offset), n, out.begin());
-    return n;
-  }
-
- private:
-  Bytes bytes_;
-  std::size_t chunk_;
-  std::uint64_t shrinkTo_;
-  std::uint64_t failAt_;
-};
-
 runtime::BufferedFile memoryFile(Bytes bytes) {
   return runtime::BufferedFile(std::make_unique<runtime::MemorySource>(std::move(bytes)));
 }
@@ -63,7 +43,7 @@ TEST(BufferedFile, ReadsBytesAndBlocksInSequenceAcrossBufferBoundaries) {
   // Larger than two buffers, so refills and direct block reads both happen.
   const Bytes data = counting(2 * runtime::BufferedFile::kBufferSize + 1000);
   for (const std::size_t chunk : {std::size_t{1} << 30, std::size_t{1}, std::size_t{4093}}) {
-    runtime::BufferedFile file(std::make_unique<FaultySource>(data, chunk));
+    runtime::BufferedFile file(std::make_unique<FaultySource>(data, Faults{.chunk = chunk}));
     Bytes got;
     const std::size_t blocks[] = {3, runtime::BufferedFile::kBufferSize - 10, 20,
                                   runtime::BufferedFile::kBufferSize + 5, 1};
@@ -103,7 +83,7 @@ TEST(BufferedFile, ReadingPastTheEndRaisesAndLeavesThePosition) {
 
 TEST(BufferedFile, AFileThatShrinksOrFailsWhileReadRaisesNamingTheOffset) {
   const Bytes data = counting(1000);
-  runtime::BufferedFile shrunk(std::make_unique<FaultySource>(data, 100, 600));
+  runtime::BufferedFile shrunk(std::make_unique<FaultySource>(data, Faults{.chunk = 100, .shrinkTo = 600}));
   Bytes block(1000);
   try {
     shrunk.readBytes(block);
@@ -112,7 +92,7 @@ TEST(BufferedFile, AFileThatShrinksOrFailsWhileReadRaisesNamingTheOffset) {
     EXPECT_EQ(e.number(), ErrorNumber::InputPastEndOfFile);
     EXPECT_NE(std::string(e.what()).find("ended at byte 600"), std::string::npos) << e.what();
   }
-  runtime::BufferedFile failing(std::make_unique<FaultySource>(data, 1000, UINT64_MAX, 500));
+  runtime::BufferedFile failing(std::make_unique<FaultySource>(data, Faults{.failFrom = 500}));
   EXPECT_EQ(errorOf([&] { failing.readByte(); }), ErrorNumber::DeviceIOError);
 }
 

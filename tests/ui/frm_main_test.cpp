@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "support/bad_inputs.h"
 #include "support/test_files.h"
 #include "ui/frm_main.h"
 #include "ui/speech_lines_model.h"
@@ -162,6 +163,50 @@ class FrmMainTest : public QObject {
     QApplication::processEvents();
     QVERIFY(list->horizontalScrollBar()->maximum() > list->fontMetrics().horizontalAdvance(QString(2500, 'm')) -
                                                           list->viewport()->width());
+  }
+
+  // Runs one case of the bad-input table: the lines listed, the message
+  // shown, and the file untouched and not left open.
+  static void expectOutcome(const testing_support::BadInput& c, const TempDir& dir) {
+    frmMain window;
+    window.show();
+    const auto before = testing_support::snapshot(dir.path());
+    const QString message = clickGet(window, QString::fromStdString(c.path));
+    QStringList expected;
+    for (const std::string& line : c.lines) expected << QString::fromStdString(line);
+    QVERIFY2(listed(window) == expected, c.name.c_str());
+    if (c.errorPart.empty()) {
+      QVERIFY2(message.isEmpty(), qPrintable(QString::fromStdString(c.name) + ": " + message));
+    } else {
+      QVERIFY2(message.contains(QString::fromStdString(c.errorPart)),
+               qPrintable(QString::fromStdString(c.name) + ": " + message));
+    }
+    QVERIFY2(testing_support::snapshot(dir.path()) == before, c.name.c_str());
+    QVERIFY2(!testing_support::holdsOpenFileUnder(dir.path()), c.name.c_str());
+  }
+
+  void badInputsAreListedOrRefusedWithAClearMessage() {
+    const TempDir dir;
+    for (const auto& c : testing_support::makeBadInputs(dir)) {
+      expectOutcome(c, dir);
+      if (QTest::currentTestFailed()) return;
+    }
+  }
+
+  void sparseFileOver4GiBKeepsItsOffsets() {
+    if (!testing_support::slowTestsEnabled()) QSKIP("set SPEECH_SLOW_TESTS to run");
+    const TempDir dir;
+    expectOutcome(testing_support::makeSparseOver4GiB(dir), dir);
+  }
+
+  void aListedFileCanBeRenamedAndDeletedAtOnce() {
+    const TempDir dir;
+    const std::string path = dir.write("s.mul", record(1, "x"));
+    frmMain window;
+    clickGet(window, QString::fromStdString(path));
+    const auto renamed = dir.path() / "renamed.mul";
+    std::filesystem::rename(path, renamed);
+    QVERIFY(std::filesystem::remove(renamed));
   }
 
   void makewordIsTheWindowsPublicMethod() {
