@@ -7,11 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#endif
-
+#include "runtime/platform.h"
 #include "speechfile/get_action.h"
 
 namespace {
@@ -52,7 +48,7 @@ class StandardOutputList final : public speechfile::LineList {
   }
   // Writes what is pending; false once any write has failed.
   bool flush() {
-    if (ok_ && used_ > 0) ok_ = std::fwrite(pending_.data(), 1, used_, stdout) == used_;
+    if (ok_ && used_ > 0) ok_ = runtime::writeUtf8(stdout, std::string_view(pending_.data(), used_));
     used_ = 0;
     return ok_ && std::fflush(stdout) == 0;
   }
@@ -64,18 +60,19 @@ class StandardOutputList final : public speechfile::LineList {
   bool ok_ = true;
 };
 
+void printError(const std::string& message) { runtime::writeUtf8(stderr, "speechlist: " + message + "\n"); }
+
 int usageError(const char* problem) {
-  std::fprintf(stderr, "speechlist: %s\n%s", problem, kUsage);
+  printError(problem);
+  std::fputs(kUsage, stderr);
   return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-#ifdef _WIN32
-  _setmode(_fileno(stdout), _O_BINARY);  // "\n" stays "\n"
-#endif
-  std::vector<std::string_view> args(argv + 1, argv + argc);
+  runtime::prepareStandardOutput();
+  std::vector<std::string> args = runtime::commandLineArguments(argc, argv);
   if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
     std::fputs(kUsage, stdout);
     return 0;
@@ -84,19 +81,19 @@ int main(int argc, char** argv) {
   else if (args.size() == 1 && args[0].size() > 1 && args[0][0] == '-') return usageError("unknown option");
   if (args.size() != 1) return usageError(args.empty() ? "missing PATH" : "too many arguments");
 
-  const ArgumentPath path{std::string(args[0])};
+  const ArgumentPath path{args[0]};
   StandardOutputList list;
   speechfile::ReadingState state;
   int status = 0;
   try {
     speechfile::runGetAction(state, path, list);
   } catch (const std::exception& e) {
-    list.flush();
-    std::fprintf(stderr, "speechlist: %s\n", e.what());
+    list.flush();  // the lines before the error come first
+    printError(e.what());
     status = 1;
   }
   if (!list.flush()) {
-    std::fprintf(stderr, "speechlist: writing to standard output failed: %s\n", std::strerror(errno));
+    printError(std::string("writing to standard output failed: ") + std::strerror(errno));
     status = 1;
   }
   return status;

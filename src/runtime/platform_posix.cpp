@@ -3,11 +3,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
 #include "runtime/byte_source.h"
 #include "runtime/errors.h"
+#include "runtime/platform.h"
 
 namespace runtime {
 namespace {
@@ -93,6 +95,16 @@ std::unique_ptr<ByteSource> openFileReadOnly(const std::string& utf8Path) {
                                            : "this is a device, pipe or socket, not a regular file");
   }
   return std::make_unique<PosixFileSource>(fd, static_cast<std::uint64_t>(st.st_size));
+}
+
+std::vector<std::string> commandLineArguments(int argc, char** argv) {
+  return std::vector<std::string>(argv + std::min(argc, 1), argv + argc);
+}
+
+void prepareStandardOutput() {}
+
+bool writeUtf8(std::FILE* stream, std::string_view text) {
+  return std::fwrite(text.data(), 1, text.size(), stream) == text.size();
 }
 
 }  // namespace runtime

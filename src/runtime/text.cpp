@@ -5,29 +5,12 @@
 #include <cstring>
 
 #include "runtime/platform.h"
+#include "runtime/utf8_table.h"
 
 namespace runtime {
 namespace {
 
 constexpr char kHexDigits[] = "0123456789ABCDEF";
-
-// One byte's UTF-8 form in a word: the (up to three) bytes in text order
-// from the lowest byte up, and their count in the highest byte.
-constexpr std::uint32_t packUtf8(char32_t codePoint) {
-  std::uint32_t bytes = 0;
-  std::uint32_t count = 0;
-  if (codePoint < 0x80) {
-    bytes = codePoint;
-    count = 1;
-  } else if (codePoint < 0x800) {
-    bytes = (0xC0 | (codePoint >> 6)) | (0x80 | (codePoint & 0x3F)) << 8;
-    count = 2;
-  } else {
-    bytes = (0xE0 | (codePoint >> 12)) | (0x80 | ((codePoint >> 6) & 0x3F)) << 8 | (0x80 | (codePoint & 0x3F)) << 16;
-    count = 3;
-  }
-  return bytes | count << 24;
-}
 
 // Windows-1252 from 0x80 to 0x9F; the other bytes map to the same code point.
 constexpr std::array<char16_t, 32> kWindows1252High = {
@@ -35,15 +18,15 @@ constexpr std::array<char16_t, 32> kWindows1252High = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-constexpr std::array<std::uint32_t, 256> makeWindows1252Table() {
-  std::array<std::uint32_t, 256> table{};
+constexpr Utf8Table makeWindows1252Table() {
+  Utf8Table table{};
   for (int byte = 0; byte < 256; ++byte) {
     table[byte] = packUtf8(byte >= 0x80 && byte <= 0x9F ? kWindows1252High[byte - 0x80] : byte);
   }
   return table;
 }
 
-constexpr std::array<std::uint32_t, 256> kWindows1252 = makeWindows1252Table();
+constexpr Utf8Table kWindows1252 = makeWindows1252Table();
 
 }  // namespace
 
@@ -77,17 +60,7 @@ std::string hexText(std::int16_t value) {
 }
 
 char* writeWindows1252Text(char* out, std::span<const std::uint8_t> bytes) {
-  static_assert(std::endian::native == std::endian::little, "the table's words are stored low byte first");
-  // Every byte the same way, without a branch: store the table word's bytes
-  // (one more than the longest form; the output has room for it) and move on
-  // by their count. Branches on the bytes would be mispredicted on texts
-  // that mix ASCII and accented letters.
-  for (const std::uint8_t byte : bytes) {
-    const std::uint32_t word = kWindows1252[byte];
-    std::memcpy(out, &word, 4);
-    out += word >> 24;
-  }
-  return out;
+  return writeThroughTable(out, bytes, kWindows1252);
 }
 
 // Appends through a writer: room for the longest result is made first, then

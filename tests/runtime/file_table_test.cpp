@@ -1,7 +1,9 @@
 #include "runtime/file_table.h"
 
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 #include <numeric>
 
@@ -115,6 +117,7 @@ TEST(FileTable, HandsOutTheLowestFreeNumberAndGuardsNumbers) {
   EXPECT_EQ(errorOf([&] { files.nextFreeNumber(); }), ErrorNumber::TooManyFiles);
 }
 
+#ifndef _WIN32
 TEST(OpenFileReadOnly, RefusesWhatIsNotAReadableRegularFile) {
   const TempDir dir;
   const std::string fifo = (dir.path() / "fifo").string();
@@ -138,6 +141,31 @@ TEST(OpenFileReadOnly, RefusesWhatIsNotAReadableRegularFile) {
   }
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "missing.mul"));  // never created
 }
+#else
+TEST(OpenFileReadOnly, RefusesWhatIsNotAReadableRegularFile) {
+  const TempDir dir;
+  const struct {
+    std::string path;
+    ErrorNumber expected;
+  } cases[] = {
+      {"", ErrorNumber::BadFileNameOrNumber},
+      {(dir.path() / "missing.mul").string(), ErrorNumber::FileNotFound},
+      {(dir.path() / "no-such-folder" / "speech.mul").string(), ErrorNumber::PathNotFound},
+      {dir.path().string(), ErrorNumber::PathFileAccessError},
+      {"NUL", ErrorNumber::PathFileAccessError},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(errorOf([&] { runtime::openFileReadOnly(c.path); }), c.expected) << c.path;
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir.path() / "missing.mul"));  // never created
+}
+
+TEST(OpenFileReadOnly, OpensAPathWithNonAsciiLetters) {
+  const TempDir dir;
+  const std::string path = dir.write("sp\xC3\xA9" "ech \xD0\x96.mul", Bytes{1, 2, 3});
+  EXPECT_EQ(runtime::openFileReadOnly(path)->size(), 3u);
+}
+#endif
 
 TEST(OpenFileReadOnly, ReadsARealFile) {
   const TempDir dir;

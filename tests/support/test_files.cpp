@@ -1,5 +1,6 @@
 #include "support/test_files.h"
 
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -26,11 +27,19 @@ TempDir::~TempDir() {
 }
 
 std::string TempDir::write(const std::string& name, const Bytes& bytes) const {
-  const auto file = path_ / name;
-  std::ofstream out(file, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  if (!out) throw std::runtime_error("cannot write " + file.string());
-  return file.string();
+  // Names are UTF-8, also on Windows, where a plain string path would be
+  // taken as ANSI.
+  const auto file = path_ / std::filesystem::path(std::u8string(name.begin(), name.end()));
+#ifdef _WIN32
+  std::FILE* out = _wfopen(file.c_str(), L"wb");  // the wide name, whatever the code page
+#else
+  std::FILE* out = std::fopen(file.c_str(), "wb");
+#endif
+  const bool written = out && std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+  if (out) std::fclose(out);
+  if (!written) throw std::runtime_error("cannot write " + name);
+  const std::u8string utf8 = file.u8string();
+  return std::string(utf8.begin(), utf8.end());
 }
 
 Bytes readAll(const std::string& path) {
