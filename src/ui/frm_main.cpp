@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 #include "speechfile/record.h"
 #include "ui/speech_lines_model.h"

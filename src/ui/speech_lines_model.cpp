@@ -1,6 +1,7 @@
 #include "ui/speech_lines_model.h"
 
 #include <limits>
+#include <new>
 
 #include "runtime/errors.h"
 
@@ -19,8 +20,13 @@ void SpeechLinesModel::addItem(std::string_view line) {
     throw runtime::RuntimeError(runtime::ErrorNumber::OutOfMemory,
                                 "the list holds at most " + std::to_string(std::numeric_limits<int>::max()) + " lines");
   }
-  text_.append(line);
-  ends_.push_back(text_.size());
+  try {
+    text_.append(line);
+    ends_.push_back(text_.size());
+  } catch (const std::bad_alloc&) {
+    // Stops the Get with a clear error; the lines stored so far stay.
+    throw runtime::RuntimeError(runtime::ErrorNumber::OutOfMemory, "the list cannot hold more lines");
+  }
   if (line.size() > longestBytes_) {
     longestBytes_ = line.size();
     longestRow_ = static_cast<int>(ends_.size() - 1);
