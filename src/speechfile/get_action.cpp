@@ -1,6 +1,7 @@
 #include "speechfile/get_action.h"
 
 #include "runtime/arrays.h"
+#include "runtime/text.h"
 #include "speechfile/record.h"
 
 namespace speechfile {
@@ -34,6 +35,17 @@ std::int16_t readField(ReadingState& s, runtime::FileTable& files) {
   return MAKEWORD(s.bSecond, s.bFirst);
 }
 
+// Gives bText iTextLen elements. A length field of 0x8000 or more is negative
+// and fails here with the runtime's error, which then names the field.
+void dimensionText(ReadingState& s) {
+  try {
+    runtime::redimension(s.bText, runtime::subtractChecked(s.iTextLen, 1));
+  } catch (const runtime::RuntimeError& e) {
+    throw runtime::RuntimeError(e.number(), "the text length field 0x" + runtime::hexText(s.iTextLen) +
+                                                " is out of range (" + e.detail() + ")");
+  }
+}
+
 }  // namespace
 
 GetError::GetError(std::string path, std::optional<std::uint64_t> recordOffset, runtime::RuntimeError cause)
@@ -61,7 +73,7 @@ void runGetAction(ReadingState& s, const PathSource& pathSource, LineList& list,
       s.iSpeechID = readField(s, files);
       s.iTextLen = readField(s, files);
       if (s.iTextLen == 0) continue;
-      runtime::redimension(s.bText, runtime::subtractChecked(s.iTextLen, 1));
+      dimensionText(s);
       files.readBytes(s.iFileNum, s.bText);
       list.addItem(formatListLine(scratch, s.iSpeechID, s.bText));
     }
