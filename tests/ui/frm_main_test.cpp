@@ -1,6 +1,7 @@
 // Drives the window headless (Qt's offscreen platform): its layout, its
 // texts and focus, and the Get button against files the tests make.
 #include <QAbstractItemModel>
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -207,6 +208,23 @@ class FrmMainTest : public QObject {
     const auto renamed = dir.path() / "renamed.mul";
     std::filesystem::rename(path, renamed);
     QVERIFY(std::filesystem::remove(renamed));
+  }
+
+  void everyControlAndLineIsExposedToAssistiveTechnology() {
+    const TempDir dir;
+    frmMain window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    clickGet(window, QString::fromStdString(dir.write("s.mul", concat({record(1, "one"), record(2, "two")}))));
+    QStringList names;
+    for (const char* name : {"Label1", "lstWords", "txtPath", "cmdGet"}) {
+      QAccessibleInterface* control = QAccessible::queryAccessibleInterface(child<QWidget>(window, name));
+      QVERIFY2(control && !control->text(QAccessible::Name).isEmpty(), name);
+    }
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(child<QListView>(window, "lstWords"));
+    for (int i = 0; i < list->childCount(); ++i) names << list->child(i)->text(QAccessible::Name);
+    QVERIFY2(names.contains(QStringLiteral("ID: 1 Text: one")) && names.contains(QStringLiteral("ID: 2 Text: two")),
+             qPrintable(names.join(QStringLiteral(" | "))));
   }
 
   void makewordIsTheWindowsPublicMethod() {
