@@ -3,7 +3,7 @@
 # Usage: scripts/install-deps.sh [extra-package ...]
 set -euo pipefail
 
-packages=(cmake ninja-build g++ clang libgtest-dev libgmock-dev qt6-base-dev xvfb xauth xdotool imagemagick "$@")
+packages=(cmake ninja-build g++ clang libgtest-dev libgmock-dev qt6-base-dev xvfb xdotool imagemagick "$@")
 
 missing=()
 for package in "${packages[@]}"; do

@@ -4,32 +4,51 @@
 # Usage: xvfb_smoke.sh VIEWER SPEECH_FILE SCREENSHOT
 set -euo pipefail
 viewer=$1 speech_file=$2 screenshot=$3
-for tool in xvfb-run xdotool import; do
+for tool in Xvfb xdotool import; do
   command -v "$tool" >/dev/null || { echo "missing $tool (run scripts/install-deps.sh)"; exit 1; }
 done
 
-# shellcheck disable=SC2016
-xvfb-run -a -s "-screen 0 420x480x24" bash -c '
-  set -euo pipefail
-  viewer=$1 speech_file=$2 screenshot=$3
-  "$viewer" & pid=$!
-  wid=""
-  for _ in $(seq 100); do
-    wid=$(xdotool search --name "^Speech.mul by Quorrin$" 2>/dev/null | head -n 1 || true)
-    [ -n "$wid" ] && break
-    sleep 0.1
-  done
-  if [ -z "$wid" ]; then echo "FAIL: the window did not appear"; kill "$pid"; exit 1; fi
-  echo "window $wid: $(xdotool getwindowgeometry "$wid" | tr "\n" " ")"
-  sleep 0.5
-  xdotool mousemove --window "$wid" 150 345 click 1     # into the path field
-  xdotool key ctrl+a
-  xdotool type --delay 2 "$speech_file"
-  xdotool mousemove --window "$wid" 150 392 click 1     # the Get button
-  sleep 1
-  if ! kill -0 "$pid" 2>/dev/null; then echo "FAIL: the viewer ended after Get"; exit 1; fi
-  import -window root "$screenshot"
-  kill "$pid"
-  wait "$pid" || true
-  echo "screenshot: $screenshot"
-' smoke "$viewer" "$speech_file" "$screenshot"
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Xvfb picks a free display and writes its number once it accepts clients.
+Xvfb -displayfd 3 -screen 0 420x480x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+pids+=($!)
+for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "FAIL: Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+export DISPLAY=":$(head -n 1 "$work/display")"
+
+"$viewer" 2>"$work/viewer.log" &
+viewer_pid=$!
+pids+=("$viewer_pid")
+wid=""
+for _ in $(seq 300); do
+  wid=$(xdotool search --name "^Speech.mul by Quorrin$" 2>/dev/null | head -n 1 || true)
+  [ -n "$wid" ] && break
+  kill -0 "$viewer_pid" 2>/dev/null || break
+  sleep 0.1
+done
+if [ -z "$wid" ]; then
+  echo "FAIL: the window did not appear"
+  cat "$work/viewer.log"
+  exit 1
+fi
+echo "window $wid: $(xdotool getwindowgeometry "$wid" | tr "\n" " ")"
+sleep 0.5
+xdotool mousemove --window "$wid" 150 345 click 1   # into the path field
+xdotool key ctrl+a
+xdotool type --delay 2 "$speech_file"
+xdotool mousemove --window "$wid" 150 392 click 1   # the Get button
+sleep 1
+if ! kill -0 "$viewer_pid" 2>/dev/null; then
+  echo "FAIL: the viewer ended after Get"
+  cat "$work/viewer.log"
+  exit 1
+fi
+import -window root "$screenshot"
+echo "screenshot: $screenshot"
