@@ -16,23 +16,28 @@ HERE = pathlib.Path(__file__).resolve().parent
 SIZES = [5_500, 10_000, 1_000_000, 10_000_000]  # 5,500 records is about 100 KB
 
 
-def run_once(argv):
-    """Wall time in ms and peak RSS in MiB of one run, output to /dev/null.
-    GNU time reports the memory: a child forked from this Python process
-    would count Python's own pages until it execs."""
+def wall_ms(argv):
+    """Wall time in ms of one run, output to /dev/null."""
     with open(os.devnull, "wb") as null:
         start = time.perf_counter()
-        proc = subprocess.run(["/usr/bin/time", "-f", "%M", *map(str, argv)], stdout=null,
-                              stderr=subprocess.PIPE, text=True)
+        code = subprocess.call(list(map(str, argv)), stdout=null)
         elapsed = (time.perf_counter() - start) * 1000
-    if proc.returncode != 0:
-        sys.exit(f"failed: {' '.join(map(str, argv))}: {proc.stderr}")
-    return elapsed, int(proc.stderr.split()[-1]) / 1024
+    if code != 0:
+        sys.exit(f"failed: {' '.join(map(str, argv))}")
+    return elapsed
+
+
+def peak_mib(argv):
+    """Peak RSS in MiB of one run, from GNU time: a child forked from this
+    Python process would count Python's own pages until it execs."""
+    proc = subprocess.run(["/usr/bin/time", "-f", "%M", *map(str, argv)], stdout=subprocess.DEVNULL,
+                          stderr=subprocess.PIPE, text=True, check=True)
+    return int(proc.stderr.split()[-1]) / 1024
 
 
 def measure(argv, runs):
-    results = [run_once(argv) for _ in range(runs)]
-    return statistics.median(r[0] for r in results), max(r[1] for r in results)
+    """Median wall time of RUNS runs, and the peak memory of one more."""
+    return statistics.median(wall_ms(argv) for _ in range(runs)), peak_mib(argv)
 
 
 def window_get(bench, path, runs):
