@@ -39,11 +39,7 @@ char* writeHex(char* out, std::int16_t value) {
                         kHexDigits[pattern & 0xF]};
   std::uint32_t word;
   std::memcpy(&word, four, 4);
-  if constexpr (std::endian::native == std::endian::little) {
-    word >>= 8 * (4 - digits);
-  } else {
-    word <<= 8 * (4 - digits);
-  }
+  word >>= 8 * (4 - digits);  // little-endian: the first digit is the lowest byte
   std::memcpy(out, &word, 4);
   return out + digits;
 }
