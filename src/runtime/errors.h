@@ -32,10 +32,9 @@ class RuntimeError : public std::runtime_error {
   RuntimeError(ErrorNumber number, std::string detail = {});
 
   ErrorNumber number() const { return number_; }
-  // What went wrong beyond the standard text; may be empty.
+  // What went wrong beyond the standard text; may be empty. what() gives the
+  // whole message: "Overflow (runtime error 6): <detail>".
   const std::string& detail() const { return detail_; }
-  // "Overflow (runtime error 6): <detail>", also returned by what().
-  std::string message() const { return what(); }
 
  private:
   ErrorNumber number_;

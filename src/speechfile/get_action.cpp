@@ -48,9 +48,8 @@ void dimensionText(ReadingState& s) {
 
 }  // namespace
 
-GetError::GetError(std::string path, std::optional<std::uint64_t> recordOffset, runtime::RuntimeError cause)
+GetError::GetError(const std::string& path, std::optional<std::uint64_t> recordOffset, runtime::RuntimeError cause)
     : std::runtime_error(describe(path, recordOffset, cause)),
-      path_(std::move(path)),
       recordOffset_(recordOffset),
       cause_(std::move(cause)) {}
 

@@ -44,19 +44,17 @@ class LineList {
   virtual void addItem(std::string_view line) = 0;
 };
 
-// An error that ended the Get action: the runtime's error, the path, and the
-// byte offset of the first byte of the record where reading stopped (none
-// when the action stopped before reading, as when the open fails).
+// An error that ended the Get action: the runtime's error, and the byte offset of the first byte of the record where reading stopped (none
+// when the action stopped before reading, as when the open fails). Its
+// message names the path as well.
 class GetError : public std::runtime_error {
  public:
-  GetError(std::string path, std::optional<std::uint64_t> recordOffset, runtime::RuntimeError cause);
+  GetError(const std::string& path, std::optional<std::uint64_t> recordOffset, runtime::RuntimeError cause);
 
-  const std::string& path() const { return path_; }
   std::optional<std::uint64_t> recordOffset() const { return recordOffset_; }
   const runtime::RuntimeError& cause() const { return cause_; }
 
  private:
-  std::string path_;
   std::optional<std::uint64_t> recordOffset_;
   runtime::RuntimeError cause_;
 };

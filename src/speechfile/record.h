@@ -19,9 +19,6 @@
 
 namespace speechfile {
 
-constexpr int kIdOffset = 0;
-constexpr int kTextLengthOffset = 2;
-constexpr int kHeaderSize = 4;
 constexpr int kMaxTextLength = 32767;
 
 // Combines two bytes into a signed 16-bit value whose pattern is bHi followed
