@@ -16,8 +16,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/frm_main.h"
-#include "ui/speech_lines_model.h"
+#include "ui/qt/frm_main.h"
+#include "ui/qt/speech_lines_model.h"
 
 namespace {
 
@@ -36,16 +36,6 @@ void resetPeak() { std::ofstream("/proc/self/clear_refs") << "5"; }
 double median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
   return values[values.size() / 2];
-}
-
-// UTF-16 code units of a UTF-8 line.
-std::size_t utf16Units(std::string_view line) {
-  std::size_t units = 0;
-  for (const char c : line) {
-    const auto b = static_cast<unsigned char>(c);
-    if ((b & 0xC0) != 0x80) units += b >= 0xF0 ? 2 : 1;
-  }
-  return units;
 }
 
 }  // namespace
@@ -99,7 +89,7 @@ int main(int argc, char** argv) {
     scrollMs.push_back(timer.nsecsElapsed() / 1e6);
   }
   std::size_t utf16Bytes = 0;
-  for (int row = 0; row < lines->rowCount(); ++row) utf16Bytes += 2 * utf16Units(lines->line(row));
+  for (int row = 0; row < lines->rowCount(); ++row) utf16Bytes += 2 * static_cast<std::size_t>(lines->line(row).size());
   std::printf("rows=%d get_ms=%.1f scroll_ms=%.1f growth_kib=%ld utf16_kib=%zu\n", lines->rowCount(), median(getMs),
               median(scrollMs), growthKiB, utf16Bytes / 1024);
   return 0;

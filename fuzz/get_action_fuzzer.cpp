@@ -12,6 +12,8 @@
 #include "runtime/errors.h"
 #include "runtime/file_table.h"
 #include "speechfile/get_action.h"
+#include "speechfile/record.h"
+#include "ui/common/line_store.h"
 
 namespace {
 
@@ -73,18 +75,47 @@ Outcome decodeSimply(const std::uint8_t* data, std::size_t size) {
 
 class Path final : public speechfile::PathSource {
  public:
-  std::string pathText() const override { return "memory"; }
+  std::filesystem::path path() const override { return "memory"; }
 };
 
+// The lines as text, and the same entries in the window's line store, which
+// must give them back exactly.
 class Lines final : public speechfile::LineList {
  public:
-  void clear() override { lines.clear(); }
-  void addItem(std::string_view line) override { lines.emplace_back(line); }
+  void clear() override {
+    lines.clear();
+    store.clear();
+  }
+  void addItem(const speechfile::Entry& entry) override {
+    lines.emplace_back(speechfile::formatListLine(scratch, entry.id, entry.text));
+    offsets.push_back(entry.offset);
+    store.addItem(entry);
+  }
+  void skipEmpty(const speechfile::Entry& entry) override { store.skipEmpty(entry); }
   std::vector<std::string> lines;
+  std::vector<std::uint64_t> offsets;
+  ui::LineStore store;
+
+ private:
+  std::string scratch;
 };
 
+void checkStore(const Lines& list) {
+  ui::LineStore::Scratch scratch;
+  if (list.store.rowCount() != list.lines.size()) {
+    std::fprintf(stderr, "the store holds %zu rows, not %zu\n", list.store.rowCount(), list.lines.size());
+    std::abort();
+  }
+  for (std::size_t row = 0; row < list.lines.size(); ++row) {
+    if (list.store.line(row, scratch) != list.lines[row] || list.store.row(row, scratch).offset != list.offsets[row]) {
+      std::fprintf(stderr, "the store's row %zu differs\n", row);
+      std::abort();
+    }
+  }
+}
+
 Outcome runGet(const std::uint8_t* data, std::size_t size) {
-  runtime::FileTable files([&](const std::string&) {
+  runtime::FileTable files([&](const std::filesystem::path&) {
     return std::make_unique<runtime::MemorySource>(std::vector<std::uint8_t>(data, data + size));
   });
   speechfile::ReadingState state;
@@ -100,6 +131,7 @@ Outcome runGet(const std::uint8_t* data, std::size_t size) {
     std::fprintf(stderr, "the file was left open\n");
     std::abort();
   }
+  checkStore(list);
   outcome.lines = std::move(list.lines);
   return outcome;
 }

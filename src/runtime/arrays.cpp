@@ -9,7 +9,7 @@ namespace runtime {
 std::int16_t subtractChecked(std::int16_t a, std::int16_t b) {
   const int result = int{a} - int{b};
   if (result < INT16_MIN || result > INT16_MAX) {
-    raiseOverflow(std::to_string(a) + " - " + std::to_string(b) + " does not fit in 16 bits");
+    raiseOverflow("The result of " + std::to_string(a) + " - " + std::to_string(b) + " does not fit in 16 bits.");
   }
   return static_cast<std::int16_t>(result);
 }
@@ -17,7 +17,7 @@ std::int16_t subtractChecked(std::int16_t a, std::int16_t b) {
 void redimension(ByteArray& array, std::int16_t upper) {
   if (upper < 0) {
     throw RuntimeError(ErrorNumber::SubscriptOutOfRange,
-                       "array bounds 0 to " + std::to_string(upper) + " would give fewer than one element");
+                       "An array cannot have the bounds 0 to " + std::to_string(upper) + ".");
   }
   // Old contents are discarded. The capacity stays, so a run of records
   // allocates only for a text longer than every text before it.

@@ -3,35 +3,12 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 namespace runtime {
 
-// Leaves new elements of a byte array unset instead of zeroing them: the
-// text buffer is filled by the read that follows its re-dimensioning, and a
-// zeroing per record is measurable on files of millions of records.
-template <typename T>
-struct UninitialisedAllocator : std::allocator<T> {
-  template <typename U>
-  struct rebind {
-    using other = UninitialisedAllocator<U>;
-  };
-  UninitialisedAllocator() = default;
-  template <typename U>
-  UninitialisedAllocator(const UninitialisedAllocator<U>&) noexcept {}
-  template <typename U, typename... Args>
-  void construct(U* p, Args&&... args) {
-    if constexpr (sizeof...(Args) == 0) {
-      ::new (static_cast<void*>(p)) U;
-    } else {
-      ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
-    }
-  }
-};
-
 // A dynamic byte array with lower bound 0.
-using ByteArray = std::vector<std::uint8_t, UninitialisedAllocator<std::uint8_t>>;
+using ByteArray = std::vector<std::uint8_t>;
 
 // a - b in signed 16-bit arithmetic; raises Overflow when the result does not
 // fit in 16 bits.

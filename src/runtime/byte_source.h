@@ -5,10 +5,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <span>
-#include <string>
 #include <vector>
 
 namespace runtime {
@@ -23,7 +23,7 @@ class ByteSource {
   // Reads up to out.size() bytes starting at `offset` into `out` and returns
   // how many were read. Returns 0 only at or past the end of the data; may
   // return fewer bytes than asked (a short read) before the end. Raises a
-  // RuntimeError when the read itself fails.
+  // RuntimeError (DeviceIOError) when the read itself fails.
   virtual std::size_t readAt(std::uint64_t offset, std::span<std::uint8_t> out) = 0;
 };
 
@@ -39,11 +39,20 @@ class MemorySource final : public ByteSource {
 };
 
 // Opens a path for reading and returns its source, or raises a RuntimeError.
-using Opener = std::function<std::unique_ptr<ByteSource>(const std::string& path)>;
+using Opener = std::function<std::unique_ptr<ByteSource>(const std::filesystem::path& path)>;
 
-// Opens the file at `utf8Path` read-only, sharing it with other readers. It
-// never creates a file or folder, and refuses anything but a regular file (a
-// folder, device, pipe or socket) so that a read always comes to an end.
-std::unique_ptr<ByteSource> openFileReadOnly(const std::string& utf8Path);
+// Opens the file at `path`, exactly as given, read-only and sharing it with
+// other programs. It never creates a file or folder, and refuses anything but
+// a regular file (a folder, device, pipe or socket) so that a read always
+// comes to an end. Raises a RuntimeError that says in plain words why the
+// file cannot be opened: BadFileNameOrNumber (an empty path, a zero
+// character, a name that is too long or not valid), FileNotFound,
+// PathNotFound, PathFileAccessError (a folder, a device), PermissionDenied
+// (no permission, or the file is in use), TooManyFiles.
+std::unique_ptr<ByteSource> openFileReadOnly(const std::filesystem::path& path);
+
+// Raises the runtime's error for a failed read at `offset`; the platform's
+// sources call it with the system's own text for the failure.
+[[noreturn]] void raiseReadError(std::uint64_t offset, const std::string& systemText);
 
 }  // namespace runtime

@@ -1,5 +1,7 @@
 #include "runtime/errors.h"
 
+#include <cstdint>
+
 namespace runtime {
 
 const char* standardText(ErrorNumber number) {
@@ -20,18 +22,21 @@ const char* standardText(ErrorNumber number) {
   return "Unknown error";
 }
 
-namespace {
-std::string compose(ErrorNumber number, const std::string& detail) {
-  std::string text = standardText(number);
-  text += " (runtime error " + std::to_string(static_cast<int>(number)) + ")";
-  if (!detail.empty()) text += ": " + detail;
-  return text;
+std::string errorText(ErrorNumber number, const std::string& description) {
+  std::string name = standardText(number);
+  name += (description.empty() ? " (runtime error " : ", runtime error ") + std::to_string(static_cast<int>(number));
+  return description.empty() ? name + ")" : description + " (" + name + ")";
 }
-}  // namespace
 
-RuntimeError::RuntimeError(ErrorNumber number, std::string detail)
-    : std::runtime_error(compose(number, detail)), number_(number), detail_(std::move(detail)) {}
+RuntimeError::RuntimeError(ErrorNumber number, std::string description)
+    : std::runtime_error(errorText(number, description)), number_(number), description_(std::move(description)) {}
 
-void raiseOverflow(std::string detail) { throw RuntimeError(ErrorNumber::Overflow, std::move(detail)); }
+void raiseOverflow(std::string description) { throw RuntimeError(ErrorNumber::Overflow, std::move(description)); }
+
+std::string groupedNumber(std::uint64_t value) {
+  std::string digits = std::to_string(value);
+  for (auto at = digits.size(); at > 3; at -= 3) digits.insert(at - 3, 1, ',');
+  return digits;
+}
 
 }  // namespace runtime

@@ -1,7 +1,8 @@
-// The runtime's errors: a number, the runtime's standard text for it, and an
-// optional detail that says what exactly went wrong.
+// The runtime's errors: a number, the runtime's standard name for it, and a
+// description in plain words of what went wrong.
 #pragma once
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
@@ -24,24 +25,33 @@ enum class ErrorNumber : int {
   PathNotFound = 76,
 };
 
-// The runtime's standard text for an error number ("Overflow", ...).
+// The runtime's standard name for an error number ("Overflow", ...).
 const char* standardText(ErrorNumber number);
 
 class RuntimeError : public std::runtime_error {
  public:
-  RuntimeError(ErrorNumber number, std::string detail = {});
+  // `description` is one or more sentences in plain words ("There is no file
+  // with this name."); it may be empty.
+  explicit RuntimeError(ErrorNumber number, std::string description = {});
 
   ErrorNumber number() const { return number_; }
-  // What went wrong beyond the standard text; may be empty. what() gives the
-  // whole message: "Overflow (runtime error 6): <detail>".
-  const std::string& detail() const { return detail_; }
+  const std::string& description() const { return description_; }
+  // what() is the description followed by the runtime's name and number:
+  // "There is no file with this name. (File not found, runtime error 53)".
 
  private:
   ErrorNumber number_;
-  std::string detail_;
+  std::string description_;
 };
 
+// "<description> (<standard name>, runtime error <number>)", or only the
+// parenthesis' content when the description is empty.
+std::string errorText(ErrorNumber number, const std::string& description);
+
 // Raises the runtime's overflow error; does not return.
-[[noreturn]] void raiseOverflow(std::string detail = {});
+[[noreturn]] void raiseOverflow(std::string description = {});
+
+// A count with thousands separators: 32767 -> "32,767".
+std::string groupedNumber(std::uint64_t value);
 
 }  // namespace runtime

@@ -14,8 +14,9 @@ void BufferedFile::requireRemaining(std::uint64_t count) const {
   const std::uint64_t at = position();
   if (at <= size_ && count <= size_ - at) return;
   throw RuntimeError(ErrorNumber::InputPastEndOfFile,
-                     "needs " + std::to_string(count) + (count == 1 ? " byte" : " bytes") + " at byte offset " +
-                         std::to_string(at) + ", but the file ends at byte " + std::to_string(size_));
+                     "The file ends at byte " + std::to_string(size_) + ", but " + std::to_string(count) +
+                         (count == 1 ? " more byte is" : " more bytes are") + " needed at byte " + std::to_string(at) +
+                         ".");
 }
 
 void BufferedFile::readExactly(std::uint64_t offset, std::span<std::uint8_t> out) {
@@ -24,8 +25,9 @@ void BufferedFile::readExactly(std::uint64_t offset, std::span<std::uint8_t> out
     const std::size_t n = source_->readAt(offset + done, out.subspan(done));
     if (n == 0) {
       throw RuntimeError(ErrorNumber::InputPastEndOfFile,
-                         "the file ended at byte " + std::to_string(offset + done) + " while it was read; it had " +
-                             std::to_string(size_) + " bytes when opened");
+                         "The file became shorter while it was read: it ended at byte " +
+                             std::to_string(offset + done) + ", though it had " + std::to_string(size_) +
+                             " bytes when it was opened.");
     }
     done += n;
   }
@@ -81,21 +83,17 @@ std::int16_t FileTable::nextFreeNumber() const {
   for (std::int16_t number = kFirstNumber; number <= kLastNumber; ++number) {
     if (!slots_[number]) return number;
   }
-  throw RuntimeError(ErrorNumber::TooManyFiles, "all file numbers from 1 to 255 are in use");
+  throw RuntimeError(ErrorNumber::TooManyFiles, "All file numbers from 1 to 255 are in use.");
 }
 
-void FileTable::openBinary(std::int16_t number, const std::string& path) {
+void FileTable::openBinary(std::int16_t number, const std::filesystem::path& path) {
   if (number < kFirstNumber || number > kLastNumber) {
-    throw RuntimeError(ErrorNumber::BadFileNameOrNumber, "file number " + std::to_string(number) + " is out of range");
+    throw RuntimeError(ErrorNumber::BadFileNameOrNumber, "File number " + std::to_string(number) + " is out of range.");
   }
   if (slots_[number]) {
-    throw RuntimeError(ErrorNumber::FileAlreadyOpen, "file number " + std::to_string(number) + " is in use");
+    throw RuntimeError(ErrorNumber::FileAlreadyOpen, "File number " + std::to_string(number) + " is in use.");
   }
   slots_[number] = std::make_unique<BufferedFile>(opener_(path));
-}
-
-bool FileTable::isOpen(std::int16_t number) const {
-  return number >= kFirstNumber && number <= kLastNumber && slots_[number] != nullptr;
 }
 
 void FileTable::close(std::int16_t number) noexcept {
@@ -103,7 +101,7 @@ void FileTable::close(std::int16_t number) noexcept {
 }
 
 void FileTable::raiseNotOpen(std::int16_t number) {
-  throw RuntimeError(ErrorNumber::BadFileNameOrNumber, "file number " + std::to_string(number) + " is not open");
+  throw RuntimeError(ErrorNumber::BadFileNameOrNumber, "File number " + std::to_string(number) + " is not open.");
 }
 
 FileTable& files() {

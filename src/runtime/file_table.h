@@ -9,7 +9,7 @@
 #include <cstring>
 #include <memory>
 #include <span>
-#include <string>
+#include <filesystem>
 #include <vector>
 
 #include "runtime/byte_source.h"
@@ -84,13 +84,17 @@ class FileTable {
   // Opens `path` in binary mode under `number`. Raises BadFileNameOrNumber
   // for a number out of range, FileAlreadyOpen if it is taken, and whatever
   // the opener raises (file not found, permission denied, ...).
-  void openBinary(std::int16_t number, const std::string& path);
+  void openBinary(std::int16_t number, const std::filesystem::path& path);
 
-  bool isOpen(std::int16_t number) const;
+  bool isOpen(std::int16_t number) const {
+    return number >= kFirstNumber && number <= kLastNumber && slots_[number] != nullptr;
+  }
 
-  // The calls below raise BadFileNameOrNumber for a number that is not open.
+  // The calls below raise BadFileNameOrNumber for a number that is not open;
+  // the reads raise what BufferedFile's reads raise.
   bool atEnd(std::int16_t number) const { return file(number).atEnd(); }
   std::uint64_t position(std::int16_t number) const { return file(number).position(); }
+  std::uint64_t size(std::int16_t number) const { return file(number).size(); }
   std::uint8_t readByte(std::int16_t number) { return file(number).readByte(); }
   void readBytes(std::int16_t number, std::span<std::uint8_t> out) { file(number).readBytes(out); }
 
@@ -98,8 +102,12 @@ class FileTable {
   void close(std::int16_t number) noexcept;
 
  private:
-  BufferedFile& file(std::int16_t number) const {
-    if (number >= kFirstNumber && number <= kLastNumber && slots_[number]) return *slots_[number];
+  const BufferedFile& file(std::int16_t number) const {
+    if (isOpen(number)) return *slots_[number];
+    raiseNotOpen(number);
+  }
+  BufferedFile& file(std::int16_t number) {
+    if (isOpen(number)) return *slots_[number];
     raiseNotOpen(number);
   }
   [[noreturn]] static void raiseNotOpen(std::int16_t number);

@@ -1,20 +1,23 @@
-// What the runtime needs from the operating system beyond opening files
-// (byte_source.h): the program's arguments and its standard streams as
-// UTF-8, and on Windows the system's ANSI code page.
+// What the runtime needs from the operating system. platform_posix.cpp and
+// platform_win32.cpp each hold only the system calls and the mapping of the
+// system's errors to the runtime's; the checks and the messages that follow
+// from them are written once, above this seam.
 #pragma once
 
-#include <cstdint>
 #include <cstdio>
-#include <span>
+#include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "runtime/byte_source.h"
+
 namespace runtime {
 
-// The program's arguments after its name, as UTF-8. On Windows they are
-// taken from the wide command line, so that any path can be given.
-std::vector<std::string> commandLineArguments(int argc, char** argv);
+// The program's arguments after its name. On Windows they are taken from the
+// wide command line, so that any path can be given.
+std::vector<std::filesystem::path> commandLineArguments(int argc, char** argv);
 
 // Prepares standard output for UTF-8 bytes: on Windows, binary mode, so that
 // "\n" is written as it is.
@@ -25,11 +28,33 @@ void prepareStandardOutput();
 // Returns false when the write failed.
 bool writeUtf8(std::FILE* stream, std::string_view text);
 
-#ifdef _WIN32
-// Writes `bytes` converted from the system's ANSI code page as UTF-8 at
-// `out`, which has room for three bytes per input byte and one more; returns
-// the end.
-char* writeSystemAnsiText(char* out, std::span<const std::uint8_t> bytes);
-#endif
+namespace platform {
 
+// Why the system did not open a file.
+enum class OpenRefusal {
+  FileNotFound,
+  FolderNotFound,      // a folder on the way to the file does not exist
+  NotAFolder,          // a part of the path that should be a folder is a file
+  Folder,              // the path names a folder
+  Device,              // a device, pipe or socket: not a regular file
+  NoPermission,
+  InUse,               // another program holds the file without sharing it
+  NameTooLong,
+  InvalidName,
+  TooManyOpenFiles,
+  Other,               // see systemText
+};
+
+struct OpenOutcome {
+  std::unique_ptr<ByteSource> source;  // set when the file was opened
+  OpenRefusal refusal = OpenRefusal::Other;
+  std::string systemText;              // the system's words, for Other
+};
+
+// Opens `path` read-only, shared with other programs, and only if it is a
+// regular file; a refused open is told in the outcome, never raised. The
+// path is not empty and holds no zero character.
+OpenOutcome openRegularFile(const std::filesystem::path& path);
+
+}  // namespace platform
 }  // namespace runtime

@@ -1,4 +1,5 @@
-// Opening and reading files through POSIX calls.
+// Opening and reading files through POSIX calls, and the code page of a
+// system that has no ANSI code page.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -7,9 +8,13 @@
 #include <cerrno>
 #include <cstring>
 
-#include "runtime/byte_source.h"
 #include "runtime/errors.h"
 #include "runtime/platform.h"
+#include "runtime/text.h"
+#include "runtime/utf8_table.h"
+
+// Offsets past 2 GiB must work on 32-bit systems too.
+static_assert(sizeof(off_t) == 8, "build with _FILE_OFFSET_BITS=64");
 
 namespace runtime {
 namespace {
@@ -27,10 +32,8 @@ class PosixFileSource final : public ByteSource {
     for (;;) {
       const ssize_t n = ::pread(fd_, out.data(), out.size(), static_cast<off_t>(offset));
       if (n >= 0) return static_cast<std::size_t>(n);
-      if (errno != EINTR) {
-        throw RuntimeError(ErrorNumber::DeviceIOError,
-                           "reading at byte offset " + std::to_string(offset) + " failed: " + std::strerror(errno));
-      }
+      const int error = errno;
+      if (error != EINTR) raiseReadError(offset, std::strerror(error));
     }
   }
 
@@ -39,72 +42,60 @@ class PosixFileSource final : public ByteSource {
   std::uint64_t size_;
 };
 
-// The folder part of a path, or "" when the path names no folder.
-std::string parentFolder(const std::string& path) {
-  const auto slash = path.find_last_of('/');
-  if (slash == std::string::npos) return {};
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-bool isFolder(const std::string& path) {
-  struct stat st {};
-  return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
-[[noreturn]] void raiseOpenError(const std::string& path, int error) {
+platform::OpenOutcome refused(int error) {
+  using platform::OpenRefusal;
+  platform::OpenOutcome outcome;
   switch (error) {
-    case ENOENT: {
-      const std::string folder = parentFolder(path);
-      if (!folder.empty() && !isFolder(folder)) {
-        throw RuntimeError(ErrorNumber::PathNotFound, "the folder " + folder + " does not exist");
-      }
-      throw RuntimeError(ErrorNumber::FileNotFound, "no such file");
-    }
-    case ENOTDIR: throw RuntimeError(ErrorNumber::PathNotFound, "a part of the path is not a folder");
+    case ENOENT: outcome.refusal = OpenRefusal::FileNotFound; break;
+    case ENOTDIR: outcome.refusal = OpenRefusal::NotAFolder; break;
     case EACCES:
-    case EPERM: throw RuntimeError(ErrorNumber::PermissionDenied, "no permission to read the file");
-    case ENAMETOOLONG: throw RuntimeError(ErrorNumber::BadFileNameOrNumber, "the path is too long");
+    case EPERM: outcome.refusal = OpenRefusal::NoPermission; break;
+    case ENAMETOOLONG: outcome.refusal = OpenRefusal::NameTooLong; break;
     case EMFILE:
-    case ENFILE: throw RuntimeError(ErrorNumber::TooManyFiles, std::strerror(error));
-    default: throw RuntimeError(ErrorNumber::PathFileAccessError, std::strerror(error));
+    case ENFILE: outcome.refusal = OpenRefusal::TooManyOpenFiles; break;
+    default: outcome.systemText = std::strerror(error); break;
   }
+  return outcome;
 }
 
 }  // namespace
 
-std::unique_ptr<ByteSource> openFileReadOnly(const std::string& utf8Path) {
-  if (utf8Path.empty()) throw RuntimeError(ErrorNumber::BadFileNameOrNumber, "the path is empty");
-  if (utf8Path.find('\0') != std::string::npos) {
-    throw RuntimeError(ErrorNumber::BadFileNameOrNumber, "the path contains a zero character");
-  }
+platform::OpenOutcome platform::openRegularFile(const std::filesystem::path& path) {
   // O_NONBLOCK keeps the open of a FIFO from waiting for a writer; such a
   // file is refused right below anyway.
-  const int fd = ::open(utf8Path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-  if (fd < 0) raiseOpenError(utf8Path, errno);
-
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+  if (fd < 0) return refused(errno);
   struct stat st {};
   if (::fstat(fd, &st) != 0) {
     const int error = errno;
     ::close(fd);
-    raiseOpenError(utf8Path, error);
+    return refused(error);
   }
   if (!S_ISREG(st.st_mode)) {
     ::close(fd);
-    throw RuntimeError(ErrorNumber::PathFileAccessError,
-                       S_ISDIR(st.st_mode) ? "this is a folder, not a file"
-                                           : "this is a device, pipe or socket, not a regular file");
+    OpenOutcome outcome;
+    outcome.refusal = S_ISDIR(st.st_mode) ? OpenRefusal::Folder : OpenRefusal::Device;
+    return outcome;
   }
-  return std::make_unique<PosixFileSource>(fd, static_cast<std::uint64_t>(st.st_size));
+  OpenOutcome outcome;
+  outcome.source = std::make_unique<PosixFileSource>(fd, static_cast<std::uint64_t>(st.st_size));
+  return outcome;
 }
 
-std::vector<std::string> commandLineArguments(int argc, char** argv) {
-  return std::vector<std::string>(argv + std::min(argc, 1), argv + argc);
+std::vector<std::filesystem::path> commandLineArguments(int argc, char** argv) {
+  return std::vector<std::filesystem::path>(argv + std::min(argc, 1), argv + argc);
 }
 
 void prepareStandardOutput() {}
 
 bool writeUtf8(std::FILE* stream, std::string_view text) {
   return std::fwrite(text.data(), 1, text.size(), stream) == text.size();
+}
+
+// A system without an ANSI code page converts as Windows-1252, the ANSI code
+// page of western Windows systems.
+char* writeAnsiText(char* out, std::span<const std::uint8_t> bytes) {
+  return writeThroughTable(out, bytes, windows1252Table());
 }
 
 }  // namespace runtime

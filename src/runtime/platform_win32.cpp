@@ -1,6 +1,6 @@
 // Opening files, the command line, the console and the ANSI code page
-// through the Windows API. This is the one file that includes <windows.h>
-// (which, among much else, defines a MAKEWORD macro).
+// through the Windows API. This is the one file of the runtime that includes
+// <windows.h> (which, among much else, defines a MAKEWORD macro).
 #define WIN32_LEAN_AND_MEAN
 #define NOMINMAX
 #include <windows.h>
@@ -10,9 +10,9 @@
 
 #include <algorithm>
 
-#include "runtime/byte_source.h"
 #include "runtime/errors.h"
 #include "runtime/platform.h"
+#include "runtime/text.h"
 #include "runtime/utf8_table.h"
 
 namespace runtime {
@@ -66,8 +66,7 @@ class WindowsFileSource final : public ByteSource {
     if (!ReadFile(handle_, out.data(), wanted, &got, &at)) {
       const DWORD error = GetLastError();
       if (error == ERROR_HANDLE_EOF) return 0;
-      throw RuntimeError(ErrorNumber::DeviceIOError,
-                         "reading at byte offset " + std::to_string(offset) + " failed: " + systemMessage(error));
+      raiseReadError(offset, systemMessage(error));
     }
     return got;
   }
@@ -77,25 +76,76 @@ class WindowsFileSource final : public ByteSource {
   std::uint64_t size_;
 };
 
-[[noreturn]] void raiseOpenError(DWORD error, const std::wstring& path) {
+bool startsWith(const std::wstring& text, std::wstring_view prefix) { return text.rfind(prefix, 0) == 0; }
+
+// The full path of `typed`, or empty when the system cannot make one.
+std::wstring fullPath(const std::wstring& typed) {
+  const DWORD size = GetFullPathNameW(typed.c_str(), 0, nullptr, nullptr);
+  if (size == 0) return {};
+  std::wstring full(size, L'\0');
+  const DWORD length = GetFullPathNameW(typed.c_str(), size, full.data(), nullptr);
+  if (length == 0 || length >= size) return {};
+  full.resize(length);
+  return full;
+}
+
+// The blanks and dots at the end of the path's last part, which the system
+// would drop from a name; none when the last part is all blanks and dots
+// ("." or "..").
+std::wstring_view trailingBlanksAndDots(const std::wstring& typed) {
+  const std::size_t partStart = typed.find_last_of(L"\\/") + 1;  // 0 when there is no separator
+  const std::size_t kept = typed.find_last_not_of(L" .");
+  if (kept == std::wstring::npos || kept < partStart) return {};
+  return std::wstring_view(typed).substr(kept + 1);
+}
+
+// How the file is named to CreateFileW: the full path in the "\\?\" form,
+// which the system takes exactly as it stands (no blank or dot dropped from a
+// name) and past 260 characters. A path in that form already stays as it is.
+// Sets `device` for a device name (CON, NUL, COM1, "\\.\pipe\x", ...).
+std::wstring exactPath(const std::wstring& typed, bool& device) {
+  device = startsWith(typed, L"\\\\.\\");
+  if (device || startsWith(typed, L"\\\\?\\")) return typed;
+  std::wstring full = fullPath(typed);
+  if (full.empty()) return typed;
+  if (startsWith(full, L"\\\\.\\")) {
+    device = true;
+    return full;
+  }
+  const std::wstring_view tail = trailingBlanksAndDots(typed);
+  if (!tail.empty() && !full.ends_with(tail)) full += tail;
+  if (startsWith(full, L"\\\\")) return L"\\\\?\\UNC\\" + full.substr(2);
+  return L"\\\\?\\" + full;
+}
+
+platform::OpenOutcome refused(DWORD error, const std::wstring& path) {
+  using platform::OpenRefusal;
+  platform::OpenOutcome outcome;
   switch (error) {
-    case ERROR_FILE_NOT_FOUND: throw RuntimeError(ErrorNumber::FileNotFound, "no such file");
-    case ERROR_PATH_NOT_FOUND: throw RuntimeError(ErrorNumber::PathNotFound, "a folder in the path does not exist");
+    case ERROR_FILE_NOT_FOUND: outcome.refusal = OpenRefusal::FileNotFound; break;
+    case ERROR_PATH_NOT_FOUND: outcome.refusal = OpenRefusal::FolderNotFound; break;
     case ERROR_ACCESS_DENIED: {
       const DWORD attributes = GetFileAttributesW(path.c_str());
-      if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        throw RuntimeError(ErrorNumber::PathFileAccessError, "this is a folder, not a file");
-      }
-      throw RuntimeError(ErrorNumber::PermissionDenied, "no permission to read the file");
+      const bool folder = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+      outcome.refusal = folder ? OpenRefusal::Folder : OpenRefusal::NoPermission;
+      break;
     }
     case ERROR_SHARING_VIOLATION:
-      throw RuntimeError(ErrorNumber::PermissionDenied, "another program holds the file locked");
-    case ERROR_FILENAME_EXCED_RANGE: throw RuntimeError(ErrorNumber::BadFileNameOrNumber, "the path is too long");
+    case ERROR_LOCK_VIOLATION: outcome.refusal = OpenRefusal::InUse; break;
+    case ERROR_FILENAME_EXCED_RANGE: outcome.refusal = OpenRefusal::NameTooLong; break;
     case ERROR_INVALID_NAME:
-    case ERROR_BAD_PATHNAME: throw RuntimeError(ErrorNumber::BadFileNameOrNumber, "the path is not valid");
-    case ERROR_TOO_MANY_OPEN_FILES: throw RuntimeError(ErrorNumber::TooManyFiles, systemMessage(error));
-    default: throw RuntimeError(ErrorNumber::PathFileAccessError, systemMessage(error));
+    case ERROR_BAD_PATHNAME:
+    case ERROR_DIRECTORY: outcome.refusal = OpenRefusal::InvalidName; break;
+    case ERROR_TOO_MANY_OPEN_FILES: outcome.refusal = OpenRefusal::TooManyOpenFiles; break;
+    default: outcome.systemText = systemMessage(error); break;
   }
+  return outcome;
+}
+
+platform::OpenOutcome device() {
+  platform::OpenOutcome outcome;
+  outcome.refusal = platform::OpenRefusal::Device;
+  return outcome;
 }
 
 // The ANSI code page as a table when it is a single-byte one (as 1252 and
@@ -122,34 +172,36 @@ AnsiCodePage loadAnsiCodePage() {
 
 }  // namespace
 
-std::unique_ptr<ByteSource> openFileReadOnly(const std::string& utf8Path) {
-  if (utf8Path.empty()) throw RuntimeError(ErrorNumber::BadFileNameOrNumber, "the path is empty");
-  if (utf8Path.find('\0') != std::string::npos) {
-    throw RuntimeError(ErrorNumber::BadFileNameOrNumber, "the path contains a zero character");
-  }
-  const std::wstring path = widen(utf8Path);
+platform::OpenOutcome platform::openRegularFile(const std::filesystem::path& path) {
+  bool isDevice = false;
+  const std::wstring name = exactPath(path.native(), isDevice);
+  // A device is refused before it is opened: opening one can wait, or
+  // connect to a pipe's server.
+  if (isDevice) return device();
   // Read-only, and others may go on reading, writing or renaming the file.
-  const HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+  const HANDLE handle = CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                     nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) raiseOpenError(GetLastError(), path);
+  if (handle == INVALID_HANDLE_VALUE) return refused(GetLastError(), name);
+  LARGE_INTEGER size{};
   if (GetFileType(handle) != FILE_TYPE_DISK) {
     CloseHandle(handle);
-    throw RuntimeError(ErrorNumber::PathFileAccessError, "this is a device, pipe or socket, not a regular file");
+    return device();
   }
-  LARGE_INTEGER size{};
   if (!GetFileSizeEx(handle, &size)) {
     const DWORD error = GetLastError();
     CloseHandle(handle);
-    throw RuntimeError(ErrorNumber::DeviceIOError, systemMessage(error));
+    return refused(error, name);
   }
-  return std::make_unique<WindowsFileSource>(handle, static_cast<std::uint64_t>(size.QuadPart));
+  OpenOutcome outcome;
+  outcome.source = std::make_unique<WindowsFileSource>(handle, static_cast<std::uint64_t>(size.QuadPart));
+  return outcome;
 }
 
-std::vector<std::string> commandLineArguments(int, char**) {
+std::vector<std::filesystem::path> commandLineArguments(int, char**) {
   int count = 0;
   wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
-  std::vector<std::string> arguments;
-  for (int i = 1; i < count; ++i) arguments.push_back(narrow(wide[i]));
+  std::vector<std::filesystem::path> arguments;
+  for (int i = 1; i < count; ++i) arguments.emplace_back(std::wstring(wide[i]));
   LocalFree(wide);
   return arguments;
 }
@@ -169,7 +221,7 @@ bool writeUtf8(std::FILE* stream, std::string_view text) {
   return std::fwrite(text.data(), 1, text.size(), stream) == text.size();
 }
 
-char* writeSystemAnsiText(char* out, std::span<const std::uint8_t> bytes) {
+char* writeAnsiText(char* out, std::span<const std::uint8_t> bytes) {
   static const AnsiCodePage page = loadAnsiCodePage();
   if (page.singleByte) return writeThroughTable(out, bytes, page.table);
   if (bytes.empty()) return out;
@@ -179,7 +231,7 @@ char* writeSystemAnsiText(char* out, std::span<const std::uint8_t> bytes) {
   const int units = MultiByteToWideChar(CP_ACP, 0, in, static_cast<int>(bytes.size()), nullptr, 0);
   std::wstring wide(static_cast<std::size_t>(units), L'\0');
   MultiByteToWideChar(CP_ACP, 0, in, static_cast<int>(bytes.size()), wide.data(), units);
-  const int written = WideCharToMultiByte(CP_UTF8, 0, wide.data(), units, out, static_cast<int>(3 * bytes.size() + 1),
+  const int written = WideCharToMultiByte(CP_UTF8, 0, wide.data(), units, out, static_cast<int>(maxAnsiTextSize(bytes.size())),
                                           nullptr, nullptr);
   return out + written;
 }

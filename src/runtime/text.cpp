@@ -4,9 +4,6 @@
 #include <bit>
 #include <cstring>
 
-#include "runtime/platform.h"
-#include "runtime/utf8_table.h"
-
 namespace runtime {
 namespace {
 
@@ -44,45 +41,11 @@ char* writeHex(char* out, std::int16_t value) {
   return out + digits;
 }
 
-void appendHex(std::string& out, std::int16_t value) {
-  char digits[kMaxHexDigits];
-  out.append(digits, static_cast<std::size_t>(writeHex(digits, value) - digits));
-}
-
 std::string hexText(std::int16_t value) {
-  std::string text;
-  appendHex(text, value);
-  return text;
+  char digits[kMaxHexDigits];
+  return std::string(digits, writeHex(digits, value));
 }
 
-char* writeWindows1252Text(char* out, std::span<const std::uint8_t> bytes) {
-  return writeThroughTable(out, bytes, kWindows1252);
-}
-
-// Appends through a writer: room for the longest result is made first, then
-// the string is trimmed to what was written.
-template <typename Writer>
-void appendWritten(std::string& out, std::size_t maxSize, Writer write) {
-  const std::size_t start = out.size();
-  out.resize(start + maxSize);
-  char* const end = write(out.data() + start);
-  out.resize(static_cast<std::size_t>(end - out.data()));
-}
-
-void appendWindows1252Text(std::string& out, std::span<const std::uint8_t> bytes) {
-  appendWritten(out, maxAnsiTextSize(bytes.size()), [&](char* at) { return writeWindows1252Text(at, bytes); });
-}
-
-char* writeAnsiText(char* out, std::span<const std::uint8_t> bytes) {
-#ifdef _WIN32
-  return writeSystemAnsiText(out, bytes);
-#else
-  return writeWindows1252Text(out, bytes);
-#endif
-}
-
-void appendAnsiText(std::string& out, std::span<const std::uint8_t> bytes) {
-  appendWritten(out, maxAnsiTextSize(bytes.size()), [&](char* at) { return writeAnsiText(at, bytes); });
-}
+const Utf8Table& windows1252Table() { return kWindows1252; }
 
 }  // namespace runtime

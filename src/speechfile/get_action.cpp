@@ -1,17 +1,20 @@
 #include "speechfile/get_action.h"
 
-#include "runtime/arrays.h"
+#include <new>
+
 #include "runtime/text.h"
 #include "speechfile/record.h"
 
 namespace speechfile {
 namespace {
 
-std::string describe(const std::string& path, std::optional<std::uint64_t> recordOffset,
-                     const runtime::RuntimeError& cause) {
-  std::string text = "\"" + path + "\": ";
-  if (recordOffset) text += "record at byte offset " + std::to_string(*recordOffset) + ": ";
-  return text + cause.what();
+using runtime::ErrorNumber;
+using runtime::RuntimeError;
+
+std::string describe(const std::filesystem::path& path, const RuntimeError& cause) {
+  if (path.empty()) return cause.what();
+  const std::u8string utf8 = path.u8string();
+  return "\"" + std::string(utf8.begin(), utf8.end()) + "\": " + cause.what();
 }
 
 // Closes the speech file when the action ends, however it ends.
@@ -35,49 +38,76 @@ std::int16_t readField(ReadingState& s, runtime::FileTable& files) {
   return MAKEWORD(s.bSecond, s.bFirst);
 }
 
-// Gives bText iTextLen elements. A length field of 0x8000 or more is negative
-// and fails here with the runtime's error, which then names the field.
-void dimensionText(ReadingState& s) {
-  try {
-    runtime::redimension(s.bText, runtime::subtractChecked(s.iTextLen, 1));
-  } catch (const runtime::RuntimeError& e) {
-    throw runtime::RuntimeError(e.number(), "the text length field 0x" + runtime::hexText(s.iTextLen) +
-                                                " is out of range (" + e.detail() + ")");
+// Gives bText iTextLen elements: the bounds 0 to iTextLen - 1, computed in
+// checked 16-bit arithmetic. A length field of 0x8000 overflows there, and
+// 0x8001 to 0xFFFF give bounds below the lower bound.
+void dimensionText(ReadingState& s) { runtime::redimension(s.bText, runtime::subtractChecked(s.iTextLen, 1)); }
+
+// Says in plain words what stopped the reading of the record at `start`.
+RuntimeError explain(const RuntimeError& e, const ReadingState& s, const runtime::FileTable& files,
+                     std::uint64_t start) {
+  const std::string entry = "The entry at byte " + std::to_string(start);
+  const std::uint64_t at = files.position(s.iFileNum);
+  const std::uint64_t size = files.size(s.iFileNum);
+  switch (e.number()) {
+    case ErrorNumber::Overflow:
+    case ErrorNumber::SubscriptOutOfRange:
+      return RuntimeError(e.number(), entry + " gives a text length of 0x" + runtime::hexText(s.iTextLen) +
+                                          ", more than the " + runtime::groupedNumber(kMaxTextLength) +
+                                          " bytes an entry can hold.");
+    case ErrorNumber::InputPastEndOfFile:
+      if (at - start < kHeaderSize && at == size) {
+        return RuntimeError(e.number(), entry + " is cut short: the file ends after " + std::to_string(at - start) +
+                                            " of its " + std::to_string(kHeaderSize) + " header bytes.");
+      }
+      if (at - start == kHeaderSize && static_cast<std::uint64_t>(s.iTextLen) > size - at) {
+        return RuntimeError(e.number(), entry + " is cut short: its text is " + std::to_string(s.iTextLen) +
+                                            " bytes long, but the file ends after " + std::to_string(size - at) +
+                                            " of them.");
+      }
+      return e;  // the file shrank while it was read, which its message says
+    default: return e;
   }
 }
 
 }  // namespace
 
-GetError::GetError(const std::string& path, std::optional<std::uint64_t> recordOffset, runtime::RuntimeError cause)
-    : std::runtime_error(describe(path, recordOffset, cause)),
-      recordOffset_(recordOffset),
-      cause_(std::move(cause)) {}
+GetError::GetError(const std::filesystem::path& path, std::optional<std::uint64_t> recordOffset, RuntimeError cause)
+    : std::runtime_error(describe(path, cause)), recordOffset_(recordOffset), cause_(std::move(cause)) {}
 
 void runGetAction(ReadingState& s, const PathSource& pathSource, LineList& list, runtime::FileTable& files) {
   list.clear();
-  s.iFileNum = files.nextFreeNumber();
-  const std::string path = pathSource.pathText();
+  std::filesystem::path path;
   try {
+    s.iFileNum = files.nextFreeNumber();
+    path = pathSource.path();
     files.openBinary(s.iFileNum, path);
-  } catch (const runtime::RuntimeError& e) {
+  } catch (const RuntimeError& e) {
     throw GetError(path, std::nullopt, e);
   }
   const FileCloser closer(files, s.iFileNum);
 
   std::uint64_t recordStart = 0;
-  std::string scratch;  // holds each record's line in turn
   try {
     while (!files.atEnd(s.iFileNum)) {
       recordStart = files.position(s.iFileNum);
       s.iSpeechID = readField(s, files);
       s.iTextLen = readField(s, files);
-      if (s.iTextLen == 0) continue;
+      if (s.iTextLen == 0) {
+        list.skipEmpty(Entry{recordStart, s.iSpeechID, {}});
+        continue;
+      }
       dimensionText(s);
       files.readBytes(s.iFileNum, s.bText);
-      list.addItem(formatListLine(scratch, s.iSpeechID, s.bText));
+      list.addItem(Entry{recordStart, s.iSpeechID, s.bText});
     }
-  } catch (const runtime::RuntimeError& e) {
-    throw GetError(path, recordStart, e);
+  } catch (const RuntimeError& e) {
+    throw GetError(path, recordStart, explain(e, s, files, recordStart));
+  } catch (const std::bad_alloc&) {
+    throw GetError(path, recordStart,
+                   RuntimeError(ErrorNumber::OutOfMemory, "There is not enough memory to list the entry at byte " +
+                                                              std::to_string(recordStart) +
+                                                              "; the entries before it are listed."));
   }
 }
 

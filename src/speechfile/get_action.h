@@ -4,11 +4,11 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
-#include <string_view>
-#include <vector>
 
 #include "runtime/arrays.h"
 #include "runtime/errors.h"
@@ -27,29 +27,46 @@ struct ReadingState {
   std::int16_t iFileNum = 0;       // number of the open speech file
 };
 
-// Where the path comes from: in the window, the path field.
+// Where the path comes from: in the window, the path field; in speechlist,
+// the command line. The path is used exactly as given.
 class PathSource {
  public:
   virtual ~PathSource() = default;
-  // The current text, exactly as typed, in UTF-8.
-  virtual std::string pathText() const = 0;
+  virtual std::filesystem::path path() const = 0;
+};
+
+// One entry of the speech file as the Get action hands it to the list.
+// Its list line is formatListLine(scratch, id, text) (record.h).
+struct Entry {
+  std::uint64_t offset;                // byte offset of the record's first byte
+  std::int16_t id;
+  std::span<const std::uint8_t> text;  // valid only during the call
 };
 
 // Where the lines go: in the window, the list; in speechlist, standard output.
 class LineList {
  public:
   virtual ~LineList() = default;
+  // Removes every line.
   virtual void clear() = 0;
-  // Appends `line` (UTF-8) at the end. The view is only valid for the call.
-  virtual void addItem(std::string_view line) = 0;
+  // Appends the line of an entry that has text at the end of the list. May
+  // raise a RuntimeError (such as OutOfMemory), which ends the action.
+  virtual void addItem(const Entry& entry) = 0;
+  // Tells of an entry without text, which yields no line. Lists that export
+  // every entry override it; the others ignore it.
+  virtual void skipEmpty(const Entry& /*entry*/) {}
 };
 
-// An error that ended the Get action: the runtime's error, and the byte offset of the first byte of the record where reading stopped (none
-// when the action stopped before reading, as when the open fails). Its
-// message names the path as well.
+// An error that ended the Get action: the runtime's error, with a
+// description in plain words of what is wrong with the file and where, and
+// the byte offset of the first byte of the record where reading stopped
+// (none when the action stopped before reading, as when the open fails).
+// what() is the path in quotes, then the runtime error's text:
+//   "/data/speech.mul": The entry at byte 15 gives a text length of 0x8000,
+//   more than the 32,767 bytes an entry can hold. (Overflow, runtime error 6)
 class GetError : public std::runtime_error {
  public:
-  GetError(const std::string& path, std::optional<std::uint64_t> recordOffset, runtime::RuntimeError cause);
+  GetError(const std::filesystem::path& path, std::optional<std::uint64_t> recordOffset, runtime::RuntimeError cause);
 
   std::optional<std::uint64_t> recordOffset() const { return recordOffset_; }
   const runtime::RuntimeError& cause() const { return cause_; }
@@ -62,10 +79,11 @@ class GetError : public std::runtime_error {
 // Runs the Get action with `state` as the reading state, taking its file
 // number from `files`. Lines are appended as their records are read.
 //
-// Raises GetError when the open fails or a record cannot be read: a file that
-// ends inside a record, a negative text length (0x8000 and up), a read error.
-// The lines appended before the error stay in the list, no line is appended
-// for the record that failed, and the file is closed on every path.
+// Raises only GetError: when no file number is free, when the open fails, or
+// when a record cannot be read (a file that ends inside a record, a negative
+// text length (0x8000 and up), a read error, a list that cannot take more
+// lines). The lines appended before the error stay in the list, no line is
+// appended for the record that failed, and the file is closed on every path.
 void runGetAction(ReadingState& state, const PathSource& pathSource, LineList& list,
                   runtime::FileTable& files = runtime::files());
 

@@ -1,9 +1,6 @@
 #include "speechfile/record.h"
 
 #include <algorithm>
-#include <string_view>
-
-#include "runtime/text.h"
 
 namespace speechfile {
 
@@ -15,23 +12,18 @@ std::int16_t MAKEWORD(std::uint8_t bLo, std::uint8_t bHi) {
   return static_cast<std::int16_t>((bHi & 0x80) ? (magnitude | ~0x7FFF) : magnitude);
 }
 
-std::string_view formatListLine(std::string& scratch, std::int16_t id, std::span<const std::uint8_t> text) {
-  static constexpr std::string_view kIdLabel = "ID: ";
-  static constexpr std::string_view kTextLabel = " Text: ";
-  const std::size_t longest =
-      kIdLabel.size() + runtime::kMaxHexDigits + kTextLabel.size() + runtime::maxAnsiTextSize(text.size());
-  if (scratch.size() < longest) scratch.resize(longest);
-  char* const start = scratch.data();
-  char* p = std::copy(kIdLabel.begin(), kIdLabel.end(), start);
+char* writeListLine(char* out, std::int16_t id, std::span<const std::uint8_t> text) {
+  char* p = std::copy(kIdLabel.begin(), kIdLabel.end(), out);
   p = runtime::writeHex(p, id);
   p = std::copy(kTextLabel.begin(), kTextLabel.end(), p);
-  p = runtime::writeAnsiText(p, text);
-  return {start, static_cast<std::size_t>(p - start)};
+  return runtime::writeAnsiText(p, text);
 }
 
-std::string listLine(std::int16_t id, std::span<const std::uint8_t> text) {
-  std::string scratch;
-  return std::string(formatListLine(scratch, id, text));
+std::string_view formatListLine(std::string& scratch, std::int16_t id, std::span<const std::uint8_t> text) {
+  const std::size_t longest = maxListLineSize(text.size());
+  if (scratch.size() < longest) scratch.resize(longest);
+  char* const start = scratch.data();
+  return {start, static_cast<std::size_t>(writeListLine(start, id, text) - start)};
 }
 
 }  // namespace speechfile

@@ -12,13 +12,17 @@
 // 32767; a record of length 0 is 4 bytes long and has no text.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
 
+#include "runtime/text.h"
+
 namespace speechfile {
 
+constexpr int kHeaderSize = 4;
 constexpr int kMaxTextLength = 32767;
 
 // Combines two bytes into a signed 16-bit value whose pattern is bHi followed
@@ -26,13 +30,21 @@ constexpr int kMaxTextLength = 32767;
 // the order: the low byte comes first. Never fails.
 std::int16_t MAKEWORD(std::uint8_t bLo, std::uint8_t bHi);
 
-// The list line of one record: "ID: " + hexadecimal ID + " Text: " + the text
-// converted from the narrow code page.
-std::string listLine(std::int16_t id, std::span<const std::uint8_t> text);
+// The list line of one entry: "ID: " + hexadecimal ID + " Text: " + the text
+// converted from the narrow code page, as UTF-8.
+constexpr std::string_view kIdLabel = "ID: ";
+constexpr std::string_view kTextLabel = " Text: ";
+constexpr std::size_t maxListLineSize(std::size_t textBytes) {
+  return kIdLabel.size() + runtime::kMaxHexDigits + kTextLabel.size() + runtime::maxAnsiTextSize(textBytes);
+}
+
+// Writes the line at `out`, which has room for maxListLineSize(text.size())
+// characters; returns the end of what was written.
+char* writeListLine(char* out, std::int16_t id, std::span<const std::uint8_t> text);
 
 // The same line, written at the start of `scratch` and returned as a view
 // into it. `scratch` grows as needed and never shrinks, so a caller that
-// reuses one string for every record allocates only for a longer line.
+// reuses one string for every entry allocates only for a longer line.
 std::string_view formatListLine(std::string& scratch, std::int16_t id, std::span<const std::uint8_t> text);
 
 }  // namespace speechfile

@@ -92,14 +92,14 @@ TEST(BufferedFile, AFileThatShrinksOrFailsWhileReadRaisesNamingTheOffset) {
     FAIL();
   } catch (const RuntimeError& e) {
     EXPECT_EQ(e.number(), ErrorNumber::InputPastEndOfFile);
-    EXPECT_NE(std::string(e.what()).find("ended at byte 600"), std::string::npos) << e.what();
+    EXPECT_NE(std::string(e.what()).find("it ended at byte 600"), std::string::npos) << e.what();
   }
   runtime::BufferedFile failing(std::make_unique<FaultySource>(data, Faults{.failFrom = 500}));
   EXPECT_EQ(errorOf([&] { failing.readByte(); }), ErrorNumber::DeviceIOError);
 }
 
 TEST(FileTable, HandsOutTheLowestFreeNumberAndGuardsNumbers) {
-  runtime::FileTable files([](const std::string&) { return std::make_unique<runtime::MemorySource>(Bytes{9}); });
+  runtime::FileTable files([](const std::filesystem::path&) { return std::make_unique<runtime::MemorySource>(Bytes{9}); });
   EXPECT_EQ(files.nextFreeNumber(), 1);
   files.openBinary(1, "a");
   EXPECT_EQ(files.nextFreeNumber(), 2);
@@ -129,6 +129,7 @@ TEST(OpenFileReadOnly, RefusesWhatIsNotAReadableRegularFile) {
   } cases[] = {
       {"", ErrorNumber::BadFileNameOrNumber},
       {std::string("a\0b", 3), ErrorNumber::BadFileNameOrNumber},
+      {dir.write("plain.mul", Bytes{1}) + "/speech.mul", ErrorNumber::PathNotFound},
       {(dir.path() / "missing.mul").string(), ErrorNumber::FileNotFound},
       {missingFolder, ErrorNumber::PathNotFound},
       {dir.path().string(), ErrorNumber::PathFileAccessError},
@@ -163,7 +164,7 @@ TEST(OpenFileReadOnly, RefusesWhatIsNotAReadableRegularFile) {
 TEST(OpenFileReadOnly, OpensAPathWithNonAsciiLetters) {
   const TempDir dir;
   const std::string path = dir.write("sp\xC3\xA9" "ech \xD0\x96.mul", Bytes{1, 2, 3});
-  EXPECT_EQ(runtime::openFileReadOnly(path)->size(), 3u);
+  EXPECT_EQ(runtime::openFileReadOnly(testing_support::pathFromUtf8(path))->size(), 3u);
 }
 #endif
 
@@ -198,10 +199,10 @@ TEST(Arrays, RedimensionGivesUpperPlusOneElementsOrRaises) {
   }
 }
 
-TEST(RuntimeError, MessageHasTextNumberAndDetail) {
+TEST(RuntimeError, MessageIsThePlainWordsThenTheNameAndNumber) {
   EXPECT_STREQ(RuntimeError(ErrorNumber::Overflow).what(), "Overflow (runtime error 6)");
-  EXPECT_STREQ(RuntimeError(ErrorNumber::FileNotFound, "no such file").what(),
-               "File not found (runtime error 53): no such file");
+  EXPECT_STREQ(RuntimeError(ErrorNumber::FileNotFound, "There is no file with this name.").what(),
+               "There is no file with this name. (File not found, runtime error 53)");
 }
 
 }  // namespace

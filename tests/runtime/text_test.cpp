@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "support/test_files.h"
+
 using namespace std::string_literals;
 
 namespace {
@@ -21,12 +23,6 @@ TEST(HexText, UpperCaseWithoutLeadingZerosOverTheWhole16BitPattern) {
       {-32768, "8000"}, {-32767, "8001"}, {-256, "FF00"},  {-1, "FFFF"},
   };
   for (const auto& c : cases) EXPECT_EQ(runtime::hexText(c.value), c.text) << c.value;
-}
-
-TEST(HexText, AppendsAfterWhatIsThere) {
-  std::string text = "ID: ";
-  runtime::appendHex(text, 0x2A);
-  EXPECT_EQ(text, "ID: 2A");
 }
 
 // Decodes one UTF-8 sequence; the test's own decoder, independent of the
@@ -47,8 +43,7 @@ TEST(Windows1252, EveryByteConvertsToItsCodePoint) {
                              0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
   for (int byte = 0; byte < 256; ++byte) {
     const std::uint8_t input[] = {static_cast<std::uint8_t>(byte)};
-    std::string out;
-    runtime::appendWindows1252Text(out, input);
+    const std::string out = testing_support::windows1252Text(input);
     std::size_t length = 0;
     const char32_t expected = (byte >= 0x80 && byte <= 0x9F) ? high[byte - 0x80] : static_cast<char32_t>(byte);
     EXPECT_EQ(decodeSingle(out, length), expected) << "byte " << byte;
@@ -58,16 +53,10 @@ TEST(Windows1252, EveryByteConvertsToItsCodePoint) {
 
 TEST(Windows1252, ConvertsABlockWithNothingTrimmedOrDropped) {
   const std::vector<std::uint8_t> bytes = {'c', 'a', 'f', 0xE9, 0x00, 'x', 0x80, ' ', ' '};
-  std::string out = "Text: ";
-  runtime::appendWindows1252Text(out, bytes);
-  EXPECT_EQ(out, "Text: caf\xC3\xA9\0x\xE2\x82\xAC  "s);
+  EXPECT_EQ(testing_support::windows1252Text(bytes), "caf\xC3\xA9\0x\xE2\x82\xAC  "s);
 }
 
-TEST(Windows1252, EmptyBlockAppendsNothing) {
-  std::string out = "x";
-  runtime::appendWindows1252Text(out, {});
-  EXPECT_EQ(out, "x");
-}
+TEST(Windows1252, EmptyBlockGivesNothing) { EXPECT_EQ(testing_support::windows1252Text({}), ""); }
 
 #ifdef _WIN32
 // The system's ANSI code page decides; test-windows runs this under two.
@@ -75,8 +64,7 @@ TEST(AnsiText, FollowsTheSystemCodePage) {
   const char* codePage = std::getenv("SPEECH_EXPECTED_CODE_PAGE");
   if (!codePage) GTEST_SKIP() << "SPEECH_EXPECTED_CODE_PAGE is not set";
   const std::uint8_t bytes[] = {0xC0, 0xE9, 0x80, 'a', 0x00};
-  std::string out;
-  runtime::appendAnsiText(out, bytes);
+  const std::string out = testing_support::ansiText(bytes);
   if (std::string(codePage) == "1252") {
     EXPECT_EQ(out, "\xC3\x80\xC3\xA9\xE2\x82\xAC" "a\0"s);  // À é € a NUL
   } else if (std::string(codePage) == "1251") {
@@ -88,9 +76,7 @@ TEST(AnsiText, FollowsTheSystemCodePage) {
 #else
 TEST(AnsiText, IsWindows1252OffWindows) {
   const std::uint8_t bytes[] = {0xE9, 0x9F};
-  std::string out;
-  runtime::appendAnsiText(out, bytes);
-  EXPECT_EQ(out, "\xC3\xA9\xC5\xB8");
+  EXPECT_EQ(testing_support::ansiText(bytes), "\xC3\xA9\xC5\xB8");
 }
 #endif
 

@@ -46,7 +46,7 @@ struct Result {
 
 Result getThrough(const Bytes& bytes, Faults faults) {
   runtime::FileTable files(
-      [&](const std::string&) { return std::make_unique<FaultySource>(bytes, faults); });
+      [&](const std::filesystem::path&) { return std::make_unique<FaultySource>(bytes, faults); });
   speechfile::ReadingState state;
   RecordingList list;
   Result result;
@@ -103,9 +103,9 @@ class TruncatingList final : public speechfile::LineList {
  public:
   TruncatingList(std::string path, std::uint64_t size) : path_(std::move(path)), size_(size) {}
   void clear() override { lines.clear(); }
-  void addItem(std::string_view line) override {
+  void addItem(const speechfile::Entry& entry) override {
     if (lines.empty()) std::filesystem::resize_file(path_, size_);
-    lines.emplace_back(line);
+    lines.push_back(testing_support::listLine(entry.id, entry.text));
   }
   std::vector<std::string> lines;
 
@@ -129,7 +129,7 @@ TEST(GetActionFaults, ARealFileThatShrinksWhileReadStopsWithAnError) {
     ASSERT_TRUE(e.recordOffset());
     EXPECT_LE(*e.recordOffset(), 400'000u);
     EXPECT_GT(list.lines.size(), 100u);  // the first buffer's records were listed
-    EXPECT_NE(std::string(e.what()).find("while it was read"), std::string::npos) << e.what();
+    EXPECT_NE(std::string(e.what()).find("became shorter while it was read"), std::string::npos) << e.what();
   }
   EXPECT_FALSE(files.isOpen(state.iFileNum));
 }

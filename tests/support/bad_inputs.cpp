@@ -20,24 +20,35 @@ std::vector<BadInput> makeBadInputs(const TempDir& dir) {
       dir.write("longest.mul", concat({record(1, longest), record(2, longest), record(3, longest)}));
   const std::string accentedName = dir.write("sp\xC3\xA9" "ech \xC3\xBCnic\xC3\xB8" "de.mul", record(0x2A, "hail"));
 
+  // A text that would retitle the terminal, clear it and break its line if
+  // it reached the terminal as it stands.
+  const std::string hostile = dir.write("hostile.mul", record(0x1B, "a\x1B]0;owned\x07\x1B[2Jb\nc\rd\x7F\x81"));
+  const std::string hostileShown =
+      "ID: 1B Text: a\u241B]0;owned\u2407\u241B[2Jb\u240Ac\u240Dd\u2421\u203981\u203A";
+
   std::vector<BadInput> cases = {
-      {"empty path", "", {}, "the path is empty"},
-      {"path of blanks", "   ", {}, "File not found"},
-      {"trailing blank", good + " ", {}, "File not found"},
-      {"folder", folder, {}, "this is a folder, not a file"},
-      {"/dev/zero", "/dev/zero", {}, "not a regular file"},
-      {"FIFO", fifo, {}, "not a regular file"},
-      {"missing folder", folder + "/no such folder/speech.mul", {}, "Path not found"},
-      {"very long path", folder + "/" + std::string(5000, 'a'), {}, "the path is too long"},
+      {"empty path", "", {}, "The path is empty. (Bad file name or number, runtime error 52)"},
+      {"path of blanks", "   ", {}, "There is no file with this name. (File not found, runtime error 53)"},
+      {"trailing blank", good + " ", {}, "There is no file with this name. (File not found, runtime error 53)"},
+      {"folder", folder, {}, "This is a folder, not a file. (Path/File access error, runtime error 75)"},
+      {"/dev/zero", "/dev/zero", {}, "This is a device, pipe or socket, not a file."},
+      {"FIFO", fifo, {}, "This is a device, pipe or socket, not a file."},
+      {"missing folder", folder + "/no such folder/speech.mul", {},
+       "The folder \"" + folder + "/no such folder\" does not exist. (Path not found, runtime error 76)"},
+      {"very long path", folder + "/" + std::string(5000, 'a'), {},
+       "The path is too long. (Bad file name or number, runtime error 52)"},
+      {"path with control characters", folder + "/a\x1B[2Jb\nc.mul", {},
+       "/a\u241B[2Jb\u240Ac.mul\": There is no file with this name."},
       {"non-ASCII letters", accentedName, {"ID: 2A Text: hail"}, ""},
       {"texts of 32,767 bytes", longTexts,
        {"ID: 1 Text: " + longest, "ID: 2 Text: " + longest, "ID: 3 Text: " + longest}, ""},
+      {"control characters in a text", hostile, {hostileShown}, ""},
       {"plain file", good, {"ID: 1 Text: one"}, ""},
   };
   if (::geteuid() != 0) {
     const std::string locked = dir.write("locked.mul", record(1, "x"));
     fs::permissions(locked, fs::perms::none);
-    cases.push_back({"no read permission", locked, {}, "Permission denied"});
+    cases.push_back({"no read permission", locked, {}, "You do not have permission to read this file. (Permission denied, runtime error 70)"});
   }
   return cases;
 }
@@ -51,7 +62,7 @@ BadInput makeSparseOver4GiB(const TempDir& dir) {
     out.seekp(static_cast<std::streamoff>(tail));
     out.write(reinterpret_cast<const char*>(end.data()), static_cast<std::streamsize>(end.size()));
   }
-  return {"sparse file over 4 GiB", path, {"ID: 1234 Text: end"}, "record at byte offset 4294967307"};
+  return {"sparse file over 4 GiB", path, {"ID: 1234 Text: end"}, "The entry at byte 4294967307 gives a text length of 0x8000"};
 }
 
 std::map<std::string, std::string> snapshot(const fs::path& dir) {

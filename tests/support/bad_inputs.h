@@ -15,8 +15,8 @@ namespace testing_support {
 struct BadInput {
   std::string name;
   std::string path;                // as typed
-  std::vector<std::string> lines;  // the lines listed (before any error)
-  std::string errorPart;           // a part of the error message; empty when none
+  std::vector<std::string> lines;  // the lines listed (before any error), as shown
+  std::string errorPart;           // a part of the error message as shown; empty when none
 };
 
 // Makes the files of the table in `dir` and returns it. Cases that cannot be
@@ -25,7 +25,7 @@ std::vector<BadInput> makeBadInputs(const TempDir& dir);
 
 // A sparse file of over 4 GiB (zero bytes: records of ID 0 and length 0)
 // with a record "end" past the 4 GiB mark and then a record with a bad
-// length at byte offset 4294967311.
+// length at byte offset 4294967307.
 BadInput makeSparseOver4GiB(const TempDir& dir);
 
 // Size and modification time of every file and folder under `dir`: equal

@@ -6,6 +6,9 @@
 #include <random>
 #include <stdexcept>
 
+#include "runtime/text.h"
+#include "speechfile/record.h"
+
 namespace testing_support {
 
 TempDir::TempDir() {
@@ -62,6 +65,33 @@ Bytes concat(std::initializer_list<Bytes> parts) {
   Bytes all;
   for (const Bytes& part : parts) all.insert(all.end(), part.begin(), part.end());
   return all;
+}
+
+std::filesystem::path pathFromUtf8(std::string_view utf8) {
+  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+void RecordingList::addItem(const speechfile::Entry& entry) {
+  lines.push_back(listLine(entry.id, entry.text));
+  offsets.push_back(entry.offset);
+}
+
+std::string listLine(std::int16_t id, std::span<const std::uint8_t> text) {
+  std::string scratch;
+  return std::string(speechfile::formatListLine(scratch, id, text));
+}
+
+std::string ansiText(std::span<const std::uint8_t> bytes) {
+  std::string out(runtime::maxAnsiTextSize(bytes.size()), '\0');
+  out.resize(static_cast<std::size_t>(runtime::writeAnsiText(out.data(), bytes) - out.data()));
+  return out;
+}
+
+std::string windows1252Text(std::span<const std::uint8_t> bytes) {
+  std::string out(runtime::maxAnsiTextSize(bytes.size()), '\0');
+  out.resize(static_cast<std::size_t>(runtime::writeThroughTable(out.data(), bytes, runtime::windows1252Table()) -
+                                      out.data()));
+  return out;
 }
 
 }  // namespace testing_support

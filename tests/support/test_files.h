@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,25 +41,41 @@ Bytes record(std::uint16_t id, std::string_view text);
 Bytes record(std::uint16_t id, std::uint16_t length, std::string_view text);
 Bytes concat(std::initializer_list<Bytes> parts);
 
+// A path given as UTF-8, on Windows too.
+std::filesystem::path pathFromUtf8(std::string_view utf8);
+
 class FixedPath final : public speechfile::PathSource {
  public:
-  explicit FixedPath(std::string path) : path_(std::move(path)) {}
-  std::string pathText() const override { return path_; }
+  explicit FixedPath(std::string_view utf8) : path_(pathFromUtf8(utf8)) {}
+  std::filesystem::path path() const override { return path_; }
 
  private:
-  std::string path_;
+  std::filesystem::path path_;
 };
 
+// The list lines of one Get, as text, and the entries without text.
 class RecordingList final : public speechfile::LineList {
  public:
   void clear() override {
     lines.clear();
+    offsets.clear();
+    emptyOffsets.clear();
     ++clears;
   }
-  void addItem(std::string_view line) override { lines.emplace_back(line); }
+  void addItem(const speechfile::Entry& entry) override;
+  void skipEmpty(const speechfile::Entry& entry) override { emptyOffsets.push_back(entry.offset); }
 
   std::vector<std::string> lines;
+  std::vector<std::uint64_t> offsets;       // of the records behind the lines
+  std::vector<std::uint64_t> emptyOffsets;  // of the records without text
   int clears = 0;
 };
+
+// The list line of an entry, as one string.
+std::string listLine(std::int16_t id, std::span<const std::uint8_t> text);
+// Bytes converted from the system's ANSI code page, as one string.
+std::string ansiText(std::span<const std::uint8_t> bytes);
+// Bytes converted from Windows-1252, as one string.
+std::string windows1252Text(std::span<const std::uint8_t> bytes);
 
 }  // namespace testing_support

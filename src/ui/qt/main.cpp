@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "ui/frm_main.h"
+#include "ui/qt/frm_main.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

@@ -1,4 +1,4 @@
-#include "ui/frm_main.h"
+#include "ui/qt/frm_main.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -11,36 +11,33 @@
 #include <algorithm>
 
 #include "speechfile/record.h"
-#include "ui/speech_lines_model.h"
+#include "ui/common/shown_text.h"
+#include "ui/common/window_description.h"
+#include "ui/qt/speech_lines_model.h"
 
 namespace {
 
-// The window's layout in twips (1440 to the inch); 15 twips make one
-// device-independent pixel, which Qt scales on high-DPI screens.
-constexpr int kTwipsPerPixel = 15;
-
-struct TwipsRect {
-  int left, top, width, height;
-};
-
-constexpr TwipsRect kClientArea = {0, 0, 4695, 6015};
-constexpr TwipsRect kLabel1 = {120, 120, 4410, 195};
-constexpr TwipsRect kLstWords = {120, 360, 4455, 4545};
-constexpr TwipsRect kTxtPath = {120, 5040, 4455, 285};
-constexpr TwipsRect kCmdGet = {120, 5760, 4455, 255};
-
-QRect toPixels(const TwipsRect& r) {
-  return QRect(r.left / kTwipsPerPixel, r.top / kTwipsPerPixel, r.width / kTwipsPerPixel, r.height / kTwipsPerPixel);
+// Qt places widgets in device-independent pixels, 96 to the inch, and scales
+// them on high-DPI screens itself.
+QRect toPixels(const ui::TwipsRect& twips) {
+  const ui::PixelRect r = ui::toPixels(twips, 96);
+  return QRect(r.left, r.top, r.width, r.height);
 }
 
-const char* const kCaption = "Speech.mul by Quorrin";
-const char* const kDefaultPath = "c:\\program files\\kestrel haven\\speech.mul";
+QString qtText(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
-// The path field as the Get action's path source.
+template <typename Widget>
+Widget* placed(Widget* widget, const ui::ControlDescription& control) {
+  widget->setObjectName(qtText(control.name));
+  widget->setGeometry(toPixels(control.place));
+  return widget;
+}
+
+// The path field as the Get action's path source: what was typed, as a path.
 class TextBoxPath final : public speechfile::PathSource {
  public:
   explicit TextBoxPath(const QLineEdit& box) : box_(box) {}
-  std::string pathText() const override { return box_.text().toStdString(); }
+  std::filesystem::path path() const override { return std::filesystem::path(box_.text().toStdU16String()); }
 
  private:
   const QLineEdit& box_;
@@ -55,9 +52,9 @@ class UniformLineDelegate final : public QStyledItemDelegate {
 
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
     QSize size = QStyledItemDelegate::sizeHint(option, index);
-    const int longest = lines_.longestRow();
-    if (longest >= 0) {
-      const QString text = SpeechLinesModel::displayText(lines_.line(longest));
+    const std::size_t longest = lines_.store().longestRow();
+    if (longest < lines_.store().rowCount()) {
+      const QString text = lines_.index(static_cast<int>(longest)).data().toString();
       const int margin = 2 * option.fontMetrics.averageCharWidth();
       size.setWidth(std::max(size.width(), option.fontMetrics.horizontalAdvance(text) + margin));
     }
@@ -81,20 +78,15 @@ class WaitCursor {
 
 frmMain::frmMain(QWidget* parent)
     : QWidget(parent),
-      Label1(new QLabel(QStringLiteral("Speech ID - SpeechText"), this)),
-      lstWords(new QListView(this)),
-      txtPath(new QLineEdit(QString::fromLatin1(kDefaultPath), this)),
-      cmdGet(new QPushButton(QStringLiteral("Get"), this)),
+      Label1(placed(new QLabel(qtText(ui::kLabel1.text), this), ui::kLabel1)),
+      lstWords(placed(new QListView(this), ui::kLstWords)),
+      txtPath(placed(new QLineEdit(qtText(ui::kTxtPath.text), this), ui::kTxtPath)),
+      cmdGet(placed(new QPushButton(qtText(ui::kCmdGet.text), this), ui::kCmdGet)),
       lines_(new SpeechLinesModel(this)) {
   setObjectName(QStringLiteral("frmMain"));
-  setWindowTitle(QString::fromLatin1(kCaption));
-  setFixedSize(toPixels(kClientArea).size());
+  setWindowTitle(qtText(ui::kCaption));
+  setFixedSize(toPixels(ui::kClientArea).size());
 
-  Label1->setObjectName(QStringLiteral("Label1"));
-  Label1->setGeometry(toPixels(kLabel1));
-
-  lstWords->setObjectName(QStringLiteral("lstWords"));
-  lstWords->setGeometry(toPixels(kLstWords));
   lstWords->setModel(lines_);
   lstWords->setItemDelegate(new UniformLineDelegate(*lines_, lstWords));
   lstWords->setUniformItemSizes(true);
@@ -104,12 +96,8 @@ frmMain::frmMain(QWidget* parent)
   lstWords->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   lstWords->setAccessibleName(Label1->text());
 
-  txtPath->setObjectName(QStringLiteral("txtPath"));
-  txtPath->setGeometry(toPixels(kTxtPath));
-  txtPath->setAccessibleName(QStringLiteral("Path of the speech file"));
+  txtPath->setAccessibleName(qtText(ui::kPathFieldName));
 
-  cmdGet->setObjectName(QStringLiteral("cmdGet"));
-  cmdGet->setGeometry(toPixels(kCmdGet));
   cmdGet->setAutoDefault(false);
   cmdGet->setDefault(false);
 
@@ -128,8 +116,8 @@ void frmMain::cmdGet_Click() {
     const WaitCursor wait;
     try {
       speechfile::runGetAction(reading_, TextBoxPath(*txtPath), *lines_);
-    } catch (const std::exception& e) {
-      failure = QString::fromStdString(e.what());
+    } catch (const speechfile::GetError& e) {
+      failure = qtText(ui::shownText(e.what()));
     }
     // The lines read before an error stay listed.
     lines_->publish();

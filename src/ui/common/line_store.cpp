@@ -1,0 +1,96 @@
+#include "ui/common/line_store.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "runtime/errors.h"
+#include "speechfile/record.h"
+
+namespace ui {
+
+void LineStore::clear() { *this = LineStore(); }
+
+void LineStore::addItem(const speechfile::Entry& entry) {
+  if (rows_ >= kMaxRows) {
+    throw runtime::RuntimeError(runtime::ErrorNumber::OutOfMemory,
+                                "The list cannot hold more than " + runtime::groupedNumber(kMaxRows) + " lines.");
+  }
+  const std::size_t length = entry.text.size();
+  // Everything that can fail is allocated first, so that a failure leaves
+  // the rows stored so far as they were.
+  if (rows_ / kChunkRows == chunks_.size()) chunks_.push_back(std::make_unique_for_overwrite<Header[]>(kChunkRows));
+  while (blocks_.size() * kBlockBytes < textBytes_ + length) {
+    blocks_.push_back(std::make_unique_for_overwrite<std::uint8_t[]>(kBlockBytes));
+  }
+  if (emptiesPending_ >= kManyEmpties) manyEmpties_.reserve(manyEmpties_.size() + 1);
+  if (rows_ % kGroupRows == 0) groups_.reserve(groups_.size() + 1);
+
+  if (rows_ % kGroupRows == 0) groups_.push_back(Group{textBytes_, entry.offset});
+  chunks_[rows_ / kChunkRows][rows_ % kChunkRows] =
+      Header{entry.id, static_cast<std::uint16_t>(length),
+             static_cast<std::uint16_t>(std::min<std::uint64_t>(emptiesPending_, kManyEmpties))};
+  if (emptiesPending_ >= kManyEmpties) manyEmpties_.emplace_back(rows_, emptiesPending_);
+  emptiesPending_ = 0;
+  for (std::size_t done = 0; done < length;) {
+    const std::uint64_t at = textBytes_ + done;
+    const std::size_t room = kBlockBytes - static_cast<std::size_t>(at % kBlockBytes);
+    const std::size_t part = std::min(room, length - done);
+    std::memcpy(blocks_[at / kBlockBytes].get() + at % kBlockBytes, entry.text.data() + done, part);
+    done += part;
+  }
+  textBytes_ += length;
+  if (length > longestLength_ || rows_ == 0) {
+    longestLength_ = static_cast<std::uint16_t>(length);
+    longestRow_ = rows_;
+  }
+  ++rows_;
+}
+
+void LineStore::skipEmpty(const speechfile::Entry&) { ++emptiesPending_; }
+
+std::uint64_t LineStore::emptiesBefore(std::size_t index) const {
+  const std::uint16_t count = header(index).emptiesBefore;
+  if (count != kManyEmpties) return count;
+  const auto it = std::lower_bound(manyEmpties_.begin(), manyEmpties_.end(), std::make_pair(index, std::uint64_t{0}));
+  return it->second;
+}
+
+LineStore::Cursor LineStore::cursorAt(std::size_t index) const {
+  const std::size_t group = index / kGroupRows;
+  Cursor cursor{group * kGroupRows, groups_[group].textStart, groups_[group].fileOffset};
+  while (cursor.index < index) advance(cursor);
+  return cursor;
+}
+
+void LineStore::advance(Cursor& cursor) const {
+  const std::uint16_t length = header(cursor.index).length;
+  cursor.textStart += length;
+  cursor.fileOffset += speechfile::kHeaderSize + length;
+  ++cursor.index;
+  if (cursor.index < rows_) cursor.fileOffset += speechfile::kHeaderSize * emptiesBefore(cursor.index);
+}
+
+std::span<const std::uint8_t> LineStore::textAt(std::uint64_t start, std::size_t length, Scratch& scratch) const {
+  const std::size_t within = static_cast<std::size_t>(start % kBlockBytes);
+  const std::uint8_t* const block = length ? blocks_[start / kBlockBytes].get() : nullptr;
+  if (within + length <= kBlockBytes) return {block + within, length};
+  // The text runs on into the next block.
+  const std::size_t first = kBlockBytes - within;
+  scratch.bytes.resize(length);
+  std::memcpy(scratch.bytes.data(), block + within, first);
+  std::memcpy(scratch.bytes.data() + first, blocks_[start / kBlockBytes + 1].get(), length - first);
+  return scratch.bytes;
+}
+
+LineStore::Row LineStore::row(std::size_t index, Scratch& scratch) const {
+  const Cursor at = cursorAt(index);
+  const Header& h = header(index);
+  return Row{at.fileOffset, h.id, textAt(at.textStart, h.length, scratch)};
+}
+
+std::string_view LineStore::line(std::size_t index, Scratch& scratch) const {
+  const Row r = row(index, scratch);
+  return speechfile::formatListLine(scratch.line, r.id, r.text);
+}
+
+}  // namespace ui

@@ -1,0 +1,92 @@
+#include "ui/common/shown_text.h"
+
+#include <array>
+#include <cstdint>
+#include <cstring>
+
+namespace ui {
+namespace {
+
+constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+
+// Nonzero when a byte of `word` is zero.
+constexpr std::uint64_t zeroByte(std::uint64_t word) { return (word - kOnes) & ~word & kHighBits; }
+// Nonzero when a byte of `word` is below `n` (n at most 128).
+constexpr std::uint64_t byteBelow(std::uint64_t word, std::uint8_t n) { return (word - kOnes * n) & ~word & kHighBits; }
+
+// Bytes that start a control character: below 0x20, 0x7F, and 0xC2 (the
+// first byte of U+0080 to U+00BF, checked one by one).
+bool mayStartControl(std::uint64_t word) {
+  return (byteBelow(word, 0x20) | zeroByte(word ^ (kOnes * 0x7F)) | zeroByte(word ^ (kOnes * 0xC2))) != 0;
+}
+
+constexpr std::array<const char*, 32> kC0Names = {
+    "NUL", "SOH", "STX", "ETX", "EOT", "ENQ", "ACK", "BEL", "BS", "TAB", "LF", "VT", "FF", "CR", "SO", "SI",
+    "DLE", "DC1", "DC2", "DC3", "DC4", "NAK", "SYN", "ETB", "CAN", "EM", "SUB", "ESC", "FS", "GS", "RS", "US"};
+
+constexpr char kHexDigits[] = "0123456789ABCDEF";
+
+char* writeUtf8(char* out, char32_t c) {
+  // Only the three-byte forms of U+2039, U+203A and U+2400..U+2421 are written here.
+  *out++ = static_cast<char>(0xE0 | (c >> 12));
+  *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+  *out++ = static_cast<char>(0x80 | (c & 0x3F));
+  return out;
+}
+
+}  // namespace
+
+bool holdsControlCharacter(std::string_view utf8) {
+  std::size_t i = 0;
+  for (; i + 8 <= utf8.size(); i += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, utf8.data() + i, 8);
+    if (mayStartControl(word)) break;
+  }
+  for (; i < utf8.size(); ++i) {
+    const auto b = static_cast<unsigned char>(utf8[i]);
+    if (b < 0x20 || b == 0x7F) return true;
+    if (b == 0xC2 && i + 1 < utf8.size()) {
+      const auto next = static_cast<unsigned char>(utf8[i + 1]);
+      if (next >= 0x80 && next <= 0x9F) return true;
+    }
+  }
+  return false;
+}
+
+char* writeShownText(char* out, std::string_view utf8) {
+  for (std::size_t i = 0; i < utf8.size(); ++i) {
+    const auto b = static_cast<unsigned char>(utf8[i]);
+    if (b < 0x20) {
+      out = writeUtf8(out, 0x2400 + b);
+    } else if (b == 0x7F) {
+      out = writeUtf8(out, 0x2421);
+    } else if (b == 0xC2 && i + 1 < utf8.size() && static_cast<unsigned char>(utf8[i + 1]) >= 0x80 &&
+               static_cast<unsigned char>(utf8[i + 1]) <= 0x9F) {
+      const auto code = static_cast<unsigned char>(utf8[++i]);
+      out = writeUtf8(out, 0x2039);
+      *out++ = kHexDigits[code >> 4];
+      *out++ = kHexDigits[code & 0xF];
+      out = writeUtf8(out, 0x203A);
+    } else {
+      *out++ = static_cast<char>(b);
+    }
+  }
+  return out;
+}
+
+std::string shownText(std::string_view utf8) {
+  if (!holdsControlCharacter(utf8)) return std::string(utf8);
+  std::string shown(maxShownSize(utf8.size()), '\0');
+  shown.resize(static_cast<std::size_t>(writeShownText(shown.data(), utf8) - shown.data()));
+  return shown;
+}
+
+std::string controlName(char32_t c) {
+  if (c < 0x20) return kC0Names[c];
+  if (c == 0x7F) return "DEL";
+  return {kHexDigits[(c >> 4) & 0xF], kHexDigits[c & 0xF]};
+}
+
+}  // namespace ui

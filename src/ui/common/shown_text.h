@@ -1,0 +1,37 @@
+// The shown form of a text: what the list, its copied and accessible text,
+// speechlist's listing and the messages show in place of the characters that
+// would otherwise act instead of being seen. Each control character becomes
+// a visible character or sign; every other character stays as it is.
+//
+//   U+0000 to U+001F  ->  their Control Pictures U+2400 to U+241F (␀ ... ␟)
+//   U+007F            ->  U+2421 (␡)
+//   U+0080 to U+009F  ->  "‹" + the code in two hexadecimal digits + "›",
+//                         for example U+0081 -> "‹81›"
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace ui {
+
+// U+0000 to U+001F and U+007F to U+009F.
+constexpr bool isControlCharacter(char32_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
+
+// Whether the UTF-8 text holds a control character. Reads a word at a time,
+// as nearly every text holds none.
+bool holdsControlCharacter(std::string_view utf8);
+
+// Writes the shown form of the UTF-8 text at `out`, which has room for
+// maxShownSize(utf8.size()) characters; returns the end.
+constexpr std::size_t maxShownSize(std::size_t utf8Bytes) { return 4 * utf8Bytes; }
+char* writeShownText(char* out, std::string_view utf8);
+
+std::string shownText(std::string_view utf8);
+
+// The short name the window's list draws in its mark for a control
+// character: "NUL", "TAB", "LF", "CR", "ESC", "DEL", ..., and the two
+// hexadecimal digits for U+0080 to U+009F ("81").
+std::string controlName(char32_t c);
+
+}  // namespace ui
