@@ -29,6 +29,9 @@ char* writeShownText(char* out, std::string_view utf8);
 
 std::string shownText(std::string_view utf8);
 
+// Valid UTF-8 (as the conversions write it) as UTF-16, every character kept.
+std::u16string toUtf16(std::string_view utf8);
+
 // The short name the window's list draws in its mark for a control
 // character: "NUL", "TAB", "LF", "CR", "ESC", "DEL", ..., and the two
 // hexadecimal digits for U+0080 to U+009F ("81").
