@@ -1,11 +1,9 @@
 // Drives the window headless (Qt's offscreen platform): its layout, its
 // texts and focus, and the Get button against files the tests make.
-#include <QAbstractItemModel>
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
@@ -16,7 +14,7 @@
 #include "support/bad_inputs.h"
 #include "support/test_files.h"
 #include "ui/qt/frm_main.h"
-#include "ui/qt/speech_lines_model.h"
+#include "ui/qt/line_list_view.h"
 
 using testing_support::Bytes;
 using testing_support::concat;
@@ -33,10 +31,11 @@ class FrmMainTest : public QObject {
     return widget;
   }
 
+  // The lines as assistive technology reads them.
   static QStringList listed(const frmMain& window) {
-    const QAbstractItemModel* model = child<QListView>(window, "lstWords")->model();
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(child<LineListView>(window, "lstWords"));
     QStringList lines;
-    for (int row = 0; row < model->rowCount(); ++row) lines << model->index(row, 0).data().toString();
+    for (int row = 0; row < list->childCount(); ++row) lines << list->child(row)->text(QAccessible::Name);
     return lines;
   }
 
@@ -65,7 +64,7 @@ class FrmMainTest : public QObject {
     QCOMPARE(window.size(), QSize(313, 401));
     QCOMPARE(window.minimumSize(), window.maximumSize());  // fixed size
     QCOMPARE(child<QLabel>(window, "Label1")->geometry(), QRect(8, 8, 294, 13));
-    QCOMPARE(child<QListView>(window, "lstWords")->geometry(), QRect(8, 24, 297, 303));
+    QCOMPARE(child<LineListView>(window, "lstWords")->geometry(), QRect(8, 24, 297, 303));
     QCOMPARE(child<QLineEdit>(window, "txtPath")->geometry(), QRect(8, 336, 297, 19));
     QCOMPARE(child<QPushButton>(window, "cmdGet")->geometry(), QRect(8, 384, 297, 17));
   }
@@ -81,7 +80,7 @@ class FrmMainTest : public QObject {
     QCOMPARE(child<QPushButton>(window, "cmdGet")->text(), QStringLiteral("Get"));
     QVERIFY(listed(window).isEmpty());
 
-    auto* list = child<QListView>(window, "lstWords");
+    auto* list = child<LineListView>(window, "lstWords");
     auto* field = child<QLineEdit>(window, "txtPath");
     auto* button = child<QPushButton>(window, "cmdGet");
     QCOMPARE(QApplication::focusWidget(), list);
@@ -92,17 +91,26 @@ class FrmMainTest : public QObject {
     QTest::keyClick(button, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), list);
     QCOMPARE(child<QLabel>(window, "Label1")->focusPolicy(), Qt::NoFocus);
-    QVERIFY(!button->isDefault() && !button->autoDefault());
+    QVERIFY(!button->isDefault());
   }
 
-  void enterInThePathFieldDoesNothing() {
+  void enterOnTheFocusedButtonClicksItButNotInThePathField() {
     const TempDir dir;
     frmMain window;
     window.show();
     auto* field = child<QLineEdit>(window, "txtPath");
     field->setText(QString::fromStdString(dir.write("s.mul", record(1, "x"))));
     QTest::keyClick(field, Qt::Key_Return);
+    QTest::keyClick(field, Qt::Key_Enter);
     QVERIFY(listed(window).isEmpty());
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+      auto* button = child<QPushButton>(window, "cmdGet");
+      QSignalSpy clicks(button, &QPushButton::clicked);
+      button->setFocus();
+      QTest::keyClick(button, key);
+      QCOMPARE(clicks.count(), 1);
+    }
+    QCOMPARE(listed(window), QStringList{QStringLiteral("ID: 1 Text: x")});
   }
 
   void getListsTheFileNamedInThePathField() {
@@ -149,22 +157,53 @@ class FrmMainTest : public QObject {
     QVERIFY(std::filesystem::remove(bad));  // the file was closed
   }
 
-  void controlCharactersShowAsSymbolsAndLongLinesScroll() {
+  // Renders the list as it is on screen.
+  static QImage listImage(frmMain& window) {
+    auto* list = child<LineListView>(window, "lstWords");
+    QApplication::processEvents();
+    return list->viewport()->grab().toImage();
+  }
+
+  void eachControlCharacterDrawsAMarkOfItsOwn() {
     const TempDir dir;
-    const std::string longText(3000, 'm');
-    const std::string path = dir.write("s.mul", concat({record(1, std::string_view("a\0b\nc\x7F", 6)),
-                                                        record(2, longText)}));
     frmMain window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    clickGet(window, QString::fromStdString(path));
-    QCOMPARE(listed(window).value(0), QStringLiteral("ID: 1 Text: a\u2400b\u240Ac\u2421"));
-    auto* list = child<QListView>(window, "lstWords");
-    const QString accessible = list->model()->index(0, 0).data(Qt::AccessibleTextRole).toString();
-    QCOMPARE(accessible, listed(window).value(0));
+    // The same line but for one control character: each must look different,
+    // and different from the line without it.
+    QList<QImage> seen;
+    for (const std::string_view text : {std::string_view("ab", 2), std::string_view("a\0b", 3), std::string_view("a\tb"),
+                                        std::string_view("a\nb"), std::string_view("a\rb"), std::string_view("a\x1B" "b"),
+                                        std::string_view("a\x7F" "b"), std::string_view("a\x81" "b")}) {
+      clickGet(window, QString::fromStdString(dir.write("s.mul", record(1, text))));
+      const QImage image = listImage(window);
+      for (const QImage& other : seen) QVERIFY2(image != other, std::string(text).c_str());
+      seen << image;
+    }
+  }
+
+  void everyLineScrollsToItsLastCharacter() {
+    const TempDir dir;
+    // The widest line is neither the longest in bytes nor in view at first.
+    std::vector<Bytes> records;
+    for (int i = 0; i < 400; ++i) records.push_back(record(1, std::string(200, 'i')));
+    records.push_back(record(2, std::string(150, 'W')));
+    records.push_back(record(3, std::string(100, '\xE9')));
+    Bytes file;
+    for (const Bytes& r : records) file.insert(file.end(), r.begin(), r.end());
+    frmMain window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    clickGet(window, QString::fromStdString(dir.write("s.mul", file)));
+    auto* list = child<LineListView>(window, "lstWords");
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_End);
+    listImage(window);
     QApplication::processEvents();
-    QVERIFY(list->horizontalScrollBar()->maximum() > list->fontMetrics().horizontalAdvance(QString(2500, 'm')) -
-                                                          list->viewport()->width());
+    const int reach = list->horizontalScrollBar()->maximum() + list->viewport()->width();
+    const QFontMetricsF metrics(list->font());
+    QVERIFY2(reach >= metrics.horizontalAdvance(QStringLiteral("ID: 2 Text: ") + QString(150, QLatin1Char('W'))),
+             qPrintable(QString::number(reach)));
   }
 
   // Runs one case of the bad-input table: the lines listed, the message
@@ -222,10 +261,23 @@ class FrmMainTest : public QObject {
       QAccessibleInterface* control = QAccessible::queryAccessibleInterface(child<QWidget>(window, name));
       QVERIFY2(control && !control->text(QAccessible::Name).isEmpty(), name);
     }
-    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(child<QListView>(window, "lstWords"));
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(child<LineListView>(window, "lstWords"));
     for (int i = 0; i < list->childCount(); ++i) names << list->child(i)->text(QAccessible::Name);
     QVERIFY2(names.contains(QStringLiteral("ID: 1 Text: one")) && names.contains(QStringLiteral("ID: 2 Text: two")),
              qPrintable(names.join(QStringLiteral(" | "))));
+    QCOMPARE(list->role(), QAccessible::List);
+    const auto labelledBy = list->relations(QAccessible::Label);
+    QVERIFY(!labelledBy.isEmpty() && labelledBy.first().first->object() == child<QLabel>(window, "Label1"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(&window)->role(), QAccessible::Window);
+
+    // The current line is the list's focus child, and a key moves it.
+    auto* view = child<LineListView>(window, "lstWords");
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Down);
+    QCOMPARE(list->focusChild()->text(QAccessible::Name), QStringLiteral("ID: 1 Text: one"));
+    QTest::keyClick(view, Qt::Key_Down);
+    QVERIFY(list->focusChild()->state().selected);
+    QCOMPARE(list->focusChild()->text(QAccessible::Name), QStringLiteral("ID: 2 Text: two"));
   }
 
   void makewordIsTheWindowsPublicMethod() {

@@ -1,19 +1,17 @@
 #include "ui/qt/frm_main.h"
 
-#include <QApplication>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStyledItemDelegate>
-#include <algorithm>
 
 #include "speechfile/record.h"
 #include "ui/common/shown_text.h"
 #include "ui/common/window_description.h"
-#include "ui/qt/speech_lines_model.h"
+#include "ui/qt/line_list_view.h"
 
 namespace {
 
@@ -43,28 +41,6 @@ class TextBoxPath final : public speechfile::PathSource {
   const QLineEdit& box_;
 };
 
-// Every line gets the width of the longest one, so that the list scrolls
-// horizontally to the end of any line; uniform sizes keep a list of
-// millions of lines fast.
-class UniformLineDelegate final : public QStyledItemDelegate {
- public:
-  UniformLineDelegate(const SpeechLinesModel& lines, QObject* parent) : QStyledItemDelegate(parent), lines_(lines) {}
-
-  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-    QSize size = QStyledItemDelegate::sizeHint(option, index);
-    const std::size_t longest = lines_.store().longestRow();
-    if (longest < lines_.store().rowCount()) {
-      const QString text = lines_.index(static_cast<int>(longest)).data().toString();
-      const int margin = 2 * option.fontMetrics.averageCharWidth();
-      size.setWidth(std::max(size.width(), option.fontMetrics.horizontalAdvance(text) + margin));
-    }
-    return size;
-  }
-
- private:
-  const SpeechLinesModel& lines_;
-};
-
 // Shows the wait cursor for as long as it lives.
 class WaitCursor {
  public:
@@ -74,31 +50,37 @@ class WaitCursor {
   WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
+// Assistive technology announces the window as a window, not as a plain
+// container.
+QAccessibleInterface* makeAccessibleWindow(const QString& className, QObject* object) {
+  if (className == QLatin1String("frmMain") && object && object->isWidgetType()) {
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);  // owned by QAccessible
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 frmMain::frmMain(QWidget* parent)
     : QWidget(parent),
       Label1(placed(new QLabel(qtText(ui::kLabel1.text), this), ui::kLabel1)),
-      lstWords(placed(new QListView(this), ui::kLstWords)),
+      lstWords(placed(new LineListView(lines_, this), ui::kLstWords)),
       txtPath(placed(new QLineEdit(qtText(ui::kTxtPath.text), this), ui::kTxtPath)),
-      cmdGet(placed(new QPushButton(qtText(ui::kCmdGet.text), this), ui::kCmdGet)),
-      lines_(new SpeechLinesModel(this)) {
+      cmdGet(placed(new QPushButton(qtText(ui::kCmdGet.text), this), ui::kCmdGet)) {
+  static const bool factoryInstalled = (QAccessible::installFactory(makeAccessibleWindow), true);
+  (void)factoryInstalled;
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(qtText(ui::kCaption));
   setFixedSize(toPixels(ui::kClientArea).size());
 
-  lstWords->setModel(lines_);
-  lstWords->setItemDelegate(new UniformLineDelegate(*lines_, lstWords));
-  lstWords->setUniformItemSizes(true);
-  lstWords->setWordWrap(false);
-  lstWords->setTextElideMode(Qt::ElideNone);
-  lstWords->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  lstWords->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  // The label names the list for assistive technology.
+  Label1->setBuddy(lstWords);
   lstWords->setAccessibleName(Label1->text());
-
   txtPath->setAccessibleName(qtText(ui::kPathFieldName));
 
-  cmdGet->setAutoDefault(false);
+  // Enter on the focused button clicks it, as Space does; the button is still
+  // not the window's default, so Enter in the path field does nothing.
+  cmdGet->setAutoDefault(true);
   cmdGet->setDefault(false);
 
   setTabOrder(lstWords, txtPath);
@@ -115,15 +97,12 @@ void frmMain::cmdGet_Click() {
   {
     const WaitCursor wait;
     try {
-      speechfile::runGetAction(reading_, TextBoxPath(*txtPath), *lines_);
+      speechfile::runGetAction(reading_, TextBoxPath(*txtPath), lines_);
     } catch (const speechfile::GetError& e) {
       failure = qtText(ui::shownText(e.what()));
     }
     // The lines read before an error stay listed.
-    lines_->publish();
-    // The view caches one item size for every row; have it ask again, as the
-    // longest line may have changed.
-    lstWords->reset();
+    lstWords->showRows();
   }
   if (!failure.isEmpty()) QMessageBox::critical(this, windowTitle(), failure);
 }

@@ -1,17 +1,18 @@
 // The viewer's one window: the caption label, the list of speech lines, the
-// path field and the Get button. It owns the reading state of the Get action.
+// path field and the Get button. It owns the reading state of the Get action
+// and the lines it lists.
 #pragma once
 
 #include <QWidget>
 #include <cstdint>
 
 #include "speechfile/get_action.h"
+#include "ui/common/line_store.h"
 
 class QLabel;
 class QLineEdit;
-class QListView;
 class QPushButton;
-class SpeechLinesModel;
+class LineListView;
 
 class frmMain : public QWidget {
   Q_OBJECT
@@ -27,12 +28,12 @@ class frmMain : public QWidget {
   // The Get action: fills lstWords from the file named in txtPath.
   void cmdGet_Click();
 
-  QLabel* Label1;
-  QListView* lstWords;
-  QLineEdit* txtPath;
-  QPushButton* cmdGet;
-  SpeechLinesModel* lines_;
-
   // iSpeechID, bFirst, bSecond, iTextLen, bText, iFileNum: kept between runs.
   speechfile::ReadingState reading_;
+  ui::LineStore lines_;
+
+  QLabel* Label1;
+  LineListView* lstWords;
+  QLineEdit* txtPath;
+  QPushButton* cmdGet;
 };

@@ -1,0 +1,63 @@
+// The list of speech lines in the Qt window: it draws the visible rows of
+// the line store itself, so that a list of ten million lines costs no memory
+// per line beyond the store and a line of any length draws only the part in
+// view. Control characters are drawn as small marks with their short names;
+// what assistive technology reads is each line's shown form.
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <QFont>
+#include <QString>
+#include <optional>
+
+#include "ui/common/line_layout.h"
+#include "ui/common/line_store.h"
+#include "ui/common/list_state.h"
+
+class LineListView final : public QAbstractScrollArea {
+  Q_OBJECT
+
+ public:
+  LineListView(const ui::LineStore& lines, QWidget* parent);
+
+  // Shows the store's rows afresh, after a Get: none current, at the top.
+  void showRows();
+
+  int rowCount() const { return static_cast<int>(state_.rowCount()); }
+  std::optional<std::size_t> currentRow() const { return state_.current(); }
+  // The row's shown form: what assistive technology reads and a copy takes.
+  QString shownLine(std::size_t row) const;
+  // Where a row is drawn, in the viewport's coordinates.
+  QRect rowRect(std::size_t row) const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void scrollContentsBy(int dx, int dy) override;
+  void changeEvent(QEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+
+ private:
+  void useFont();
+  int rowHeight() const { return rowHeight_; }
+  void layOutView();
+  void syncScrollBars();
+  void afterMove(std::optional<std::size_t> before);
+  void paintRow(QPainter& painter, std::size_t row, int top);
+  void paintMark(QPainter& painter, char16_t control, QRectF box, bool selected) const;
+  // The row's line exactly as formed, as UTF-16 with its control characters.
+  QString line(std::size_t row) const;
+
+  const ui::LineStore& lines_;
+  ui::ListState state_;
+  ui::WidestLine widest_;
+  QFont textFont_;  // the widget's font without kerning or shaping
+  QFont markFont_;  // smaller, for the names in control marks
+  std::optional<ui::AdvanceCache> advances_;
+  int rowHeight_ = 0;
+  bool syncing_ = false;
+  mutable ui::LineStore::Scratch scratch_;
+};
