@@ -1,0 +1,56 @@
+#include "ui/common/shown_text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace std::string_literals;
+
+namespace {
+
+TEST(ShownText, MakesEveryControlCharacterVisibleAndKeepsTheRest) {
+  const struct {
+    std::string text, shown;
+  } cases[] = {
+      {"hail", "hail"},
+      {"caf\u00E9 \u20AC \u00A0\u00BF", "caf\u00E9 \u20AC \u00A0\u00BF"},  // U+00A0 and up are not controls
+      {"a\0b"s, "a\u2400b"},
+      {"\t\n\r", "\u2409\u240A\u240D"},
+      {"\x1B]0;title\x07", "\u241B]0;title\u2407"},
+      {"\x1F\x7F", "\u241F\u2421"},
+      {"\u0080\u0081\u009F", "\u203980\u203A\u203981\u203A\u20399F\u203A"},
+      {"\u2400", "\u2400"},  // a text that holds the picture itself keeps it
+  };
+  for (const auto& c : cases) EXPECT_EQ(ui::shownText(c.text), c.shown) << c.text;
+}
+
+TEST(ShownText, FindsAControlCharacterAtEveryPosition) {
+  // The search reads eight bytes at a time: put the character at every place
+  // in and around a word, and next to other multi-byte letters.
+  for (const std::string& control : {"\0"s, "\x1F"s, "\x7F"s, "\u0085"s, "\u009F"s}) {
+    for (std::size_t at = 0; at <= 20; ++at) {
+      std::string text = "abcdefgh\u00E9ijklmnopq";
+      text.insert(std::min(at, text.size()), control);
+      EXPECT_TRUE(ui::holdsControlCharacter(text)) << at;
+    }
+  }
+  EXPECT_FALSE(ui::holdsControlCharacter("abcdefgh\u00C2\u00A0\u00C0ijklmnopq \u20AC~"));
+  EXPECT_FALSE(ui::holdsControlCharacter(""));
+}
+
+TEST(ShownText, NamesEachControlCharacter) {
+  EXPECT_EQ(ui::controlName(0x00), "NUL");
+  EXPECT_EQ(ui::controlName(0x09), "TAB");
+  EXPECT_EQ(ui::controlName(0x0A), "LF");
+  EXPECT_EQ(ui::controlName(0x0D), "CR");
+  EXPECT_EQ(ui::controlName(0x1B), "ESC");
+  EXPECT_EQ(ui::controlName(0x7F), "DEL");
+  EXPECT_EQ(ui::controlName(0x81), "81");
+}
+
+TEST(ShownText, ConvertsToUtf16) {
+  EXPECT_EQ(ui::toUtf16("a\u00E9\u20AC\U0001F600"), u"a\u00E9\u20AC\U0001F600");
+  EXPECT_EQ(ui::toUtf16("a\0b"s), u"a\0b"s);
+}
+
+}  // namespace
