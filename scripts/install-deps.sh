@@ -1,10 +1,18 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the project needs that are not there yet.
-# Usage: scripts/install-deps.sh [extra-package ...]
+# Installs the Debian packages a task needs that are not there yet.
+# Usage: scripts/install-deps.sh [run|test] [extra-package ...]
+#   run:  what building and running the viewer and speechlist needs
+#   test: that, and what the tests need (GoogleTest, clang, a virtual
+#         display); the default
 set -euo pipefail
 
-packages=(cmake ninja-build g++ clang libgtest-dev libgmock-dev qt6-base-dev xvfb xdotool imagemagick "$@")
+profile=test
+case "${1:-}" in run | test) profile=$1; shift ;; esac
+packages=(cmake ninja-build g++ qt6-base-dev)
+[ "$profile" = test ] && packages+=(clang libgtest-dev libgmock-dev xvfb xdotool imagemagick)
+packages+=("$@")
 
+echo "==> Checking the Debian packages: ${packages[*]}"
 missing=()
 for package in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
@@ -13,7 +21,7 @@ for package in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-echo "Installing: ${missing[*]}"
+echo "==> Installing: ${missing[*]} (this takes a minute or two)"
 sudo=()
 if [ "$(id -u)" -ne 0 ]; then
   if command -v sudo >/dev/null; then
@@ -25,4 +33,8 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 export DEBIAN_FRONTEND=noninteractive
 "${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+if ! "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/tmp/speech-apt.log 2>&1; then
+  cat /tmp/speech-apt.log >&2
+  echo "Installing the packages failed; apt-get's messages above say why." >&2
+  exit 1
+fi

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts the viewer in a real window on a virtual X display, types the path of
-# a speech file, clicks Get and takes a screenshot of the screen.
+# a speech file, clicks Get, checks that the list then shows lines of text
+# where it was empty before, and takes a screenshot of the screen.
 # Usage: xvfb_smoke.sh VIEWER SPEECH_FILE SCREENSHOT
 set -euo pipefail
 viewer=$1 speech_file=$2 screenshot=$3
@@ -40,9 +41,19 @@ if [ -z "$wid" ]; then
 fi
 echo "window $wid: $(xdotool getwindowgeometry "$wid" | tr "\n" " ")"
 sleep 0.5
+# The rows of the list's area that hold dark pixels, as bands of text lines.
+text_lines() {
+  import -window "$wid" "$work/window.png"
+  convert "$work/window.png" -crop 293x299+10+26 +repage -colorspace gray -threshold 55% -negate \
+    -scale '1x299!' -compress none pgm:- | tail -n +4 | tr -s ' \n' '\n' | grep -v '^$' |
+    awk '{ dark = $1 > 0 } dark && !before { bands++ } { before = dark } END { print bands + 0 }'
+}
+
 xdotool mousemove --window "$wid" 150 345 click 1   # into the path field
 xdotool key ctrl+a
 xdotool type --delay 2 "$speech_file"
+sleep 0.3
+before=$(text_lines)
 xdotool mousemove --window "$wid" 150 392 click 1   # the Get button
 sleep 1
 if ! kill -0 "$viewer_pid" 2>/dev/null; then
@@ -50,5 +61,12 @@ if ! kill -0 "$viewer_pid" 2>/dev/null; then
   cat "$work/viewer.log"
   exit 1
 fi
+after=$(text_lines)
 import -window root "$screenshot"
 echo "screenshot: $screenshot"
+echo "lines of text in the list: $before before Get, $after after"
+# The example holds 42 lines with text; a full list shows 18 of them.
+if [ "$before" -ne 0 ] || [ "$after" -lt 15 ]; then
+  echo "FAIL: the list does not show the example's lines"
+  exit 1
+fi
