@@ -2,7 +2,8 @@
 // ASCII and accented (Windows-1252) letters, and some records without text.
 // The same seed always gives the same file.
 //
-// Usage: make_speech_file N PATH [SEED]
+// Usage: make_speech_file [--text-length L] N PATH [SEED]
+// With --text-length, every record has a text of exactly L bytes.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -33,8 +34,14 @@ struct Random {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 3) {
-    std::fprintf(stderr, "usage: make_speech_file N PATH [SEED]\n");
+  long long fixedLength = -1;
+  if (argc > 2 && std::string(argv[1]) == "--text-length") {
+    fixedLength = std::atoll(argv[2]);
+    argc -= 2;
+    argv += 2;
+  }
+  if (argc < 3 || fixedLength > 32767) {
+    std::fprintf(stderr, "usage: make_speech_file [--text-length L] N PATH [SEED]\n");
     return 2;
   }
   const long long count = std::atoll(argv[1]);
@@ -49,7 +56,13 @@ int main(int argc, char** argv) {
   for (long long i = 0; i < count; ++i) {
     const auto id = static_cast<std::uint16_t>(random.next());
     text.clear();
-    if (random.next() % 20 != 0) {  // one record in twenty has no text
+    if (fixedLength >= 0) {
+      while (text.size() < static_cast<std::size_t>(fixedLength)) {
+        text += kWords[random.next() % kWordCount];
+        text += ' ';
+      }
+      text.resize(static_cast<std::size_t>(fixedLength));
+    } else if (random.next() % 20 != 0) {  // one record in twenty has no text
       const unsigned words = 1 + random.next() % 5;
       for (unsigned w = 0; w < words; ++w) {
         if (w) text += ' ';

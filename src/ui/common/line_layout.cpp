@@ -14,14 +14,15 @@ AdvanceCache::AdvanceCache(std::function<double(std::u16string_view)> measureCha
                            std::function<double(char16_t)> measureMark)
     : measureCharacter_(std::move(measureCharacter)), measureMark_(std::move(measureMark)), widths_(0x10000, -1.0f) {}
 
-double AdvanceCache::advance(std::u16string_view line, std::size_t at) {
+double AdvanceCache::measure(std::u16string_view line, std::size_t at) {
   const char16_t unit = line[at];
-  if (isLowSurrogate(unit) && at > 0 && isHighSurrogate(line[at - 1])) return 0;
-  if (isHighSurrogate(unit) && at + 1 < line.size() && isLowSurrogate(line[at + 1])) {
-    return measureCharacter_(line.substr(at, 2));  // rare: measured each time
+  if (isLowSurrogate(unit)) return at > 0 && isHighSurrogate(line[at - 1]) ? 0 : measureCharacter_(line.substr(at, 1));
+  if (isHighSurrogate(unit)) {
+    // Rare, and measured each time: the width belongs to the pair.
+    return measureCharacter_(line.substr(at, at + 1 < line.size() && isLowSurrogate(line[at + 1]) ? 2 : 1));
   }
-  float& width = widths_[unit];
-  if (width < 0) width = static_cast<float>(isControlCharacter(unit) ? measureMark_(unit) : measureCharacter_(line.substr(at, 1)));
+  const double width = isControlCharacter(unit) ? measureMark_(unit) : measureCharacter_(line.substr(at, 1));
+  widths_[unit] = static_cast<float>(width);
   return width;
 }
 

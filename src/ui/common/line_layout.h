@@ -23,9 +23,16 @@ class AdvanceCache {
                std::function<double(char16_t control)> measureMark);
 
   // The width the line's unit at `at` takes.
-  double advance(std::u16string_view line, std::size_t at);
+  double advance(std::u16string_view line, std::size_t at) {
+    const char16_t unit = line[at];
+    const float width = widths_[unit];
+    if (width >= 0) return width;  // surrogates are never stored
+    return measure(line, at);
+  }
 
  private:
+  double measure(std::u16string_view line, std::size_t at);
+
   std::function<double(std::u16string_view)> measureCharacter_;
   std::function<double(char16_t)> measureMark_;
   std::vector<float> widths_;  // by UTF-16 unit; negative while not measured

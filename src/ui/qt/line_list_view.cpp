@@ -148,6 +148,7 @@ void LineListView::useFont() {
       },
       [marks](char16_t c) { return std::ceil(marks.horizontalAdvance(fromUtf8(ui::controlName(c)))) + 2 * kMarkPadding + 2; });
   widest_.reset();
+  rowWidths_.clear();
 }
 
 QString LineListView::line(std::size_t row) const { return fromUtf8(lines_.line(row, scratch_)); }
@@ -160,10 +161,22 @@ QRect LineListView::rowRect(std::size_t row) const {
   return QRect(0, static_cast<int>(top), viewport()->width(), rowHeight_);
 }
 
+double LineListView::rowWidth(std::size_t row, std::u16string_view chars) {
+  // Enough rows for many screens; forgetting them all now and then keeps it small.
+  if (rowWidths_.size() > 4096) rowWidths_.clear();
+  const auto [at, added] = rowWidths_.try_emplace(row, 0.0);
+  if (added) at->second = ui::lineWidth(chars, *advances_) + 2 * kTextMargin;
+  return at->second;
+}
+
 void LineListView::showRows() {
   state_.reset(lines_.rowCount());
   widest_.reset();
-  if (lines_.rowCount() > 0) widest_.take(ui::lineWidth(units(line(lines_.longestRow())), *advances_) + 2 * kTextMargin);
+  rowWidths_.clear();
+  if (lines_.rowCount() > 0) {
+    const std::size_t longest = lines_.longestRow();
+    widest_.take(rowWidth(longest, units(line(longest))));
+  }
   state_.setContentWidth(widest_.width());
   if (auto* accessible = dynamic_cast<LineListAccessible*>(QAccessible::queryAccessibleInterface(this))) {
     accessible->forgetRows();
@@ -300,7 +313,7 @@ void LineListView::paintRow(QPainter& painter, std::size_t row, int top) {
       painter.drawText(QPointF(x, baseline), text.mid(static_cast<qsizetype>(piece.start), static_cast<qsizetype>(piece.length)));
     }
   }
-  widest_.take(ui::lineWidth(chars, *advances_) + 2 * kTextMargin);
+  widest_.take(rowWidth(row, chars));
 
   if (current && hasFocus()) {
     QStyleOptionFocusRect focus;

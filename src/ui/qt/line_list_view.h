@@ -9,6 +9,7 @@
 #include <QFont>
 #include <QString>
 #include <optional>
+#include <unordered_map>
 
 #include "ui/common/line_layout.h"
 #include "ui/common/line_store.h"
@@ -50,6 +51,8 @@ class LineListView final : public QAbstractScrollArea {
   void paintMark(QPainter& painter, char16_t control, QRectF box, bool selected) const;
   // The row's line exactly as formed, as UTF-16 with its control characters.
   QString line(std::size_t row) const;
+  // The row's width, measured once while its lines stay listed.
+  double rowWidth(std::size_t row, std::u16string_view line);
 
   const ui::LineStore& lines_;
   ui::ListState state_;
@@ -57,6 +60,7 @@ class LineListView final : public QAbstractScrollArea {
   QFont textFont_;  // the widget's font without kerning or shaping
   QFont markFont_;  // smaller, for the names in control marks
   std::optional<ui::AdvanceCache> advances_;
+  std::unordered_map<std::size_t, double> rowWidths_;
   int rowHeight_ = 0;
   bool syncing_ = false;
   mutable ui::LineStore::Scratch scratch_;

@@ -1,0 +1,163 @@
+// Times the Qt window in-process on Qt's offscreen platform.
+//
+//   window_bench get PATH RUNS   the Get, from the click until the list is
+//                                painted, with the memory the process gains;
+//                                then scrolling the list to its end and back
+//   window_bench keys PATH RUNS  each key press in the list (Down, Page Down,
+//                                End, Home) and a click on a line, from the
+//                                event until the list is painted again
+//
+// Prints one line of key=value pairs: medians over RUNS (and the slowest of
+// each key), memory in KiB (the largest growth).
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/qt/frm_main.h"
+
+namespace {
+
+// A field of /proc/self/status in KiB (VmRSS, VmHWM).
+long statusKiB(const std::string& field) {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind(field + ":", 0) == 0) return std::stol(line.substr(field.size() + 1));
+  }
+  return -1;
+}
+
+void resetPeak() { std::ofstream("/proc/self/clear_refs") << "5"; }
+
+double median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+struct Window {
+  frmMain form;
+  QLineEdit* path = nullptr;
+  QPushButton* get = nullptr;
+  QAbstractScrollArea* list = nullptr;
+
+  Window() {
+    form.show();
+    QApplication::processEvents();
+    path = form.findChild<QLineEdit*>("txtPath");
+    get = form.findChild<QPushButton*>("cmdGet");
+    list = form.findChild<QAbstractScrollArea*>("lstWords");
+  }
+  // Until the list is on screen: a view lays itself out on the next pass of
+  // the event loop, then paints.
+  void paint() {
+    QApplication::processEvents();
+    list->viewport()->repaint();
+  }
+  double timed(const std::function<void()>& action) {
+    QElapsedTimer timer;
+    timer.start();
+    action();
+    paint();
+    return timer.nsecsElapsed() / 1e6;
+  }
+  void getFile(const char* file) {
+    path->setText(QString::fromLocal8Bit(file));
+    get->click();
+  }
+};
+
+int benchGet(const char* file, int runs) {
+  const std::string emptyFile = std::string(file) + ".empty";
+  std::ofstream{emptyFile};
+  Window window;
+  std::vector<double> getMs, scrollMs;
+  long growthKiB = 0;
+  for (int run = 0; run < runs; ++run) {
+    // Start each run from an empty list, so the growth is the lines' alone.
+    window.getFile(emptyFile.c_str());
+    window.path->setText(QString::fromLocal8Bit(file));
+    window.paint();
+    const long before = statusKiB("VmRSS");
+    resetPeak();
+    getMs.push_back(window.timed([&] { window.get->click(); }));
+    growthKiB = std::max(growthKiB, statusKiB("VmHWM") - before);
+    QScrollBar* bar = window.list->verticalScrollBar();
+    scrollMs.push_back(window.timed([&] { bar->setValue(bar->maximum()); }) +
+                       window.timed([&] { bar->setValue(0); }));
+  }
+  std::printf("get_ms=%.2f scroll_ms=%.2f growth_kib=%ld\n", median(getMs), median(scrollMs), growthKiB);
+  return 0;
+}
+
+int benchKeys(const char* file, int runs) {
+  Window window;
+  window.getFile(file);
+  window.paint();
+  window.list->setFocus();
+  const auto press = [&](int key) {
+    QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);
+    QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier);
+    QApplication::sendEvent(window.list, &down);
+    QApplication::sendEvent(window.list, &up);
+  };
+  const auto click = [&](int y) {
+    const QPointF at(40, y);
+    QMouseEvent down(QEvent::MouseButtonPress, at, window.list->viewport()->mapToGlobal(at), Qt::LeftButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent up(QEvent::MouseButtonRelease, at, window.list->viewport()->mapToGlobal(at), Qt::LeftButton,
+                   Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(window.list->viewport(), &down);
+    QApplication::sendEvent(window.list->viewport(), &up);
+  };
+  const struct {
+    const char* name;
+    std::function<void(int)> act;
+  } actions[] = {
+      {"down", [&](int) { press(Qt::Key_Down); }},
+      {"pagedown", [&](int) { press(Qt::Key_PageDown); }},
+      {"end", [&](int) { press(Qt::Key_End); }},
+      {"home", [&](int) { press(Qt::Key_Home); }},
+      {"click", [&](int i) { click(5 + 15 * (i % 10)); }},
+  };
+  for (const auto& action : actions) {
+    std::vector<double> ms;
+    for (int i = 0; i < runs; ++i) {
+      // End and Home alternate with the other, so that each press moves.
+      if (std::string(action.name) == "end") press(Qt::Key_Home);
+      if (std::string(action.name) == "home") press(Qt::Key_End);
+      window.paint();
+      ms.push_back(window.timed([&] { action.act(i); }));
+    }
+    std::printf("%s_ms=%.2f %s_max_ms=%.2f ", action.name, median(ms), action.name, *std::max_element(ms.begin(), ms.end()));
+  }
+  std::printf("\n");
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  if (argc < 4) {
+    std::fprintf(stderr, "usage: window_bench get|keys PATH RUNS\n");
+    return 2;
+  }
+  const std::string mode = argv[1];
+  const int runs = std::max(1, std::atoi(argv[3]));
+  if (mode == "get") return benchGet(argv[2], runs);
+  if (mode == "keys") return benchKeys(argv[2], runs);
+  std::fprintf(stderr, "usage: window_bench get|keys PATH RUNS\n");
+  return 2;
+}
