@@ -56,5 +56,27 @@ struct OpenOutcome {
 // path is not empty and holds no zero character.
 OpenOutcome openRegularFile(const std::filesystem::path& path);
 
+// A file made for writing that did not exist before. Its calls return false
+// on failure and leave the system's words for it in systemText().
+class NewFile {
+ public:
+  virtual ~NewFile() = default;
+  virtual bool write(std::string_view bytes) = 0;
+  // Writes what is buffered to the disk and closes the file.
+  virtual bool finish() = 0;
+  const std::string& systemText() const { return systemText_; }
+
+ protected:
+  std::string systemText_;
+};
+
+// Creates `path` for writing; fails if something is there already. Returns
+// nullptr on failure, with the system's words in `systemText`.
+std::unique_ptr<NewFile> createNewFile(const std::filesystem::path& path, std::string& systemText);
+
+// Puts the file `from` in the place of `to`, replacing what is there in one
+// step. Returns false on failure, with the system's words in `systemText`.
+bool replaceFile(const std::filesystem::path& from, const std::filesystem::path& to, std::string& systemText);
+
 }  // namespace platform
 }  // namespace runtime

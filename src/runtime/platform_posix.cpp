@@ -82,6 +82,61 @@ platform::OpenOutcome platform::openRegularFile(const std::filesystem::path& pat
   return outcome;
 }
 
+namespace {
+
+class PosixNewFile final : public platform::NewFile {
+ public:
+  explicit PosixNewFile(int fd) : fd_(fd) {}
+  ~PosixNewFile() override {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  PosixNewFile(const PosixNewFile&) = delete;
+  PosixNewFile& operator=(const PosixNewFile&) = delete;
+
+  bool write(std::string_view bytes) override {
+    while (!bytes.empty()) {
+      const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
+      if (n < 0) {
+        const int error = errno;
+        if (error == EINTR) continue;
+        systemText_ = std::strerror(error);
+        return false;
+      }
+      bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+  }
+  bool finish() override {
+    const bool synced = ::fsync(fd_) == 0;
+    const int syncError = errno;
+    const bool closed = ::close(fd_) == 0;
+    const int closeError = errno;
+    fd_ = -1;
+    if (!synced || !closed) systemText_ = std::strerror(synced ? closeError : syncError);
+    return synced && closed;
+  }
+
+ private:
+  int fd_;
+};
+
+}  // namespace
+
+std::unique_ptr<platform::NewFile> platform::createNewFile(const std::filesystem::path& path, std::string& systemText) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+  if (fd < 0) {
+    systemText = std::strerror(errno);
+    return nullptr;
+  }
+  return std::make_unique<PosixNewFile>(fd);
+}
+
+bool platform::replaceFile(const std::filesystem::path& from, const std::filesystem::path& to, std::string& systemText) {
+  if (::rename(from.c_str(), to.c_str()) == 0) return true;
+  systemText = std::strerror(errno);
+  return false;
+}
+
 std::vector<std::filesystem::path> commandLineArguments(int argc, char** argv) {
   return std::vector<std::filesystem::path>(argv + std::min(argc, 1), argv + argc);
 }

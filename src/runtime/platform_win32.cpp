@@ -197,6 +197,68 @@ platform::OpenOutcome platform::openRegularFile(const std::filesystem::path& pat
   return outcome;
 }
 
+namespace {
+
+class WindowsNewFile final : public platform::NewFile {
+ public:
+  explicit WindowsNewFile(HANDLE handle) : handle_(handle) {}
+  ~WindowsNewFile() override {
+    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+  }
+  WindowsNewFile(const WindowsNewFile&) = delete;
+  WindowsNewFile& operator=(const WindowsNewFile&) = delete;
+
+  bool write(std::string_view bytes) override {
+    while (!bytes.empty()) {
+      const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+      DWORD written = 0;
+      if (!WriteFile(handle_, bytes.data(), chunk, &written, nullptr)) {
+        systemText_ = systemMessage(GetLastError());
+        return false;
+      }
+      bytes.remove_prefix(written);
+    }
+    return true;
+  }
+  bool finish() override {
+    const bool flushed = FlushFileBuffers(handle_) != 0;
+    const DWORD flushError = GetLastError();
+    const bool closed = CloseHandle(handle_) != 0;
+    const DWORD closeError = GetLastError();
+    handle_ = INVALID_HANDLE_VALUE;
+    if (!flushed || !closed) systemText_ = systemMessage(flushed ? closeError : flushError);
+    return flushed && closed;
+  }
+
+ private:
+  HANDLE handle_;
+};
+
+std::wstring longPath(const std::filesystem::path& path) {
+  bool device = false;
+  return exactPath(path.native(), device);
+}
+
+}  // namespace
+
+std::unique_ptr<platform::NewFile> platform::createNewFile(const std::filesystem::path& path, std::string& systemText) {
+  const HANDLE handle = CreateFileW(longPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) {
+    systemText = systemMessage(GetLastError());
+    return nullptr;
+  }
+  return std::make_unique<WindowsNewFile>(handle);
+}
+
+bool platform::replaceFile(const std::filesystem::path& from, const std::filesystem::path& to, std::string& systemText) {
+  if (MoveFileExW(longPath(from).c_str(), longPath(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return true;
+  }
+  systemText = systemMessage(GetLastError());
+  return false;
+}
+
 std::vector<std::filesystem::path> commandLineArguments(int, char**) {
   int count = 0;
   wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);

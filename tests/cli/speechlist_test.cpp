@@ -83,12 +83,12 @@ TEST(Speechlist, UsageAndOpenErrors) {
     const char* out;       // expected start of standard output
     const char* errPart;   // expected part of standard error
   } cases[] = {
-      {{}, 2, "", "speechlist: missing PATH\nusage: speechlist PATH"},
+      {{}, 2, "", "speechlist: missing PATH\nusage: speechlist ["},
       {{"--"}, 2, "", "speechlist: missing PATH\n"},
       {{"a", "b"}, 2, "", "too many arguments"},
       {{"--bogus"}, 2, "", "speechlist: unknown option '--bogus'\n"},
       {{"--\x1B[2J"}, 2, "", "speechlist: unknown option '--\u241B[2J'\n"},
-      {{"--help"}, 0, "usage: speechlist PATH", ""},
+      {{"--help"}, 0, "usage: speechlist [--format lines|csv|json] [--all] [--] PATH\n", ""},
       {{"--version"}, 0, "speechlist " SPEECH_VERSION "\n", ""},
       {{"--", dashed}, 0, "ID: 1 Text: x\n", ""},
       {{(dir.path() / "missing.mul").string()}, 1, "", "File not found"},

@@ -1,0 +1,20 @@
+// Writing a file whole or not at all: the bytes go into a new file beside
+// the target, which then takes the target's place in one step. A failure
+// leaves whatever was at the target as it was, and no temporary file behind.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string_view>
+
+namespace runtime {
+
+// Hands `produce` a function that writes bytes, then puts the written file at
+// `target`. Raises a RuntimeError that says in plain words why the file
+// cannot be written (DeviceIOError for a failed write, PathFileAccessError
+// when the file cannot be made or put in place). What `produce` raises goes
+// through, with the temporary file removed.
+using ByteWriter = std::function<void(std::string_view bytes)>;
+void writeWholeFile(const std::filesystem::path& target, const std::function<void(const ByteWriter& write)>& produce);
+
+}  // namespace runtime

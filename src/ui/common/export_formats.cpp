@@ -1,0 +1,119 @@
+#include "ui/common/export_formats.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "runtime/text.h"
+#include "speechfile/record.h"
+#include "ui/common/shown_text.h"
+
+namespace ui {
+namespace {
+
+constexpr char kHexDigits[] = "0123456789abcdef";
+
+std::string_view convertedText(const speechfile::Entry& entry, std::string& scratch) {
+  scratch.resize(runtime::maxAnsiTextSize(entry.text.size()));
+  return {scratch.data(), static_cast<std::size_t>(runtime::writeAnsiText(scratch.data(), entry.text) - scratch.data())};
+}
+
+void appendCsvField(std::string& out, std::string_view text) {
+  if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+    out += text;
+    return;
+  }
+  out += '"';
+  for (const char c : text) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  out += '"';
+}
+
+void appendEscape(std::string& out, unsigned code) {
+  out += "\\u00";
+  out += kHexDigits[code >> 4];
+  out += kHexDigits[code & 0xF];
+}
+
+// JSON's escapes for quote, backslash and U+0000 to U+001F, and \u escapes
+// for U+007F to U+009F as well, which JSON allows: a terminal that shows the
+// output then meets no control character at all.
+void appendJsonString(std::string& out, std::string_view text) {
+  out += '"';
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    const auto b = static_cast<unsigned char>(c);
+    if (b == 0x7F) {
+      appendEscape(out, b);
+      continue;
+    }
+    if (b == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) <= 0x9F) {
+      appendEscape(out, static_cast<unsigned char>(text[++i]));
+      continue;
+    }
+    switch (c) {
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\t': out += "\\t"; break;
+      case '\b': out += "\\b"; break;
+      case '\f': out += "\\f"; break;
+      default:
+        if (b < 0x20) appendEscape(out, b);
+        else out += c;
+    }
+  }
+  out += '"';
+}
+
+}  // namespace
+
+std::optional<ExportFormat> exportFormatNamed(std::string_view name) {
+  if (name == "lines") return ExportFormat::Lines;
+  if (name == "csv") return ExportFormat::Csv;
+  if (name == "json") return ExportFormat::Json;
+  return std::nullopt;
+}
+
+ExportFormat exportFormatForFileName(std::string_view fileName) {
+  const auto dot = fileName.find_last_of('.');
+  if (dot == std::string_view::npos) return ExportFormat::Lines;
+  std::string extension(fileName.substr(dot + 1));
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  if (extension == "csv") return ExportFormat::Csv;
+  if (extension == "json" || extension == "jsonl") return ExportFormat::Json;
+  return ExportFormat::Lines;
+}
+
+std::string exportHeader(ExportFormat format) {
+  return format == ExportFormat::Csv ? "offset,id,id_hex,length,text\r\n" : "";
+}
+
+void appendEntry(std::string& out, ExportFormat format, const speechfile::Entry& entry) {
+  std::string scratch;
+  if (format == ExportFormat::Lines) {
+    out += shownText(speechfile::formatListLine(scratch, entry.id, entry.text));
+    out += '\n';
+    return;
+  }
+  const std::string offset = std::to_string(entry.offset);
+  const std::string id = std::to_string(static_cast<std::uint16_t>(entry.id));
+  const std::string idHex = runtime::hexText(entry.id);
+  const std::string length = std::to_string(entry.text.size());
+  const std::string_view text = convertedText(entry, scratch);
+  if (format == ExportFormat::Csv) {
+    out += offset + ',' + id + ',' + idHex + ',' + length + ',';
+    appendCsvField(out, text);
+    out += "\r\n";
+  } else {
+    out += "{\"offset\":" + offset + ",\"id\":" + id + ",\"id_hex\":\"" + idHex + "\",\"length\":" + length +
+           ",\"text\":";
+    appendJsonString(out, text);
+    out += "}\n";
+  }
+}
+
+}  // namespace ui

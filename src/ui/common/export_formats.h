@@ -1,0 +1,40 @@
+// The formats a list is written out in, by speechlist and by the windows'
+// Save list as...:
+//
+//   lines  one line per entry with text, in its shown form (what the list
+//          shows, so that every entry is one line): "ID: 2A Text: hail"
+//   csv    RFC 4180: CRLF line ends, the header row
+//          offset,id,id_hex,length,text; a field that holds a comma, a
+//          quote, CR or LF is quoted, with its quotes doubled
+//   json   JSON Lines: one object per entry with the same five keys:
+//          {"offset":0,"id":42,"id_hex":"2A","length":4,"text":"hail"}
+//
+// In csv and json the ID is the unsigned 16-bit value (0 to 65535), the
+// offset is the byte offset of the entry's record, the length its text's
+// length in bytes, and the text is converted exactly: nothing made visible,
+// nothing dropped (json escapes what JSON requires).
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "speechfile/get_action.h"
+
+namespace ui {
+
+enum class ExportFormat { Lines, Csv, Json };
+
+// "lines", "csv", "json".
+std::optional<ExportFormat> exportFormatNamed(std::string_view name);
+// The format a file name's extension asks for: ".csv", ".json" and ".jsonl"
+// (any case); lines otherwise.
+ExportFormat exportFormatForFileName(std::string_view fileName);
+
+// What comes before the first entry (csv's header row).
+std::string exportHeader(ExportFormat format);
+
+// Appends one entry in the format, with its line end.
+void appendEntry(std::string& out, ExportFormat format, const speechfile::Entry& entry);
+
+}  // namespace ui

@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "runtime/errors.h"
+#include "support/test_files.h"
+#include "ui/common/find_line.h"
+#include "ui/common/save_list.h"
+
+namespace {
+
+using testing_support::Bytes;
+using testing_support::concat;
+using testing_support::record;
+
+ui::LineStore storeOf(const Bytes& file) {
+  ui::LineStore store;
+  runtime::FileTable files([&](const std::filesystem::path&) { return std::make_unique<runtime::MemorySource>(file); });
+  speechfile::ReadingState state;
+  speechfile::runGetAction(state, testing_support::FixedPath("memory"), store, files);
+  return store;
+}
+
+TEST(FindLine, MatchesAnywhereInTheShownLineAndComesRound) {
+  // Rows: 0 "ID: 2A Text: hail", 1 "ID: 9 Text: Bank", 2 "ID: 10 Text: a␊b",
+  // 3 "ID: 11 Text: ЖУК", 4 "ID: 12 Text: bank".
+  const ui::LineStore store = storeOf(concat({record(0x2A, "hail"), record(9, "Bank"), record(0x10, "a\nb"),
+                                              record(0x11, "\xC6\xD3\xCA"), record(0x12, "bank")}));
+  using ui::FindDirection;
+  const struct {
+    std::string text;
+    bool matchCase;
+    FindDirection direction;
+    std::optional<std::size_t> from, found;
+  } cases[] = {
+      {"2A", false, FindDirection::Next, std::nullopt, 0},
+      {"bank", false, FindDirection::Next, std::nullopt, 1},
+      {"bank", true, FindDirection::Next, std::nullopt, 4},
+      {"bank", false, FindDirection::Next, 1, 4},
+      {"bank", false, FindDirection::Next, 4, 1},       // comes round past the end
+      {"bank", false, FindDirection::Previous, 4, 1},
+      {"bank", false, FindDirection::Previous, 1, 4},   // and past the start
+      {"bank", true, FindDirection::Next, 4, 4},        // the only match is the current row
+      {"\u240A", false, FindDirection::Next, std::nullopt, 2},
+      {"TEXT: A", false, FindDirection::Next, 0, 2},
+      {"sell", false, FindDirection::Next, 0, std::nullopt},
+      {"", false, FindDirection::Next, 0, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ui::findLine(store, {c.text, c.matchCase, c.direction}, c.from), c.found) << c.text;
+  }
+#ifndef _WIN32  // Windows-1252 bytes are not Cyrillic there
+  EXPECT_EQ(ui::findLine(store, {"\u00E6\u00F3", false, FindDirection::Next}, std::nullopt), 3u);
+#endif
+}
+
+TEST(FindLine, FoldsTheLettersOfTheCodePages) {
+  EXPECT_EQ(ui::foldCase("ÀÉÎÕÜ ŠŽŒŸ ΑΩΆ ЖЁЯ Ґ"), "àéîõü šžœÿ αωά жёя ґ");
+  EXPECT_EQ(ui::foldCase("× ß 123 ✓"), "× ß 123 ✓");
+}
+
+TEST(SaveList, WritesTheFormatTheNameAsksForAndNeverOverTheSpeechFile) {
+  const testing_support::TempDir dir;
+  const std::string speech = dir.write("speech.mul", concat({record(0x2A, "hail"), record(2, "a,b")}));
+  const ui::LineStore store = storeOf(testing_support::readAll(speech));
+  const auto text = [](const std::filesystem::path& p) {
+    const Bytes b = testing_support::readAll(p.string());
+    return std::string(b.begin(), b.end());
+  };
+  ui::saveList(store, dir.path() / "list.txt", speech);
+  EXPECT_EQ(text(dir.path() / "list.txt"), "ID: 2A Text: hail\nID: 2 Text: a,b\n");
+  ui::saveList(store, dir.path() / "list.CSV", speech);
+  EXPECT_EQ(text(dir.path() / "list.CSV"), "offset,id,id_hex,length,text\r\n0,42,2A,4,hail\r\n8,2,2,3,\"a,b\"\r\n");
+  ui::saveList(store, dir.path() / "list.txt", speech);  // over an earlier list
+  ui::saveList(store, dir.path() / "list.json", speech);
+  EXPECT_EQ(text(dir.path() / "list.json").substr(0, 59), "{\"offset\":0,\"id\":42,\"id_hex\":\"2A\",\"length\":4,\"text\":\"hail\"}");
+
+  const auto fails = [&](const std::filesystem::path& target, const char* says) {
+    try {
+      ui::saveList(store, target, speech);
+      ADD_FAILURE() << target << " was written";
+    } catch (const runtime::RuntimeError& e) {
+      EXPECT_NE(std::string(e.what()).find(says), std::string::npos) << e.what();
+    }
+  };
+  fails(speech, "This is the speech file the lines come from");
+  fails(dir.path() / "." / "speech.mul", "This is the speech file the lines come from");
+  fails(dir.path() / "no such folder" / "list.txt", "cannot be written");
+  EXPECT_EQ(testing_support::readAll(speech), concat({record(0x2A, "hail"), record(2, "a,b")}));
+  // Nothing but the lists and the speech file: no temporary file is left.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 4);
+}
+
+}  // namespace
