@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/listing_output.h"
 #include "runtime/platform.h"
 #include "speechfile/get_action.h"
 #include "speechfile/record.h"
@@ -53,79 +54,6 @@ class ArgumentPath final : public speechfile::PathSource {
   std::filesystem::path path_;
 };
 
-// Writes each entry in the format to standard output, gathered into large
-// writes: in the lines format, the entry's line in its shown form and "\n".
-class StandardOutputList final : public speechfile::LineList {
- public:
-  StandardOutputList(ui::ExportFormat format, bool withEmpty)
-      : format_(format), withEmpty_(withEmpty), pending_(kWriteSize) {}
-  void clear() override {}  // nothing has been printed yet
-  void addItem(const speechfile::Entry& entry) override {
-    if (format_ != ui::ExportFormat::Lines) return addExported(entry);
-    const std::size_t longest = ui::maxShownSize(speechfile::maxListLineSize(entry.text.size())) + 1;
-    if (longest > pending_.size() - used_) {
-      flush();
-      if (longest > pending_.size()) pending_.resize(longest);
-    }
-    char* const start = pending_.data() + used_;
-    char* end = speechfile::writeListLine(start, entry.id, entry.text);
-    const std::string_view line(start, static_cast<std::size_t>(end - start));
-    if (ui::holdsControlCharacter(line)) {
-      const std::string plain(line);
-      end = ui::writeShownText(start, plain);
-    }
-    *end++ = '\n';
-    used_ = static_cast<std::size_t>(end - pending_.data());
-  }
-  void skipEmpty(const speechfile::Entry& entry) override {
-    if (withEmpty_) addExported(entry);
-  }
-  // Writes the csv header of a file without entries.
-  void finish() { startOnce(); }
-
-  // Writes what is pending; false once any write has failed.
-  bool flush() {
-    if (error_ == 0 && used_ > 0 && !runtime::writeUtf8(stdout, std::string_view(pending_.data(), used_))) {
-      error_ = errno ? errno : EIO;
-    }
-    used_ = 0;
-    if (error_ == 0 && std::fflush(stdout) != 0) error_ = errno ? errno : EIO;
-    return error_ == 0;
-  }
-  // The system's error of the first failed write.
-  int writeError() const { return error_; }
-
- private:
-  void startOnce() {
-    if (started_) return;
-    started_ = true;
-    append(ui::exportHeader(format_));
-  }
-  void addExported(const speechfile::Entry& entry) {
-    startOnce();
-    exported_.clear();
-    ui::appendEntry(exported_, format_, entry);
-    append(exported_);
-  }
-  void append(std::string_view bytes) {
-    if (bytes.size() > pending_.size() - used_) {
-      flush();
-      if (bytes.size() > pending_.size()) pending_.resize(bytes.size());
-    }
-    std::memcpy(pending_.data() + used_, bytes.data(), bytes.size());
-    used_ += bytes.size();
-  }
-
-  static constexpr std::size_t kWriteSize = 1 << 20;
-  const ui::ExportFormat format_;
-  const bool withEmpty_;
-  bool started_ = false;
-  std::string exported_;
-  std::vector<char> pending_;
-  std::size_t used_ = 0;
-  int error_ = 0;
-};
-
 std::string utf8(const std::filesystem::path& path) {
   const std::u8string text = path.u8string();
   return std::string(text.begin(), text.end());
@@ -153,22 +81,22 @@ int printRequested(std::string_view text) {
 }
 
 int listFile(const std::filesystem::path& path, ui::ExportFormat format, bool withEmpty) {
-  StandardOutputList list(format, withEmpty);
+  ListingOutput list(format, withEmpty);
   speechfile::ReadingState state;
-  int status = 0;
+  std::string failure;
+  bool opened = true;
   try {
     speechfile::runGetAction(state, ArgumentPath(path), list);
-    list.finish();
   } catch (const speechfile::GetError& e) {
-    list.flush();  // the lines before the error come first
-    printError(e.what());
-    status = 1;
+    failure = e.what();
+    opened = e.recordOffset().has_value();
   }
-  if (!list.flush()) {
-    printError(writeFailure(list.writeError()));
-    status = 1;
-  }
-  return status;
+  // The lines before an error come first; a file that did not open gets no
+  // csv header.
+  const bool written = list.finish(opened);
+  if (!failure.empty()) printError(failure);
+  if (!written) printError(writeFailure(list.writeError()));
+  return failure.empty() && written ? 0 : 1;
 }
 
 }  // namespace

@@ -19,9 +19,8 @@ void redimension(ByteArray& array, std::int16_t upper) {
     throw RuntimeError(ErrorNumber::SubscriptOutOfRange,
                        "An array cannot have the bounds 0 to " + std::to_string(upper) + ".");
   }
-  // Old contents are discarded. The capacity stays, so a run of records
-  // allocates only for a text longer than every text before it.
-  array.clear();
+  // The capacity stays, so a run of records allocates only for a text longer
+  // than every text before it; only elements beyond the old size are set.
   array.resize(static_cast<std::size_t>(upper) + 1);
 }
 

@@ -14,9 +14,10 @@ using ByteArray = std::vector<std::uint8_t>;
 // fit in 16 bits.
 std::int16_t subtractChecked(std::int16_t a, std::int16_t b);
 
-// Gives `array` the bounds 0 to `upper`, that is upper + 1 elements; old
-// contents are discarded. Raises SubscriptOutOfRange when `upper` is below
-// the lower bound, and never allocates for such bounds.
+// Gives `array` the bounds 0 to `upper`, that is upper + 1 elements. The
+// old contents are not kept: the elements' values are unspecified until they
+// are written. Raises SubscriptOutOfRange when `upper` is below the lower
+// bound, and never allocates for such bounds.
 void redimension(ByteArray& array, std::int16_t upper);
 
 }  // namespace runtime

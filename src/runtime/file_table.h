@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "runtime/byte_source.h"
+#include "runtime/copy_bytes.h"
 
 namespace runtime {
 
@@ -42,7 +43,7 @@ class BufferedFile {
   // when fewer remain, with the file left where it was.
   void readBytes(std::span<std::uint8_t> out) {
     if (out.size() <= static_cast<std::size_t>(limit_ - cursor_)) {
-      if (!out.empty()) std::memcpy(out.data(), cursor_, out.size());
+      copyBytes(out.data(), cursor_, out.size());
       cursor_ += out.size();
       return;
     }
@@ -89,6 +90,11 @@ class FileTable {
   bool isOpen(std::int16_t number) const {
     return number >= kFirstNumber && number <= kLastNumber && slots_[number] != nullptr;
   }
+
+  // The open file known by `number`, for a run of calls on it; raises
+  // BadFileNameOrNumber for a number that is not open. The reference is valid
+  // until the number is closed.
+  BufferedFile& openFile(std::int16_t number) { return file(number); }
 
   // The calls below raise BadFileNameOrNumber for a number that is not open;
   // the reads raise what BufferedFile's reads raise.

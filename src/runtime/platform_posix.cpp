@@ -149,6 +149,8 @@ bool writeUtf8(std::FILE* stream, std::string_view text) {
 
 // A system without an ANSI code page converts as Windows-1252, the ANSI code
 // page of western Windows systems.
+const Utf8Table* ansiTable() { return &windows1252Table(); }
+
 char* writeAnsiText(char* out, std::span<const std::uint8_t> bytes) {
   return writeThroughTable(out, bytes, windows1252Table());
 }

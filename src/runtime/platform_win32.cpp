@@ -165,8 +165,15 @@ AnsiCodePage loadAnsiCodePage() {
       wchar_t unit = 0;
       MultiByteToWideChar(CP_ACP, 0, &in, 1, &unit, 1);
       page.table[byte] = packUtf8(unit);
+      // The table's conversion copies printable ASCII as it is.
+      if (byte >= 0x20 && byte < 0x7F && unit != byte) page.singleByte = false;
     }
   }
+  return page;
+}
+
+const AnsiCodePage& ansiCodePage() {
+  static const AnsiCodePage page = loadAnsiCodePage();
   return page;
 }
 
@@ -283,8 +290,10 @@ bool writeUtf8(std::FILE* stream, std::string_view text) {
   return std::fwrite(text.data(), 1, text.size(), stream) == text.size();
 }
 
+const Utf8Table* ansiTable() { return ansiCodePage().singleByte ? &ansiCodePage().table : nullptr; }
+
 char* writeAnsiText(char* out, std::span<const std::uint8_t> bytes) {
-  static const AnsiCodePage page = loadAnsiCodePage();
+  const AnsiCodePage& page = ansiCodePage();
   if (page.singleByte) return writeThroughTable(out, bytes, page.table);
   if (bytes.empty()) return out;
   // A double-byte code page: the whole block at once, so that byte pairs stay

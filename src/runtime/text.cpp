@@ -9,6 +9,17 @@ namespace {
 
 constexpr char kHexDigits[] = "0123456789ABCDEF";
 
+// The two hexadecimal digits of every byte, the first in the low byte.
+constexpr std::array<std::uint16_t, 256> makeHexPairs() {
+  std::array<std::uint16_t, 256> pairs{};
+  for (int byte = 0; byte < 256; ++byte) {
+    pairs[byte] = static_cast<std::uint16_t>(kHexDigits[byte >> 4] | kHexDigits[byte & 0xF] << 8);
+  }
+  return pairs;
+}
+
+constexpr std::array<std::uint16_t, 256> kHexPairs = makeHexPairs();
+
 // Windows-1252 from 0x80 to 0x9F; the other bytes map to the same code point.
 constexpr std::array<char16_t, 32> kWindows1252High = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
@@ -29,14 +40,11 @@ constexpr Utf8Table kWindows1252 = makeWindows1252Table();
 
 char* writeHex(char* out, std::int16_t value) {
   const auto pattern = static_cast<std::uint16_t>(value);
-  const int digits = pattern == 0 ? 1 : (std::bit_width(pattern) + 3) / 4;
-  // All four digits, then the leading zeros shifted out: no loop, and one
-  // fixed-size store (the output has room for four).
-  const char four[4] = {kHexDigits[pattern >> 12], kHexDigits[(pattern >> 8) & 0xF], kHexDigits[(pattern >> 4) & 0xF],
-                        kHexDigits[pattern & 0xF]};
-  std::uint32_t word;
-  std::memcpy(&word, four, 4);
-  word >>= 8 * (4 - digits);  // little-endian: the first digit is the lowest byte
+  // All four digits from two table words, then the leading zeros shifted
+  // out: no loop, and one fixed-size store (the output has room for four).
+  const std::uint32_t four = kHexPairs[pattern >> 8] | std::uint32_t{kHexPairs[pattern & 0xFF]} << 16;
+  const int digits = (std::bit_width(static_cast<unsigned>(pattern | 1)) + 3) / 4;
+  const std::uint32_t word = four >> (8 * (4 - digits));  // little-endian: the first digit is the lowest byte
   std::memcpy(out, &word, 4);
   return out + digits;
 }

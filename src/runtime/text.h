@@ -26,6 +26,12 @@ std::string hexText(std::int16_t value);
 constexpr std::size_t maxAnsiTextSize(std::size_t byteCount) { return 3 * byteCount + 1; }
 char* writeAnsiText(char* out, std::span<const std::uint8_t> bytes);
 
+// The system's ANSI code page as a table when it is a single-byte one (on
+// Windows, 1252, 1251 and the other single-byte pages; elsewhere
+// Windows-1252); nullptr for a double-byte code page, which is converted
+// block by block.
+const Utf8Table* ansiTable();
+
 // Windows-1252 as a table. Its five undefined bytes (0x81, 0x8D, 0x8F, 0x90,
 // 0x9D) become the code points of the same value, as Windows converts them.
 const Utf8Table& windows1252Table();

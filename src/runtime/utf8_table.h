@@ -1,5 +1,6 @@
 // Table-driven conversion of single-byte code pages to UTF-8, shared by the
-// Windows-1252 conversion and the Windows ANSI code-page conversion.
+// Windows-1252 conversion, the Windows ANSI code-page conversion and the
+// shown form of converted text.
 #pragma once
 
 #include <array>
@@ -7,11 +8,19 @@
 #include <cstdint>
 #include <cstring>
 #include <span>
+#include <type_traits>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+#include <algorithm>
+#include <cstddef>
 
 namespace runtime {
 
 // One byte's UTF-8 form packed in a word: up to three bytes in text order
-// from the lowest byte up, and their count in the highest byte.
+// from the lowest byte up, and their count in the highest byte. A count of 0
+// marks an entry that a table's user writes in its own way (see
+// writeThroughTable); the plain code-page tables have none.
 using Utf8Table = std::array<std::uint32_t, 256>;
 
 constexpr std::uint32_t packUtf8(char32_t codePoint) {
@@ -21,19 +30,105 @@ constexpr std::uint32_t packUtf8(char32_t codePoint) {
          3u << 24;
 }
 
-// Writes `bytes` converted through `table` at `out`, which has room for
-// three bytes per input byte and one more; returns the end.
-inline char* writeThroughTable(char* out, std::span<const std::uint8_t> bytes, const Utf8Table& table) {
+// The high bit of each byte of `word` that is not printable ASCII (0x20 to
+// 0x7E), which every table here maps to itself. The lowest bit set is exact;
+// those above it may be set for a byte that is printable.
+constexpr std::uint64_t notPrintableAscii(std::uint64_t word) {
+  constexpr std::uint64_t ones = 0x0101010101010101ULL, highBits = 0x8080808080808080ULL;
+  const std::uint64_t below = (word - ones * 0x20) & ~word;  // a byte under 0x20
+  const std::uint64_t del = word ^ (ones * 0x7F);
+  const std::uint64_t isDel = (del - ones) & ~del;           // a byte equal to 0x7F
+  return (word | below | isDel) & highBits;
+}
+
+struct NoSpecialEntries {
+  char* operator()(char* out, std::uint32_t) const { return out; }
+};
+
+namespace detail {
+
+// The bytes of a 16-byte block that are not printable ASCII, one bit each
+// (bit i for byte i), for the `count` bytes the block holds (1 to 16).
+#if defined(__SSE2__)
+inline unsigned notPrintableInBlock(const std::uint8_t* in, unsigned count) {
+  const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in));
+  // As signed bytes, printable ASCII is above 0x1F and below 0x7F; 0x80 and
+  // up are negative.
+  const __m128i printable =
+      _mm_and_si128(_mm_cmpgt_epi8(block, _mm_set1_epi8(0x1F)), _mm_cmplt_epi8(block, _mm_set1_epi8(0x7F)));
+  const unsigned all = ~static_cast<unsigned>(_mm_movemask_epi8(printable)) & 0xFFFF;
+  return count >= 16 ? all : all & ((1u << count) - 1);
+}
+#else
+inline unsigned notPrintableInBlock(const std::uint8_t* in, unsigned count) {
+  unsigned bits = 0;
+  for (unsigned i = 0; i < std::min(count, 16u); ++i) {
+    if (in[i] < 0x20 || in[i] > 0x7E) bits |= 1u << i;
+  }
+  return bits;
+}
+#endif
+
+template <bool kPaddedInput, typename Special>
+char* writeThroughTable(char* out, std::span<const std::uint8_t> bytes, const Utf8Table& table, Special special) {
   static_assert(std::endian::native == std::endian::little, "the table's words are stored low byte first");
-  // Every byte the same way, without a branch: store the word's bytes (one
-  // more than the longest form) and move on by their count. Branches on the
-  // bytes would be mispredicted on texts that mix ASCII and accented letters.
-  for (const std::uint8_t byte : bytes) {
+  const std::uint8_t* in = bytes.data();
+  const std::uint8_t* const end = in + bytes.size();
+  const auto convertByte = [&](std::uint8_t byte) {
+    // Every byte the same way, without a data-dependent branch: store the
+    // word's bytes (one more than the longest form) and move on by their
+    // count. Branches on the bytes would be mispredicted on texts that mix
+    // ASCII and accented letters.
     const std::uint32_t word = table[byte];
+    if constexpr (!std::is_same_v<Special, NoSpecialEntries>) {
+      if ((word >> 24) == 0) {
+        out = special(out, word);
+        return;
+      }
+    }
     std::memcpy(out, &word, 4);
     out += word >> 24;
+  };
+  // Printable ASCII sixteen bytes at a time, as most texts are mostly that:
+  // the block is copied as it is up to its first other byte, which goes
+  // through the table. Input that may be read past its end goes this way to
+  // its last byte.
+  while (kPaddedInput ? in < end : end - in >= 16) {
+    const auto count = static_cast<unsigned>(std::min<std::ptrdiff_t>(end - in, 16));
+    std::memcpy(out, in, 16);
+    const unsigned other = notPrintableInBlock(in, count);
+    if (other == 0) {
+      in += count;
+      out += count;
+      continue;
+    }
+    const int printable = std::countr_zero(other);
+    in += printable;
+    out += printable;
+    convertByte(*in++);
   }
+  for (; in != end; ++in) convertByte(*in);
   return out;
+}
+
+}  // namespace detail
+
+// Writes `bytes` converted through `table` at `out`, which has room for
+// three bytes per input byte and one more (or for what `special` writes, and
+// one more); returns the end. `special(out, word)` writes an entry whose
+// count is 0.
+template <typename Special = NoSpecialEntries>
+char* writeThroughTable(char* out, std::span<const std::uint8_t> bytes, const Utf8Table& table,
+                        Special special = {}) {
+  return detail::writeThroughTable<false>(out, bytes, table, special);
+}
+
+// The same for input that can be read up to fifteen bytes past its end; the
+// output needs room for sixteen more bytes.
+template <typename Special = NoSpecialEntries>
+char* writeThroughTablePadded(char* out, std::span<const std::uint8_t> bytes, const Utf8Table& table,
+                              Special special = {}) {
+  return detail::writeThroughTable<true>(out, bytes, table, special);
 }
 
 }  // namespace runtime

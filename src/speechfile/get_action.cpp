@@ -31,10 +31,10 @@ class FileCloser {
 };
 
 // Reads one 16-bit field: the high byte into bFirst, then the low byte into
-// bSecond.
-std::int16_t readField(ReadingState& s, runtime::FileTable& files) {
-  s.bFirst = files.readByte(s.iFileNum);
-  s.bSecond = files.readByte(s.iFileNum);
+// bSecond. Inline: it runs twice for every record.
+inline std::int16_t readField(ReadingState& s, runtime::BufferedFile& file) {
+  s.bFirst = file.readByte();
+  s.bSecond = file.readByte();
   return MAKEWORD(s.bSecond, s.bFirst);
 }
 
@@ -44,11 +44,11 @@ std::int16_t readField(ReadingState& s, runtime::FileTable& files) {
 void dimensionText(ReadingState& s) { runtime::redimension(s.bText, runtime::subtractChecked(s.iTextLen, 1)); }
 
 // Says in plain words what stopped the reading of the record at `start`.
-RuntimeError explain(const RuntimeError& e, const ReadingState& s, const runtime::FileTable& files,
+RuntimeError explain(const RuntimeError& e, const ReadingState& s, const runtime::BufferedFile& file,
                      std::uint64_t start) {
   const std::string entry = "The entry at byte " + std::to_string(start);
-  const std::uint64_t at = files.position(s.iFileNum);
-  const std::uint64_t size = files.size(s.iFileNum);
+  const std::uint64_t at = file.position();
+  const std::uint64_t size = file.size();
   switch (e.number()) {
     case ErrorNumber::Overflow:
     case ErrorNumber::SubscriptOutOfRange:
@@ -87,22 +87,24 @@ void runGetAction(ReadingState& s, const PathSource& pathSource, LineList& list,
   }
   const FileCloser closer(files, s.iFileNum);
 
+  // The file known by iFileNum, looked up once for the whole loop.
+  runtime::BufferedFile& file = files.openFile(s.iFileNum);
   std::uint64_t recordStart = 0;
   try {
-    while (!files.atEnd(s.iFileNum)) {
-      recordStart = files.position(s.iFileNum);
-      s.iSpeechID = readField(s, files);
-      s.iTextLen = readField(s, files);
+    while (!file.atEnd()) {
+      recordStart = file.position();
+      s.iSpeechID = readField(s, file);
+      s.iTextLen = readField(s, file);
       if (s.iTextLen == 0) {
         list.skipEmpty(Entry{recordStart, s.iSpeechID, {}});
         continue;
       }
       dimensionText(s);
-      files.readBytes(s.iFileNum, s.bText);
+      file.readBytes(s.bText);
       list.addItem(Entry{recordStart, s.iSpeechID, s.bText});
     }
   } catch (const RuntimeError& e) {
-    throw GetError(path, recordStart, explain(e, s, files, recordStart));
+    throw GetError(path, recordStart, explain(e, s, file, recordStart));
   } catch (const std::bad_alloc&) {
     throw GetError(path, recordStart,
                    RuntimeError(ErrorNumber::OutOfMemory, "There is not enough memory to list the entry at byte " +

@@ -1,7 +1,5 @@
 #include "speechfile/record.h"
 
-#include <algorithm>
-
 namespace speechfile {
 
 std::int16_t MAKEWORD(std::uint8_t bLo, std::uint8_t bHi) {
@@ -13,10 +11,7 @@ std::int16_t MAKEWORD(std::uint8_t bLo, std::uint8_t bHi) {
 }
 
 char* writeListLine(char* out, std::int16_t id, std::span<const std::uint8_t> text) {
-  char* p = std::copy(kIdLabel.begin(), kIdLabel.end(), out);
-  p = runtime::writeHex(p, id);
-  p = std::copy(kTextLabel.begin(), kTextLabel.end(), p);
-  return runtime::writeAnsiText(p, text);
+  return writeListLineWith(out, id, [&](char* at) { return runtime::writeAnsiText(at, text); });
 }
 
 std::string_view formatListLine(std::string& scratch, std::int16_t id, std::span<const std::uint8_t> text) {

@@ -12,6 +12,7 @@
 // 32767; a record of length 0 is 4 bytes long and has no text.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -41,6 +42,17 @@ constexpr std::size_t maxListLineSize(std::size_t textBytes) {
 // Writes the line at `out`, which has room for maxListLineSize(text.size())
 // characters; returns the end of what was written.
 char* writeListLine(char* out, std::int16_t id, std::span<const std::uint8_t> text);
+
+// The same line with the text written by `writeText(out)`, which returns the
+// end of what it wrote: for a text written in another form than the plain
+// conversion.
+template <typename WriteText>
+char* writeListLineWith(char* out, std::int16_t id, WriteText writeText) {
+  out = std::copy(kIdLabel.begin(), kIdLabel.end(), out);
+  out = runtime::writeHex(out, id);
+  out = std::copy(kTextLabel.begin(), kTextLabel.end(), out);
+  return writeText(out);
+}
 
 // The same line, written at the start of `scratch` and returned as a view
 // into it. `scratch` grows as needed and never shrinks, so a caller that

@@ -3,6 +3,10 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <optional>
+
+#include "runtime/text.h"
+#include "runtime/utf8_table.h"
 
 namespace ui {
 namespace {
@@ -35,6 +39,39 @@ char* writeUtf8(char* out, char32_t c) {
   return out;
 }
 
+char* writeC1(char* out, unsigned code) {
+  out = writeUtf8(out, 0x2039);
+  *out++ = kHexDigits[code >> 4];
+  *out++ = kHexDigits[code & 0xF];
+  return writeUtf8(out, 0x203A);
+}
+
+// The code point a table word writes.
+char32_t codePointOf(std::uint32_t word) {
+  const auto b = [&](int i) { return static_cast<char32_t>((word >> (8 * i)) & 0xFF); };
+  switch (word >> 24) {
+    case 1: return b(0);
+    case 2: return (b(0) & 0x1F) << 6 | (b(1) & 0x3F);
+    default: return (b(0) & 0x0F) << 12 | (b(1) & 0x3F) << 6 | (b(2) & 0x3F);
+  }
+}
+
+// The ANSI table with each control character's entry changed to its shown
+// form; U+0080 to U+009F, whose form is longer than a table word holds, get
+// a count of 0 and their code point, for writeC1.
+std::optional<runtime::Utf8Table> makeShownAnsiTable() {
+  const runtime::Utf8Table* ansi = runtime::ansiTable();
+  if (!ansi) return std::nullopt;
+  runtime::Utf8Table table = *ansi;
+  for (std::uint32_t& word : table) {
+    const char32_t c = codePointOf(word);
+    if (c < 0x20) word = runtime::packUtf8(0x2400 + c);
+    else if (c == 0x7F) word = runtime::packUtf8(0x2421);
+    else if (isControlCharacter(c)) word = c;
+  }
+  return table;
+}
+
 }  // namespace
 
 bool holdsControlCharacter(std::string_view utf8) {
@@ -64,11 +101,7 @@ char* writeShownText(char* out, std::string_view utf8) {
       out = writeUtf8(out, 0x2421);
     } else if (b == 0xC2 && i + 1 < utf8.size() && static_cast<unsigned char>(utf8[i + 1]) >= 0x80 &&
                static_cast<unsigned char>(utf8[i + 1]) <= 0x9F) {
-      const auto code = static_cast<unsigned char>(utf8[++i]);
-      out = writeUtf8(out, 0x2039);
-      *out++ = kHexDigits[code >> 4];
-      *out++ = kHexDigits[code & 0xF];
-      out = writeUtf8(out, 0x203A);
+      out = writeC1(out, static_cast<unsigned char>(utf8[++i]));
     } else {
       *out++ = static_cast<char>(b);
     }
@@ -81,6 +114,35 @@ std::string shownText(std::string_view utf8) {
   std::string shown(maxShownSize(utf8.size()), '\0');
   shown.resize(static_cast<std::size_t>(writeShownText(shown.data(), utf8) - shown.data()));
   return shown;
+}
+
+namespace {
+
+const std::optional<runtime::Utf8Table>& shownAnsiTable() {
+  static const std::optional<runtime::Utf8Table> table = makeShownAnsiTable();
+  return table;
+}
+
+// A double-byte code page: the conversion, then the shown form.
+char* writeShownBlock(char* out, std::span<const std::uint8_t> bytes) {
+  std::string plain(runtime::maxAnsiTextSize(bytes.size()), '\0');
+  const char* const end = runtime::writeAnsiText(plain.data(), bytes);
+  return writeShownText(out, std::string_view(plain.data(), static_cast<std::size_t>(end - plain.data())));
+}
+
+}  // namespace
+
+char* writeShownAnsiText(char* out, std::span<const std::uint8_t> bytes) {
+  const auto& table = shownAnsiTable();
+  if (!table) return writeShownBlock(out, bytes);
+  return runtime::writeThroughTable(out, bytes, *table, [](char* at, std::uint32_t word) { return writeC1(at, word); });
+}
+
+char* writeShownAnsiTextPadded(char* out, std::span<const std::uint8_t> bytes) {
+  const auto& table = shownAnsiTable();
+  if (!table) return writeShownBlock(out, bytes);
+  return runtime::writeThroughTablePadded(out, bytes, *table,
+                                          [](char* at, std::uint32_t word) { return writeC1(at, word); });
 }
 
 std::u16string toUtf16(std::string_view utf8) {

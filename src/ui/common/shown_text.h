@@ -10,6 +10,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -28,6 +30,16 @@ constexpr std::size_t maxShownSize(std::size_t utf8Bytes) { return 4 * utf8Bytes
 char* writeShownText(char* out, std::string_view utf8);
 
 std::string shownText(std::string_view utf8);
+
+// Writes `bytes`, converted from the system's ANSI code page, in their shown
+// form at `out`, which has room for maxShownAnsiTextSize(bytes.size())
+// characters; returns the end. The same as the conversion followed by
+// writeShownText, in one pass for a single-byte code page.
+constexpr std::size_t maxShownAnsiTextSize(std::size_t byteCount) { return 8 * byteCount + 1; }
+char* writeShownAnsiText(char* out, std::span<const std::uint8_t> bytes);
+// The same for bytes that can be read up to fifteen bytes past their end,
+// into room for sixteen bytes more.
+char* writeShownAnsiTextPadded(char* out, std::span<const std::uint8_t> bytes);
 
 // Valid UTF-8 (as the conversions write it) as UTF-16, every character kept.
 std::u16string toUtf16(std::string_view utf8);

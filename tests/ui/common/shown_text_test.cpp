@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
+
+#include "support/test_files.h"
 
 using namespace std::string_literals;
 
@@ -36,6 +39,19 @@ TEST(ShownText, FindsAControlCharacterAtEveryPosition) {
   }
   EXPECT_FALSE(ui::holdsControlCharacter("abcdefgh\u00C2\u00A0\u00C0ijklmnopq \u20AC~"));
   EXPECT_FALSE(ui::holdsControlCharacter(""));
+}
+
+TEST(ShownText, FromTheCodePageInOnePassIsTheConversionShown) {
+  std::vector<std::uint8_t> every;
+  for (int b = 0; b < 256; ++b) every.push_back(static_cast<std::uint8_t>(b));
+  for (std::size_t length = 0; length <= every.size(); length += 37) {
+    for (std::size_t start = 0; start + length <= every.size(); start += 53) {
+      const std::span<const std::uint8_t> bytes = std::span(every).subspan(start, length);
+      std::string out(ui::maxShownAnsiTextSize(length) + 8, '\0');
+      out.resize(static_cast<std::size_t>(ui::writeShownAnsiText(out.data(), bytes) - out.data()));
+      EXPECT_EQ(out, ui::shownText(testing_support::ansiText(bytes))) << start << "+" << length;
+    }
+  }
 }
 
 TEST(ShownText, NamesEachControlCharacter) {
