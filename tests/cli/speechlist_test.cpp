@@ -102,10 +102,34 @@ TEST(Speechlist, UsageAndOpenErrors) {
   }
 }
 
+// Large enough that reading and writing run on two threads.
+TEST(Speechlist, ALargeFileListsEveryLineInOrderBeforeTheError) {
+  const TempDir dir;
+  Bytes file;
+  std::string expected;
+  for (int i = 0; i < 60'000; ++i) {
+    const std::string text(1 + (i * 7) % 90, static_cast<char>(i % 3 == 0 ? '\xE9' : 'a' + i % 26));
+    const Bytes r = i % 17 == 0 ? record(static_cast<std::uint16_t>(i), "") : record(static_cast<std::uint16_t>(i), text);
+    file.insert(file.end(), r.begin(), r.end());
+    if (i % 17 != 0) expected += testing_support::listLine(static_cast<std::int16_t>(i), Bytes(text.begin(), text.end())) + "\n";
+  }
+  const std::size_t badAt = file.size();
+  const Bytes bad = record(1, 0x8000, "");
+  file.insert(file.end(), bad.begin(), bad.end());
+  const ProgramRun run = speechlist({dir.write("big.mul", file)});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(run.out == expected) << run.out.size() << " bytes, " << expected.size() << " expected";
+  EXPECT_NE(run.err.find("The entry at byte " + std::to_string(badAt) + " gives"), std::string::npos) << run.err;
+}
+
 TEST(Speechlist, AFailedWriteIsNotReportedAsSuccess) {
   const TempDir dir;
   const std::string path = dir.write("speech.mul", record(1, "x"));
-  for (const std::vector<std::string>& args : {std::vector<std::string>{path}, {"--help"}, {"--version"}}) {
+  std::string big;
+  for (int i = 0; i < 40'000; ++i) big += std::string(reinterpret_cast<const char*>(record(1, "some text").data()), 13);
+  const std::string bigPath = dir.write("big.mul", Bytes(big.begin(), big.end()));
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{path}, {bigPath}, {"--format", "csv", bigPath}, {"--help"}, {"--version"}}) {
     const ProgramRun run = speechlist(args, "/dev/full");
     EXPECT_EQ(run.status, 1) << args[0];
     EXPECT_EQ(run.err, "speechlist: Cannot write to standard output: No space left on device.\n") << args[0];
