@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "speechfile/record.h"
 #include "ui/common/export_formats.h"
 #include "ui/common/shown_text.h"
+#include "ui/common/threaded_list.h"
 
 namespace {
 
@@ -83,20 +85,13 @@ int printRequested(std::string_view text) {
 int listFile(const std::filesystem::path& path, ui::ExportFormat format, bool withEmpty) {
   ListingOutput list(format, withEmpty);
   speechfile::ReadingState state;
-  std::string failure;
-  bool opened = true;
-  try {
-    speechfile::runGetAction(state, ArgumentPath(path), list);
-  } catch (const speechfile::GetError& e) {
-    failure = e.what();
-    opened = e.recordOffset().has_value();
-  }
+  const std::optional<speechfile::GetError> failure = ui::runGetAction(state, ArgumentPath(path), list);
   // The lines before an error come first; a file that did not open gets no
   // csv header.
-  const bool written = list.finish(opened);
-  if (!failure.empty()) printError(failure);
+  const bool written = list.finish(!failure || failure->recordOffset());
+  if (failure) printError(failure->what());
   if (!written) printError(writeFailure(list.writeError()));
-  return failure.empty() && written ? 0 : 1;
+  return !failure && written ? 0 : 1;
 }
 
 }  // namespace

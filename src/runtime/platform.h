@@ -4,6 +4,8 @@
 // from them are written once, above this seam.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -27,6 +29,14 @@ void prepareStandardOutput();
 // as Unicode whatever its code page; files and pipes get the UTF-8 bytes.
 // Returns false when the write failed.
 bool writeUtf8(std::FILE* stream, std::string_view text);
+
+// Memory for a large block of data (megabytes), in pages the system maps in
+// few steps where it offers such pages. Raises std::bad_alloc.
+struct LargeBlockDeleter {
+  void operator()(std::uint8_t* block) const noexcept;
+};
+using LargeBlock = std::unique_ptr<std::uint8_t[], LargeBlockDeleter>;
+LargeBlock allocateLargeBlock(std::size_t size);
 
 namespace platform {
 

@@ -1,12 +1,15 @@
 // Opening and reading files through POSIX calls, and the code page of a
 // system that has no ANSI code page.
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
+#include <new>
 
 #include "runtime/errors.h"
 #include "runtime/platform.h"
@@ -142,6 +145,21 @@ std::vector<std::filesystem::path> commandLineArguments(int argc, char** argv) {
 }
 
 void prepareStandardOutput() {}
+
+LargeBlock allocateLargeBlock(std::size_t size) {
+  // Aligned to the system's huge pages, and marked for them: a block then
+  // costs one page fault instead of 512.
+  constexpr std::size_t kHugePage = std::size_t{2} << 20;
+  const std::size_t rounded = (size + kHugePage - 1) / kHugePage * kHugePage;
+  void* const block = std::aligned_alloc(kHugePage, rounded);
+  if (!block) throw std::bad_alloc();
+#ifdef MADV_HUGEPAGE
+  ::madvise(block, rounded, MADV_HUGEPAGE);
+#endif
+  return LargeBlock(static_cast<std::uint8_t*>(block));
+}
+
+void LargeBlockDeleter::operator()(std::uint8_t* block) const noexcept { std::free(block); }
 
 bool writeUtf8(std::FILE* stream, std::string_view text) {
   return std::fwrite(text.data(), 1, text.size(), stream) == text.size();

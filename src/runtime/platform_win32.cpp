@@ -9,6 +9,8 @@
 #include <io.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <new>
 
 #include "runtime/errors.h"
 #include "runtime/platform.h"
@@ -276,6 +278,14 @@ std::vector<std::filesystem::path> commandLineArguments(int, char**) {
 }
 
 void prepareStandardOutput() { _setmode(_fileno(stdout), _O_BINARY); }
+
+LargeBlock allocateLargeBlock(std::size_t size) {
+  void* const block = std::malloc(size);
+  if (!block) throw std::bad_alloc();
+  return LargeBlock(static_cast<std::uint8_t*>(block));
+}
+
+void LargeBlockDeleter::operator()(std::uint8_t* block) const noexcept { std::free(block); }
 
 bool writeUtf8(std::FILE* stream, std::string_view text) {
   const HANDLE handle = GetStdHandle(stream == stderr ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);

@@ -72,6 +72,11 @@ RuntimeError explain(const RuntimeError& e, const ReadingState& s, const runtime
 
 }  // namespace
 
+runtime::RuntimeError outOfMemoryAt(std::uint64_t recordOffset) {
+  return RuntimeError(ErrorNumber::OutOfMemory, "There is not enough memory to list the entry at byte " +
+                                                    std::to_string(recordOffset) + "; the entries before it are listed.");
+}
+
 GetError::GetError(const std::filesystem::path& path, std::optional<std::uint64_t> recordOffset, RuntimeError cause)
     : std::runtime_error(describe(path, cause)), recordOffset_(recordOffset), cause_(std::move(cause)) {}
 
@@ -106,10 +111,7 @@ void runGetAction(ReadingState& s, const PathSource& pathSource, LineList& list,
   } catch (const RuntimeError& e) {
     throw GetError(path, recordStart, explain(e, s, file, recordStart));
   } catch (const std::bad_alloc&) {
-    throw GetError(path, recordStart,
-                   RuntimeError(ErrorNumber::OutOfMemory, "There is not enough memory to list the entry at byte " +
-                                                              std::to_string(recordStart) +
-                                                              "; the entries before it are listed."));
+    throw GetError(path, recordStart, outOfMemoryAt(recordStart));
   }
 }
 

@@ -76,6 +76,9 @@ class GetError : public std::runtime_error {
   runtime::RuntimeError cause_;
 };
 
+// The error for an entry that no memory is left to list.
+runtime::RuntimeError outOfMemoryAt(std::uint64_t recordOffset);
+
 // Runs the Get action with `state` as the reading state, taking its file
 // number from `files`. Lines are appended as their records are read.
 //

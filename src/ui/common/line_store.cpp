@@ -3,10 +3,21 @@
 #include <algorithm>
 #include <cstring>
 
+#include "runtime/copy_bytes.h"
 #include "runtime/errors.h"
 #include "speechfile/record.h"
 
 namespace ui {
+namespace {
+
+// Makes room for one more element, growing by half again as much as there
+// is, so that a push_back after it cannot fail and appending stays linear.
+template <typename T>
+void roomForOneMore(std::vector<T>& items) {
+  if (items.size() == items.capacity()) items.reserve(std::max<std::size_t>(64, items.capacity() + items.capacity() / 2));
+}
+
+}  // namespace
 
 void LineStore::clear() { *this = LineStore(); }
 
@@ -20,10 +31,10 @@ void LineStore::addItem(const speechfile::Entry& entry) {
   // the rows stored so far as they were.
   if (rows_ / kChunkRows == chunks_.size()) chunks_.push_back(std::make_unique_for_overwrite<Header[]>(kChunkRows));
   while (blocks_.size() * kBlockBytes < textBytes_ + length) {
-    blocks_.push_back(std::make_unique_for_overwrite<std::uint8_t[]>(kBlockBytes));
+    blocks_.push_back(runtime::allocateLargeBlock(kBlockBytes));
   }
-  if (emptiesPending_ >= kManyEmpties) manyEmpties_.reserve(manyEmpties_.size() + 1);
-  if (rows_ % kGroupRows == 0) groups_.reserve(groups_.size() + 1);
+  if (emptiesPending_ >= kManyEmpties) roomForOneMore(manyEmpties_);
+  if (rows_ % kGroupRows == 0) roomForOneMore(groups_);
 
   if (rows_ % kGroupRows == 0) groups_.push_back(Group{textBytes_, entry.offset});
   chunks_[rows_ / kChunkRows][rows_ % kChunkRows] =
@@ -31,12 +42,14 @@ void LineStore::addItem(const speechfile::Entry& entry) {
              static_cast<std::uint16_t>(std::min<std::uint64_t>(emptiesPending_, kManyEmpties))};
   if (emptiesPending_ >= kManyEmpties) manyEmpties_.emplace_back(rows_, emptiesPending_);
   emptiesPending_ = 0;
-  for (std::size_t done = 0; done < length;) {
-    const std::uint64_t at = textBytes_ + done;
-    const std::size_t room = kBlockBytes - static_cast<std::size_t>(at % kBlockBytes);
-    const std::size_t part = std::min(room, length - done);
-    std::memcpy(blocks_[at / kBlockBytes].get() + at % kBlockBytes, entry.text.data() + done, part);
-    done += part;
+  const auto within = static_cast<std::size_t>(textBytes_ % kBlockBytes);
+  if (within + length <= kBlockBytes) {
+    if (length > 0) runtime::copyBytes(blocks_[textBytes_ / kBlockBytes].get() + within, entry.text.data(), length);
+  } else {
+    // The text runs on into the next block.
+    const std::size_t first = kBlockBytes - within;
+    std::memcpy(blocks_[textBytes_ / kBlockBytes].get() + within, entry.text.data(), first);
+    std::memcpy(blocks_[textBytes_ / kBlockBytes + 1].get(), entry.text.data() + first, length - first);
   }
   textBytes_ += length;
   if (length > longestLength_ || rows_ == 0) {

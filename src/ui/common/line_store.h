@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "runtime/platform.h"
 #include "speechfile/get_action.h"
 
 namespace ui {
@@ -88,7 +89,7 @@ class LineStore final : public speechfile::LineList {
   void advance(Cursor& cursor) const;
   std::span<const std::uint8_t> textAt(std::uint64_t start, std::size_t length, Scratch& scratch) const;
 
-  std::vector<std::unique_ptr<std::uint8_t[]>> blocks_;
+  std::vector<runtime::LargeBlock> blocks_;
   std::vector<std::unique_ptr<Header[]>> chunks_;
   std::vector<Group> groups_;
   std::vector<std::pair<std::size_t, std::uint64_t>> manyEmpties_;  // (row, count), by row

@@ -10,6 +10,7 @@
 
 #include "speechfile/record.h"
 #include "ui/common/shown_text.h"
+#include "ui/common/threaded_list.h"
 #include "ui/common/window_description.h"
 #include "ui/qt/line_list_view.h"
 
@@ -96,10 +97,9 @@ void frmMain::cmdGet_Click() {
   QString failure;
   {
     const WaitCursor wait;
-    try {
-      speechfile::runGetAction(reading_, TextBoxPath(*txtPath), lines_);
-    } catch (const speechfile::GetError& e) {
-      failure = qtText(ui::shownText(e.what()));
+    // The file is read on this thread while a second one stores the entries.
+    if (const auto error = ui::runGetAction(reading_, TextBoxPath(*txtPath), lines_)) {
+      failure = qtText(ui::shownText(error->what()));
     }
     // The lines read before an error stay listed.
     lstWords->showRows();

@@ -1,0 +1,172 @@
+#include "ui/common/threaded_list.h"
+
+#include <cstring>
+#include <new>
+
+#include "runtime/copy_bytes.h"
+#include "speechfile/record.h"
+
+namespace ui {
+namespace {
+
+// An entry in a batch: its record's offset, ID, text length and whether it
+// has text, then its text bytes.
+struct EntryHeader {
+  std::uint64_t offset;
+  std::int16_t id;
+  std::uint16_t length;
+  bool hasText;
+};
+constexpr std::size_t kHeaderBytes = sizeof(EntryHeader);
+constexpr std::size_t kBatchBytes = std::size_t{256} << 10;
+// Batches handed over and not yet taken, at the most: the reading thread
+// waits beyond that, so that memory stays small however fast it reads.
+constexpr std::size_t kBatchesInFlight = 2;
+// Room after a batch's last text, so that it can be read sixteen bytes at a
+// time past its end.
+constexpr std::size_t kReadPastEnd = 16;
+
+}  // namespace
+
+ThreadedList::ThreadedList(speechfile::LineList& target) : target_(target), filling_(newBatch()) {}
+
+ThreadedList::~ThreadedList() {
+  if (!thread_.joinable()) return;
+  {
+    const std::lock_guard lock(mutex_);
+    finished_ = true;
+  }
+  changed_.notify_all();
+  thread_.join();
+}
+
+ThreadedList::Batch ThreadedList::newBatch() {
+  // One entry more than a batch is handed over at, and room to read past it.
+  return {std::make_unique_for_overwrite<std::uint8_t[]>(kBatchBytes + kHeaderBytes + speechfile::kMaxTextLength +
+                                                         kReadPastEnd)};
+}
+
+void ThreadedList::clear() { target_.clear(); }
+
+void ThreadedList::addItem(const speechfile::Entry& entry) { keep(entry, true); }
+
+void ThreadedList::skipEmpty(const speechfile::Entry& entry) { keep(entry, false); }
+
+void ThreadedList::keep(const speechfile::Entry& entry, bool hasText) {
+  const EntryHeader header{entry.offset, entry.id, static_cast<std::uint16_t>(entry.text.size()), hasText};
+  std::uint8_t* const at = filling_.bytes.get() + filling_.size;
+  std::memcpy(at, &header, kHeaderBytes);
+  runtime::copyBytes(at + kHeaderBytes, entry.text.data(), entry.text.size());
+  filling_.size += kHeaderBytes + entry.text.size();
+  if (filling_.size >= kBatchBytes) handOver();
+}
+
+void ThreadedList::raiseIfFailed() {
+  if (failure_) throw failure_->error;
+}
+
+void ThreadedList::handOver() {
+  std::unique_lock lock(mutex_);
+  raiseIfFailed();
+  if (!thread_.joinable()) thread_ = std::thread([this] { runOnItsOwnThread(); });
+  changed_.wait(lock, [&] { return handedOver_.size() < kBatchesInFlight || failure_; });
+  raiseIfFailed();
+  handedOver_.push_back(std::move(filling_));
+  if (spare_.empty()) {
+    lock.unlock();
+    filling_ = newBatch();
+  } else {
+    filling_ = std::move(spare_.back());
+    spare_.pop_back();
+    lock.unlock();
+  }
+  changed_.notify_all();
+}
+
+void ThreadedList::runOnItsOwnThread() {
+  std::unique_lock lock(mutex_);
+  for (;;) {
+    changed_.wait(lock, [&] { return !handedOver_.empty() || finished_; });
+    if (handedOver_.empty()) return;
+    Batch batch = std::move(handedOver_.front());
+    handedOver_.pop_front();
+    lock.unlock();
+    changed_.notify_all();
+    passOn(batch);
+    lock.lock();
+    batch.size = 0;
+    spare_.push_back(std::move(batch));
+    if (failure_) handedOver_.clear();  // nothing more is taken after a failure
+    lock.unlock();
+    changed_.notify_all();
+    lock.lock();
+  }
+}
+
+void ThreadedList::passOn(Batch& batch) {
+  // What follows the last text may be read but is never used; set it all
+  // the same.
+  std::memset(batch.bytes.get() + batch.size, 0, kReadPastEnd);
+  const std::uint8_t* at = batch.bytes.get();
+  const std::uint8_t* const end = at + batch.size;
+  std::uint64_t offset = 0;
+  try {
+    while (at < end) {
+      EntryHeader header;
+      std::memcpy(&header, at, kHeaderBytes);
+      offset = header.offset;
+      const speechfile::Entry entry{header.offset, header.id, std::span(at + kHeaderBytes, header.length)};
+      at += kHeaderBytes + header.length;
+      if (header.hasText) target_.addItem(entry);
+      else target_.skipEmpty(entry);
+    }
+  } catch (const runtime::RuntimeError& e) {
+    const std::lock_guard lock(mutex_);
+    failure_ = Failure{offset, e};
+  } catch (const std::bad_alloc&) {
+    const std::lock_guard lock(mutex_);
+    failure_ = Failure{offset, speechfile::outOfMemoryAt(offset)};
+  }
+}
+
+std::optional<ThreadedList::Failure> ThreadedList::finish() {
+  if (thread_.joinable()) {
+    if (filling_.size > 0) {
+      try {
+        handOver();
+      } catch (const runtime::RuntimeError&) {
+        // The target failed; its failure is returned below.
+      }
+    }
+    {
+      const std::lock_guard lock(mutex_);
+      finished_ = true;
+    }
+    changed_.notify_all();
+    thread_.join();
+  } else {
+    // Less than one batch: the target takes it on this thread.
+    passOn(filling_);
+  }
+  filling_.size = 0;
+  return failure_;
+}
+
+std::optional<speechfile::GetError> runGetAction(speechfile::ReadingState& state,
+                                                 const speechfile::PathSource& pathSource,
+                                                 speechfile::LineList& target) {
+  ThreadedList list(target);
+  std::optional<speechfile::GetError> error;
+  try {
+    speechfile::runGetAction(state, pathSource, list);
+  } catch (const speechfile::GetError& e) {
+    error = e;
+  }
+  if (const auto failure = list.finish()) {
+    // The target failed first, on an entry the Get had read past.
+    return speechfile::GetError(pathSource.path(), failure->offset, failure->error);
+  }
+  return error;
+}
+
+}  // namespace ui

@@ -1,0 +1,79 @@
+// A list in front of another that passes the Get action's entries on from a
+// second thread, in batches, so that reading the file and taking its entries
+// (storing them, or formatting and writing them) each have a core. A Get
+// that reads less than one batch runs on the caller's thread alone.
+#pragma once
+
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <filesystem>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <vector>
+
+#include "speechfile/get_action.h"
+
+namespace ui {
+
+class ThreadedList final : public speechfile::LineList {
+ public:
+  // Passes the entries on to `target`, which must outlive this list and be
+  // used by nothing else until finish() returns. The texts of the entries it
+  // passes on can be read fifteen bytes past their end.
+  explicit ThreadedList(speechfile::LineList& target);
+  ~ThreadedList() override;
+  ThreadedList(const ThreadedList&) = delete;
+  ThreadedList& operator=(const ThreadedList&) = delete;
+
+  // Empties the target, on the caller's thread, before any entry.
+  void clear() override;
+  // Keeps the entry for the target. Raises the target's error once the
+  // target has failed on the other thread, which ends the Get.
+  void addItem(const speechfile::Entry& entry) override;
+  void skipEmpty(const speechfile::Entry& entry) override;
+
+  // Passes on every entry kept so far and waits until the target has taken
+  // them. When the target failed on the other thread, returns its error and
+  // the byte offset of the entry it failed on; the entries before that one
+  // are in the target.
+  struct Failure {
+    std::uint64_t offset;
+    runtime::RuntimeError error;
+  };
+  std::optional<Failure> finish();
+
+ private:
+  struct Batch {
+    std::unique_ptr<std::uint8_t[]> bytes;
+    std::size_t size = 0;
+  };
+  static Batch newBatch();
+  void keep(const speechfile::Entry& entry, bool hasText);
+  void handOver();
+  void runOnItsOwnThread();
+  void passOn(Batch& batch);
+  void raiseIfFailed();
+
+  speechfile::LineList& target_;
+  Batch filling_;
+
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::deque<Batch> handedOver_;
+  std::vector<Batch> spare_;
+  bool finished_ = false;
+  std::optional<Failure> failure_;
+  std::thread thread_;
+};
+
+// Runs the Get action into `target` through a ThreadedList and returns the
+// error that ended it, if any: when the target failed on the other thread,
+// its error, which names an earlier entry than the Get had come to.
+std::optional<speechfile::GetError> runGetAction(speechfile::ReadingState& state,
+                                                 const speechfile::PathSource& pathSource,
+                                                 speechfile::LineList& target);
+
+}  // namespace ui
