@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -94,9 +95,7 @@ int listFile(const std::filesystem::path& path, ui::ExportFormat format, bool wi
   return !failure && written ? 0 : 1;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
   runtime::prepareStandardOutput();
   const std::vector<std::filesystem::path> args = runtime::commandLineArguments(argc, argv);
   std::vector<std::filesystem::path> paths;
@@ -133,4 +132,16 @@ int main(int argc, char** argv) {
   if (paths.size() > 1) return usageError("too many arguments: give one PATH");
   if (withEmpty && format == ui::ExportFormat::Lines) return usageError("--all goes with --format csv or json");
   return listFile(paths.front(), format, withEmpty);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return run(argc, argv);
+  } catch (const std::bad_alloc&) {
+    // Before the listing began, or while a message was made.
+    std::fputs("speechlist: There is not enough memory to list the file. (Out of memory, runtime error 7)\n", stderr);
+    return 1;
+  }
 }

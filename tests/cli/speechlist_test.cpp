@@ -26,7 +26,9 @@ struct ProgramRun {
 
 std::string text(const Bytes& bytes) { return std::string(bytes.begin(), bytes.end()); }
 
-ProgramRun speechlist(const std::vector<std::string>& args, const char* stdoutPath = nullptr) {
+// Runs speechlist (or `program` with these arguments) with its output in files.
+ProgramRun speechlist(const std::vector<std::string>& args, const char* stdoutPath = nullptr,
+                      const char* program = SPEECHLIST_EXE) {
   const TempDir dir;
   const std::string out = stdoutPath ? stdoutPath : (dir.path() / "out").string();
   const std::string err = (dir.path() / "err").string();
@@ -34,14 +36,14 @@ ProgramRun speechlist(const std::vector<std::string>& args, const char* stdoutPa
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
   posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  std::vector<std::string> all = {SPEECHLIST_EXE};
+  std::vector<std::string> all = {program};
   all.insert(all.end(), args.begin(), args.end());
   std::vector<char*> argv;
   for (auto& a : all) argv.push_back(a.data());
   argv.push_back(nullptr);
   pid_t pid = 0;
   ProgramRun run;
-  if (posix_spawn(&pid, SPEECHLIST_EXE, &actions, nullptr, argv.data(), environ) == 0) {
+  if (posix_spawn(&pid, program, &actions, nullptr, argv.data(), environ) == 0) {
     int wstatus = 0;
     waitpid(pid, &wstatus, 0);
     run.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : 128 + WTERMSIG(wstatus);
@@ -120,6 +122,48 @@ TEST(Speechlist, ALargeFileListsEveryLineInOrderBeforeTheError) {
   EXPECT_EQ(run.status, 1);
   EXPECT_TRUE(run.out == expected) << run.out.size() << " bytes, " << expected.size() << " expected";
   EXPECT_NE(run.err.find("The entry at byte " + std::to_string(badAt) + " gives"), std::string::npos) << run.err;
+}
+
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define SPEECH_UNDER_ADDRESS_SANITIZER 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__)
+#define SPEECH_UNDER_ADDRESS_SANITIZER 1
+#endif
+
+// Under every limit on its memory, speechlist lists the whole file, or lists
+// the lines before the point where memory ran out and says so: never a crash.
+TEST(Speechlist, RunningOutOfMemoryEndsWithAMessageNeverACrash) {
+#ifdef SPEECH_UNDER_ADDRESS_SANITIZER
+  GTEST_SKIP() << "the address sanitizer needs more address space than these limits leave";
+#endif
+  const TempDir dir;
+  Bytes file;
+  for (int i = 0; i < 100'000; ++i) {
+    const Bytes r = record(static_cast<std::uint16_t>(i), std::string(5 + i % 40, 'a' + i % 26));
+    file.insert(file.end(), r.begin(), r.end());
+  }
+  const std::string path = dir.write("big.mul", file);
+  const std::string full = speechlist({path}).out;
+  int listedAll = 0, stopped = 0;
+  for (int mebibytes = 8; mebibytes <= 30; mebibytes += 2) {
+    const std::string limit = "--as=" + std::to_string(mebibytes << 20);
+    const ProgramRun run = speechlist({limit, SPEECHLIST_EXE, path}, nullptr, "/usr/bin/prlimit");
+    if (run.status == 0) {
+      EXPECT_TRUE(run.out == full) << mebibytes << " MiB";
+      ++listedAll;
+    } else {
+      EXPECT_EQ(run.status, 1) << mebibytes << " MiB: " << run.err;
+      EXPECT_NE(run.err.find("There is not enough memory to list"), std::string::npos) << mebibytes << " MiB: " << run.err;
+      EXPECT_EQ(full.compare(0, run.out.size(), run.out), 0) << mebibytes << " MiB: not the lines before";
+      EXPECT_TRUE(run.out.empty() || run.out.back() == '\n') << mebibytes << " MiB";
+      ++stopped;
+    }
+  }
+  EXPECT_GT(listedAll, 0);
+  EXPECT_GT(stopped, 0);
 }
 
 TEST(Speechlist, AFailedWriteIsNotReportedAsSuccess) {

@@ -10,6 +10,9 @@
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
+#include <sys/resource.h>
+
+#include <fstream>
 
 #include "support/bad_inputs.h"
 #include "support/test_files.h"
@@ -232,6 +235,62 @@ class FrmMainTest : public QObject {
       expectOutcome(c, dir);
       if (QTest::currentTestFailed()) return;
     }
+  }
+
+  void runningOutOfMemoryKeepsTheLinesBeforeAndTheWindowGoesOn() {
+#if defined(__SANITIZE_ADDRESS__)
+    QSKIP("the address sanitizer needs more address space than the limit leaves");
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+    QSKIP("the address sanitizer needs more address space than the limit leaves");
+#endif
+#endif
+    const TempDir dir;
+    // 4,000 entries of 32,767 zero bytes (read from holes of a sparse file),
+    // about 131 MB: more than the limit below lets the list hold.
+    const std::string path = (dir.path() / "big.mul").string();
+    constexpr int kEntries = 4000, kRecordSize = 4 + 32767;
+    {
+      std::ofstream out(path, std::ios::binary);
+      for (int i = 0; i < kEntries; ++i) {
+        out.seekp(static_cast<std::streamoff>(i) * kRecordSize);
+        const Bytes header = record(7, 32767, "");
+        out.write(reinterpret_cast<const char*>(header.data()), 4);
+      }
+      out.seekp(static_cast<std::streamoff>(kEntries) * kRecordSize - 1);
+      out.put('\0');
+    }
+    const std::string small = dir.write("small.mul", record(1, "one"));
+    frmMain window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    rlimit before{};
+    QVERIFY(::getrlimit(RLIMIT_AS, &before) == 0);
+    rlimit limited = before;
+    limited.rlim_cur = static_cast<rlim_t>(memoryInUse() + (std::size_t{48} << 20));
+    QVERIFY(::setrlimit(RLIMIT_AS, &limited) == 0);
+    const QString message = clickGet(window, QString::fromStdString(path));
+    const int rows = QAccessible::queryAccessibleInterface(child<LineListView>(window, "lstWords"))->childCount();
+    const QString afterwards = clickGet(window, QString::fromStdString(small));
+    const QStringList smallLines = listed(window);
+    ::setrlimit(RLIMIT_AS, &before);
+    QVERIFY2(rows > 0 && rows < kEntries, qPrintable(QString::number(rows)));
+    QVERIFY2(message.contains(QStringLiteral("There is not enough memory to list the entry at byte %1; the entries "
+                                             "before it are listed. (Out of memory, runtime error 7)")
+                                  .arg(static_cast<qint64>(rows) * kRecordSize)),
+             qPrintable(message));
+    QCOMPARE(afterwards, QString());
+    QCOMPARE(smallLines, QStringList{QStringLiteral("ID: 1 Text: one")});
+  }
+
+  // The address space the process has mapped, from /proc/self/status.
+  static std::size_t memoryInUse() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+      if (line.rfind("VmSize:", 0) == 0) return std::stoull(line.substr(7)) * 1024;
+    }
+    return 0;
   }
 
   void sparseFileOver4GiBKeepsItsOffsets() {

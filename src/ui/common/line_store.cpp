@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 #include "runtime/copy_bytes.h"
 #include "runtime/errors.h"
 #include "speechfile/record.h"
+#include "ui/common/memory_reserve.h"
 
 namespace ui {
 namespace {
@@ -19,9 +21,22 @@ void roomForOneMore(std::vector<T>& items) {
 
 }  // namespace
 
-void LineStore::clear() { *this = LineStore(); }
+LineStore::LineStore() { memory_reserve::keep(); }
+
+void LineStore::clear() {
+  *this = LineStore();  // the rows go first, so that the reserve has the room
+}
 
 void LineStore::addItem(const speechfile::Entry& entry) {
+  try {
+    store(entry);
+  } catch (const std::bad_alloc&) {
+    memory_reserve::release();
+    throw;
+  }
+}
+
+void LineStore::store(const speechfile::Entry& entry) {
   if (rows_ >= kMaxRows) {
     throw runtime::RuntimeError(runtime::ErrorNumber::OutOfMemory,
                                 "The list cannot hold more than " + runtime::groupedNumber(kMaxRows) + " lines.");

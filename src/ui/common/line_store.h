@@ -24,11 +24,14 @@ class LineStore final : public speechfile::LineList {
   // List controls count their lines in an int.
   static constexpr std::size_t kMaxRows = INT_MAX;
 
+  // Takes the memory reserve.
+  LineStore();
+
   // Empties the list at once and gives its memory back.
   void clear() override;
   // Stores the entry as the next row. Raises OutOfMemory past kMaxRows; lets
   // std::bad_alloc through when memory runs out, with the rows stored so far
-  // kept as they were.
+  // kept as they were and the memory reserve (memory_reserve.h) given back.
   void addItem(const speechfile::Entry& entry) override;
   // Counts an entry without text, so that the offsets of the rows after it
   // stay exact.
@@ -83,6 +86,7 @@ class LineStore final : public speechfile::LineList {
     std::uint64_t fileOffset;
   };
 
+  void store(const speechfile::Entry& entry);
   const Header& header(std::size_t index) const { return chunks_[index / kChunkRows][index % kChunkRows]; }
   std::uint64_t emptiesBefore(std::size_t index) const;
   Cursor cursorAt(std::size_t index) const;

@@ -2,9 +2,12 @@
 
 #include <cstring>
 #include <new>
+#include <system_error>
+#include <utility>
 
 #include "runtime/copy_bytes.h"
 #include "speechfile/record.h"
+#include "ui/common/memory_reserve.h"
 
 namespace ui {
 namespace {
@@ -68,18 +71,39 @@ void ThreadedList::raiseIfFailed() {
 void ThreadedList::handOver() {
   std::unique_lock lock(mutex_);
   raiseIfFailed();
-  if (!thread_.joinable()) thread_ = std::thread([this] { runOnItsOwnThread(); });
-  changed_.wait(lock, [&] { return handedOver_.size() < kBatchesInFlight || failure_; });
-  raiseIfFailed();
-  handedOver_.push_back(std::move(filling_));
-  if (spare_.empty()) {
-    lock.unlock();
-    filling_ = newBatch();
-  } else {
-    filling_ = std::move(spare_.back());
-    spare_.pop_back();
-    lock.unlock();
+  if (!thread_.joinable() && !alone_) {
+    try {
+      thread_ = std::thread([this] { runOnItsOwnThread(); });
+    } catch (const std::system_error&) {
+      alone_ = true;  // no thread to be had: the target takes the entries here
+    }
   }
+  if (alone_) {
+    lock.unlock();
+    passOn(filling_);
+    filling_.size = 0;
+    lock.lock();
+    raiseIfFailed();
+    return;
+  }
+  // The batch to fill next comes first, so that running out of memory here
+  // leaves the one being handed over as it is.
+  Batch next;
+  if (!spare_.empty()) {
+    next = std::move(spare_.back());
+    spare_.pop_back();
+  } else {
+    lock.unlock();
+    next = newBatch();
+    lock.lock();
+  }
+  changed_.wait(lock, [&] { return handedOver_.size() < kBatchesInFlight || failure_; });
+  if (failure_) {
+    spare_.push_back(std::move(next));
+    raiseIfFailed();
+  }
+  handedOver_.push_back(std::exchange(filling_, std::move(next)));
+  lock.unlock();
   changed_.notify_all();
 }
 
@@ -145,7 +169,7 @@ std::optional<ThreadedList::Failure> ThreadedList::finish() {
     changed_.notify_all();
     thread_.join();
   } else {
-    // Less than one batch: the target takes it on this thread.
+    // Less than one batch, or no thread: the target takes them on this thread.
     passOn(filling_);
   }
   filling_.size = 0;
@@ -164,8 +188,9 @@ std::optional<speechfile::GetError> runGetAction(speechfile::ReadingState& state
   }
   if (const auto failure = list.finish()) {
     // The target failed first, on an entry the Get had read past.
-    return speechfile::GetError(pathSource.path(), failure->offset, failure->error);
+    error = speechfile::GetError(pathSource.path(), failure->offset, failure->error);
   }
+  if (error && error->cause().number() == runtime::ErrorNumber::OutOfMemory) memory_reserve::release();
   return error;
 }
 

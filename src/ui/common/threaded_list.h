@@ -1,7 +1,8 @@
 // A list in front of another that passes the Get action's entries on from a
 // second thread, in batches, so that reading the file and taking its entries
 // (storing them, or formatting and writing them) each have a core. A Get
-// that reads less than one batch runs on the caller's thread alone.
+// that reads less than one batch, or runs where no thread can be started,
+// runs on the caller's thread alone.
 #pragma once
 
 #include <condition_variable>
@@ -65,6 +66,7 @@ class ThreadedList final : public speechfile::LineList {
   std::deque<Batch> handedOver_;
   std::vector<Batch> spare_;
   bool finished_ = false;
+  bool alone_ = false;  // the system gave no thread
   std::optional<Failure> failure_;
   std::thread thread_;
 };
