@@ -6,11 +6,14 @@
 //
 //   window_robot OUT wait                 the window's layout, texts, focus
 //   window_robot OUT focus                which control has the focus
+//   window_robot OUT set PATH             sets the path
+//   window_robot OUT lines                reads the list
 //   window_robot OUT get PATH             sets the path, clicks Get, reads the outcome
 //   window_robot OUT hold PATH MS         holds PATH open without sharing for MS ms
 //   window_robot OUT close                closes the window; waits for the program to end
 //   window_robot OUT resources EXE        the manifest, version and icon in EXE
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -64,9 +67,11 @@ void sayFocus(HWND viewer) {
 }
 
 void sayLayout(HWND viewer) {
-  RECT client{};
+  RECT client{}, frame{};
   GetClientRect(viewer, &client);
-  say("dpi", std::to_string(GetDpiForWindow(viewer)));
+  GetWindowRect(viewer, &frame);
+  say("frame", std::to_string(frame.right - frame.left) + "x" + std::to_string(frame.bottom - frame.top) + "+" +
+                   std::to_string(frame.left) + "+" + std::to_string(frame.top));
   say("client", std::to_string(client.right) + " x " + std::to_string(client.bottom));
   say("caption", windowText(viewer));
   for (const Control& c : kControls) {
@@ -80,8 +85,18 @@ void sayLayout(HWND viewer) {
   sayFocus(viewer);
 }
 
-void get(HWND viewer, const std::wstring& path) {
+void sayLines(HWND viewer) {
+  const std::vector<std::string> lines = listedLines(GetDlgItem(viewer, 101));
+  say("lines", std::to_string(lines.size()));
+  for (std::size_t i = 0; i < lines.size() && i < 50; ++i) say("line", lines[i]);
+}
+
+void setPath(HWND viewer, const std::wstring& path) {
   SendMessageW(GetDlgItem(viewer, 102), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+}
+
+void get(HWND viewer, const std::wstring& path) {
+  setPath(viewer, path);
   // Posted, not sent: a message box would hold a sent click until closed.
   PostMessageW(GetDlgItem(viewer, 103), BM_CLICK, 0, 0);
   waitUntilIdle(viewer);
@@ -98,9 +113,7 @@ void get(HWND viewer, const std::wstring& path) {
     dismiss(box);
     waitUntilIdle(viewer);
   }
-  const std::vector<std::string> lines = listedLines(GetDlgItem(viewer, 101));
-  say("lines", std::to_string(lines.size()));
-  for (std::size_t i = 0; i < lines.size() && i < 50; ++i) say("line", lines[i]);
+  sayLines(viewer);
 }
 
 void hold(const std::wstring& path, DWORD ms) {
@@ -156,6 +169,8 @@ void resources(const std::wstring& exe) {
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 3) return 2;
+  // Sizes as the viewer itself has them, not scaled for an older program.
+  SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
   out = _wfopen(argv[1], L"ab");
   if (!out) return 2;
   const std::wstring command = argv[2];
@@ -174,6 +189,8 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (command == L"wait") sayLayout(viewer);
   else if (command == L"focus") sayFocus(viewer);
+  else if (command == L"set" && argc > 3) setPath(viewer, argv[3]);
+  else if (command == L"lines") sayLines(viewer);
   else if (command == L"get" && argc > 3) get(viewer, argv[3]);
   else if (command == L"close") close(viewer);
   else return 2;
