@@ -7,6 +7,16 @@
 #include "speechfile/record.h"
 
 namespace ui {
+namespace {
+
+// Room for one more element, growing the way push_back does (reserve alone
+// would grow by exactly one, copying the whole vector each time).
+template <typename Vector>
+void reserveOneMore(Vector& vector) {
+  if (vector.size() == vector.capacity()) vector.reserve(std::max<std::size_t>(16, 2 * vector.capacity()));
+}
+
+}  // namespace
 
 void LineStore::clear() { *this = LineStore(); }
 
@@ -22,8 +32,8 @@ void LineStore::addItem(const speechfile::Entry& entry) {
   while (blocks_.size() * kBlockBytes < textBytes_ + length) {
     blocks_.push_back(std::make_unique_for_overwrite<std::uint8_t[]>(kBlockBytes));
   }
-  if (emptiesPending_ >= kManyEmpties) manyEmpties_.reserve(manyEmpties_.size() + 1);
-  if (rows_ % kGroupRows == 0) groups_.reserve(groups_.size() + 1);
+  if (emptiesPending_ >= kManyEmpties) reserveOneMore(manyEmpties_);
+  if (rows_ % kGroupRows == 0) reserveOneMore(groups_);
 
   if (rows_ % kGroupRows == 0) groups_.push_back(Group{textBytes_, entry.offset});
   chunks_[rows_ / kChunkRows][rows_ % kChunkRows] =
