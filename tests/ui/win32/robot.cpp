@@ -9,6 +9,7 @@
 //   window_robot OUT set PATH             sets the path
 //   window_robot OUT lines                reads the list
 //   window_robot OUT get PATH             sets the path, clicks Get, reads the outcome
+//   window_robot OUT accessible           the list as assistive technology reads it
 //   window_robot OUT hold PATH MS         holds PATH open without sharing for MS ms
 //   window_robot OUT close                closes the window; waits for the program to end
 //   window_robot OUT resources EXE        the manifest, version and icon in EXE
@@ -16,6 +17,8 @@
 #include <cstdlib>
 #include <string>
 #include <vector>
+
+#include <oleacc.h>
 
 #include "window_reading.h"
 
@@ -116,6 +119,32 @@ void get(HWND viewer, const std::wstring& path) {
   sayLines(viewer);
 }
 
+// Through the accessibility interface, across the process boundary.
+void sayAccessible(HWND viewer) {
+  CoInitialize(nullptr);
+  IAccessible* list = nullptr;
+  if (FAILED(AccessibleObjectFromWindow(GetDlgItem(viewer, 101), static_cast<DWORD>(OBJID_CLIENT),
+                                        __uuidof(IAccessible), reinterpret_cast<void**>(&list)))) {
+    say("accessible", "none");
+    return;
+  }
+  long count = 0;
+  list->get_accChildCount(&count);
+  say("accessible lines", std::to_string(count));
+  VARIANT child{};
+  child.vt = VT_I4;
+  for (child.lVal = 0; child.lVal <= std::min(count, 3L); ++child.lVal) {
+    BSTR name = nullptr;
+    VARIANT role{};
+    list->get_accName(child, &name);
+    list->get_accRole(child, &role);
+    say("accessible " + std::to_string(child.lVal), std::to_string(role.lVal) + " " + (name ? utf8(name) : ""));
+    SysFreeString(name);
+  }
+  list->Release();
+  CoUninitialize();
+}
+
 void hold(const std::wstring& path, DWORD ms) {
   const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   say("holding", file == INVALID_HANDLE_VALUE ? "no" : "yes");
@@ -191,6 +220,7 @@ int wmain(int argc, wchar_t** argv) {
   else if (command == L"focus") sayFocus(viewer);
   else if (command == L"set" && argc > 3) setPath(viewer, argv[3]);
   else if (command == L"lines") sayLines(viewer);
+  else if (command == L"accessible") sayAccessible(viewer);
   else if (command == L"get" && argc > 3) get(viewer, argv[3]);
   else if (command == L"close") close(viewer);
   else return 2;
