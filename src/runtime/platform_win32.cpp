@@ -101,6 +101,19 @@ std::wstring_view trailingBlanksAndDots(const std::wstring& typed) {
   return std::wstring_view(typed).substr(kept + 1);
 }
 
+// The path in the "\\?\" form, which the system takes exactly as it stands.
+std::wstring inExactForm(const std::wstring& full) {
+  if (startsWith(full, L"\\\\")) return L"\\\\?\\UNC\\" + full.substr(2);
+  return L"\\\\?\\" + full;
+}
+
+// Whether the path's last part is blanks alone, a name the system would
+// drop whole (naming the folder instead).
+bool lastPartIsBlanks(const std::wstring& typed) {
+  const std::size_t partStart = typed.find_last_of(L"\\/") + 1;
+  return partStart < typed.size() && typed.find_first_not_of(L' ', partStart) == std::wstring::npos;
+}
+
 // How the file is named to CreateFileW: the full path in the "\\?\" form,
 // which the system takes exactly as it stands (no blank or dot dropped from a
 // name) and past 260 characters. A path in that form already stays as it is.
@@ -108,6 +121,13 @@ std::wstring_view trailingBlanksAndDots(const std::wstring& typed) {
 std::wstring exactPath(const std::wstring& typed, bool& device) {
   device = startsWith(typed, L"\\\\.\\");
   if (device || startsWith(typed, L"\\\\?\\")) return typed;
+  if (lastPartIsBlanks(typed)) {
+    const std::size_t partStart = typed.find_last_of(L"\\/") + 1;
+    std::wstring folder = fullPath(partStart ? typed.substr(0, partStart) : L".");
+    if (folder.empty()) return typed;
+    if (!folder.ends_with(L'\\')) folder += L'\\';
+    return inExactForm(folder + typed.substr(partStart));
+  }
   std::wstring full = fullPath(typed);
   if (full.empty()) return typed;
   if (startsWith(full, L"\\\\.\\")) {
@@ -116,13 +136,30 @@ std::wstring exactPath(const std::wstring& typed, bool& device) {
   }
   const std::wstring_view tail = trailingBlanksAndDots(typed);
   if (!tail.empty() && !full.ends_with(tail)) full += tail;
-  if (startsWith(full, L"\\\\")) return L"\\\\?\\UNC\\" + full.substr(2);
-  return L"\\\\?\\" + full;
+  return inExactForm(full);
+}
+
+// Whether a part of the path is longer than any file system takes (255).
+bool hasOverlongPart(std::wstring_view path) {
+  std::size_t partStart = 0;
+  for (std::size_t at = 0; at <= path.size(); ++at) {
+    if (at == path.size() || path[at] == L'\\' || path[at] == L'/') {
+      if (at - partStart > 255) return true;
+      partStart = at + 1;
+    }
+  }
+  return false;
 }
 
 platform::OpenOutcome refused(DWORD error, const std::wstring& path) {
   using platform::OpenRefusal;
   platform::OpenOutcome outcome;
+  // Some systems report such a name as missing or invalid; it is too long.
+  if ((error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || error == ERROR_INVALID_NAME) &&
+      hasOverlongPart(path)) {
+    outcome.refusal = OpenRefusal::NameTooLong;
+    return outcome;
+  }
   switch (error) {
     case ERROR_FILE_NOT_FOUND: outcome.refusal = OpenRefusal::FileNotFound; break;
     case ERROR_PATH_NOT_FOUND: outcome.refusal = OpenRefusal::FolderNotFound; break;

@@ -1,7 +1,17 @@
 #include "support/bad_inputs.h"
 
+#ifdef _WIN32
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#else
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <cstdlib>
 #include <fstream>
@@ -13,8 +23,6 @@ namespace fs = std::filesystem;
 std::vector<BadInput> makeBadInputs(const TempDir& dir) {
   const std::string folder = dir.path().string();
   const std::string good = dir.write("speech.mul", concat({record(1, "one"), record(2, "")}));
-  const std::string fifo = folder + "/fifo";
-  ::mkfifo(fifo.c_str(), 0600);
   const std::string longest(32767, 'w');
   const std::string longTexts =
       dir.write("longest.mul", concat({record(1, longest), record(2, longest), record(3, longest)}));
@@ -31,25 +39,31 @@ std::vector<BadInput> makeBadInputs(const TempDir& dir) {
       {"path of blanks", "   ", {}, "There is no file with this name. (File not found, runtime error 53)"},
       {"trailing blank", good + " ", {}, "There is no file with this name. (File not found, runtime error 53)"},
       {"folder", folder, {}, "This is a folder, not a file. (Path/File access error, runtime error 75)"},
-      {"/dev/zero", "/dev/zero", {}, "This is a device, pipe or socket, not a file."},
-      {"FIFO", fifo, {}, "This is a device, pipe or socket, not a file."},
       {"missing folder", folder + "/no such folder/speech.mul", {},
        "The folder \"" + folder + "/no such folder\" does not exist. (Path not found, runtime error 76)"},
       {"very long path", folder + "/" + std::string(5000, 'a'), {},
        "The path is too long. (Bad file name or number, runtime error 52)"},
-      {"path with control characters", folder + "/a\x1B[2Jb\nc.mul", {},
-       "/a\u241B[2Jb\u240Ac.mul\": There is no file with this name."},
       {"non-ASCII letters", accentedName, {"ID: 2A Text: hail"}, ""},
       {"texts of 32,767 bytes", longTexts,
        {"ID: 1 Text: " + longest, "ID: 2 Text: " + longest, "ID: 3 Text: " + longest}, ""},
       {"control characters in a text", hostile, {hostileShown}, ""},
       {"plain file", good, {"ID: 1 Text: one"}, ""},
   };
+#ifndef _WIN32
+  // What only POSIX systems have: devices and FIFOs in the file system,
+  // control characters in names, and permissions that stop root too.
+  const std::string fifo = folder + "/fifo";
+  ::mkfifo(fifo.c_str(), 0600);
+  cases.push_back({"/dev/zero", "/dev/zero", {}, "This is a device, pipe or socket, not a file."});
+  cases.push_back({"FIFO", fifo, {}, "This is a device, pipe or socket, not a file."});
+  cases.push_back({"path with control characters", folder + "/a\x1B[2Jb\nc.mul", {},
+                   "/a\u241B[2Jb\u240Ac.mul\": There is no file with this name."});
   if (::geteuid() != 0) {
     const std::string locked = dir.write("locked.mul", record(1, "x"));
     fs::permissions(locked, fs::perms::none);
     cases.push_back({"no read permission", locked, {}, "You do not have permission to read this file. (Permission denied, runtime error 70)"});
   }
+#endif
   return cases;
 }
 
@@ -65,6 +79,51 @@ BadInput makeSparseOver4GiB(const TempDir& dir) {
   return {"sparse file over 4 GiB", path, {"ID: 1234 Text: end"}, "The entry at byte 4294967307 gives a text length of 0x8000"};
 }
 
+#ifdef _WIN32
+namespace {
+
+// Calls visit(path, data) for every file and folder under `dir`, by the
+// system's own listing, which takes every name the file system holds.
+template <typename Visit>
+void forEachUnder(const std::wstring& dir, Visit visit) {
+  WIN32_FIND_DATAW data;
+  const HANDLE listing = FindFirstFileW((dir + L"\\*").c_str(), &data);
+  if (listing == INVALID_HANDLE_VALUE) return;
+  do {
+    const std::wstring name = data.cFileName;
+    if (name == L"." || name == L"..") continue;
+    const std::wstring path = dir + L"\\" + name;
+    visit(path, data);
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) forEachUnder(path, visit);
+  } while (FindNextFileW(listing, &data));
+  FindClose(listing);
+}
+
+}  // namespace
+
+std::map<std::string, std::string> snapshot(const fs::path& dir) {
+  std::map<std::string, std::string> entries;
+  forEachUnder(L"\\\\?\\" + fs::absolute(dir).make_preferred().wstring(), [&entries](const std::wstring& path, const WIN32_FIND_DATAW& data) {
+    const std::u8string name = fs::path(path).u8string();
+    const auto size = (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
+    const auto time = (std::uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32) | data.ftLastWriteTime.dwLowDateTime;
+    entries[std::string(name.begin(), name.end())] = std::to_string(size) + "@" + std::to_string(time);
+  });
+  return entries;
+}
+
+// A file is open somewhere when it cannot be opened without sharing.
+bool holdsOpenFileUnder(const fs::path& dir) {
+  bool held = false;
+  forEachUnder(L"\\\\?\\" + fs::absolute(dir).make_preferred().wstring(), [&held](const std::wstring& path, const WIN32_FIND_DATAW& data) {
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return;
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+    else if (GetLastError() == ERROR_SHARING_VIOLATION) held = true;
+  });
+  return held;
+}
+#else
 std::map<std::string, std::string> snapshot(const fs::path& dir) {
   std::map<std::string, std::string> entries;
   for (const auto& entry : fs::recursive_directory_iterator(dir)) {
@@ -85,6 +144,7 @@ bool holdsOpenFileUnder(const fs::path& dir) {
   }
   return false;
 }
+#endif
 
 bool slowTestsEnabled() { return std::getenv("SPEECH_SLOW_TESTS") != nullptr; }
 

@@ -1,0 +1,128 @@
+// Times the native window in-process: Get from the click until the list is
+// painted, with the memory the process commits for it, then each key press
+// and a click on a line until repainted.
+//
+// Usage: win32_window_bench PATH OUT RUNS [far-right]
+// Writes one line of key=value pairs to OUT: medians over RUNS (a key's
+// figure is the median of its presses, and its slowest press as _max).
+// With far-right the list is first scrolled to the lines' far end.
+#include "ui/win32/frm_main.h"
+
+#include <psapi.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double msSince(Clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+// Memory the process has committed for itself, in KiB.
+double committedKiB() {
+  PROCESS_MEMORY_COUNTERS counters{};
+  counters.cb = sizeof counters;
+  GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+  return static_cast<double>(counters.PagefileUsage) / 1024;
+}
+
+void handlePendingMessages() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 4) return 2;
+  const std::wstring path = argv[1];
+  const int runs = std::max(1, _wtoi(argv[3]));
+  const bool farRight = argc > 4 && std::wstring(argv[4]) == L"far-right";
+  const std::wstring empty = path + L".empty";
+  std::ofstream(empty.c_str());
+
+  frmMain window;
+  const HWND frame = FindWindowW(frmMain::kClassName, nullptr);
+  const HWND list = GetDlgItem(frame, win32::kLstWordsId);
+  const HWND field = GetDlgItem(frame, win32::kTxtPathId);
+  const HWND button = GetDlgItem(frame, win32::kCmdGetId);
+  handlePendingMessages();
+  auto get = [&](const std::wstring& file) {
+    SetWindowTextW(field, file.c_str());
+    SendMessageW(button, BM_CLICK, 0, 0);
+  };
+
+  std::vector<double> getMs;
+  double growthKiB = 0;
+  for (int run = 0; run < runs; ++run) {
+    get(empty);  // each run from an empty list, so the growth is the lines' alone
+    handlePendingMessages();
+    const double before = committedKiB();
+    const auto start = Clock::now();
+    get(path);  // Get paints the list before it returns
+    getMs.push_back(msSince(start));
+    growthKiB = std::max(growthKiB, committedKiB() - before);
+    handlePendingMessages();
+  }
+
+  SetFocus(list);
+  if (farRight) SendMessageW(list, WM_HSCROLL, SB_RIGHT, 0);
+  UpdateWindow(list);
+  auto timed = [&](const std::function<void()>& action) {
+    const auto start = Clock::now();
+    action();
+    UpdateWindow(list);
+    return msSince(start);
+  };
+  auto key = [&](WPARAM k) { return timed([&] { SendMessageW(list, WM_KEYDOWN, k, 0); }); };
+  RECT client{};
+  GetClientRect(list, &client);
+  const LPARAM middle = MAKELPARAM(10, client.bottom / 2);
+  auto click = [&] {
+    return timed([&] {
+      SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, middle);
+      SendMessageW(list, WM_LBUTTONUP, 0, middle);
+    });
+  };
+
+  std::vector<double> down, pageDown, end, home, clicks;
+  for (int round = 0; round < 5; ++round) {
+    home.push_back(key(VK_HOME));
+    for (int i = 0; i < 3; ++i) down.push_back(key(VK_DOWN));
+    for (int i = 0; i < 3; ++i) pageDown.push_back(key(VK_NEXT));
+    clicks.push_back(click());
+    end.push_back(key(VK_END));
+    clicks.push_back(click());
+  }
+
+  std::FILE* out = _wfopen(argv[2], L"w");
+  if (!out) return 1;
+  std::fprintf(out, "get_ms=%.2f growth_kib=%.0f", median(getMs), growthKiB);
+  const std::pair<const char*, std::vector<double>*> figures[] = {
+      {"down", &down}, {"page_down", &pageDown}, {"end", &end}, {"home", &home}, {"click", &clicks}};
+  for (const auto& [name, values] : figures) {
+    std::fprintf(out, " %s_ms=%.2f %s_max_ms=%.2f", name, median(*values), name,
+                 *std::max_element(values->begin(), values->end()));
+  }
+  std::fprintf(out, "\n");
+  std::fclose(out);
+  DeleteFileW(empty.c_str());
+  return 0;
+}

@@ -1,0 +1,237 @@
+// Included before <windows.h>, whose MAKEWORD macro would otherwise replace
+// the declaration in it.
+#include "speechfile/record.h"
+
+#include "ui/win32/frm_main.h"
+
+#include <commctrl.h>
+
+#include <stdexcept>
+#include <string>
+
+#include "ui/common/shown_text.h"
+#include "ui/common/window_description.h"
+#include "ui/win32/resources.h"
+
+namespace {
+
+constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD kFrameExStyle = 0;
+
+std::wstring wide(std::string_view utf8) {
+  const std::u16string units = ui::toUtf16(utf8);
+  return std::wstring(units.begin(), units.end());
+}
+
+HINSTANCE thisProgram() { return GetModuleHandleW(nullptr); }
+
+HWND createControl(HWND parent, const wchar_t* windowClass, const ui::ControlDescription& control, DWORD style,
+                   DWORD exStyle, int id) {
+  const HWND child = CreateWindowExW(exStyle, windowClass, wide(control.text).c_str(), WS_CHILD | WS_VISIBLE | style,
+                                     0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                     thisProgram(), nullptr);
+  if (!child) throw std::runtime_error("cannot create " + std::string(control.name));
+  return child;
+}
+
+void place(HWND control, const ui::TwipsRect& twips, int dpi) {
+  const ui::PixelRect r = ui::toPixels(twips, dpi);
+  MoveWindow(control, r.left, r.top, r.width, r.height, TRUE);
+}
+
+// The system's message font, the one its message boxes and dialogs use, at
+// `dpi`.
+win32::UniqueFont messageFont(int dpi) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  if (!SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, static_cast<UINT>(dpi))) {
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, dpi, static_cast<int>(GetDpiForSystem()));
+  }
+  return win32::UniqueFont(CreateFontIndirectW(&metrics.lfMessageFont));
+}
+
+// The icon file holds the sizes of the common DPIs, so the system picks one
+// drawn for the size it needs rather than scaling another.
+win32::UniqueIcon programIcon(int dpi, int widthMetric, int heightMetric) {
+  return win32::UniqueIcon(static_cast<HICON>(LoadImageW(thisProgram(), MAKEINTRESOURCEW(kProgramIconId), IMAGE_ICON,
+                                                         GetSystemMetricsForDpi(widthMetric, dpi),
+                                                         GetSystemMetricsForDpi(heightMetric, dpi), 0)));
+}
+
+// The path field as the Get action's path source: what was typed, as the
+// wide string the field holds, so that any name opens as typed.
+class TextBoxPath final : public speechfile::PathSource {
+ public:
+  explicit TextBoxPath(HWND box) : box_(box) {}
+  std::filesystem::path path() const override {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(box_)), L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(box_, text.data(), static_cast<int>(text.size() + 1))));
+    return std::filesystem::path(std::move(text));
+  }
+
+ private:
+  HWND box_;
+};
+
+// Shows the wait cursor for as long as it lives.
+class WaitCursor {
+ public:
+  WaitCursor() : previous_(SetCursor(LoadCursorW(nullptr, IDC_WAIT))) {}
+  ~WaitCursor() { SetCursor(previous_); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+
+ private:
+  HCURSOR previous_;
+};
+
+}  // namespace
+
+void frmMain::registerClass() {
+  static const bool registered = [] {
+    const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = windowProc;
+    windowClass.hInstance = thisProgram();
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.hIcon = LoadIconW(thisProgram(), MAKEINTRESOURCEW(kProgramIconId));
+    windowClass.lpszClassName = kClassName;
+    return RegisterClassExW(&windowClass) != 0;
+  }();
+  if (!registered) throw std::runtime_error("cannot register the window class");
+}
+
+frmMain::frmMain() {
+  registerClass();
+  // The size is set in WM_CREATE, once the window's DPI is known.
+  CreateWindowExW(kFrameExStyle, kClassName, wide(ui::kCaption).c_str(), kFrameStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                  CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, thisProgram(), this);
+  if (!hwnd_) throw std::runtime_error("cannot create the window");
+  ShowWindow(hwnd_, SW_SHOW);
+  UpdateWindow(hwnd_);
+}
+
+frmMain::~frmMain() {
+  if (!hwnd_) return;
+  destroyedByOwner_ = true;
+  DestroyWindow(hwnd_);
+}
+
+std::int16_t (frmMain::MAKEWORD)(std::uint8_t bLo, std::uint8_t bHi) const { return (speechfile::MAKEWORD)(bLo, bHi); }
+
+LRESULT CALLBACK frmMain::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<frmMain*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->hwnd_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<frmMain*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    self->hwnd_ = nullptr;
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+  return self->onMessage(message, wParam, lParam);
+}
+
+LRESULT frmMain::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CREATE:
+      try {
+        createControls();
+        layOut();
+      } catch (const std::exception&) {
+        return -1;  // CreateWindowExW fails, and the constructor says so
+      }
+      return 0;
+    case WM_DPICHANGED: {
+      const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      layOut();
+      return 0;
+    }
+    case WM_COMMAND:
+      if (LOWORD(wParam) == win32::kCmdGetId && HIWORD(wParam) == BN_CLICKED) {
+        cmdGet_Click();
+        return 0;
+      }
+      // The window has no default button, so Enter arrives as IDOK from
+      // whichever control has the focus: on the Get button it presses it,
+      // as Space does; anywhere else it does nothing.
+      if (LOWORD(wParam) == IDOK && GetFocus() == cmdGet) SendMessageW(cmdGet, BM_CLICK, 0, 0);
+      return 0;
+    case WM_ACTIVATE:
+      // Keep the focus on the same control while another window is active.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        const HWND focus = GetFocus();
+        if (focus && IsChild(hwnd_, focus)) focus_ = focus;
+      } else if (focus_) {
+        SetFocus(focus_);
+      }
+      return 0;
+    case WM_DESTROY:
+      if (!destroyedByOwner_) PostQuitMessage(0);
+      return 0;
+    default: break;
+  }
+  return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+void frmMain::createControls() {
+  // Made in tab order: the system moves the focus in the order the controls
+  // were made, and the label, last, takes none.
+  lstWords.emplace(hwnd_, win32::kLstWordsId);
+  // Assistive technology names the list after the label above it.
+  SetWindowTextW(lstWords->handle(), wide(ui::kLabel1.text).c_str());
+  txtPath = createControl(hwnd_, L"EDIT", ui::kTxtPath, WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, win32::kTxtPathId);
+  cmdGet = createControl(hwnd_, L"BUTTON", ui::kCmdGet, WS_TABSTOP | BS_PUSHBUTTON, 0, win32::kCmdGetId);
+  Label1 = createControl(hwnd_, L"STATIC", ui::kLabel1, SS_LEFT | SS_NOPREFIX, 0, win32::kLabel1Id);
+  focus_ = lstWords->handle();
+}
+
+void frmMain::layOut() {
+  const int dpi = static_cast<int>(GetDpiForWindow(hwnd_));
+  RECT frame{0, 0, ui::toPixels(ui::kClientArea.width, dpi), ui::toPixels(ui::kClientArea.height, dpi)};
+  AdjustWindowRectExForDpi(&frame, kFrameStyle, FALSE, kFrameExStyle, static_cast<UINT>(dpi));
+  SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+  // The new font is in every control before the old one goes.
+  win32::UniqueFont font = messageFont(dpi);
+  const std::pair<HWND, const ui::ControlDescription*> controls[] = {
+      {Label1, &ui::kLabel1}, {lstWords->handle(), &ui::kLstWords}, {txtPath, &ui::kTxtPath}, {cmdGet, &ui::kCmdGet}};
+  for (const auto& [control, description] : controls) {
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+    place(control, description->place, dpi);
+  }
+  font_ = std::move(font);
+  InvalidateRect(hwnd_, nullptr, TRUE);
+
+  // Likewise the icons: the window holds the new ones before the old go.
+  win32::UniqueIcon bigIcon = programIcon(dpi, SM_CXICON, SM_CYICON);
+  win32::UniqueIcon smallIcon = programIcon(dpi, SM_CXSMICON, SM_CYSMICON);
+  SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon.get()));
+  SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon.get()));
+  bigIcon_ = std::move(bigIcon);
+  smallIcon_ = std::move(smallIcon);
+}
+
+void frmMain::cmdGet_Click() {
+  std::wstring failure;
+  {
+    const WaitCursor wait;
+    try {
+      speechfile::runGetAction(reading_, TextBoxPath(txtPath), *lstWords);
+    } catch (const speechfile::GetError& e) {
+      failure = wide(ui::shownText(e.what()));
+    }
+    // The lines read before an error stay listed.
+    lstWords->publish();
+  }
+  if (!failure.empty()) MessageBoxW(hwnd_, failure.c_str(), wide(ui::kCaption).c_str(), MB_OK | MB_ICONERROR);
+}

@@ -1,0 +1,112 @@
+// The list of speech lines: a control that draws its rows itself from the
+// line store, so that a Get of millions of entries tells it only their
+// count, and every key press lays out the rows in view and nothing else.
+//
+// It answers the messages a list box answers (LB_GETCOUNT, LB_GETTEXTLEN,
+// LB_GETTEXT, LB_GETCURSEL, ...) and gives assistive technology the system's
+// list box accessibility over them, so screen readers and test programs
+// read its lines as they read any list box's. The text they read (and that
+// Ctrl+C copies) is the line's shown form; on screen each control character
+// is a small mark with its short name.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+
+#include "speechfile/get_action.h"
+#include "ui/common/line_layout.h"
+#include "ui/common/line_store.h"
+#include "ui/common/list_state.h"
+#include "ui/win32/handles.h"
+
+namespace win32 {
+
+class LineListBox final : public speechfile::LineList {
+ public:
+  // The window class all line lists share, registered on first use.
+  static constexpr const wchar_t* kClassName = L"SpeechLineList";
+
+  // Creates the control as a child of `parent`; the parent destroys it.
+  LineListBox(HWND parent, int id);
+  ~LineListBox() override;
+  LineListBox(const LineListBox&) = delete;
+  LineListBox& operator=(const LineListBox&) = delete;
+
+  HWND handle() const { return window_; }
+
+  // The Get action's list: emptied at once, entries stored as they come,
+  // and shown together by publish().
+  void clear() override;
+  void addItem(const speechfile::Entry& entry) override { store_.addItem(entry); }
+  void skipEmpty(const speechfile::Entry& entry) override { store_.skipEmpty(entry); }
+  // Shows every line stored since clear() and paints them.
+  void publish();
+
+ private:
+  static void registerClass();
+  static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+  // Fonts and measures: set again with the font, which follows the DPI.
+  void setFont(HFONT font);
+  double measureCharacter(std::u16string_view character);
+  double measureMark(char16_t control);
+
+  // What is in view, and the scroll bars that show it.
+  void fitView();
+  void showState();
+  void showMove(std::optional<std::size_t> before);
+  struct ShownScrollBar {
+    int max = -1;
+    UINT page = 0;
+    int position = 0;
+    friend bool operator==(const ShownScrollBar&, const ShownScrollBar&) = default;
+  };
+  void updateScrollBars();
+  void setScrollBar(int bar, const SCROLLINFO& info, ShownScrollBar& shown);
+  void takeWidth(double lineWidth);
+  void takeLongestRow();
+  void scroll(int bar, WORD request);
+  std::optional<std::size_t> rowAt(int y) const;
+  RECT rowRect(std::size_t row) const;
+
+  // Drawing.
+  struct LineInView {
+    std::size_t first, last;  // bytes of the line's UTF-8 in view
+    double firstX;            // where the first of them starts
+    double width;             // the whole line's
+  };
+  LineInView lineInView(std::string_view utf8, double left, double right);
+  double advanceAt(std::string_view utf8, std::size_t& at);
+  void paint();
+  void paintRows();
+  void drawRow(HDC dc, std::size_t row, const RECT& box);
+  void drawEmptyFocus(HDC dc);
+  void drawMark(HDC dc, char16_t control, int x, const RECT& box, bool selected);
+
+  // The text of a row as test programs, assistive technology and the
+  // clipboard get it: the shown form, as UTF-16.
+  std::wstring shownLine(std::size_t row);
+  void copyCurrentLine();
+
+  HWND window_ = nullptr;
+  HFONT font_ = nullptr;  // the window's font, owned by the window
+  UniqueFont markFont_;
+  UniqueMemoryDC measuring_;
+  int rowHeight_ = 1;
+  int margin_ = 2;       // before and after the text, in pixels
+  int markPadding_ = 2;  // inside a mark's frame
+  std::optional<ui::AdvanceCache> advances_;
+  std::array<float, 128> asciiAdvances_{};  // the cache's ASCII widths, at hand
+  ui::WidestLine widest_;
+  ui::ListState state_;
+  ui::LineStore store_;
+  ui::LineStore::Scratch scratch_;
+  int wheelRemainder_ = 0;
+  ShownScrollBar shownVertical_;
+  ShownScrollBar shownHorizontal_;
+};
+
+}  // namespace win32

@@ -1,0 +1,228 @@
+// Drives the real viewer from a second process, as a test robot or a
+// screen reader would: it finds the window, reads and sets its controls
+// through their standard messages, clicks Get and reads the list, and
+// closes the message box that comes up. Each command appends what it saw to
+// OUT as "key: value" lines (UTF-8).
+//
+//   window_robot OUT wait                 the window's layout, texts, focus
+//   window_robot OUT focus                which control has the focus
+//   window_robot OUT set PATH             sets the path
+//   window_robot OUT lines                reads the list
+//   window_robot OUT get PATH             sets the path, clicks Get, reads the outcome
+//   window_robot OUT accessible           the list as assistive technology reads it
+//   window_robot OUT hold PATH MS         holds PATH open without sharing for MS ms
+//   window_robot OUT close                closes the window; waits for the program to end
+//   window_robot OUT resources EXE        the manifest, version and icon in EXE
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include <oleacc.h>
+
+#include "window_reading.h"
+
+namespace {
+
+using namespace win32_testing;
+
+struct Control {
+  const char* name;
+  int id;
+};
+// The window's control numbers, as a robot learns them from its makers.
+constexpr Control kControls[] = {{"Label1", 100}, {"lstWords", 101}, {"txtPath", 102}, {"cmdGet", 103}};
+
+std::FILE* out;
+
+void say(const std::string& key, const std::string& value) {
+  std::fprintf(out, "%s: %s\n", key.c_str(), value.c_str());
+  std::fflush(out);
+}
+
+HWND findViewer() {
+  for (int attempt = 0; attempt < 300; ++attempt) {
+    if (const HWND window = FindWindowW(L"frmMain", nullptr); window && IsWindowVisible(window)) return window;
+    Sleep(100);
+  }
+  return nullptr;
+}
+
+// Waits until the viewer's thread handles messages again: after a Get, or
+// once a message box runs its own loop.
+void waitUntilIdle(HWND viewer) {
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutW(viewer, WM_NULL, 0, 0, SMTO_NORMAL, 120000, &ignored);
+}
+
+std::string controlName(HWND viewer, HWND control) {
+  for (const Control& c : kControls) {
+    if (GetDlgItem(viewer, c.id) == control) return c.name;
+  }
+  return control == viewer ? "frmMain" : control ? "other" : "none";
+}
+
+void sayFocus(HWND viewer) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(GetWindowThreadProcessId(viewer, nullptr), &info);
+  say("focus", controlName(viewer, info.hwndFocus));
+}
+
+void sayLayout(HWND viewer) {
+  RECT client{}, frame{};
+  GetClientRect(viewer, &client);
+  GetWindowRect(viewer, &frame);
+  say("frame", std::to_string(frame.right - frame.left) + "x" + std::to_string(frame.bottom - frame.top) + "+" +
+                   std::to_string(frame.left) + "+" + std::to_string(frame.top));
+  say("client", std::to_string(client.right) + " x " + std::to_string(client.bottom));
+  say("caption", windowText(viewer));
+  for (const Control& c : kControls) {
+    const HWND control = GetDlgItem(viewer, c.id);
+    const RECT r = placeInParent(control);
+    say(std::string("place ") + c.name, std::to_string(r.left) + " " + std::to_string(r.top) + " " +
+                                             std::to_string(r.right - r.left) + " x " + std::to_string(r.bottom - r.top));
+    if (c.id != 101) say(std::string("text ") + c.name, windowText(control));
+  }
+  say("lines", std::to_string(SendMessageW(GetDlgItem(viewer, 101), LB_GETCOUNT, 0, 0)));
+  sayFocus(viewer);
+}
+
+void sayLines(HWND viewer) {
+  const std::vector<std::string> lines = listedLines(GetDlgItem(viewer, 101));
+  say("lines", std::to_string(lines.size()));
+  for (std::size_t i = 0; i < lines.size() && i < 50; ++i) say("line", lines[i]);
+}
+
+void setPath(HWND viewer, const std::wstring& path) {
+  SendMessageW(GetDlgItem(viewer, 102), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+}
+
+void get(HWND viewer, const std::wstring& path) {
+  setPath(viewer, path);
+  // Posted, not sent: a message box would hold a sent click until closed.
+  PostMessageW(GetDlgItem(viewer, 103), BM_CLICK, 0, 0);
+  waitUntilIdle(viewer);
+  const DWORD thread = GetWindowThreadProcessId(viewer, nullptr);
+  HWND box = nullptr;
+  for (int attempt = 0; attempt < 10 && !box; ++attempt) {
+    box = messageBoxOf(thread);
+    if (!box) Sleep(50);
+  }
+  if (box) {
+    say("message title", windowText(box));
+    say("message", messageBoxText(box));
+    if (const char* keep = std::getenv("ROBOT_KEEP_MESSAGE_MS")) Sleep(static_cast<DWORD>(std::atoi(keep)));
+    dismiss(box);
+    waitUntilIdle(viewer);
+  }
+  sayLines(viewer);
+}
+
+// Through the accessibility interface, across the process boundary.
+void sayAccessible(HWND viewer) {
+  CoInitialize(nullptr);
+  IAccessible* list = nullptr;
+  if (FAILED(AccessibleObjectFromWindow(GetDlgItem(viewer, 101), static_cast<DWORD>(OBJID_CLIENT),
+                                        __uuidof(IAccessible), reinterpret_cast<void**>(&list)))) {
+    say("accessible", "none");
+    return;
+  }
+  long count = 0;
+  list->get_accChildCount(&count);
+  say("accessible lines", std::to_string(count));
+  VARIANT child{};
+  child.vt = VT_I4;
+  for (child.lVal = 0; child.lVal <= std::min(count, 3L); ++child.lVal) {
+    BSTR name = nullptr;
+    VARIANT role{};
+    list->get_accName(child, &name);
+    list->get_accRole(child, &role);
+    say("accessible " + std::to_string(child.lVal), std::to_string(role.lVal) + " " + (name ? utf8(name) : ""));
+    SysFreeString(name);
+  }
+  list->Release();
+  CoUninitialize();
+}
+
+void hold(const std::wstring& path, DWORD ms) {
+  const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  say("holding", file == INVALID_HANDLE_VALUE ? "no" : "yes");
+  Sleep(ms);
+  if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+}
+
+void close(HWND viewer) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(viewer, &process);
+  const HANDLE handle = OpenProcess(SYNCHRONIZE, FALSE, process);
+  PostMessageW(viewer, WM_CLOSE, 0, 0);
+  const bool ended = handle && WaitForSingleObject(handle, 20000) == WAIT_OBJECT_0;
+  say("ended", ended ? "yes" : "no");
+  if (handle) CloseHandle(handle);
+}
+
+std::string versionValue(const std::vector<char>& info, const wchar_t* name) {
+  void* value = nullptr;
+  UINT length = 0;
+  const std::wstring key = std::wstring(L"\\StringFileInfo\\040904B0\\") + name;
+  if (!VerQueryValueW(info.data(), key.c_str(), &value, &length) || !length) return "";
+  return utf8(std::wstring(static_cast<const wchar_t*>(value), length - 1));
+}
+
+void resources(const std::wstring& exe) {
+  const HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  if (!module) return say("loaded", "no");
+  const HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));  // RT_MANIFEST
+  if (found) {
+    const auto* data = static_cast<const char*>(LockResource(LoadResource(module, found)));
+    const std::string manifest(data, SizeofResource(module, found));
+    auto has = [&manifest](const char* part) { return manifest.find(part) != std::string::npos ? "yes" : "no"; };
+    say("manifest common controls 6", has("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""));
+    say("manifest per-monitor DPI", has("PerMonitorV2"));
+    say("manifest active code page", manifest.find("activeCodePage") != std::string::npos ? "set" : "none");
+  } else {
+    say("manifest", "none");
+  }
+  say("icon", FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(14)) ? "yes" : "no");  // RT_GROUP_ICON
+  FreeLibrary(module);
+  DWORD ignored = 0;
+  std::vector<char> info(GetFileVersionInfoSizeW(exe.c_str(), &ignored));
+  if (!info.empty() && GetFileVersionInfoW(exe.c_str(), 0, static_cast<DWORD>(info.size()), info.data())) {
+    say("product", versionValue(info, L"ProductName"));
+    say("version", versionValue(info, L"FileVersion"));
+  }
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 3) return 2;
+  // Sizes as the viewer itself has them, not scaled for an older program.
+  SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+  out = _wfopen(argv[1], L"ab");
+  if (!out) return 2;
+  const std::wstring command = argv[2];
+  if (command == L"hold" && argc > 4) {
+    hold(argv[3], static_cast<DWORD>(_wtoi(argv[4])));
+    return 0;
+  }
+  if (command == L"resources" && argc > 3) {
+    resources(argv[3]);
+    return 0;
+  }
+  const HWND viewer = findViewer();
+  if (!viewer) {
+    say("window", "none");
+    return 1;
+  }
+  if (command == L"wait") sayLayout(viewer);
+  else if (command == L"focus") sayFocus(viewer);
+  else if (command == L"set" && argc > 3) setPath(viewer, argv[3]);
+  else if (command == L"lines") sayLines(viewer);
+  else if (command == L"accessible") sayAccessible(viewer);
+  else if (command == L"get" && argc > 3) get(viewer, argv[3]);
+  else if (command == L"close") close(viewer);
+  else return 2;
+  return 0;
+}

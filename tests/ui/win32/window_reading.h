@@ -1,0 +1,37 @@
+// Reading the viewer's window as assistive technology and test programs do,
+// through the standard messages of its controls: from the test's own
+// process and from another one alike.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+namespace win32_testing {
+
+std::string utf8(const std::wstring& wide);
+std::wstring wide(const std::string& utf8);
+
+std::string windowText(HWND window);
+
+// Every line of the list, through LB_GETCOUNT, LB_GETTEXTLEN and LB_GETTEXT.
+std::vector<std::string> listedLines(HWND list);
+
+// The message box that a thread shows, if one is up.
+HWND messageBoxOf(DWORD thread);
+// Its text, and closing it as its OK button does.
+std::string messageBoxText(HWND box);
+void dismiss(HWND box);
+
+// The rectangle of a control in its parent's client area.
+RECT placeInParent(HWND control);
+
+}  // namespace win32_testing
