@@ -148,9 +148,10 @@ TEST(Speechlist, RunningOutOfMemoryEndsWithAMessageNeverACrash) {
   const std::string path = dir.write("big.mul", file);
   const std::string full = speechlist({path}).out;
   int listedAll = 0, stopped = 0;
-  for (int mebibytes = 8; mebibytes <= 30; mebibytes += 2) {
+  for (int mebibytes = 5; mebibytes <= 30; ++mebibytes) {
     const std::string limit = "--as=" + std::to_string(mebibytes << 20);
     const ProgramRun run = speechlist({limit, SPEECHLIST_EXE, path}, nullptr, "/usr/bin/prlimit");
+    if (run.err.find("error while loading shared libraries") != std::string::npos) continue;  // too little to start
     if (run.status == 0) {
       EXPECT_TRUE(run.out == full) << mebibytes << " MiB";
       ++listedAll;

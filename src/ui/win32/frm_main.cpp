@@ -10,6 +10,7 @@
 #include <string>
 
 #include "ui/common/shown_text.h"
+#include "ui/common/threaded_list.h"
 #include "ui/common/window_description.h"
 #include "ui/win32/resources.h"
 
@@ -225,10 +226,9 @@ void frmMain::cmdGet_Click() {
   std::wstring failure;
   {
     const WaitCursor wait;
-    try {
-      speechfile::runGetAction(reading_, TextBoxPath(txtPath), *lstWords);
-    } catch (const speechfile::GetError& e) {
-      failure = wide(ui::shownText(e.what()));
+    // The file is read on this thread while a second one stores the entries.
+    if (const auto error = ui::runGetAction(reading_, TextBoxPath(txtPath), *lstWords)) {
+      failure = wide(ui::shownText(error->what()));
     }
     // The lines read before an error stay listed.
     lstWords->publish();
