@@ -1,10 +1,13 @@
 #!/usr/bin/env python3
-"""Runs the benchmark and prints one table. Usage: run_bench.py BUILD_DIR [RUNS]
+"""Runs the benchmark and prints its tables. Usage: run_bench.py BUILD_DIR [RUNS]
 
 For each file size: cat (the I/O floor), speechlist and the struct baseline
-script, each to /dev/null, and the window's Get in-process on the offscreen
-platform. Times are medians of RUNS runs; memory is peak resident set size
-(for the window: how much the process grew during Get)."""
+script, each to /dev/null, and the Qt window's Get in-process on the
+offscreen platform, until the list is painted, with how much the process
+grew. Then each key press and a click in the window's list, a search over
+every line, and a file of 2,000 texts of 32,767 bytes. Times are medians of
+RUNS runs; memory is peak resident set size (for the window: how much the
+process grew during Get)."""
 import os
 import pathlib
 import statistics
@@ -14,6 +17,8 @@ import time
 
 HERE = pathlib.Path(__file__).resolve().parent
 SIZES = [5_500, 10_000, 1_000_000, 10_000_000]  # 5,500 records is about 100 KB
+SCRIPT_UP_TO = 1_000_000  # the script takes half a minute a run beyond this
+LONG_TEXTS = 2_000  # texts of 32,767 bytes each
 
 
 def wall_ms(argv):
@@ -40,42 +45,68 @@ def measure(argv, runs):
     return statistics.median(wall_ms(argv) for _ in range(runs)), peak_mib(argv)
 
 
-def window_get(bench, path, runs):
+def window(bench, mode, path, runs):
+    """The window's own figures: key=value pairs printed by window_bench."""
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
-    out = subprocess.run([bench, path, str(runs)], capture_output=True, text=True, env=env, check=True).stdout
+    out = subprocess.run([bench, mode, path, str(runs)], capture_output=True, text=True, env=env, check=True).stdout
     return {k: float(v) for k, v in (pair.split("=") for pair in out.split())}
+
+
+def speech_file(build, data, n, text_length=None):
+    path = data / (f"speech-{n}.mul" if text_length is None else f"long-{n}x{text_length}.mul")
+    if not path.exists():
+        extra = [] if text_length is None else ["--text-length", str(text_length)]
+        subprocess.run([build / "bin" / "make_speech_file", *extra, str(n), path], check=True)
+    return path
+
+
+def keys_row(name, keys):
+    return (f"| {name} | " + " | ".join(f"{keys[k + '_ms']:.1f} ({keys[k + '_max_ms']:.1f})"
+                                        for k in ("down", "pagedown", "end", "home", "click")) + " |")
 
 
 def main():
     build = pathlib.Path(sys.argv[1]).resolve()
     runs = int(sys.argv[2]) if len(sys.argv) > 2 else 5
+    bench = build / "bin" / "window_bench"
     data = build / "bench-data"
     data.mkdir(exist_ok=True)
-    rows = []
+    rows, keys = [], {}
     for n in SIZES:
-        path = data / f"speech-{n}.mul"
-        if not path.exists():
-            subprocess.run([build / "bin" / "make_speech_file", str(n), path], check=True)
+        path = speech_file(build, data, n)
         size_mb = path.stat().st_size / 1e6
         cat_ms, _ = measure(["cat", path], runs)
         list_ms, list_mb = measure([build / "bin" / "speechlist", path], runs)
-        script_ms, script_mb = measure([sys.executable, HERE / "struct_baseline.py", path], runs)
-        win = window_get(build / "bin" / "window_get_bench", path, runs)
-        rows.append((n, size_mb, cat_ms, list_ms, list_mb, script_ms, script_mb, win))
+        script = measure([sys.executable, HERE / "struct_baseline.py", path], runs) if n <= SCRIPT_UP_TO else None
+        get = window(bench, "get", path, runs)
+        rows.append((n, size_mb, cat_ms, list_ms, list_mb, script, get))
+        if n >= 1_000_000:
+            keys[f"{n:,} lines"] = window(bench, "keys", path, runs)
         print(f"  measured {n:,} records", file=sys.stderr)
+    long_path = speech_file(build, data, LONG_TEXTS, 32767)
+    keys[f"{LONG_TEXTS:,} texts of 32,767 bytes"] = window(bench, "keys", long_path, runs)
+    find = window(bench, "find", speech_file(build, data, 1_000_000), runs)
+    print("  measured the keys and the search", file=sys.stderr)
 
     print(f"Medians of {runs} runs; memory is peak resident set size.\n")
     print("| records | file | cat | speechlist | speechlist / cat | struct script | script / speechlist"
-          " | window Get | Get / speechlist | window growth (bound: 2x UTF-16) | scroll end and back"
-          " | records/s (speechlist) |")
+          " | window Get | Get / speechlist | window growth | growth / file | scroll end and back |")
     print("|" + "---|" * 12)
-    for n, size_mb, cat_ms, list_ms, list_mb, script_ms, script_mb, win in rows:
-        bound_mb = 2 * win["utf16_kib"] / 1024
+    for n, size_mb, cat_ms, list_ms, list_mb, script, get in rows:
+        script_cells = (f"{script[0]:.0f} ms, {script[1]:.0f} MiB | {script[0] / list_ms:.0f}x" if script
+                        else "not run | -")
+        growth_mb = get["growth_kib"] * 1024 / 1e6
         print(f"| {n:,} | {size_mb:.1f} MB | {cat_ms:.1f} ms | {list_ms:.1f} ms, {list_mb:.0f} MiB"
-              f" | {list_ms / cat_ms:.1f}x | {script_ms:.0f} ms, {script_mb:.0f} MiB | {script_ms / list_ms:.0f}x"
-              f" | {win['get_ms']:.1f} ms | {win['get_ms'] / list_ms:.1f}x"
-              f" | {win['growth_kib'] / 1024:.0f} MiB ({bound_mb:.0f} MiB) | {win['scroll_ms']:.1f} ms"
-              f" | {n / (list_ms / 1000) / 1e6:.1f} M |")
+              f" | {list_ms / cat_ms:.1f}x | {script_cells}"
+              f" | {get['get_ms']:.1f} ms | {get['get_ms'] / list_ms:.2f}x"
+              f" | {growth_mb:.0f} MB | {growth_mb / size_mb:.2f}x | {get['scroll_ms']:.1f} ms |")
+    print("\nEach key press and a click in the window's list, until it is painted again:"
+          " median (slowest), ms.\n")
+    print("| list | Down | Page Down | End | Home | click |")
+    print("|" + "---|" * 6)
+    for name, figures in keys.items():
+        print(keys_row(name, figures))
+    print(f"\nA search over all 1,000,000 lines (a text that no line holds): {find['find_ms']:.1f} ms.")
 
 
 if __name__ == "__main__":

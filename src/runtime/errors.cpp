@@ -33,6 +33,11 @@ RuntimeError::RuntimeError(ErrorNumber number, std::string description)
 
 void raiseOverflow(std::string description) { throw RuntimeError(ErrorNumber::Overflow, std::move(description)); }
 
+std::string quotedPath(const std::filesystem::path& path) {
+  const std::u8string utf8 = path.u8string();
+  return "\"" + std::string(utf8.begin(), utf8.end()) + "\"";
+}
+
 std::string groupedNumber(std::uint64_t value) {
   std::string digits = std::to_string(value);
   for (auto at = digits.size(); at > 3; at -= 3) digits.insert(at - 3, 1, ',');

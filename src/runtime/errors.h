@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 
@@ -50,6 +51,9 @@ std::string errorText(ErrorNumber number, const std::string& description);
 
 // Raises the runtime's overflow error; does not return.
 [[noreturn]] void raiseOverflow(std::string description = {});
+
+// A path as messages name it: its UTF-8 form in double quotes.
+std::string quotedPath(const std::filesystem::path& path);
 
 // A count with thousands separators: 32767 -> "32,767".
 std::string groupedNumber(std::uint64_t value);

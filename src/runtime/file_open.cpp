@@ -11,11 +11,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string quoted(const fs::path& path) {
-  const std::u8string utf8 = path.u8string();
-  return "\"" + std::string(utf8.begin(), utf8.end()) + "\"";
-}
-
 // What stands on the way to a file that could not be found: the first folder
 // that does not exist, or a part of the path that exists but is a file.
 struct Obstacle {
@@ -47,7 +42,7 @@ Obstacle obstacleBefore(const fs::path& path) {
       const Obstacle obstacle = obstacleBefore(path);
       if (!obstacle.missingFolder.empty()) {
         throw RuntimeError(ErrorNumber::PathNotFound,
-                           "The folder " + quoted(obstacle.missingFolder) + " does not exist.");
+                           "The folder " + quotedPath(obstacle.missingFolder) + " does not exist.");
       }
       if (obstacle.fileInTheWay) {
         throw RuntimeError(ErrorNumber::PathNotFound, "A part of the path that should be a folder is a file.");

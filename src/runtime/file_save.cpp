@@ -11,13 +11,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string quoted(const fs::path& path) {
-  const std::u8string utf8 = path.u8string();
-  return "\"" + std::string(utf8.begin(), utf8.end()) + "\"";
-}
-
 [[noreturn]] void raiseSaveError(ErrorNumber number, const fs::path& target, const std::string& why) {
-  throw RuntimeError(number, "The file " + quoted(target) + " cannot be written: " + why + ".");
+  throw RuntimeError(number, "The file " + quotedPath(target) + " cannot be written: " + why + ".");
 }
 
 // Removes the temporary file unless it has been put in place.

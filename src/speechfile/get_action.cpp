@@ -13,8 +13,7 @@ using runtime::RuntimeError;
 
 std::string describe(const std::filesystem::path& path, const RuntimeError& cause) {
   if (path.empty()) return cause.what();
-  const std::u8string utf8 = path.u8string();
-  return "\"" + std::string(utf8.begin(), utf8.end()) + "\": " + cause.what();
+  return runtime::quotedPath(path) + ": " + cause.what();
 }
 
 // Closes the speech file when the action ends, however it ends.
