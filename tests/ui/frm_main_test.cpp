@@ -1,10 +1,13 @@
 // Drives the window headless (Qt's offscreen platform): its layout, its
-// texts and focus, and the Get button against files the tests make.
+// texts and focus, the Get button against files the tests make, opening a
+// file from the command line or a drop, finding, copying and saving lines;
+// and the program's own arguments.
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -20,6 +23,27 @@ using testing_support::Bytes;
 using testing_support::concat;
 using testing_support::record;
 using testing_support::TempDir;
+
+// Reads and closes every message box that comes up while it lives, also
+// those that come up later from the event loop.
+class MessageReader {
+ public:
+  MessageReader() {
+    timer_.callOnTimeout([this] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        messages << box->text();
+        parents << box->parentWidget();
+        box->close();
+      }
+    });
+    timer_.start(5);
+  }
+  QStringList messages;
+  QList<QWidget*> parents;
+
+ private:
+  QTimer timer_;
+};
 
 class FrmMainTest : public QObject {
   Q_OBJECT
@@ -278,6 +302,64 @@ class FrmMainTest : public QObject {
     QTest::keyClick(view, Qt::Key_Down);
     QVERIFY(list->focusChild()->state().selected);
     QCOMPARE(list->focusChild()->text(QAccessible::Name), QStringLiteral("ID: 2 Text: two"));
+  }
+
+  void aPathGivenAtStartIsListedOnceTheWindowIsShown() {
+    const TempDir dir;
+    const std::string path = dir.write("caf\xC3\xA9.mul", record(0x2A, "hail"));
+    frmMain window;
+    window.startWith(QString::fromStdString(path));
+    QCOMPARE(child<QLineEdit>(window, "txtPath")->text(), QString::fromStdString(path));
+    QApplication::processEvents();
+    QVERIFY(listed(window).isEmpty());  // not before the window is shown
+    window.show();
+    QTRY_COMPARE(listed(window), QStringList{QStringLiteral("ID: 2A Text: hail")});
+
+    // A path that cannot be read: the message comes up over the shown window.
+    const MessageReader reader;
+    frmMain failing;
+    failing.startWith(QString::fromStdString((dir.path() / "missing.mul").string()));
+    failing.show();
+    QTRY_COMPARE(reader.messages.size(), 1);
+    QVERIFY(reader.messages[0].contains(QStringLiteral("File not found")));
+    QCOMPARE(reader.parents[0], &failing);
+  }
+
+  // The program itself, without a display: what it prints and its exit status.
+  void theProgramsArgumentsAreReadBeforeAnyWindowIsMade() {
+    const struct {
+      QStringList arguments;
+      int status;
+      QString out, err;  // a part of what it must print on each
+      bool fullOutput = false;
+    } cases[] = {
+        {{QStringLiteral("--help")}, 0, QStringLiteral("usage: speechviewer [--] [PATH]"), QString()},
+        {{QStringLiteral("-h")}, 0, QStringLiteral("usage: speechviewer"), QString()},
+        {{QStringLiteral("--version")}, 0, QStringLiteral("speechviewer " SPEECH_VERSION "\n"), QString()},
+        {{QStringLiteral("--help")}, 1, QString(), QStringLiteral("cannot write to standard output"), true},
+        {{QStringLiteral("--frobnicate")}, 2, QString(), QStringLiteral("unknown option '--frobnicate'")},
+        {{QStringLiteral("-x\u001B[2J")}, 2, QString(), QStringLiteral("unknown option '-x\u241B[2J'")},
+        {{QStringLiteral("a.mul"), QStringLiteral("b.mul")}, 2, QString(), QStringLiteral("give one PATH")},
+        {{QStringLiteral("--"), QStringLiteral("-a.mul"), QStringLiteral("--help")}, 2, QString(),
+         QStringLiteral("give one PATH")},
+        {{QStringLiteral("a.mul")}, 1, QString(), QStringLiteral("no display to show the window on")},
+    };
+    QProcessEnvironment noDisplay = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) noDisplay.remove(QLatin1String(name));
+    for (const auto& c : cases) {
+      QProcess program;
+      program.setProcessEnvironment(noDisplay);
+      if (c.fullOutput) program.setStandardOutputFile(QStringLiteral("/dev/full"));
+      program.start(QStringLiteral(SPEECHVIEWER_EXE), c.arguments);
+      QVERIFY(program.waitForFinished(10000));
+      const QString what = c.arguments.join(QLatin1Char(' '));
+      const QString out = QString::fromUtf8(program.readAllStandardOutput());
+      const QString err = QString::fromUtf8(program.readAllStandardError());
+      QVERIFY2(program.exitStatus() == QProcess::NormalExit && program.exitCode() == c.status,
+               qPrintable(what + QStringLiteral(": status ") + QString::number(program.exitCode()) + QLatin1Char(' ') + err));
+      QVERIFY2(out.contains(c.out) && (c.out.isEmpty() ? out.isEmpty() : err.isEmpty()), qPrintable(what + QLatin1Char(':') + out));
+      QVERIFY2(err.contains(c.err), qPrintable(what + QLatin1Char(':') + err));
+    }
   }
 
   void makewordIsTheWindowsPublicMethod() {

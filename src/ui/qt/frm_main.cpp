@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 #include "speechfile/record.h"
 #include "ui/common/shown_text.h"
@@ -88,6 +89,19 @@ frmMain::frmMain(QWidget* parent)
   lstWords->setFocus();
 
   connect(cmdGet, &QPushButton::clicked, this, &frmMain::cmdGet_Click);
+}
+
+void frmMain::startWith(const QString& path) {
+  txtPath->setText(path);
+  getWhenShown_ = true;
+}
+
+void frmMain::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!getWhenShown_) return;
+  getWhenShown_ = false;
+  // After the window is on screen, so that an error box has its parent there.
+  QTimer::singleShot(0, this, &frmMain::cmdGet_Click);
 }
 
 std::int16_t frmMain::MAKEWORD(std::uint8_t bLo, std::uint8_t bHi) const { return speechfile::MAKEWORD(bLo, bHi); }

@@ -3,6 +3,7 @@
 // and the lines it lists.
 #pragma once
 
+#include <QString>
 #include <QWidget>
 #include <cstdint>
 
@@ -24,6 +25,13 @@ class frmMain : public QWidget {
   // followed by bLo.
   std::int16_t MAKEWORD(std::uint8_t bLo, std::uint8_t bHi) const;
 
+  // Puts the path in txtPath and runs Get once the window is shown, as if
+  // the user had typed it and clicked Get.
+  void startWith(const QString& path);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
   // The Get action: fills lstWords from the file named in txtPath.
   void cmdGet_Click();
@@ -31,6 +39,7 @@ class frmMain : public QWidget {
   // iSpeechID, bFirst, bSecond, iTextLen, bText, iFileNum: kept between runs.
   speechfile::ReadingState reading_;
   ui::LineStore lines_;
+  bool getWhenShown_ = false;
 
   QLabel* Label1;
   LineListView* lstWords;
