@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
@@ -323,6 +324,63 @@ class FrmMainTest : public QObject {
     QTRY_COMPARE(reader.messages.size(), 1);
     QVERIFY(reader.messages[0].contains(QStringLiteral("File not found")));
     QCOMPARE(reader.parents[0], &failing);
+  }
+
+  // Drags `data` over the window at `at` (window coordinates) and drops it,
+  // as the window system does: to the widget under the pointer or the
+  // nearest one above it that takes drops. Returns the action the drop was
+  // taken with, or none when it was refused.
+  static std::optional<Qt::DropAction> drop(frmMain& window, QPoint at, const QMimeData& data, Qt::DropActions offered) {
+    QWidget* target = window.childAt(at);
+    while (target && !target->acceptDrops()) target = target->parentWidget();
+    if (!target) target = &window;
+    const QPoint local = target->mapFrom(&window, at);
+    QDragEnterEvent enter(local, offered, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted()) return std::nullopt;
+    QDropEvent dropped(local, offered, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &dropped);
+    if (!dropped.isAccepted()) return std::nullopt;
+    return dropped.dropAction();
+  }
+
+  void aDroppedFileIsListedAndNeverTakenAsAMove() {
+    const TempDir dir;
+    const QString file = QString::fromStdString(dir.write("s.mul", record(7, "seven")));
+    const QUrl url = QUrl::fromLocalFile(file);
+    const QPoint overList(150, 150), overField(150, 345);
+    const struct {
+      const char* what;
+      QPoint at;
+      QList<QUrl> urls;
+      Qt::DropActions offered;
+      std::optional<Qt::DropAction> taken;
+    } cases[] = {
+        {"on the list", overList, {url}, Qt::CopyAction | Qt::MoveAction, Qt::CopyAction},
+        {"on the path field", overField, {url}, Qt::MoveAction | Qt::LinkAction, Qt::LinkAction},
+        {"on the label", QPoint(20, 12), {url}, Qt::CopyAction, Qt::CopyAction},
+        {"only as a move", overList, {url}, Qt::MoveAction, std::nullopt},
+        {"two files", overField, {url, QUrl::fromLocalFile(file + QStringLiteral("2"))}, Qt::CopyAction, std::nullopt},
+        {"not a local file", overList, {QUrl(QStringLiteral("https://localhost/s.mul"))}, Qt::CopyAction, std::nullopt},
+    };
+    for (const auto& c : cases) {
+      frmMain window;
+      window.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&window));
+      QMimeData data;
+      data.setUrls(c.urls);
+      QCOMPARE(drop(window, c.at, data, c.offered), c.taken);
+      const QStringList expected = c.taken ? QStringList{QStringLiteral("ID: 7 Text: seven")} : QStringList();
+      QTRY_COMPARE(listed(window), expected);
+      QCOMPARE(child<QLineEdit>(window, "txtPath")->text() == file, c.taken.has_value());
+    }
+    // Text dropped on the path field is the field's own, as before.
+    frmMain window;
+    window.show();
+    QMimeData text;
+    text.setText(QStringLiteral("typed"));
+    QVERIFY(drop(window, overField, text, Qt::CopyAction));
+    QVERIFY(child<QLineEdit>(window, "txtPath")->text().contains(QStringLiteral("typed")));
   }
 
   // The program itself, without a display: what it prints and its exit status.

@@ -2,12 +2,20 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCompleter>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileSystemModel>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTimer>
+#include <QUrl>
+#include <optional>
 
 #include "speechfile/record.h"
 #include "ui/common/shown_text.h"
@@ -60,6 +68,23 @@ QAccessibleInterface* makeAccessibleWindow(const QString& className, QObject* ob
   return nullptr;
 }
 
+// The one local file a drag carries, as the path field shows it.
+std::optional<QString> droppedFile(const QMimeData* data) {
+  if (!data || data->urls().size() != 1 || !data->urls().front().isLocalFile()) return std::nullopt;
+  return QDir::toNativeSeparators(data->urls().front().toLocalFile());
+}
+
+// Takes a drag of one local file as a copy or a link, never as a move: a
+// file manager removes a moved file once the drop is done.
+bool acceptFileDrag(QDropEvent* event) {
+  if (!droppedFile(event->mimeData())) return false;
+  const Qt::DropActions offered = event->possibleActions();
+  if (!(offered & (Qt::CopyAction | Qt::LinkAction))) return false;
+  event->setDropAction(offered & Qt::CopyAction ? Qt::CopyAction : Qt::LinkAction);
+  event->accept();
+  return true;
+}
+
 }  // namespace
 
 frmMain::frmMain(QWidget* parent)
@@ -84,6 +109,18 @@ frmMain::frmMain(QWidget* parent)
   cmdGet->setAutoDefault(true);
   cmdGet->setDefault(false);
 
+  // Folder and file names complete as they are typed.
+  auto* completer = new QCompleter(this);
+  auto* files = new QFileSystemModel(completer);
+  files->setRootPath(QString());
+  completer->setModel(files);
+  txtPath->setCompleter(completer);
+
+  // A file dropped anywhere on the window is listed; the path field takes
+  // dropped text as before but hands a dropped file to the window.
+  setAcceptDrops(true);
+  txtPath->installEventFilter(this);
+
   setTabOrder(lstWords, txtPath);
   setTabOrder(txtPath, cmdGet);
   lstWords->setFocus();
@@ -102,6 +139,39 @@ void frmMain::showEvent(QShowEvent* event) {
   getWhenShown_ = false;
   // After the window is on screen, so that an error box has its parent there.
   QTimer::singleShot(0, this, &frmMain::cmdGet_Click);
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event) {
+  if (!acceptFileDrag(event)) event->ignore();
+}
+
+void frmMain::dragMoveEvent(QDragMoveEvent* event) {
+  if (!acceptFileDrag(event)) event->ignore();
+}
+
+void frmMain::dropEvent(QDropEvent* event) {
+  if (!takeDrop(event)) event->ignore();
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == txtPath) {
+    switch (event->type()) {
+      case QEvent::DragEnter:
+      case QEvent::DragMove: return acceptFileDrag(static_cast<QDropEvent*>(event));
+      case QEvent::Drop: return takeDrop(static_cast<QDropEvent*>(event));
+      default: break;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+bool frmMain::takeDrop(QDropEvent* event) {
+  if (!acceptFileDrag(event)) return false;
+  txtPath->setText(*droppedFile(event->mimeData()));
+  // After the drop, so that the file manager is not kept waiting by the
+  // Get or by its message box.
+  QTimer::singleShot(0, this, &frmMain::cmdGet_Click);
+  return true;
 }
 
 std::int16_t frmMain::MAKEWORD(std::uint8_t bLo, std::uint8_t bHi) const { return speechfile::MAKEWORD(bLo, bHi); }

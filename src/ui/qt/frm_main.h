@@ -31,10 +31,17 @@ class frmMain : public QWidget {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // The Get action: fills lstWords from the file named in txtPath.
   void cmdGet_Click();
+  // A drop of one local file: its path goes to txtPath and Get runs.
+  // Returns whether the drop was taken.
+  bool takeDrop(QDropEvent* event);
 
   // iSpeechID, bFirst, bSecond, iTextLen, bText, iFileNum: kept between runs.
   speechfile::ReadingState reading_;
