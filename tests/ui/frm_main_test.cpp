@@ -3,6 +3,7 @@
 // file from the command line or a drop, finding, copying and saving lines;
 // and the program's own arguments.
 #include <QAccessible>
+#include <QCheckBox>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +18,7 @@
 
 #include "support/bad_inputs.h"
 #include "support/test_files.h"
+#include "ui/qt/find_window.h"
 #include "ui/qt/frm_main.h"
 #include "ui/qt/line_list_view.h"
 
@@ -381,6 +383,86 @@ class FrmMainTest : public QObject {
     text.setText(QStringLiteral("typed"));
     QVERIFY(drop(window, overField, text, Qt::CopyAction));
     QVERIFY(child<QLineEdit>(window, "txtPath")->text().contains(QStringLiteral("typed")));
+  }
+
+  void findNextAndPreviousSelectTheLineAndComeRound() {
+    const TempDir dir;
+    // Rows: 0 "ID: 2A Text: hail", 1 "ID: 9 Text: Bank", 2 "ID: 12 Text: bank", 3 "ID: 13 Text: hello".
+    const std::string path =
+        dir.write("s.mul", concat({record(0x2A, "hail"), record(9, "Bank"), record(0x12, "bank"), record(0x13, "hello")}));
+    frmMain window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    clickGet(window, QString::fromStdString(path));
+    auto* list = child<LineListView>(window, "lstWords");
+    auto* find = window.findChild<FindWindow*>();
+    auto* text = find->findChild<QLineEdit*>(QStringLiteral("findText"));
+    auto* status = find->findChild<QLabel*>(QStringLiteral("findStatus"));
+    QVERIFY(!find->isVisible());
+    QTest::keyClick(&window, Qt::Key_F3);  // nothing to find again yet: the find window opens
+    QVERIFY(QTest::qWaitForWindowActive(find));
+    QTRY_COMPARE(QApplication::focusWidget(), text);
+
+    const auto inFind = [&](auto key, Qt::KeyboardModifiers modifiers = {}) {
+      return [&, key, modifiers] {
+        find->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(find));
+        QTest::keyClick(text, key, modifiers);
+      };
+    };
+    const auto inMain = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+      return [&, key, modifiers] {
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(list, key, modifiers);
+      };
+    };
+    const auto click = [&](const char* button) {
+      return [&, button] { QTest::mouseClick(find->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton); };
+    };
+    const struct {
+      const char* text;
+      bool matchCase;
+      std::function<void()> act;
+      std::optional<std::size_t> current;
+      QString status;
+    } steps[] = {
+        {"bank", false, inFind(Qt::Key_Return), 1, QString()},
+        {"bank", false, click("findNext"), 2, QString()},
+        {"bank", false, inFind(Qt::Key_F3), 1, QStringLiteral("Went on from the first line.")},
+        {"bank", false, inMain(Qt::Key_F3, Qt::ShiftModifier), 2, QStringLiteral("Went on from the last line.")},
+        {"Bank", true, click("findPrevious"), 1, QString()},
+        {"Bank", true, inMain(Qt::Key_F3), 1, QStringLiteral("Went on from the first line.")},
+        {"2a", false, inFind(Qt::Key_Enter), 0, QString()},
+        {"sell", false, inFind(Qt::Key_Return), 0, QStringLiteral("No line holds \"sell\".")},
+    };
+    for (const auto& step : steps) {
+      if (text->text() != QLatin1String(step.text)) text->setText(QLatin1String(step.text));
+      find->findChild<QCheckBox*>(QStringLiteral("matchCase"))->setChecked(step.matchCase);
+      step.act();
+      QCOMPARE(list->currentRow(), step.current);
+      QCOMPARE(status->text(), step.status);
+    }
+  }
+
+  void findScrollsTheFoundLineIntoView() {
+    const TempDir dir;
+    std::vector<Bytes> records(3000, record(1, "filler"));
+    records.push_back(record(2, "needle"));
+    Bytes file;
+    for (const Bytes& r : records) file.insert(file.end(), r.begin(), r.end());
+    frmMain window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    clickGet(window, QString::fromStdString(dir.write("s.mul", file)));
+    QTest::keySequence(&window, QKeySequence::Find);
+    auto* find = window.findChild<FindWindow*>();
+    QVERIFY(QTest::qWaitForWindowActive(find));
+    QTest::keyClicks(find->findChild<QLineEdit*>(QStringLiteral("findText")), QStringLiteral("NEEDLE"));
+    QTest::keyClick(find->findChild<QLineEdit*>(QStringLiteral("findText")), Qt::Key_Return);
+    auto* list = child<LineListView>(window, "lstWords");
+    QCOMPARE(list->currentRow(), std::optional<std::size_t>(3000));
+    QVERIFY(list->viewport()->rect().contains(list->rowRect(3000)));
   }
 
   // The program itself, without a display: what it prints and its exit status.

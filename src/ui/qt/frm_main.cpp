@@ -1,6 +1,7 @@
 #include "ui/qt/frm_main.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QAccessibleWidget>
 #include <QCompleter>
 #include <QDir>
@@ -20,6 +21,7 @@
 #include "speechfile/record.h"
 #include "ui/common/shown_text.h"
 #include "ui/common/window_description.h"
+#include "ui/qt/find_window.h"
 #include "ui/qt/line_list_view.h"
 
 namespace {
@@ -92,7 +94,11 @@ frmMain::frmMain(QWidget* parent)
       Label1(placed(new QLabel(qtText(ui::kLabel1.text), this), ui::kLabel1)),
       lstWords(placed(new LineListView(lines_, this), ui::kLstWords)),
       txtPath(placed(new QLineEdit(qtText(ui::kTxtPath.text), this), ui::kTxtPath)),
-      cmdGet(placed(new QPushButton(qtText(ui::kCmdGet.text), this), ui::kCmdGet)) {
+      cmdGet(placed(new QPushButton(qtText(ui::kCmdGet.text), this), ui::kCmdGet)),
+      findWindow_(new FindWindow(this)),
+      find_(makeAction(tr("&Find..."), QKeySequence::Find, &frmMain::showFindWindow)),
+      findNext_(makeAction(tr("Find next"), QKeySequence::FindNext, &frmMain::findNextLine)),
+      findPrevious_(makeAction(tr("Find previous"), QKeySequence::FindPrevious, &frmMain::findPreviousLine)) {
   static const bool factoryInstalled = (QAccessible::installFactory(makeAccessibleWindow), true);
   (void)factoryInstalled;
   setObjectName(QStringLiteral("frmMain"));
@@ -108,6 +114,10 @@ frmMain::frmMain(QWidget* parent)
   // not the window's default, so Enter in the path field does nothing.
   cmdGet->setAutoDefault(true);
   cmdGet->setDefault(false);
+
+  // F3 and Shift+F3 find again from either window.
+  findWindow_->addActions({find_, findNext_, findPrevious_});
+  connect(findWindow_, &FindWindow::findRequested, this, &frmMain::findLine);
 
   // Folder and file names complete as they are typed.
   auto* completer = new QCompleter(this);
@@ -172,6 +182,32 @@ bool frmMain::takeDrop(QDropEvent* event) {
   // Get or by its message box.
   QTimer::singleShot(0, this, &frmMain::cmdGet_Click);
   return true;
+}
+
+QAction* frmMain::makeAction(const QString& text, QKeySequence::StandardKey key, void (frmMain::*slot)()) {
+  auto* action = new QAction(text, this);
+  action->setShortcuts(key);
+  action->setShortcutContext(Qt::WindowShortcut);
+  addAction(action);
+  connect(action, &QAction::triggered, this, slot);
+  return action;
+}
+
+void frmMain::showFindWindow() { findWindow_->showForTyping(); }
+
+void frmMain::findLine(ui::FindDirection direction) {
+  if (!findWindow_->hasText()) return showFindWindow();
+  const std::optional<std::size_t> from = lstWords->currentRow();
+  const std::optional<std::size_t> found = ui::findLine(lines_, findWindow_->request(direction), from);
+  if (!found) {
+    findWindow_->tell(FindWindow::Outcome::NotFound, direction);
+    // F3 in the main window: the find window comes up to say so.
+    if (!findWindow_->isVisible()) findWindow_->showForTyping();
+    return;
+  }
+  lstWords->selectRow(*found);
+  const bool cameRound = from && (direction == ui::FindDirection::Next ? *found <= *from : *found >= *from);
+  findWindow_->tell(cameRound ? FindWindow::Outcome::CameRound : FindWindow::Outcome::Found, direction);
 }
 
 std::int16_t frmMain::MAKEWORD(std::uint8_t bLo, std::uint8_t bHi) const { return speechfile::MAKEWORD(bLo, bHi); }

@@ -3,13 +3,17 @@
 // and the lines it lists.
 #pragma once
 
+#include <QKeySequence>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
 
 #include "speechfile/get_action.h"
+#include "ui/common/find_line.h"
 #include "ui/common/line_store.h"
 
+class FindWindow;
+class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -42,6 +46,16 @@ class frmMain : public QWidget {
   // A drop of one local file: its path goes to txtPath and Get runs.
   // Returns whether the drop was taken.
   bool takeDrop(QDropEvent* event);
+  // Ctrl+F: the find window, in front.
+  void showFindWindow();
+  // Find next and previous, from the find window or with F3 and Shift+F3:
+  // selects the next line that holds the find window's text, after the
+  // current line or before it.
+  void findLine(ui::FindDirection direction);
+  void findNextLine() { findLine(ui::FindDirection::Next); }
+  void findPreviousLine() { findLine(ui::FindDirection::Previous); }
+  // Makes an action with a standard shortcut, active in this window.
+  QAction* makeAction(const QString& text, QKeySequence::StandardKey key, void (frmMain::*slot)());
 
   // iSpeechID, bFirst, bSecond, iTextLen, bText, iFileNum: kept between runs.
   speechfile::ReadingState reading_;
@@ -52,4 +66,8 @@ class frmMain : public QWidget {
   LineListView* lstWords;
   QLineEdit* txtPath;
   QPushButton* cmdGet;
+  FindWindow* findWindow_;
+  QAction* find_;
+  QAction* findNext_;
+  QAction* findPrevious_;
 };
