@@ -4,6 +4,10 @@
 // and the program's own arguments.
 #include <QAccessible>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QMenu>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +19,7 @@
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
+#include <functional>
 
 #include "support/bad_inputs.h"
 #include "support/test_files.h"
@@ -27,25 +32,37 @@ using testing_support::concat;
 using testing_support::record;
 using testing_support::TempDir;
 
-// Reads and closes every message box that comes up while it lives, also
-// those that come up later from the event loop.
-class MessageReader {
+// Answers each window of type T that comes up while it lives: a modal
+// dialog or a popup menu runs an event loop of its own, so it is answered
+// from a timer in that loop.
+template <typename T>
+class Answering {
  public:
-  MessageReader() {
+  explicit Answering(std::function<void(T*)> answer) : answer_(std::move(answer)) {
     timer_.callOnTimeout([this] {
-      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        messages << box->text();
-        parents << box->parentWidget();
-        box->close();
-      }
+      QWidget* up = QApplication::activePopupWidget();
+      if (!up) up = QApplication::activeModalWidget();
+      if (auto* window = qobject_cast<T*>(up)) answer_(window);
     });
     timer_.start(5);
   }
-  QStringList messages;
-  QList<QWidget*> parents;
 
  private:
+  std::function<void(T*)> answer_;
   QTimer timer_;
+};
+
+// Reads every message box that comes up while it lives; answers Yes where
+// it asks, closes it otherwise.
+struct MessageReader {
+  QStringList messages;
+  QList<QWidget*> parents;
+  Answering<QMessageBox> answering{[this](QMessageBox* box) {
+    messages << box->text();
+    parents << box->parentWidget();
+    if (QAbstractButton* yes = box->button(QMessageBox::Yes)) yes->click();
+    else box->close();
+  }};
 };
 
 class FrmMainTest : public QObject {
@@ -463,6 +480,109 @@ class FrmMainTest : public QObject {
     auto* list = child<LineListView>(window, "lstWords");
     QCOMPARE(list->currentRow(), std::optional<std::size_t>(3000));
     QVERIFY(list->viewport()->rect().contains(list->rowRect(3000)));
+  }
+
+  // The window's action with this text, as its menu shows it.
+  static QAction* action(const frmMain& window, const char* text) {
+    for (QAction* a : window.findChildren<QAction*>()) {
+      if (a->text() == QLatin1String(text)) return a;
+    }
+    qFatal("no action %s", text);
+  }
+
+  void copyTakesTheShownFormOfALineOrOfAllFromTheKeysAndTheMenu() {
+    const TempDir dir;
+    frmMain window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto* list = child<LineListView>(window, "lstWords");
+    QStringList menu;
+    const auto openMenu = [&](const char* choose) {
+      menu.clear();
+      const Answering<QMenu> answering([&](QMenu* shown) {
+        for (QAction* a : shown->actions()) menu << (a->isEnabled() ? QString() : QStringLiteral("(off) ")) + a->text();
+        if (choose) action(window, choose)->trigger();
+        shown->close();
+      });
+      const QPoint at = list->rowRect(1).center();
+      QContextMenuEvent event(QContextMenuEvent::Keyboard, at, list->viewport()->mapToGlobal(at));
+      QApplication::sendEvent(list->viewport(), &event);
+      QTRY_VERIFY(!menu.isEmpty());
+    };
+    openMenu(nullptr);
+    QCOMPARE(menu, (QStringList{QStringLiteral("(off) &Copy"), QStringLiteral("(off) Copy &all lines"), QString(),
+                                QStringLiteral("&Find..."), QStringLiteral("(off) &Save list as...")}));
+
+    clickGet(window, QString::fromStdString(dir.write("s.mul", concat({record(1, "a\nb"), record(2, "two")}))));
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keySequence(list, QKeySequence::Copy);
+    QCOMPARE(clipboard->text(), QStringLiteral("ID: 1 Text: a\u240Ab"));
+    // Ctrl+C in the path field is the field's own.
+    auto* field = child<QLineEdit>(window, "txtPath");
+    field->setFocus();
+    field->setSelection(0, 2);
+    QTest::keySequence(field, QKeySequence::Copy);
+    QCOMPARE(clipboard->text(), field->text().left(2));
+
+    openMenu("Copy &all lines");
+    QCOMPARE(menu.size(), 5);
+    QVERIFY(!menu.join(QString()).contains(QStringLiteral("(off)")));
+    QCOMPARE(clipboard->text(), QStringLiteral("ID: 1 Text: a\u240Ab\nID: 2 Text: two\n"));
+  }
+
+  void saveListAsWritesTheChosenTypeAndNeverTheSpeechFile() {
+    const TempDir dir;
+    const Bytes speechBytes = concat({record(0x2A, "hail"), record(2, "a,b")});
+    const std::string speech = dir.write("speech.mul", speechBytes);
+    frmMain window;
+    window.show();
+    clickGet(window, QString::fromStdString(speech));
+    const std::string lines = "ID: 2A Text: hail\nID: 2 Text: a,b\n";
+    const std::string json = "{\"offset\":0,\"id\":42,\"id_hex\":\"2A\",\"length\":4,\"text\":\"hail\"}\n";
+    const struct {
+      const char* typed;
+      int type;  // in the dialog's list of file types
+      const char* written;
+      std::string starts;
+      const char* message;
+    } cases[] = {
+        {"list", 0, "list.txt", lines, nullptr},
+        {"list", 1, "list.csv", "offset,id,id_hex,length,text\r\n0,42,2A,4,hail\r\n", nullptr},
+        {"list", 2, "list.json", json, nullptr},
+        {"other.jsonl", 0, "other.jsonl", json, nullptr},  // the name's own extension decides
+        {"speech.mul", 0, "speech.mul", std::string(speechBytes.begin(), speechBytes.end()),
+         "This is the speech file the lines come from; the list is not saved over it."},
+    };
+    for (const auto& c : cases) {
+      MessageReader reader;
+      QString startedIn, suggested;
+      const Answering<QFileDialog> answering([&](QFileDialog* dialog) {
+        startedIn = dialog->directory().absolutePath();
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        suggested = name->text();
+        auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        types->setFocus();
+        for (int i = 0; i < c.type; ++i) QTest::keyClick(types, Qt::Key_Down);  // as the user picks one
+        name->setText(QLatin1String(c.typed));
+        QTest::keyClick(name, Qt::Key_Return);
+      });
+      action(window, "&Save list as...")->trigger();
+      QCOMPARE(startedIn, QString::fromStdString(dir.path().string()));
+      QCOMPARE(suggested, QStringLiteral("speech.txt"));
+      const Bytes written = testing_support::readAll((dir.path() / c.written).string());
+      QVERIFY2(std::string(written.begin(), written.end()).starts_with(c.starts), c.written);
+      if (c.message) {
+        QVERIFY2(reader.messages.size() == 2 && reader.messages.back().startsWith(QLatin1String(c.message)),
+                 qPrintable(reader.messages.join(QLatin1Char('|'))));
+        QCOMPARE(reader.parents.back(), &window);
+      } else {
+        QVERIFY2(reader.messages.isEmpty(), qPrintable(reader.messages.join(QLatin1Char('|'))));
+      }
+    }
+    // The speech file and the four lists, and no temporary file beside them.
+    QCOMPARE(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 5);
   }
 
   // The program itself, without a display: what it prints and its exit status.

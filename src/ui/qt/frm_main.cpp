@@ -3,22 +3,29 @@
 #include <QAccessible>
 #include <QAction>
 #include <QAccessibleWidget>
+#include <QClipboard>
 #include <QCompleter>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTimer>
 #include <QUrl>
+#include <exception>
 #include <optional>
+#include <string>
 
 #include "speechfile/record.h"
+#include "ui/common/save_list.h"
 #include "ui/common/shown_text.h"
 #include "ui/common/window_description.h"
 #include "ui/qt/find_window.h"
@@ -87,6 +94,18 @@ bool acceptFileDrag(QDropEvent* event) {
   return true;
 }
 
+// The file types of Save list as, each with the extension a name without
+// one is given.
+struct SaveType {
+  const char* filter;
+  const char* extension;
+};
+constexpr SaveType kSaveTypes[] = {
+    {QT_TRANSLATE_NOOP("frmMain", "Text files (*.txt)"), "txt"},
+    {QT_TRANSLATE_NOOP("frmMain", "CSV (*.csv)"), "csv"},
+    {QT_TRANSLATE_NOOP("frmMain", "JSON Lines (*.json *.jsonl)"), "json"},
+};
+
 }  // namespace
 
 frmMain::frmMain(QWidget* parent)
@@ -98,7 +117,11 @@ frmMain::frmMain(QWidget* parent)
       findWindow_(new FindWindow(this)),
       find_(makeAction(tr("&Find..."), QKeySequence::Find, &frmMain::showFindWindow)),
       findNext_(makeAction(tr("Find next"), QKeySequence::FindNext, &frmMain::findNextLine)),
-      findPrevious_(makeAction(tr("Find previous"), QKeySequence::FindPrevious, &frmMain::findPreviousLine)) {
+      findPrevious_(makeAction(tr("Find previous"), QKeySequence::FindPrevious, &frmMain::findPreviousLine)),
+      copy_(makeAction(tr("&Copy"), QKeySequence::Copy, &frmMain::copyLine)),
+      copyAll_(makeAction(tr("Copy &all lines"), QKeySequence::UnknownKey, &frmMain::copyAllLines)),
+      saveAs_(makeAction(tr("&Save list as..."), QKeySequence::SaveAs, &frmMain::saveListAs)),
+      listMenu_(new QMenu(this)) {
   static const bool factoryInstalled = (QAccessible::installFactory(makeAccessibleWindow), true);
   (void)factoryInstalled;
   setObjectName(QStringLiteral("frmMain"));
@@ -114,6 +137,19 @@ frmMain::frmMain(QWidget* parent)
   // not the window's default, so Enter in the path field does nothing.
   cmdGet->setAutoDefault(true);
   cmdGet->setDefault(false);
+
+  // Ctrl+C copies a line while the list has the focus; elsewhere it is the
+  // focused control's own, as in the path field.
+  copy_->setShortcutContext(Qt::WidgetShortcut);
+  removeAction(copy_);
+  lstWords->addAction(copy_);
+  listMenu_->addActions({copy_, copyAll_});
+  listMenu_->addSeparator();
+  listMenu_->addActions({find_, saveAs_});
+  lstWords->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(lstWords, &LineListView::customContextMenuRequested, this, &frmMain::showListMenu);
+  connect(lstWords, &LineListView::currentRowChanged, this, &frmMain::updateActions);
+  updateActions();
 
   // F3 and Shift+F3 find again from either window.
   findWindow_->addActions({find_, findNext_, findPrevious_});
@@ -210,14 +246,72 @@ void frmMain::findLine(ui::FindDirection direction) {
   findWindow_->tell(cameRound ? FindWindow::Outcome::CameRound : FindWindow::Outcome::Found, direction);
 }
 
+void frmMain::updateActions() {
+  copy_->setEnabled(lstWords->currentRow().has_value());
+  copyAll_->setEnabled(lines_.rowCount() > 0);
+  saveAs_->setEnabled(lines_.rowCount() > 0);
+}
+
+void frmMain::showListMenu(const QPoint& at) { listMenu_->exec(lstWords->viewport()->mapToGlobal(at)); }
+
+void frmMain::copyLine() {
+  if (const auto row = lstWords->currentRow()) QGuiApplication::clipboard()->setText(lstWords->shownLine(*row));
+}
+
+void frmMain::copyAllLines() {
+  const WaitCursor wait;
+  std::string all;
+  ui::LineStore::Scratch scratch;
+  std::string line;
+  lines_.forEachRow(0, scratch, [&](std::size_t, const ui::LineStore::Row& row) {
+    all += ui::shownText(speechfile::formatListLine(line, row.id, row.text));
+    all += '\n';
+    return true;
+  });
+  QGuiApplication::clipboard()->setText(qtText(all));
+}
+
+void frmMain::saveListAs() {
+  QFileDialog dialog(this, tr("Save list as"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  QStringList filters;
+  for (const SaveType& type : kSaveTypes) filters << tr(type.filter);
+  dialog.setNameFilters(filters);
+  dialog.setDefaultSuffix(QLatin1String(kSaveTypes[0].extension));
+  connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString& filter) {
+    const auto index = filters.indexOf(filter);
+    if (index >= 0) dialog.setDefaultSuffix(QLatin1String(kSaveTypes[index].extension));
+  });
+  // Beside the speech file, named after it.
+  const QFileInfo speech(QString::fromStdU16String(speechFile_.u16string()));
+  dialog.setDirectory(speech.absolutePath());
+  dialog.selectFile(speech.completeBaseName() + QStringLiteral(".txt"));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  saveListTo(dialog.selectedFiles().front());
+}
+
+void frmMain::saveListTo(const QString& fileName) {
+  QString failure;
+  try {
+    const WaitCursor wait;
+    ui::saveList(lines_, std::filesystem::path(fileName.toStdU16String()), speechFile_);
+  } catch (const std::exception& e) {
+    failure = qtText(ui::shownText(e.what()));
+  }
+  if (!failure.isEmpty()) QMessageBox::critical(this, windowTitle(), failure);
+}
+
 std::int16_t frmMain::MAKEWORD(std::uint8_t bLo, std::uint8_t bHi) const { return speechfile::MAKEWORD(bLo, bHi); }
 
 void frmMain::cmdGet_Click() {
   QString failure;
   {
     const WaitCursor wait;
+    const TextBoxPath path(*txtPath);
+    speechFile_ = path.path();
     try {
-      speechfile::runGetAction(reading_, TextBoxPath(*txtPath), lines_);
+      speechfile::runGetAction(reading_, path, lines_);
     } catch (const speechfile::GetError& e) {
       failure = qtText(ui::shownText(e.what()));
     }

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 #include <cstdint>
+#include <filesystem>
 
 #include "speechfile/get_action.h"
 #include "ui/common/find_line.h"
@@ -16,6 +17,7 @@ class FindWindow;
 class QAction;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class LineListView;
 
@@ -54,6 +56,17 @@ class frmMain : public QWidget {
   void findLine(ui::FindDirection direction);
   void findNextLine() { findLine(ui::FindDirection::Next); }
   void findPreviousLine() { findLine(ui::FindDirection::Previous); }
+  // Ctrl+C in the list: the current line, as shown.
+  void copyLine();
+  // Every listed line as shown, one per line.
+  void copyAllLines();
+  // Writes the list to a file the user names, in the format its type asks for.
+  void saveListAs();
+  void saveListTo(const QString& fileName);
+  // The list's context menu, at a point in the list's viewport.
+  void showListMenu(const QPoint& at);
+  // What can be done now: copy with a current line, copy all and save with lines.
+  void updateActions();
   // Makes an action with a standard shortcut, active in this window.
   QAction* makeAction(const QString& text, QKeySequence::StandardKey key, void (frmMain::*slot)());
 
@@ -61,6 +74,8 @@ class frmMain : public QWidget {
   speechfile::ReadingState reading_;
   ui::LineStore lines_;
   bool getWhenShown_ = false;
+  // The file of the last Get: a list is never saved over it.
+  std::filesystem::path speechFile_;
 
   QLabel* Label1;
   LineListView* lstWords;
@@ -70,4 +85,8 @@ class frmMain : public QWidget {
   QAction* find_;
   QAction* findNext_;
   QAction* findPrevious_;
+  QAction* copy_;
+  QAction* copyAll_;
+  QAction* saveAs_;
+  QMenu* listMenu_;
 };
