@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 
 #include "ui/qt/command_line.h"
 #include "ui/qt/frm_main.h"
@@ -10,6 +11,11 @@ int main(int argc, char* argv[]) {
   // The toolkit gets no arguments of ours to read as its own options.
   int toolkitArgc = argc > 0 ? 1 : 0;
   QApplication app(toolkitArgc, argv);
+  // The desktop entry's name lets the desktop match the window to its entry.
+  QGuiApplication::setDesktopFileName(QStringLiteral("speechviewer"));
+  QIcon icon;
+  for (const int size : {16, 24, 32, 48, 64, 128, 256}) icon.addFile(QStringLiteral(":/icons/%1.png").arg(size));
+  QApplication::setWindowIcon(icon);
   frmMain window;
   if (line.path) window.startWith(*line.path);
   window.show();
