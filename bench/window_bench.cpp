@@ -6,6 +6,9 @@
 //   window_bench keys PATH RUNS  each key press in the list (Down, Page Down,
 //                                End, Home) and a click on a line, from the
 //                                event until the list is painted again
+//   window_bench find PATH RUNS  Find next in the find window for a text that
+//                                no line holds: a search over every line,
+//                                from the click until the window says so
 //
 // Prints one line of key=value pairs: medians over RUNS (and the slowest of
 // each key), memory in KiB (the largest growth).
@@ -13,6 +16,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -145,19 +149,41 @@ int benchKeys(const char* file, int runs) {
   return 0;
 }
 
+int benchFind(const char* file, int runs) {
+  Window window;
+  window.getFile(file);
+  window.paint();
+  auto* text = window.form.findChild<QLineEdit*>("findText");
+  auto* next = window.form.findChild<QPushButton*>("findNext");
+  auto* status = window.form.findChild<QLabel*>("findStatus");
+  text->setText(QStringLiteral("no line holds this"));
+  std::vector<double> ms;
+  for (int run = 0; run < runs; ++run) {
+    status->clear();
+    ms.push_back(window.timed([&] { next->click(); }));
+    if (status->text().isEmpty()) {
+      std::fprintf(stderr, "window_bench: the find window did not say that nothing was found\n");
+      return 1;
+    }
+  }
+  std::printf("find_ms=%.2f\n", median(ms));
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   if (argc < 4) {
-    std::fprintf(stderr, "usage: window_bench get|keys PATH RUNS\n");
+    std::fprintf(stderr, "usage: window_bench get|keys|find PATH RUNS\n");
     return 2;
   }
   const std::string mode = argv[1];
   const int runs = std::max(1, std::atoi(argv[3]));
   if (mode == "get") return benchGet(argv[2], runs);
   if (mode == "keys") return benchKeys(argv[2], runs);
-  std::fprintf(stderr, "usage: window_bench get|keys PATH RUNS\n");
+  if (mode == "find") return benchFind(argv[2], runs);
+  std::fprintf(stderr, "usage: window_bench get|keys|find PATH RUNS\n");
   return 2;
 }

@@ -1,10 +1,19 @@
 // Drives the window headless (Qt's offscreen platform): its layout, its
-// texts and focus, and the Get button against files the tests make.
+// texts and focus, the Get button against files the tests make, opening a
+// file from the command line or a drop, finding, copying and saving lines;
+// and the program's own arguments.
 #include <QAccessible>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QMenu>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
+#include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -13,9 +22,11 @@
 #include <sys/resource.h>
 
 #include <fstream>
+#include <functional>
 
 #include "support/bad_inputs.h"
 #include "support/test_files.h"
+#include "ui/qt/find_window.h"
 #include "ui/qt/frm_main.h"
 #include "ui/qt/line_list_view.h"
 
@@ -23,6 +34,39 @@ using testing_support::Bytes;
 using testing_support::concat;
 using testing_support::record;
 using testing_support::TempDir;
+
+// Answers each window of type T that comes up while it lives: a modal
+// dialog or a popup menu runs an event loop of its own, so it is answered
+// from a timer in that loop.
+template <typename T>
+class Answering {
+ public:
+  explicit Answering(std::function<void(T*)> answer) : answer_(std::move(answer)) {
+    timer_.callOnTimeout([this] {
+      QWidget* up = QApplication::activePopupWidget();
+      if (!up) up = QApplication::activeModalWidget();
+      if (auto* window = qobject_cast<T*>(up)) answer_(window);
+    });
+    timer_.start(5);
+  }
+
+ private:
+  std::function<void(T*)> answer_;
+  QTimer timer_;
+};
+
+// Reads every message box that comes up while it lives; answers Yes where
+// it asks, closes it otherwise.
+struct MessageReader {
+  QStringList messages;
+  QList<QWidget*> parents;
+  Answering<QMessageBox> answering{[this](QMessageBox* box) {
+    messages << box->text();
+    parents << box->parentWidget();
+    if (QAbstractButton* yes = box->button(QMessageBox::Yes)) yes->click();
+    else box->close();
+  }};
+};
 
 class FrmMainTest : public QObject {
   Q_OBJECT
@@ -337,6 +381,292 @@ class FrmMainTest : public QObject {
     QTest::keyClick(view, Qt::Key_Down);
     QVERIFY(list->focusChild()->state().selected);
     QCOMPARE(list->focusChild()->text(QAccessible::Name), QStringLiteral("ID: 2 Text: two"));
+  }
+
+  void aPathGivenAtStartIsListedOnceTheWindowIsShown() {
+    const TempDir dir;
+    const std::string path = dir.write("caf\xC3\xA9.mul", record(0x2A, "hail"));
+    frmMain window;
+    window.startWith(QString::fromStdString(path));
+    QCOMPARE(child<QLineEdit>(window, "txtPath")->text(), QString::fromStdString(path));
+    QApplication::processEvents();
+    QVERIFY(listed(window).isEmpty());  // not before the window is shown
+    window.show();
+    QTRY_COMPARE(listed(window), QStringList{QStringLiteral("ID: 2A Text: hail")});
+
+    // A path that cannot be read: the message comes up over the shown window.
+    const MessageReader reader;
+    frmMain failing;
+    failing.startWith(QString::fromStdString((dir.path() / "missing.mul").string()));
+    failing.show();
+    QTRY_COMPARE(reader.messages.size(), 1);
+    QVERIFY(reader.messages[0].contains(QStringLiteral("File not found")));
+    QCOMPARE(reader.parents[0], &failing);
+  }
+
+  // Drags `data` over the window at `at` (window coordinates) and drops it,
+  // as the window system does: to the widget under the pointer or the
+  // nearest one above it that takes drops. Returns the action the drop was
+  // taken with, or none when it was refused.
+  static std::optional<Qt::DropAction> drop(frmMain& window, QPoint at, const QMimeData& data, Qt::DropActions offered) {
+    QWidget* target = window.childAt(at);
+    while (target && !target->acceptDrops()) target = target->parentWidget();
+    if (!target) target = &window;
+    const QPoint local = target->mapFrom(&window, at);
+    QDragEnterEvent enter(local, offered, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted()) return std::nullopt;
+    QDropEvent dropped(local, offered, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &dropped);
+    if (!dropped.isAccepted()) return std::nullopt;
+    return dropped.dropAction();
+  }
+
+  void aDroppedFileIsListedAndNeverTakenAsAMove() {
+    const TempDir dir;
+    const QString file = QString::fromStdString(dir.write("s.mul", record(7, "seven")));
+    const QUrl url = QUrl::fromLocalFile(file);
+    const QPoint overList(150, 150), overField(150, 345);
+    const struct {
+      const char* what;
+      QPoint at;
+      QList<QUrl> urls;
+      Qt::DropActions offered;
+      std::optional<Qt::DropAction> taken;
+    } cases[] = {
+        {"on the list", overList, {url}, Qt::CopyAction | Qt::MoveAction, Qt::CopyAction},
+        {"on the path field", overField, {url}, Qt::MoveAction | Qt::LinkAction, Qt::LinkAction},
+        {"on the label", QPoint(20, 12), {url}, Qt::CopyAction, Qt::CopyAction},
+        {"only as a move", overList, {url}, Qt::MoveAction, std::nullopt},
+        {"two files", overField, {url, QUrl::fromLocalFile(file + QStringLiteral("2"))}, Qt::CopyAction, std::nullopt},
+        {"not a local file", overList, {QUrl(QStringLiteral("https://localhost/s.mul"))}, Qt::CopyAction, std::nullopt},
+    };
+    for (const auto& c : cases) {
+      frmMain window;
+      window.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&window));
+      QMimeData data;
+      data.setUrls(c.urls);
+      QCOMPARE(drop(window, c.at, data, c.offered), c.taken);
+      const QStringList expected = c.taken ? QStringList{QStringLiteral("ID: 7 Text: seven")} : QStringList();
+      QTRY_COMPARE(listed(window), expected);
+      QCOMPARE(child<QLineEdit>(window, "txtPath")->text() == file, c.taken.has_value());
+    }
+    // Text dropped on the path field is the field's own, as before.
+    frmMain window;
+    window.show();
+    QMimeData text;
+    text.setText(QStringLiteral("typed"));
+    QVERIFY(drop(window, overField, text, Qt::CopyAction));
+    QVERIFY(child<QLineEdit>(window, "txtPath")->text().contains(QStringLiteral("typed")));
+  }
+
+  void findNextAndPreviousSelectTheLineAndComeRound() {
+    const TempDir dir;
+    // Rows: 0 "ID: 2A Text: hail", 1 "ID: 9 Text: Bank", 2 "ID: 12 Text: bank", 3 "ID: 13 Text: hello",
+    // then 3000 rows "ID: 1 Text: filler", and 3004 "ID: 2 Text: needle", far out of view.
+    Bytes file = concat({record(0x2A, "hail"), record(9, "Bank"), record(0x12, "bank"), record(0x13, "hello")});
+    for (int i = 0; i <= 3000; ++i) {
+      const Bytes r = record(i < 3000 ? 1 : 2, i < 3000 ? "filler" : "needle");
+      file.insert(file.end(), r.begin(), r.end());
+    }
+    const std::string path = dir.write("s.mul", file);
+    frmMain window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    clickGet(window, QString::fromStdString(path));
+    auto* list = child<LineListView>(window, "lstWords");
+    auto* find = window.findChild<FindWindow*>();
+    auto* text = find->findChild<QLineEdit*>(QStringLiteral("findText"));
+    auto* status = find->findChild<QLabel*>(QStringLiteral("findStatus"));
+    QVERIFY(!find->isVisible());
+    QTest::keyClick(&window, Qt::Key_F3);  // nothing to find again yet: the find window opens
+    QVERIFY(QTest::qWaitForWindowActive(find));
+    QTRY_COMPARE(QApplication::focusWidget(), text);
+
+    const auto inFind = [&](auto key, Qt::KeyboardModifiers modifiers = {}) {
+      return [&, key, modifiers] {
+        find->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(find));
+        text->setFocus();
+        QTest::keyClick(text, key, modifiers);
+      };
+    };
+    const auto inMain = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+      return [&, key, modifiers] {
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(list, key, modifiers);
+      };
+    };
+    const auto click = [&](const char* button) {
+      return [&, button] { QTest::mouseClick(find->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton); };
+    };
+    const struct {
+      const char* text;
+      bool matchCase;
+      std::function<void()> act;
+      std::optional<std::size_t> current;
+      QString status;
+    } steps[] = {
+        {"bank", false, inFind(Qt::Key_Return), 1, QString()},
+        {"bank", false, click("findNext"), 2, QString()},
+        {"bank", false, inFind(Qt::Key_F3), 1, QStringLiteral("Went on from the first line.")},
+        {"bank", false, inMain(Qt::Key_F3, Qt::ShiftModifier), 2, QStringLiteral("Went on from the last line.")},
+        {"Bank", true, click("findPrevious"), 1, QString()},
+        {"Bank", true, inMain(Qt::Key_F3), 1, QStringLiteral("Went on from the first line.")},
+        {"NEEDLE", false, inFind(Qt::Key_Return), 3004, QString()},
+        {"2a", false, inFind(Qt::Key_Enter), 0, QStringLiteral("Went on from the first line.")},
+        {"sell", false, inFind(Qt::Key_Return), 0, QStringLiteral("No line holds \"sell\".")},
+    };
+    for (const auto& step : steps) {
+      if (text->text() != QLatin1String(step.text)) text->setText(QLatin1String(step.text));
+      find->findChild<QCheckBox*>(QStringLiteral("matchCase"))->setChecked(step.matchCase);
+      step.act();
+      QCOMPARE(list->currentRow(), step.current);
+      QVERIFY2(status->text() == step.status, qPrintable(QLatin1String(step.text) + QLatin1String(": ") + status->text()));
+      QVERIFY(list->viewport()->rect().contains(list->rowRect(*step.current)));  // scrolled into view
+    }
+  }
+
+  // The window's action with this text, as its menu shows it.
+  static QAction* action(const frmMain& window, const char* text) {
+    for (QAction* a : window.findChildren<QAction*>()) {
+      if (a->text() == QLatin1String(text)) return a;
+    }
+    qFatal("no action %s", text);
+  }
+
+  void copyTakesTheShownFormOfALineOrOfAllFromTheKeysAndTheMenu() {
+    const TempDir dir;
+    frmMain window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto* list = child<LineListView>(window, "lstWords");
+    QStringList menu;
+    const auto openMenu = [&](const char* choose) {
+      menu.clear();
+      const Answering<QMenu> answering([&](QMenu* shown) {
+        for (QAction* a : shown->actions()) menu << (a->isEnabled() ? QString() : QStringLiteral("(off) ")) + a->text();
+        if (choose) action(window, choose)->trigger();
+        shown->close();
+      });
+      const QPoint at = list->rowRect(1).center();
+      QContextMenuEvent event(QContextMenuEvent::Keyboard, at, list->viewport()->mapToGlobal(at));
+      QApplication::sendEvent(list->viewport(), &event);
+      QTRY_VERIFY(!menu.isEmpty());
+    };
+    openMenu(nullptr);
+    QCOMPARE(menu, (QStringList{QStringLiteral("(off) &Copy"), QStringLiteral("(off) Copy &all lines"), QString(),
+                                QStringLiteral("&Find..."), QStringLiteral("(off) &Save list as...")}));
+
+    clickGet(window, QString::fromStdString(dir.write("s.mul", concat({record(1, "a\nb"), record(2, "two")}))));
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keySequence(list, QKeySequence::Copy);
+    QCOMPARE(clipboard->text(), QStringLiteral("ID: 1 Text: a\u240Ab"));
+    // Ctrl+C in the path field is the field's own.
+    auto* field = child<QLineEdit>(window, "txtPath");
+    field->setFocus();
+    field->setSelection(0, 2);
+    QTest::keySequence(field, QKeySequence::Copy);
+    QCOMPARE(clipboard->text(), field->text().left(2));
+
+    openMenu("Copy &all lines");
+    QCOMPARE(menu.size(), 5);
+    QVERIFY(!menu.join(QString()).contains(QStringLiteral("(off)")));
+    QCOMPARE(clipboard->text(), QStringLiteral("ID: 1 Text: a\u240Ab\nID: 2 Text: two\n"));
+  }
+
+  void saveListAsWritesTheChosenTypeAndNeverTheSpeechFile() {
+    const TempDir dir;
+    const Bytes speechBytes = concat({record(0x2A, "hail"), record(2, "a,b")});
+    const std::string speech = dir.write("speech.mul", speechBytes);
+    frmMain window;
+    window.show();
+    clickGet(window, QString::fromStdString(speech));
+    const std::string lines = "ID: 2A Text: hail\nID: 2 Text: a,b\n";
+    const std::string json = "{\"offset\":0,\"id\":42,\"id_hex\":\"2A\",\"length\":4,\"text\":\"hail\"}\n";
+    const struct {
+      const char* typed;
+      int type;  // in the dialog's list of file types
+      const char* written;
+      std::string starts;
+      const char* message;
+    } cases[] = {
+        {"list", 0, "list.txt", lines, nullptr},
+        {"list", 1, "list.csv", "offset,id,id_hex,length,text\r\n0,42,2A,4,hail\r\n", nullptr},
+        {"list", 2, "list.json", json, nullptr},
+        {"other.jsonl", 0, "other.jsonl", json, nullptr},  // the name's own extension decides
+        {"speech.mul", 0, "speech.mul", std::string(speechBytes.begin(), speechBytes.end()),
+         "This is the speech file the lines come from; the list is not saved over it."},
+    };
+    for (const auto& c : cases) {
+      MessageReader reader;
+      QString startedIn, suggested;
+      const Answering<QFileDialog> answering([&](QFileDialog* dialog) {
+        startedIn = dialog->directory().absolutePath();
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        suggested = name->text();
+        auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        types->setFocus();
+        for (int i = 0; i < c.type; ++i) QTest::keyClick(types, Qt::Key_Down);  // as the user picks one
+        name->setText(QLatin1String(c.typed));
+        QTest::keyClick(name, Qt::Key_Return);
+      });
+      action(window, "&Save list as...")->trigger();
+      QCOMPARE(startedIn, QString::fromStdString(dir.path().string()));
+      QCOMPARE(suggested, QStringLiteral("speech.txt"));
+      const Bytes written = testing_support::readAll((dir.path() / c.written).string());
+      QVERIFY2(std::string(written.begin(), written.end()).starts_with(c.starts), c.written);
+      if (c.message) {
+        QVERIFY2(reader.messages.size() == 2 && reader.messages.back().startsWith(QLatin1String(c.message)),
+                 qPrintable(reader.messages.join(QLatin1Char('|'))));
+        QCOMPARE(reader.parents.back(), &window);
+      } else {
+        QVERIFY2(reader.messages.isEmpty(), qPrintable(reader.messages.join(QLatin1Char('|'))));
+      }
+    }
+    // The speech file and the four lists, and no temporary file beside them.
+    QCOMPARE(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 5);
+  }
+
+  // The program itself, without a display: what it prints and its exit status.
+  void theProgramsArgumentsAreReadBeforeAnyWindowIsMade() {
+    const struct {
+      QStringList arguments;
+      int status;
+      QString out, err;  // a part of what it must print on each
+      bool fullOutput = false;
+    } cases[] = {
+        {{QStringLiteral("--help")}, 0, QStringLiteral("usage: speechviewer [--] [PATH]"), QString()},
+        {{QStringLiteral("-h")}, 0, QStringLiteral("usage: speechviewer"), QString()},
+        {{QStringLiteral("--version")}, 0, QStringLiteral("speechviewer " SPEECH_VERSION "\n"), QString()},
+        {{QStringLiteral("--help")}, 1, QString(), QStringLiteral("cannot write to standard output"), true},
+        {{QStringLiteral("--frobnicate")}, 2, QString(), QStringLiteral("unknown option '--frobnicate'")},
+        {{QStringLiteral("-x\u001B[2J")}, 2, QString(), QStringLiteral("unknown option '-x\u241B[2J'")},
+        {{QStringLiteral("a.mul"), QStringLiteral("b.mul")}, 2, QString(), QStringLiteral("give one PATH")},
+        {{QStringLiteral("--"), QStringLiteral("-a.mul"), QStringLiteral("--help")}, 2, QString(),
+         QStringLiteral("give one PATH")},
+        {{QStringLiteral("a.mul")}, 1, QString(), QStringLiteral("no display to show the window on")},
+    };
+    QProcessEnvironment noDisplay = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) noDisplay.remove(QLatin1String(name));
+    for (const auto& c : cases) {
+      QProcess program;
+      program.setProcessEnvironment(noDisplay);
+      if (c.fullOutput) program.setStandardOutputFile(QStringLiteral("/dev/full"));
+      program.start(QStringLiteral(SPEECHVIEWER_EXE), c.arguments);
+      QVERIFY(program.waitForFinished(10000));
+      const QString what = c.arguments.join(QLatin1Char(' '));
+      const QString out = QString::fromUtf8(program.readAllStandardOutput());
+      const QString err = QString::fromUtf8(program.readAllStandardError());
+      QVERIFY2(program.exitStatus() == QProcess::NormalExit && program.exitCode() == c.status,
+               qPrintable(what + QStringLiteral(": status ") + QString::number(program.exitCode()) + QLatin1Char(' ') + err));
+      QVERIFY2(out.contains(c.out) && (c.out.isEmpty() ? out.isEmpty() : err.isEmpty()), qPrintable(what + QLatin1Char(':') + out));
+      QVERIFY2(err.contains(c.err), qPrintable(what + QLatin1Char(':') + err));
+    }
   }
 
   void makewordIsTheWindowsPublicMethod() {

@@ -53,6 +53,7 @@ xdotool mousemove --window "$wid" 150 345 click 1   # into the path field
 xdotool key ctrl+a
 xdotool type --delay 2 "$speech_file"
 sleep 0.3
+xdotool key Escape   # closes the field's completion list, which would take the next click
 before=$(text_lines)
 xdotool mousemove --window "$wid" 150 392 click 1   # the Get button
 sleep 1

@@ -1,5 +1,7 @@
 #include "ui/common/find_line.h"
 
+#include <span>
+
 #include "speechfile/record.h"
 #include "ui/common/shown_text.h"
 
@@ -50,6 +52,64 @@ void foldInto(std::string& out, std::string_view utf8) {
   }
 }
 
+// Whether the folded needle starts at `at` in the line, folding the line's
+// characters as they are compared rather than folding the whole line first.
+bool foldedMatchAt(std::string_view line, std::size_t at, std::string_view needle) {
+  for (std::size_t n = 0; n < needle.size();) {
+    if (at >= line.size()) return false;
+    const auto b = static_cast<unsigned char>(line[at]);
+    if (b < 0x80) {
+      if (static_cast<unsigned char>(needle[n]) != (b >= 'A' && b <= 'Z' ? b + 32 : b)) return false;
+      ++at;
+      ++n;
+    } else if (foldCase(decode(line, at)) != decode(needle, n)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// Whether the line holds the folded needle anywhere. Folding never turns a
+// character into ASCII or out of it, so an ASCII first character is looked
+// for by its byte in either case, and any other at the start of each
+// character that is not ASCII.
+bool holdsFolded(std::string_view line, std::string_view needle) {
+  const auto first = static_cast<unsigned char>(needle.front());
+  if (first >= 0x80) {
+    for (std::size_t at = 0; at < line.size(); ++at) {
+      if ((static_cast<unsigned char>(line[at]) & 0xC0) == 0xC0 && foldedMatchAt(line, at, needle)) return true;
+    }
+    return false;
+  }
+  const char cases[2] = {static_cast<char>(first), static_cast<char>(first >= 'a' && first <= 'z' ? first - 32 : first)};
+  for (const char c : std::span(cases, cases[0] == cases[1] ? 1 : 2)) {
+    for (std::size_t at = line.find(c); at != std::string_view::npos; at = line.find(c, at + 1)) {
+      if (foldedMatchAt(line, at, needle)) return true;
+    }
+  }
+  return false;
+}
+
+enum class ShownForm { Alike, Differs, NeverMatches };
+
+// Whether a text matches a line's shown form where it does not match the
+// line as formed, or the other way round. The shown form changes nothing but
+// control characters, so this is only for a text that holds one (no shown
+// line does), a sign that stands for one (U+2400 to U+2421, "‹", "›"), or
+// one or two hexadecimal digits, which the sign of U+0080 to U+009F holds.
+// Any other text matches both alike, and lines need not be shown to match.
+ShownForm shownFormFor(std::string_view text) {
+  bool hexDigits = text.size() <= 2;
+  bool signs = false;
+  for (std::size_t at = 0; at < text.size();) {
+    const char32_t c = decode(text, at);
+    if (isControlCharacter(c)) return ShownForm::NeverMatches;
+    signs = signs || (c >= 0x2400 && c <= 0x2421) || c == 0x2039 || c == 0x203A;
+    hexDigits = hexDigits && ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'));
+  }
+  return signs || hexDigits ? ShownForm::Differs : ShownForm::Alike;
+}
+
 }  // namespace
 
 char32_t foldCase(char32_t c) {
@@ -81,20 +141,18 @@ std::optional<std::size_t> findLine(const LineStore& lines, const FindRequest& r
                                     std::optional<std::size_t> from) {
   const std::size_t rows = lines.rowCount();
   if (request.text.empty() || rows == 0) return std::nullopt;
+  const ShownForm shownForm = shownFormFor(request.text);
+  if (shownForm == ShownForm::NeverMatches) return std::nullopt;
   const std::string needle = request.matchCase ? request.text : foldCase(request.text);
   LineStore::Scratch scratch;
-  std::string line, folded;
+  std::string line;
   const auto matches = [&](const LineStore::Row& row) {
     std::string_view text = speechfile::formatListLine(scratch.line, row.id, row.text);
-    if (holdsControlCharacter(text)) {
+    if (shownForm == ShownForm::Differs && holdsControlCharacter(text)) {
       line = shownText(text);
       text = line;
     }
-    if (!request.matchCase) {
-      foldInto(folded, text);
-      text = folded;
-    }
-    return text.find(needle) != std::string_view::npos;
+    return request.matchCase ? text.find(needle) != std::string_view::npos : holdsFolded(text, needle);
   };
   // Walks the rows in [first, end) in file order; `last` keeps going to find
   // the last match instead of the first.

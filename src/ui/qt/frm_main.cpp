@@ -1,17 +1,35 @@
 #include "ui/qt/frm_main.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QAccessibleWidget>
+#include <QClipboard>
+#include <QCompleter>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFileSystemModel>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
+#include <QTimer>
+#include <QUrl>
+#include <exception>
+#include <optional>
+#include <string>
 
 #include "speechfile/record.h"
+#include "ui/common/save_list.h"
 #include "ui/common/shown_text.h"
 #include "ui/common/threaded_list.h"
 #include "ui/common/window_description.h"
+#include "ui/qt/find_window.h"
 #include "ui/qt/line_list_view.h"
 
 namespace {
@@ -60,6 +78,35 @@ QAccessibleInterface* makeAccessibleWindow(const QString& className, QObject* ob
   return nullptr;
 }
 
+// The one local file a drag carries, as the path field shows it.
+std::optional<QString> droppedFile(const QMimeData* data) {
+  if (!data || data->urls().size() != 1 || !data->urls().front().isLocalFile()) return std::nullopt;
+  return QDir::toNativeSeparators(data->urls().front().toLocalFile());
+}
+
+// Takes a drag of one local file as a copy or a link, never as a move: a
+// file manager removes a moved file once the drop is done.
+bool acceptFileDrag(QDropEvent* event) {
+  if (!droppedFile(event->mimeData())) return false;
+  const Qt::DropActions offered = event->possibleActions();
+  if (!(offered & (Qt::CopyAction | Qt::LinkAction))) return false;
+  event->setDropAction(offered & Qt::CopyAction ? Qt::CopyAction : Qt::LinkAction);
+  event->accept();
+  return true;
+}
+
+// The file types of Save list as, each with the extension a name without
+// one is given.
+struct SaveType {
+  const char* filter;
+  const char* extension;
+};
+constexpr SaveType kSaveTypes[] = {
+    {QT_TRANSLATE_NOOP("frmMain", "Text files (*.txt)"), "txt"},
+    {QT_TRANSLATE_NOOP("frmMain", "CSV (*.csv)"), "csv"},
+    {QT_TRANSLATE_NOOP("frmMain", "JSON Lines (*.json *.jsonl)"), "json"},
+};
+
 }  // namespace
 
 frmMain::frmMain(QWidget* parent)
@@ -67,7 +114,15 @@ frmMain::frmMain(QWidget* parent)
       Label1(placed(new QLabel(qtText(ui::kLabel1.text), this), ui::kLabel1)),
       lstWords(placed(new LineListView(lines_, this), ui::kLstWords)),
       txtPath(placed(new QLineEdit(qtText(ui::kTxtPath.text), this), ui::kTxtPath)),
-      cmdGet(placed(new QPushButton(qtText(ui::kCmdGet.text), this), ui::kCmdGet)) {
+      cmdGet(placed(new QPushButton(qtText(ui::kCmdGet.text), this), ui::kCmdGet)),
+      findWindow_(new FindWindow(this)),
+      find_(makeAction(tr("&Find..."), QKeySequence::Find, &frmMain::showFindWindow)),
+      findNext_(makeAction(tr("Find next"), QKeySequence::FindNext, &frmMain::findNextLine)),
+      findPrevious_(makeAction(tr("Find previous"), QKeySequence::FindPrevious, &frmMain::findPreviousLine)),
+      copy_(makeAction(tr("&Copy"), QKeySequence::Copy, &frmMain::copyLine)),
+      copyAll_(makeAction(tr("Copy &all lines"), QKeySequence::UnknownKey, &frmMain::copyAllLines)),
+      saveAs_(makeAction(tr("&Save list as..."), QKeySequence::SaveAs, &frmMain::saveListAs)),
+      listMenu_(new QMenu(this)) {
   static const bool factoryInstalled = (QAccessible::installFactory(makeAccessibleWindow), true);
   (void)factoryInstalled;
   setObjectName(QStringLiteral("frmMain"));
@@ -84,11 +139,168 @@ frmMain::frmMain(QWidget* parent)
   cmdGet->setAutoDefault(true);
   cmdGet->setDefault(false);
 
+  // Ctrl+C copies a line while the list has the focus; elsewhere it is the
+  // focused control's own, as in the path field.
+  copy_->setShortcutContext(Qt::WidgetShortcut);
+  removeAction(copy_);
+  lstWords->addAction(copy_);
+  listMenu_->addActions({copy_, copyAll_});
+  listMenu_->addSeparator();
+  listMenu_->addActions({find_, saveAs_});
+  lstWords->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(lstWords, &LineListView::customContextMenuRequested, this, &frmMain::showListMenu);
+  connect(lstWords, &LineListView::currentRowChanged, this, &frmMain::updateActions);
+  updateActions();
+
+  // F3 and Shift+F3 find again from either window.
+  findWindow_->addActions({find_, findNext_, findPrevious_});
+  connect(findWindow_, &FindWindow::findRequested, this, &frmMain::findLine);
+
+  // Folder and file names complete as they are typed.
+  auto* completer = new QCompleter(this);
+  auto* files = new QFileSystemModel(completer);
+  files->setRootPath(QString());
+  completer->setModel(files);
+  txtPath->setCompleter(completer);
+
+  // A file dropped anywhere on the window is listed; the path field takes
+  // dropped text as before but hands a dropped file to the window.
+  setAcceptDrops(true);
+  txtPath->installEventFilter(this);
+
   setTabOrder(lstWords, txtPath);
   setTabOrder(txtPath, cmdGet);
   lstWords->setFocus();
 
   connect(cmdGet, &QPushButton::clicked, this, &frmMain::cmdGet_Click);
+}
+
+void frmMain::startWith(const QString& path) {
+  txtPath->setText(path);
+  getWhenShown_ = true;
+}
+
+void frmMain::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!getWhenShown_) return;
+  getWhenShown_ = false;
+  // After the window is on screen, so that an error box has its parent there.
+  QTimer::singleShot(0, this, &frmMain::cmdGet_Click);
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event) {
+  if (!acceptFileDrag(event)) event->ignore();
+}
+
+void frmMain::dragMoveEvent(QDragMoveEvent* event) {
+  if (!acceptFileDrag(event)) event->ignore();
+}
+
+void frmMain::dropEvent(QDropEvent* event) {
+  if (!takeDrop(event)) event->ignore();
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == txtPath) {
+    switch (event->type()) {
+      case QEvent::DragEnter:
+      case QEvent::DragMove: return acceptFileDrag(static_cast<QDropEvent*>(event));
+      case QEvent::Drop: return takeDrop(static_cast<QDropEvent*>(event));
+      default: break;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+bool frmMain::takeDrop(QDropEvent* event) {
+  if (!acceptFileDrag(event)) return false;
+  txtPath->setText(*droppedFile(event->mimeData()));
+  // After the drop, so that the file manager is not kept waiting by the
+  // Get or by its message box.
+  QTimer::singleShot(0, this, &frmMain::cmdGet_Click);
+  return true;
+}
+
+QAction* frmMain::makeAction(const QString& text, QKeySequence::StandardKey key, void (frmMain::*slot)()) {
+  auto* action = new QAction(text, this);
+  action->setShortcuts(key);
+  action->setShortcutContext(Qt::WindowShortcut);
+  addAction(action);
+  connect(action, &QAction::triggered, this, slot);
+  return action;
+}
+
+void frmMain::showFindWindow() { findWindow_->showForTyping(); }
+
+void frmMain::findLine(ui::FindDirection direction) {
+  if (!findWindow_->hasText()) return showFindWindow();
+  const std::optional<std::size_t> from = lstWords->currentRow();
+  const std::optional<std::size_t> found = ui::findLine(lines_, findWindow_->request(direction), from);
+  if (!found) {
+    findWindow_->tell(FindWindow::Outcome::NotFound, direction);
+    // F3 in the main window: the find window comes up to say so.
+    if (!findWindow_->isVisible()) findWindow_->showForTyping();
+    return;
+  }
+  lstWords->selectRow(*found);
+  const bool cameRound = from && (direction == ui::FindDirection::Next ? *found <= *from : *found >= *from);
+  findWindow_->tell(cameRound ? FindWindow::Outcome::CameRound : FindWindow::Outcome::Found, direction);
+}
+
+void frmMain::updateActions() {
+  copy_->setEnabled(lstWords->currentRow().has_value());
+  copyAll_->setEnabled(lines_.rowCount() > 0);
+  saveAs_->setEnabled(lines_.rowCount() > 0);
+}
+
+void frmMain::showListMenu(const QPoint& at) { listMenu_->exec(lstWords->viewport()->mapToGlobal(at)); }
+
+void frmMain::copyLine() {
+  if (const auto row = lstWords->currentRow()) QGuiApplication::clipboard()->setText(lstWords->shownLine(*row));
+}
+
+void frmMain::copyAllLines() {
+  const WaitCursor wait;
+  std::string all;
+  ui::LineStore::Scratch scratch;
+  std::string line;
+  lines_.forEachRow(0, scratch, [&](std::size_t, const ui::LineStore::Row& row) {
+    all += ui::shownText(speechfile::formatListLine(line, row.id, row.text));
+    all += '\n';
+    return true;
+  });
+  QGuiApplication::clipboard()->setText(qtText(all));
+}
+
+void frmMain::saveListAs() {
+  QFileDialog dialog(this, tr("Save list as"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  QStringList filters;
+  for (const SaveType& type : kSaveTypes) filters << tr(type.filter);
+  dialog.setNameFilters(filters);
+  dialog.setDefaultSuffix(QLatin1String(kSaveTypes[0].extension));
+  connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString& filter) {
+    const auto index = filters.indexOf(filter);
+    if (index >= 0) dialog.setDefaultSuffix(QLatin1String(kSaveTypes[index].extension));
+  });
+  // Beside the speech file, named after it.
+  const QFileInfo speech(QString::fromStdU16String(speechFile_.u16string()));
+  dialog.setDirectory(speech.absolutePath());
+  dialog.selectFile(speech.completeBaseName() + QStringLiteral(".txt"));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  saveListTo(dialog.selectedFiles().front());
+}
+
+void frmMain::saveListTo(const QString& fileName) {
+  QString failure;
+  try {
+    const WaitCursor wait;
+    ui::saveList(lines_, std::filesystem::path(fileName.toStdU16String()), speechFile_);
+  } catch (const std::exception& e) {
+    failure = qtText(ui::shownText(e.what()));
+  }
+  if (!failure.isEmpty()) QMessageBox::critical(this, windowTitle(), failure);
 }
 
 std::int16_t frmMain::MAKEWORD(std::uint8_t bLo, std::uint8_t bHi) const { return speechfile::MAKEWORD(bLo, bHi); }
@@ -97,8 +309,10 @@ void frmMain::cmdGet_Click() {
   QString failure;
   {
     const WaitCursor wait;
+    const TextBoxPath path(*txtPath);
+    speechFile_ = path.path();
     // The file is read on this thread while a second one stores the entries.
-    if (const auto error = ui::runGetAction(reading_, TextBoxPath(*txtPath), lines_)) {
+    if (const auto error = ui::runGetAction(reading_, path, lines_)) {
       failure = qtText(ui::shownText(error->what()));
     }
     // The lines read before an error stay listed.

@@ -3,14 +3,21 @@
 // and the lines it lists.
 #pragma once
 
+#include <QKeySequence>
+#include <QString>
 #include <QWidget>
 #include <cstdint>
+#include <filesystem>
 
 #include "speechfile/get_action.h"
+#include "ui/common/find_line.h"
 #include "ui/common/line_store.h"
 
+class FindWindow;
+class QAction;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class LineListView;
 
@@ -24,16 +31,62 @@ class frmMain : public QWidget {
   // followed by bLo.
   std::int16_t MAKEWORD(std::uint8_t bLo, std::uint8_t bHi) const;
 
+  // Puts the path in txtPath and runs Get once the window is shown, as if
+  // the user had typed it and clicked Get.
+  void startWith(const QString& path);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   // The Get action: fills lstWords from the file named in txtPath.
   void cmdGet_Click();
+  // A drop of one local file: its path goes to txtPath and Get runs.
+  // Returns whether the drop was taken.
+  bool takeDrop(QDropEvent* event);
+  // Ctrl+F: the find window, in front.
+  void showFindWindow();
+  // Find next and previous, from the find window or with F3 and Shift+F3:
+  // selects the next line that holds the find window's text, after the
+  // current line or before it.
+  void findLine(ui::FindDirection direction);
+  void findNextLine() { findLine(ui::FindDirection::Next); }
+  void findPreviousLine() { findLine(ui::FindDirection::Previous); }
+  // Ctrl+C in the list: the current line, as shown.
+  void copyLine();
+  // Every listed line as shown, one per line.
+  void copyAllLines();
+  // Writes the list to a file the user names, in the format its type asks for.
+  void saveListAs();
+  void saveListTo(const QString& fileName);
+  // The list's context menu, at a point in the list's viewport.
+  void showListMenu(const QPoint& at);
+  // What can be done now: copy with a current line, copy all and save with lines.
+  void updateActions();
+  // Makes an action with a standard shortcut, active in this window.
+  QAction* makeAction(const QString& text, QKeySequence::StandardKey key, void (frmMain::*slot)());
 
   // iSpeechID, bFirst, bSecond, iTextLen, bText, iFileNum: kept between runs.
   speechfile::ReadingState reading_;
   ui::LineStore lines_;
+  bool getWhenShown_ = false;
+  // The file of the last Get: a list is never saved over it.
+  std::filesystem::path speechFile_;
 
   QLabel* Label1;
   LineListView* lstWords;
   QLineEdit* txtPath;
   QPushButton* cmdGet;
+  FindWindow* findWindow_;
+  QAction* find_;
+  QAction* findNext_;
+  QAction* findPrevious_;
+  QAction* copy_;
+  QAction* copyAll_;
+  QAction* saveAs_;
+  QMenu* listMenu_;
 };

@@ -187,6 +187,13 @@ void LineListView::showRows() {
     QAccessibleEvent reordered(this, QAccessible::ObjectReorder);
     QAccessible::updateAccessibility(&reordered);
   }
+  emit currentRowChanged();
+}
+
+void LineListView::selectRow(std::size_t row) {
+  const auto before = state_.current();
+  state_.select(row);
+  afterMove(before);
 }
 
 void LineListView::layOutView() {
@@ -255,19 +262,22 @@ void LineListView::keyPressEvent(QKeyEvent* event) {
 }
 
 void LineListView::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) return QAbstractScrollArea::mousePressEvent(event);
+  // The right button selects too, so that the context menu acts on the line
+  // under the pointer.
+  if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton) {
+    return QAbstractScrollArea::mousePressEvent(event);
+  }
   setFocus(Qt::MouseFocusReason);
   const std::size_t row = state_.top() + static_cast<std::size_t>(std::max(0, event->position().toPoint().y()) / rowHeight_);
-  if (row >= state_.rowCount()) return;
-  const auto before = state_.current();
-  state_.select(row);
-  afterMove(before);
+  if (row < state_.rowCount()) selectRow(row);
 }
 
 void LineListView::afterMove(std::optional<std::size_t> before) {
   syncScrollBars();
   viewport()->update();
-  if (state_.current() == before || !QAccessible::isActive()) return;
+  if (state_.current() == before) return;
+  emit currentRowChanged();
+  if (!QAccessible::isActive()) return;
   if (QAccessibleInterface* list = QAccessible::queryAccessibleInterface(this)) {
     if (QAccessibleInterface* item = list->child(static_cast<int>(*state_.current()))) {
       QAccessibleEvent focus(item, QAccessible::Focus);

@@ -26,10 +26,16 @@ class LineListView final : public QAbstractScrollArea {
 
   int rowCount() const { return static_cast<int>(state_.rowCount()); }
   std::optional<std::size_t> currentRow() const { return state_.current(); }
+  // Makes the row current and scrolls it into view, as a click on it would.
+  void selectRow(std::size_t row);
   // The row's shown form: what assistive technology reads and a copy takes.
   QString shownLine(std::size_t row) const;
   // Where a row is drawn, in the viewport's coordinates.
   QRect rowRect(std::size_t row) const;
+
+ signals:
+  // The current row moved, or the rows were shown afresh.
+  void currentRowChanged();
 
  protected:
   void paintEvent(QPaintEvent* event) override;

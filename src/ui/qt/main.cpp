@@ -1,10 +1,23 @@
 #include <QApplication>
+#include <QIcon>
 
+#include "ui/qt/command_line.h"
 #include "ui/qt/frm_main.h"
 
 int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
+  const CommandLine line = readCommandLine(argc, argv);
+  if (line.exitStatus) return *line.exitStatus;
+  if (!displayAvailable()) return 1;
+  // The toolkit gets no arguments of ours to read as its own options.
+  int toolkitArgc = argc > 0 ? 1 : 0;
+  QApplication app(toolkitArgc, argv);
+  // The desktop entry's name lets the desktop match the window to its entry.
+  QGuiApplication::setDesktopFileName(QStringLiteral("speechviewer"));
+  QIcon icon;
+  for (const int size : {16, 24, 32, 48, 64, 128, 256}) icon.addFile(QStringLiteral(":/icons/%1.png").arg(size));
+  QApplication::setWindowIcon(icon);
   frmMain window;
+  if (line.path) window.startWith(*line.path);
   window.show();
   return app.exec();
 }

@@ -51,6 +51,20 @@ TEST(FindLine, MatchesAnywhereInTheShownLineAndComesRound) {
   }
 #ifndef _WIN32  // Windows-1252 bytes are not Cyrillic there
   EXPECT_EQ(ui::findLine(store, {"\u00E6\u00F3", false, FindDirection::Next}, std::nullopt), 3u);
+
+  // Lines are shown only when the text could match the shown form alone:
+  // row 0 is "ID: 1 Text: x‹81›y" (0x81 is undefined in Windows-1252),
+  // row 1 "ID: 2 Text: a␉b".
+  const ui::LineStore signs = storeOf(concat({record(1, "x\x81y"), record(2, "a\tb")}));
+  for (const bool matchCase : {false, true}) {
+    for (const char* text : {"81", "\u20398", "1\u203Ay", "x\u203981\u203Ay"}) {
+      EXPECT_EQ(ui::findLine(signs, {text, matchCase, FindDirection::Next}, std::nullopt), 0u) << text;
+    }
+    EXPECT_EQ(ui::findLine(signs, {"a\u2409b", matchCase, FindDirection::Next}, std::nullopt), 1u);
+    EXPECT_EQ(ui::findLine(signs, {"xy", matchCase, FindDirection::Next}, std::nullopt), std::nullopt);
+    // No shown line holds a control character.
+    EXPECT_EQ(ui::findLine(signs, {"a\tb", matchCase, FindDirection::Next}, std::nullopt), std::nullopt);
+  }
 #endif
 }
 

@@ -1,0 +1,105 @@
+#include "ui/qt/find_window.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+#include "ui/common/shown_text.h"
+
+FindWindow::FindWindow(QWidget* parent)
+    : QDialog(parent),
+      text_(new QLineEdit(this)),
+      matchCase_(new QCheckBox(tr("Match &case"), this)),
+      status_(new QLabel(this)),
+      next_(new QPushButton(tr("Find &next"), this)),
+      previous_(new QPushButton(tr("Find &previous"), this)) {
+  setObjectName(QStringLiteral("findWindow"));
+  setWindowTitle(tr("Find"));
+  text_->setObjectName(QStringLiteral("findText"));
+  matchCase_->setObjectName(QStringLiteral("matchCase"));
+  status_->setObjectName(QStringLiteral("findStatus"));
+  next_->setObjectName(QStringLiteral("findNext"));
+  previous_->setObjectName(QStringLiteral("findPrevious"));
+
+  auto* label = new QLabel(tr("&Find what:"), this);
+  label->setBuddy(text_);
+  // Assistive technology reads a change of the status as it happens.
+  status_->setAccessibleName(tr("Find result"));
+  status_->setTextFormat(Qt::PlainText);
+  // Room for two lines from the start, and a long text wraps rather than
+  // widening the window, so that the buttons stay where they are.
+  status_->setWordWrap(true);
+  status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+  status_->setFixedHeight(2 * status_->fontMetrics().lineSpacing());
+  text_->setMinimumWidth(180);
+
+  // Enter in the text finds the next line; Escape closes the window.
+  next_->setDefault(true);
+  auto* close = new QPushButton(tr("Close"), this);
+
+  auto* layout = new QGridLayout(this);
+  layout->addWidget(label, 0, 0);
+  layout->addWidget(text_, 0, 1);
+  layout->addWidget(matchCase_, 1, 1);
+  layout->addWidget(status_, 2, 0, 1, 2);
+  layout->addWidget(next_, 0, 2);
+  layout->addWidget(previous_, 1, 2);
+  layout->addWidget(close, 2, 2, Qt::AlignTop);
+  layout->setColumnStretch(1, 1);
+
+  connect(text_, &QLineEdit::textChanged, this, &FindWindow::textEdited);
+  connect(matchCase_, &QCheckBox::toggled, status_, &QLabel::clear);
+  connect(next_, &QPushButton::clicked, this, [this] { emit findRequested(ui::FindDirection::Next); });
+  connect(previous_, &QPushButton::clicked, this, [this] { emit findRequested(ui::FindDirection::Previous); });
+  connect(close, &QPushButton::clicked, this, &FindWindow::reject);
+  textEdited();
+}
+
+bool FindWindow::hasText() const { return !text_->text().isEmpty(); }
+
+ui::FindRequest FindWindow::request(ui::FindDirection direction) const {
+  return {text_->text().toStdString(), matchCase_->isChecked(), direction};
+}
+
+void FindWindow::textEdited() {
+  next_->setEnabled(hasText());
+  previous_->setEnabled(hasText());
+  status_->clear();
+}
+
+void FindWindow::showForTyping() {
+  if (!placed_) {
+    // Beside the main window, so that the list and its found line stay in
+    // view; where the screen has no room for it, where the toolkit puts it.
+    placed_ = true;
+    adjustSize();
+    const QWidget* main = parentWidget();
+    const QRect frame = main->frameGeometry();
+    const QPoint beside(frame.right() + 8, frame.top());
+    const QScreen* screen = main->screen();
+    if (screen && screen->availableGeometry().contains(QRect(beside, frameGeometry().size()))) move(beside);
+  }
+  show();
+  raise();
+  activateWindow();
+  text_->setFocus(Qt::ShortcutFocusReason);
+  text_->selectAll();
+}
+
+void FindWindow::tell(Outcome outcome, ui::FindDirection direction) {
+  switch (outcome) {
+    case Outcome::Found: status_->clear(); break;
+    case Outcome::CameRound:
+      status_->setText(direction == ui::FindDirection::Next ? tr("Went on from the first line.")
+                                                             : tr("Went on from the last line."));
+      break;
+    case Outcome::NotFound: {
+      const std::string shown = ui::shownText(text_->text().toStdString());
+      status_->setText(tr("No line holds \"%1\".").arg(QString::fromStdString(shown)));
+      break;
+    }
+  }
+}

@@ -1,0 +1,45 @@
+// The find window: a text, "Match case", Find next and Find previous, in a
+// small window of its own beside the main window, whose layout stays as it
+// is. It searches nothing itself: it asks, and the main window searches its
+// list and tells it how that went.
+#pragma once
+
+#include <QDialog>
+
+#include "ui/common/find_line.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class FindWindow final : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit FindWindow(QWidget* parent);
+
+  bool hasText() const;
+  // The search the window's fields ask for, in the direction given.
+  ui::FindRequest request(ui::FindDirection direction) const;
+
+  // Shows the window in front, its text selected to type over.
+  void showForTyping();
+
+  enum class Outcome { Found, CameRound, NotFound };
+  // Says how the last search went.
+  void tell(Outcome outcome, ui::FindDirection direction);
+
+ signals:
+  void findRequested(ui::FindDirection direction);
+
+ private:
+  void textEdited();
+
+  QLineEdit* text_;
+  QCheckBox* matchCase_;
+  QLabel* status_;
+  QPushButton* next_;
+  QPushButton* previous_;
+  bool placed_ = false;
+};

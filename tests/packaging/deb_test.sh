@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# Builds the Debian package, installs it on this machine with apt-get as a
+# user would, checks what it put in place (both programs, the desktop entry,
+# the icons, the man pages) and that the viewer starts from its desktop
+# entry, then removes the package again. Needs root, as apt-get does.
+# Usage: tests/packaging/deb_test.sh [BUILD_DIR]   (default: build)
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+build=${1:-build}
+scripts/install-deps.sh test dpkg-dev desktop-file-utils man-db
+scripts/build.sh "$build"
+
+echo "==> Making the package"
+rm -f "$build"/speechviewer_*.deb
+(cd "$build" && cpack -G DEB >cpack.log 2>&1) || { cat "$build/cpack.log"; exit 1; }
+deb=$(ls "$build"/speechviewer_*.deb)
+
+work=$(mktemp -d)
+pids=()
+installed=false
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  if $installed; then apt-get remove -y -qq speechviewer >/dev/null 2>&1 || true; fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+passed=0 failed=0
+check() {  # check DESCRIPTION COMMAND...
+  local what=$1
+  shift
+  if "$@" >"$work/out" 2>&1; then
+    passed=$((passed + 1))
+    echo "PASS: $what"
+  else
+    failed=$((failed + 1))
+    echo "FAIL: $what"
+    sed 's/^/    /' "$work/out"
+  fi
+}
+
+echo "==> Installing $deb"
+export DEBIAN_FRONTEND=noninteractive
+installed=true
+apt-get install -y -qq "./$deb" >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; exit 1; }
+
+check "the package is installed" dpkg-query -W speechviewer
+check "speechviewer --help" sh -c '/usr/bin/speechviewer --help | grep -q "^usage: speechviewer"'
+check "speechviewer --version" sh -c '/usr/bin/speechviewer --version | grep -qx "speechviewer [0-9.]*"'
+check "speechlist lists the example" sh -c \
+  '/usr/bin/speechlist examples/speech.mul | head -n 1 | grep -qx "ID: 0 Text: hail"'
+check "speechlist --format csv" sh -c \
+  '/usr/bin/speechlist --format csv examples/speech.mul | head -n 1 | grep -q "^offset,id,id_hex,length,text"'
+check "the desktop entry is valid" desktop-file-validate /usr/share/applications/speechviewer.desktop
+for icon in scalable/apps/speechviewer.svg 16x16/apps/speechviewer.png 48x48/apps/speechviewer.png \
+            256x256/apps/speechviewer.png; do
+  check "icon $icon" test -s "/usr/share/icons/hicolor/$icon"
+done
+check "man speechlist" sh -c 'MANWIDTH=80 man speechlist 2>/dev/null | grep -q "speechlist - list the entries of a speech file"'
+check "man speechviewer" sh -c 'MANWIDTH=80 man speechviewer 2>/dev/null | grep -q "speechviewer - view the entries"'
+
+# The desktop menu starts what the entry's Exec line says, with the file
+# for %f: the window must come up with the file listed in it.
+start_from_menu() {
+  command=$(sed -n 's/^Exec=//p' /usr/share/applications/speechviewer.desktop)
+  command=${command//%f/$PWD/examples/speech.mul}
+  Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  pids+=($!)
+  for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
+  [ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; return 1; }
+  export DISPLAY=":$(head -n 1 "$work/display")"
+  [ "${command%% *}" = speechviewer ] || { echo "Exec is not speechviewer: $command"; return 1; }
+  PATH=/usr/bin $command 2>"$work/viewer.log" &
+  pids+=($!)
+  for _ in $(seq 300); do
+    wid=$(xdotool search --name "^Speech.mul by Quorrin$" 2>/dev/null | head -n 1 || true)
+    [ -n "$wid" ] && break
+    sleep 0.1
+  done
+  [ -n "$wid" ] || { echo "the window did not appear"; cat "$work/viewer.log"; return 1; }
+  sleep 1
+  # The list's area holds the example's lines: dark text on the white list.
+  import -window "$wid" "$work/window.png"
+  dark=$(convert "$work/window.png" -crop 293x299+10+26 +repage -colorspace gray -threshold 55% -negate \
+         -format '%[fx:mean]' info:)
+  echo "share of dark pixels in the list: $dark"
+  awk -v d="$dark" 'BEGIN { exit !(d > 0.02) }'
+}
+check "the viewer starts from its desktop entry with a file listed" start_from_menu
+
+echo "==> Removing the package"
+apt-get remove -y -qq speechviewer >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; exit 1; }
+installed=false
+check "the package is removed" sh -c '! dpkg-query -W -f="\${Status}" speechviewer 2>/dev/null | grep -q "install ok installed"'
+check "its files are gone" sh -c '! test -e /usr/bin/speechviewer && ! test -e /usr/share/applications/speechviewer.desktop'
+
+echo "packaging: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
