@@ -58,10 +58,13 @@ class ThreadedList final : public speechfile::LineList {
   void passOn(Batch& batch);
   void raiseIfFailed();
 
+  // The reading thread writes the batch it fills with every entry; what the
+  // other thread reads lies on cache lines of its own, so that the two cores
+  // do not pass one line back and forth.
   speechfile::LineList& target_;
-  Batch filling_;
+  alignas(64) Batch filling_;
 
-  std::mutex mutex_;
+  alignas(64) std::mutex mutex_;
   std::condition_variable changed_;
   std::deque<Batch> handedOver_;
   std::vector<Batch> spare_;
