@@ -16,23 +16,14 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-export DISPLAY=":$(head -n 1 "$work/display")"
+. scripts/virtual-display.sh
+start_virtual_display 640x480
 
 # The path as a user of the clone would give it, so that the picture shows
 # no folder of this machine.
 "$build/bin/speechviewer" examples/speech.mul 2>"$work/viewer.log" &
 pids+=($!)
-wid=""
-for _ in $(seq 300); do
-  wid=$(xdotool search --name "^Speech.mul by Quorrin$" 2>/dev/null | head -n 1 || true)
-  [ -n "$wid" ] && break
-  sleep 0.1
-done
-[ -n "$wid" ] || { echo "the window did not appear"; cat "$work/viewer.log"; exit 1; }
+wait_for_viewer_window
 sleep 1
 # A thin frame, as the window has on a desktop; no dates in the file, so
 # that the same window makes the same picture.

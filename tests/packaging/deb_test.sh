@@ -17,6 +17,7 @@ deb=$(ls "$build"/speechviewer_*.deb)
 
 work=$(mktemp -d)
 pids=()
+. scripts/virtual-display.sh
 installed=false
 cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
@@ -64,20 +65,11 @@ check "man speechviewer" sh -c 'MANWIDTH=80 man speechviewer 2>/dev/null | grep 
 start_from_menu() {
   command=$(sed -n 's/^Exec=//p' /usr/share/applications/speechviewer.desktop)
   command=${command//%f/$PWD/examples/speech.mul}
-  Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-  pids+=($!)
-  for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
-  [ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; return 1; }
-  export DISPLAY=":$(head -n 1 "$work/display")"
+  start_virtual_display 640x480 || return 1
   [ "${command%% *}" = speechviewer ] || { echo "Exec is not speechviewer: $command"; return 1; }
   PATH=/usr/bin $command 2>"$work/viewer.log" &
   pids+=($!)
-  for _ in $(seq 300); do
-    wid=$(xdotool search --name "^Speech.mul by Quorrin$" 2>/dev/null | head -n 1 || true)
-    [ -n "$wid" ] && break
-    sleep 0.1
-  done
-  [ -n "$wid" ] || { echo "the window did not appear"; cat "$work/viewer.log"; return 1; }
+  wait_for_viewer_window || return 1
   sleep 1
   # The list's area holds the example's lines: dark text on the white list.
   import -window "$wid" "$work/window.png"

@@ -17,28 +17,13 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Xvfb picks a free display and writes its number once it accepts clients.
-Xvfb -displayfd 3 -screen 0 420x480x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "FAIL: Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-export DISPLAY=":$(head -n 1 "$work/display")"
+. "$(dirname "$0")/../../scripts/virtual-display.sh"
+start_virtual_display 420x480 || { echo FAIL; exit 1; }
 
 "$viewer" 2>"$work/viewer.log" &
 viewer_pid=$!
 pids+=("$viewer_pid")
-wid=""
-for _ in $(seq 300); do
-  wid=$(xdotool search --name "^Speech.mul by Quorrin$" 2>/dev/null | head -n 1 || true)
-  [ -n "$wid" ] && break
-  kill -0 "$viewer_pid" 2>/dev/null || break
-  sleep 0.1
-done
-if [ -z "$wid" ]; then
-  echo "FAIL: the window did not appear"
-  cat "$work/viewer.log"
-  exit 1
-fi
+wait_for_viewer_window "$viewer_pid" || { echo FAIL; exit 1; }
 echo "window $wid: $(xdotool getwindowgeometry "$wid" | tr "\n" " ")"
 sleep 0.5
 # The rows of the list's area that hold dark pixels, as bands of text lines.
