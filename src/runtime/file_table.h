@@ -94,28 +94,15 @@ class FileTable {
   // The open file known by `number`, for a run of calls on it; raises
   // BadFileNameOrNumber for a number that is not open. The reference is valid
   // until the number is closed.
-  BufferedFile& openFile(std::int16_t number) { return file(number); }
-
-  // The calls below raise BadFileNameOrNumber for a number that is not open;
-  // the reads raise what BufferedFile's reads raise.
-  bool atEnd(std::int16_t number) const { return file(number).atEnd(); }
-  std::uint64_t position(std::int16_t number) const { return file(number).position(); }
-  std::uint64_t size(std::int16_t number) const { return file(number).size(); }
-  std::uint8_t readByte(std::int16_t number) { return file(number).readByte(); }
-  void readBytes(std::int16_t number, std::span<std::uint8_t> out) { file(number).readBytes(out); }
+  BufferedFile& openFile(std::int16_t number) {
+    if (isOpen(number)) return *slots_[number];
+    raiseNotOpen(number);
+  }
 
   // Closes the file; a number that is not open is left alone.
   void close(std::int16_t number) noexcept;
 
  private:
-  const BufferedFile& file(std::int16_t number) const {
-    if (isOpen(number)) return *slots_[number];
-    raiseNotOpen(number);
-  }
-  BufferedFile& file(std::int16_t number) {
-    if (isOpen(number)) return *slots_[number];
-    raiseNotOpen(number);
-  }
   [[noreturn]] static void raiseNotOpen(std::int16_t number);
 
   Opener opener_;

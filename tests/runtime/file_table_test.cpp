@@ -106,12 +106,12 @@ TEST(FileTable, HandsOutTheLowestFreeNumberAndGuardsNumbers) {
   EXPECT_EQ(errorOf([&] { files.openBinary(1, "b"); }), ErrorNumber::FileAlreadyOpen);
   EXPECT_EQ(errorOf([&] { files.openBinary(0, "b"); }), ErrorNumber::BadFileNameOrNumber);
   EXPECT_EQ(errorOf([&] { files.openBinary(256, "b"); }), ErrorNumber::BadFileNameOrNumber);
-  EXPECT_EQ(errorOf([&] { files.readByte(2); }), ErrorNumber::BadFileNameOrNumber);
-  EXPECT_EQ(files.readByte(1), 9);
+  EXPECT_EQ(errorOf([&] { files.openFile(2); }), ErrorNumber::BadFileNameOrNumber);
+  EXPECT_EQ(files.openFile(1).readByte(), 9);
   files.close(1);
   files.close(1);  // closing twice is harmless
   EXPECT_FALSE(files.isOpen(1));
-  EXPECT_EQ(errorOf([&] { files.atEnd(1); }), ErrorNumber::BadFileNameOrNumber);
+  EXPECT_EQ(errorOf([&] { files.openFile(1); }), ErrorNumber::BadFileNameOrNumber);
 
   for (int i = 1; i <= 255; ++i) files.openBinary(files.nextFreeNumber(), "x");
   EXPECT_EQ(errorOf([&] { files.nextFreeNumber(); }), ErrorNumber::TooManyFiles);

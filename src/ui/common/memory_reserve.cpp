@@ -41,10 +41,4 @@ void release() {
   r.block.reset();
 }
 
-bool held() {
-  Reserve& r = reserve();
-  const std::lock_guard lock(r.mutex);
-  return r.block != nullptr;
-}
-
 }  // namespace ui::memory_reserve

@@ -11,6 +11,5 @@ namespace ui::memory_reserve {
 void keep();
 // Gives the reserve back. Safe on any thread.
 void release();
-bool held();
 
 }  // namespace ui::memory_reserve
