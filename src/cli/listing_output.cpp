@@ -10,26 +10,25 @@
 
 namespace {
 
+// Room for the longest entry in any format (a line of 32,767 control
+// characters in its shown form is about 256 KiB) and many more.
 constexpr std::size_t kWriteBytes = std::size_t{1} << 20;
 
 }  // namespace
 
 ListingOutput::ListingOutput(ui::ExportFormat format, bool withEmpty)
-    : format_(format), withEmpty_(withEmpty), pending_(kWriteBytes) {}
+    : format_(format), withEmpty_(withEmpty), pending_(std::make_unique_for_overwrite<char[]>(kWriteBytes)) {}
 
 void ListingOutput::addItem(const speechfile::Entry& entry) {
   if (format_ != ui::ExportFormat::Lines) return addExported(entry);
   // The line in its shown form and "\n", written in place, with room for the
   // conversion to write a block past its end.
   const std::size_t longest = speechfile::maxListLineSize(0) + ui::maxShownAnsiTextSize(entry.text.size()) + 1 + 16;
-  if (longest > pending_.size() - used_) {
-    flushPending();
-    if (longest > pending_.size()) pending_.resize(longest);
-  }
-  char* end = speechfile::writeListLineWith(pending_.data() + used_, entry.id,
+  if (longest > kWriteBytes - used_) flushPending();
+  char* end = speechfile::writeListLineWith(pending_.get() + used_, entry.id,
                                             [&](char* at) { return ui::writeShownAnsiTextPadded(at, entry.text); });
   *end++ = '\n';
-  used_ = static_cast<std::size_t>(end - pending_.data());
+  used_ = static_cast<std::size_t>(end - pending_.get());
 }
 
 void ListingOutput::skipEmpty(const speechfile::Entry& entry) {
@@ -57,16 +56,13 @@ bool ListingOutput::finish(bool header) {
 }
 
 void ListingOutput::append(std::string_view bytes) {
-  if (bytes.size() > pending_.size() - used_) {
-    flushPending();
-    if (bytes.size() > pending_.size()) pending_.resize(bytes.size());
-  }
-  std::memcpy(pending_.data() + used_, bytes.data(), bytes.size());
+  if (bytes.size() > kWriteBytes - used_) flushPending();
+  std::memcpy(pending_.get() + used_, bytes.data(), bytes.size());
   used_ += bytes.size();
 }
 
 void ListingOutput::flushPending() {
-  if (writeError_ == 0 && used_ > 0 && !runtime::writeUtf8(stdout, std::string_view(pending_.data(), used_))) {
+  if (writeError_ == 0 && used_ > 0 && !runtime::writeUtf8(stdout, std::string_view(pending_.get(), used_))) {
     writeError_ = errno ? errno : EIO;
   }
   used_ = 0;

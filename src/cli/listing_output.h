@@ -3,6 +3,7 @@
 // texts can be read past their end.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -33,7 +34,9 @@ class ListingOutput final : public speechfile::LineList {
   const ui::ExportFormat format_;
   const bool withEmpty_;
   bool headerWritten_ = false;
-  std::vector<char> pending_;
+  // Written in place and handed to the system in large writes; pages are
+  // only touched as output fills them.
+  std::unique_ptr<char[]> pending_;
   std::size_t used_ = 0;
   std::string exported_;
   int writeError_ = 0;
