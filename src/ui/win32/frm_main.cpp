@@ -13,16 +13,14 @@
 #include "ui/common/threaded_list.h"
 #include "ui/common/window_description.h"
 #include "ui/win32/resources.h"
+#include "ui/win32/wide_text.h"
 
 namespace {
 
+using win32::wide;
+
 constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kFrameExStyle = 0;
-
-std::wstring wide(std::string_view utf8) {
-  const std::u16string units = ui::toUtf16(utf8);
-  return std::wstring(units.begin(), units.end());
-}
 
 HINSTANCE thisProgram() { return GetModuleHandleW(nullptr); }
 
@@ -106,7 +104,7 @@ void frmMain::registerClass() {
   if (!registered) throw std::runtime_error("cannot register the window class");
 }
 
-frmMain::frmMain() {
+frmMain::frmMain(std::optional<std::wstring> startPath) {
   registerClass();
   // The size is set in WM_CREATE, once the window's DPI is known.
   CreateWindowExW(kFrameExStyle, kClassName, wide(ui::kCaption).c_str(), kFrameStyle, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -114,7 +112,16 @@ frmMain::frmMain() {
   if (!hwnd_) throw std::runtime_error("cannot create the window");
   ShowWindow(hwnd_, SW_SHOW);
   UpdateWindow(hwnd_);
+  if (startPath) {
+    SetWindowTextW(txtPath, startPath->c_str());
+    getSoon();
+  }
 }
+
+// Get runs from the message loop, once what asked for it is done: the
+// window is then on screen to own an error box, and a file manager that
+// dropped a file is not kept waiting.
+void frmMain::getSoon() { PostMessageW(hwnd_, kGetMessage, 0, 0); }
 
 frmMain::~frmMain() {
   if (!hwnd_) return;
@@ -175,6 +182,7 @@ LRESULT frmMain::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         SetFocus(focus_);
       }
       return 0;
+    case kGetMessage: cmdGet_Click(); return 0;
     case WM_DESTROY:
       if (!destroyedByOwner_) PostQuitMessage(0);
       return 0;

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "speechfile/get_action.h"
 #include "ui/win32/handles.h"
@@ -24,8 +25,10 @@ class frmMain {
   static constexpr const wchar_t* kClassName = L"frmMain";
 
   // Creates the window with its controls and shows it; the focus is on the
-  // list. Closing the window ends the message loop.
-  frmMain();
+  // list. With a start path, the path field holds it and Get runs once the
+  // window is shown, as if the user had typed it and clicked Get. Closing the
+  // window ends the message loop.
+  explicit frmMain(std::optional<std::wstring> startPath = std::nullopt);
   ~frmMain();
   frmMain(const frmMain&) = delete;
   frmMain& operator=(const frmMain&) = delete;
@@ -48,6 +51,9 @@ class frmMain {
 
   // The Get action: fills lstWords from the file named in txtPath.
   void cmdGet_Click();
+  // Runs cmdGet_Click from the message loop.
+  static constexpr UINT kGetMessage = WM_APP + 1;
+  void getSoon();
 
   HWND hwnd_ = nullptr;  // destroyed, with its controls, first of all in ~frmMain
   bool destroyedByOwner_ = false;

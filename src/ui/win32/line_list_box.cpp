@@ -10,14 +10,10 @@
 
 #include "ui/common/shown_text.h"
 #include "ui/win32/list_accessible.h"
+#include "ui/win32/wide_text.h"
 
 namespace win32 {
 namespace {
-
-std::wstring wide(std::string_view utf8) {
-  const std::u16string units = ui::toUtf16(utf8);
-  return std::wstring(units.begin(), units.end());
-}
 
 // The keys the list moves by, as the shared list logic names them.
 std::optional<ui::ListKey> listKey(WPARAM key) {

@@ -17,6 +17,7 @@
 #include "support/bad_inputs.h"
 #include "support/test_files.h"
 #include "ui/common/window_description.h"
+#include "ui/win32/command_line.h"
 #include "ui/win32/message_loop.h"
 #include "window_reading.h"
 
@@ -65,6 +66,32 @@ void press(WORD key, bool shift = false) {
   pump(std::chrono::milliseconds(150));
 }
 
+// A message box that came up while an action ran, read and closed.
+struct ShownMessage {
+  std::string text;  // empty when none came up
+  std::string title;
+  std::string icon;  // "error", "information" or "other"
+  HWND owner = nullptr;
+};
+
+// Runs `action`; a message box it shows is read and closed from a timer of
+// this thread, which the box's own message loop runs.
+ShownMessage closingMessageBox(const std::function<void()>& action) {
+  static ShownMessage* shown;
+  ShownMessage message;
+  shown = &message;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) {
+    if (const HWND box = messageBoxOf(GetCurrentThreadId())) {
+      *shown = {messageBoxText(box), windowText(box), messageBoxIcon(box), GetWindow(box, GW_OWNER)};
+      dismiss(box);
+    }
+  });
+  action();
+  KillTimer(nullptr, timer);
+  pump();
+  return message;
+}
+
 // The window under test and its controls, found as a test program finds
 // them: the window by its class, the controls by their numbers.
 struct Viewer {
@@ -86,32 +113,17 @@ struct Viewer {
   // is read and closed; its text is returned (empty when none came up).
   std::string clickGet(const std::wstring& typed) {
     SetWindowTextW(path, typed.c_str());
-    return closingMessageBox([this] { SendMessageW(button, BM_CLICK, 0, 0); });
+    return closingOwnMessageBox([this] { SendMessageW(button, BM_CLICK, 0, 0); }).text;
   }
   std::string clickGet(const std::string& typedUtf8) { return clickGet(wide(typedUtf8)); }
 
-  // Runs `action`; a message box it shows is read and closed from a timer
-  // of this thread, which the box's own message loop runs.
-  std::string closingMessageBox(const std::function<void()>& action) {
-    static std::string* shown;
-    static std::string* title;
-    std::string text, caption;
-    shown = &text;
-    title = &caption;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) {
-      if (const HWND box = messageBoxOf(GetCurrentThreadId())) {
-        *shown = messageBoxText(box);
-        *title = windowText(box);
-        dismiss(box);
-      }
-    });
-    action();
-    KillTimer(nullptr, timer);
-    pump();
-    if (!text.empty()) {
-      EXPECT_EQ(caption, "Speech.mul by Quorrin");
+  // The same for a message box of the window's own, titled with its caption.
+  ShownMessage closingOwnMessageBox(const std::function<void()>& action) {
+    const ShownMessage message = closingMessageBox(action);
+    if (!message.text.empty()) {
+      EXPECT_EQ(message.title, "Speech.mul by Quorrin");
     }
-    return text;
+    return message;
   }
 };
 
@@ -125,6 +137,51 @@ using ui::PixelRect;
 PixelRect placeOf(HWND control) {
   const RECT r = placeInParent(control);
   return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+// ---- The command line
+
+// What each command line opens, or says in its message box instead (the
+// first line of it), with which icon and exit status.
+struct CommandLineCase {
+  std::vector<std::wstring> arguments;
+  std::optional<std::wstring> path;  // the window opens, with this file or none
+  std::string says;
+  std::string icon;
+  int status;
+};
+
+const CommandLineCase kCommandLines[] = {
+    {{}, std::nullopt, "", "", 0},
+    {{L"C:\\Daten Ж\\speech.mul"}, L"C:\\Daten Ж\\speech.mul", "", "", 0},
+    {{L"-"}, L"-", "", "", 0},
+    {{L"/data/speech.mul"}, L"/data/speech.mul", "", "", 0},
+    {{L"--", L"--help"}, L"--help", "", "", 0},
+    {{L"--help"}, std::nullopt, "speechviewer.exe [--] [PATH]", "information", 0},
+    {{L"-h"}, std::nullopt, "speechviewer.exe [--] [PATH]", "information", 0},
+    {{L"/?"}, std::nullopt, "speechviewer.exe [--] [PATH]", "information", 0},
+    {{L"a.mul", L"--version"}, std::nullopt, "speechviewer " SPEECH_VERSION, "information", 0},
+    {{L"a.mul", L"b.mul"}, std::nullopt, "There is more than one PATH: give one.", "error", 2},
+    {{L"a.mul", L"--", L"-b.mul"}, std::nullopt, "There is more than one PATH: give one.", "error", 2},
+    {{L"--frob"}, std::nullopt, "There is no option \"--frob\".", "error", 2},
+    {{L"-\x1B[2J"}, std::nullopt, "There is no option \"-\u241B[2J\".", "error", 2},  // shown, not acted on
+};
+
+TEST(Win32CommandLine, OpensThePathOrSaysWhatItDoesInAMessageBoxAndExits) {
+  for (const CommandLineCase& c : kCommandLines) {
+    SCOPED_TRACE(utf8(c.arguments.empty() ? L"(none)" : c.arguments.front() + L" ..."));
+    const win32::CommandLine line = win32::readCommandLine(c.arguments);
+    EXPECT_EQ(line.action == win32::CommandLine::Action::OpenWindow, c.says.empty());
+    EXPECT_EQ(line.path, c.path);
+    if (c.says.empty()) continue;
+    int status = -1;
+    const ShownMessage message = closingMessageBox([&] { status = win32::answerCommandLine(line); });
+    EXPECT_EQ(message.text.substr(0, message.text.find('\n')), c.says);
+    EXPECT_EQ(message.title, "Speech.mul by Quorrin");
+    EXPECT_EQ(message.icon, c.icon);
+    EXPECT_EQ(message.owner, nullptr) << "the program shows no window";
+    EXPECT_EQ(status, c.status);
+  }
 }
 
 // ---- Layout, texts and focus
@@ -240,8 +297,11 @@ TEST(Win32Window, AFailedOpenEmptiesTheListAndSaysWhyInAMessageBox) {
   viewer.clickGet(dir.write("s.mul", record(1, "x")));
   ASSERT_EQ(viewer.lines().size(), 1u);
   const std::string missing = dir.path().string() + "\\missing.mul";
-  EXPECT_EQ(viewer.clickGet(missing),
-            "\"" + missing + "\": There is no file with this name. (File not found, runtime error 53)");
+  SetWindowTextW(viewer.path, wide(missing).c_str());
+  const ShownMessage message = viewer.closingOwnMessageBox([&] { SendMessageW(viewer.button, BM_CLICK, 0, 0); });
+  EXPECT_EQ(message.text, "\"" + missing + "\": There is no file with this name. (File not found, runtime error 53)");
+  EXPECT_EQ(message.icon, "error");
+  EXPECT_EQ(message.owner, viewer.frame);
   EXPECT_TRUE(viewer.lines().empty());
 }
 

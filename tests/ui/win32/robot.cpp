@@ -9,6 +9,8 @@
 //   window_robot OUT set PATH             sets the path
 //   window_robot OUT lines                reads the list
 //   window_robot OUT get PATH             sets the path, clicks Get, reads the outcome
+//   window_robot OUT listed               waits for the Get the viewer started itself, reads the outcome
+//   window_robot OUT starting             the message box the viewer shows instead of its window
 //   window_robot OUT accessible           the list as assistive technology reads it
 //   window_robot OUT hold PATH MS         holds PATH open without sharing for MS ms
 //   window_robot OUT close                closes the window; waits for the program to end
@@ -98,6 +100,11 @@ void setPath(HWND viewer, const std::wstring& path) {
   SendMessageW(GetDlgItem(viewer, 102), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
 }
 
+void sayMessageBox(HWND box) {
+  say("message title", windowText(box));
+  say("message", messageBoxText(box));
+}
+
 void get(HWND viewer, const std::wstring& path) {
   setPath(viewer, path);
   // Posted, not sent: a message box would hold a sent click until closed.
@@ -110,13 +117,46 @@ void get(HWND viewer, const std::wstring& path) {
     if (!box) Sleep(50);
   }
   if (box) {
-    say("message title", windowText(box));
-    say("message", messageBoxText(box));
+    sayMessageBox(box);
     if (const char* keep = std::getenv("ROBOT_KEEP_MESSAGE_MS")) Sleep(static_cast<DWORD>(std::atoi(keep)));
     dismiss(box);
     waitUntilIdle(viewer);
   }
   sayLines(viewer);
+}
+
+// After the viewer was started with a path: waits until it has listed the
+// file or shown a message box about it.
+void listed(HWND viewer) {
+  const DWORD thread = GetWindowThreadProcessId(viewer, nullptr);
+  HWND box = nullptr;
+  for (int attempt = 0; attempt < 200; ++attempt) {
+    waitUntilIdle(viewer);
+    box = messageBoxOf(thread);
+    if (box || SendMessageW(GetDlgItem(viewer, 101), LB_GETCOUNT, 0, 0) > 0) break;
+    Sleep(50);
+  }
+  if (box) {
+    sayMessageBox(box);
+    say("message owner", GetWindow(box, GW_OWNER) == viewer && IsWindowVisible(viewer) ? "the window, shown" : "other");
+    dismiss(box);
+    waitUntilIdle(viewer);
+  }
+  sayLines(viewer);
+}
+
+// A message box titled with the viewer's caption, shown by a program with no
+// window of its own.
+void starting() {
+  HWND box = nullptr;
+  for (int attempt = 0; attempt < 300 && !box; ++attempt) {
+    box = FindWindowW(L"#32770", L"Speech.mul by Quorrin");
+    if (!box) Sleep(100);
+  }
+  if (!box) return say("message", "none");
+  sayMessageBox(box);
+  say("window", FindWindowW(L"frmMain", nullptr) ? "yes" : "none");
+  dismiss(box);
 }
 
 // Through the accessibility interface, across the process boundary.
@@ -211,6 +251,10 @@ int wmain(int argc, wchar_t** argv) {
     resources(argv[3]);
     return 0;
   }
+  if (command == L"starting") {
+    starting();
+    return 0;
+  }
   const HWND viewer = findViewer();
   if (!viewer) {
     say("window", "none");
@@ -222,6 +266,7 @@ int wmain(int argc, wchar_t** argv) {
   else if (command == L"lines") sayLines(viewer);
   else if (command == L"accessible") sayAccessible(viewer);
   else if (command == L"get" && argc > 3) get(viewer, argv[3]);
+  else if (command == L"listed") listed(viewer);
   else if (command == L"close") close(viewer);
   else return 2;
   return 0;
