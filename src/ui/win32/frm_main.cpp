@@ -5,6 +5,7 @@
 #include "ui/win32/frm_main.h"
 
 #include <commctrl.h>
+#include <shlwapi.h>
 
 #include <stdexcept>
 #include <string>
@@ -183,6 +184,7 @@ LRESULT frmMain::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return 0;
     case kGetMessage: cmdGet_Click(); return 0;
+    case WM_DROPFILES: frmMain_DropFiles(win32::UniqueDrop(reinterpret_cast<HDROP>(wParam))); return 0;
     case WM_DESTROY:
       if (!destroyedByOwner_) PostQuitMessage(0);
       return 0;
@@ -201,6 +203,20 @@ void frmMain::createControls() {
   cmdGet = createControl(hwnd_, L"BUTTON", ui::kCmdGet, WS_TABSTOP | BS_PUSHBUTTON, 0, win32::kCmdGetId);
   Label1 = createControl(hwnd_, L"STATIC", ui::kLabel1, SS_LEFT | SS_NOPREFIX, 0, win32::kLabel1Id);
   focus_ = lstWords->handle();
+  // Folder and file names complete as they are typed, by the shell's own
+  // completion; where the system has none the field is as before.
+  if (ole_.ok()) SHAutoComplete(txtPath, SHACF_FILESYSTEM);
+  DragAcceptFiles(hwnd_, TRUE);
+}
+
+void frmMain::frmMain_DropFiles(win32::UniqueDrop drop) {
+  if (DragQueryFileW(drop.get(), 0xFFFFFFFF, nullptr, 0) == 0) return;
+  std::wstring path(DragQueryFileW(drop.get(), 0, nullptr, 0), L'\0');
+  path.resize(DragQueryFileW(drop.get(), 0, path.data(), static_cast<UINT>(path.size() + 1)));
+  drop.reset();
+  if (path.empty()) return;
+  SetWindowTextW(txtPath, path.c_str());
+  getSoon();
 }
 
 void frmMain::layOut() {

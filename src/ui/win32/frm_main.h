@@ -54,7 +54,11 @@ class frmMain {
   // Runs cmdGet_Click from the message loop.
   static constexpr UINT kGetMessage = WM_APP + 1;
   void getSoon();
+  // Files dropped from the file manager: the first one's path goes to
+  // txtPath, and Get runs.
+  void frmMain_DropFiles(win32::UniqueDrop drop);
 
+  win32::OleSession ole_;  // before the window, and ended after it
   HWND hwnd_ = nullptr;  // destroyed, with its controls, first of all in ~frmMain
   bool destroyedByOwner_ = false;
   win32::UniqueFont font_;  // the system's message font at the window's DPI

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 #include <oleacc.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <chrono>
@@ -441,6 +442,49 @@ TEST(Win32Window, ANameWithAnUnpairedSurrogateOpensAsTyped) {
   Viewer viewer;
   EXPECT_EQ(viewer.clickGet(name), "");
   EXPECT_EQ(viewer.lines(), std::vector<std::string>{"ID: 1 Text: one"});
+}
+
+// ---- Files dropped from the file manager
+
+// What the file manager hands over: a DROPFILES header, then the wide paths,
+// each ending in a null, and a null after the last.
+HDROP droppedFiles(const std::vector<std::wstring>& paths) {
+  std::wstring list;
+  for (const std::wstring& path : paths) list += path + L'\0';
+  list += L'\0';
+  const HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size() * sizeof(wchar_t));
+  auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
+  header->pFiles = sizeof(DROPFILES);
+  header->fWide = TRUE;
+  std::copy(list.begin(), list.end(), reinterpret_cast<wchar_t*>(header + 1));
+  GlobalUnlock(memory);
+  return static_cast<HDROP>(memory);
+}
+
+TEST(Win32Window, AFileDroppedOnTheWindowIsPutInThePathFieldAndListed) {
+  const TempDir dir;
+  const std::string first = dir.write("Données Ж.mul", record(0x2A, "hail"));
+  const std::string second = dir.write("second.mul", record(7, "seven"));
+  Viewer viewer;
+  EXPECT_TRUE(GetWindowLongW(viewer.frame, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+  const auto before = testing_support::snapshot(dir.path());
+  // The window takes the drop (and frees it) itself.
+  const std::string message = viewer.closingOwnMessageBox([&] {
+    PostMessageW(viewer.frame, WM_DROPFILES, reinterpret_cast<WPARAM>(droppedFiles({wide(first), wide(second)})), 0);
+    pump(std::chrono::milliseconds(100));
+  }).text;
+  EXPECT_EQ(message, "");
+  EXPECT_EQ(windowText(viewer.path), first) << "the first of the files";
+  EXPECT_EQ(viewer.lines(), std::vector<std::string>{"ID: 2A Text: hail"});
+  EXPECT_EQ(testing_support::snapshot(dir.path()), before);
+
+  const std::string missing = dir.path().string() + "\\missing.mul";
+  EXPECT_NE(viewer.closingOwnMessageBox([&] {
+                     PostMessageW(viewer.frame, WM_DROPFILES, reinterpret_cast<WPARAM>(droppedFiles({wide(missing)})), 0);
+                     pump(std::chrono::milliseconds(100));
+                   }).text.find("There is no file with this name."),
+            std::string::npos);
+  EXPECT_TRUE(viewer.lines().empty());
 }
 
 // ---- The list
