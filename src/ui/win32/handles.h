@@ -22,6 +22,9 @@ struct GdiObjectDeleter {
 struct IconDestroyer {
   void operator()(HICON icon) const { DestroyIcon(icon); }
 };
+struct MenuDestroyer {
+  void operator()(HMENU menu) const { DestroyMenu(menu); }
+};
 struct DeviceContextDeleter {
   void operator()(HDC dc) const { DeleteDC(dc); }
 };
@@ -34,6 +37,7 @@ using UniqueFont = Unique<HFONT, GdiObjectDeleter>;
 using UniqueBitmap = Unique<HBITMAP, GdiObjectDeleter>;
 using UniqueIcon = Unique<HICON, IconDestroyer>;
 using UniqueMemoryDC = Unique<HDC, DeviceContextDeleter>;
+using UniqueMenu = Unique<HMENU, MenuDestroyer>;
 
 // The files of a drop, released (DragFinish) when done with.
 struct DropFinisher {

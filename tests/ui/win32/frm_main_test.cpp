@@ -5,6 +5,7 @@
 #include "ui/win32/frm_main.h"
 
 #include <gtest/gtest.h>
+#include <dlgs.h>
 #include <oleacc.h>
 #include <shlobj.h>
 
@@ -12,6 +13,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +22,7 @@
 #include "ui/common/window_description.h"
 #include "ui/win32/command_line.h"
 #include "ui/win32/message_loop.h"
+#include "ui/win32/resources.h"
 #include "window_reading.h"
 
 namespace ui {
@@ -50,7 +53,8 @@ void pump(std::chrono::milliseconds settle = std::chrono::milliseconds(0)) {
   } while (std::chrono::steady_clock::now() < end);
 }
 
-void press(WORD key, bool shift = false) {
+// A key, with a modifier (VK_SHIFT, VK_CONTROL) held while it is pressed.
+void press(WORD key, WORD modifier = 0) {
   std::vector<INPUT> inputs;
   auto add = [&](WORD k, bool up) {
     INPUT input{};
@@ -59,10 +63,10 @@ void press(WORD key, bool shift = false) {
     input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
     inputs.push_back(input);
   };
-  if (shift) add(VK_SHIFT, false);
+  if (modifier) add(modifier, false);
   add(key, false);
   add(key, true);
-  if (shift) add(VK_SHIFT, true);
+  if (modifier) add(modifier, true);
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
   pump(std::chrono::milliseconds(150));
 }
@@ -75,21 +79,44 @@ struct ShownMessage {
   HWND owner = nullptr;
 };
 
-// Runs `action`; a message box it shows is read and closed from a timer of
-// this thread, which the box's own message loop runs.
-ShownMessage closingMessageBox(const std::function<void()>& action) {
-  static ShownMessage* shown;
-  ShownMessage message;
-  shown = &message;
+// Runs `action` and answers each dialog of this thread that comes up while
+// it runs (once each), from a timer of this thread, which the dialogs' own
+// message loops run.
+void answeringDialogs(const std::function<void()>& action, const std::function<void(HWND)>& answer) {
+  static const std::function<void(HWND)>* current;
+  static std::vector<HWND>* answered;
+  std::vector<HWND> seen;
+  current = &answer;
+  answered = &seen;
   const UINT_PTR timer = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) {
-    if (const HWND box = messageBoxOf(GetCurrentThreadId())) {
-      *shown = {messageBoxText(box), windowText(box), messageBoxIcon(box), GetWindow(box, GW_OWNER)};
-      dismiss(box);
-    }
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM) -> BOOL {
+          wchar_t name[16] = {};
+          GetClassNameW(window, name, 16);
+          if (std::wstring(name) != L"#32770" || !IsWindowVisible(window) ||
+              std::find(answered->begin(), answered->end(), window) != answered->end()) {
+            return TRUE;
+          }
+          answered->push_back(window);
+          (*current)(window);
+          return TRUE;
+        },
+        0);
   });
   action();
   KillTimer(nullptr, timer);
   pump();
+}
+
+// Runs `action`; a message box it shows is read and closed.
+ShownMessage closingMessageBox(const std::function<void()>& action) {
+  ShownMessage message;
+  answeringDialogs(action, [&message](HWND box) {
+    if (!isMessageBox(box)) return;
+    message = {messageBoxText(box), windowText(box), messageBoxIcon(box), GetWindow(box, GW_OWNER)};
+    dismiss(box);
+  });
   return message;
 }
 
@@ -258,9 +285,9 @@ TEST(Win32Window, TabAndShiftTabMoveInTabOrderAndEnterPressesOnlyTheFocusedButto
   EXPECT_EQ(GetFocus(), viewer.button);
   press(VK_TAB);
   EXPECT_EQ(GetFocus(), viewer.list);
-  press(VK_TAB, true);
+  press(VK_TAB, VK_SHIFT);
   EXPECT_EQ(GetFocus(), viewer.button);
-  press(VK_TAB, true);
+  press(VK_TAB, VK_SHIFT);
   EXPECT_EQ(GetFocus(), viewer.path);
   press(VK_RETURN);  // still nothing, after the button had the focus
   EXPECT_EQ(viewer.lines().size(), 0u);
@@ -485,6 +512,257 @@ TEST(Win32Window, AFileDroppedOnTheWindowIsPutInThePathFieldAndListed) {
                    }).text.find("There is no file with this name."),
             std::string::npos);
   EXPECT_TRUE(viewer.lines().empty());
+}
+
+// ---- Find
+
+// The window's find dialog while it is open: a dialog it owns with the
+// find dialog's text field and Match case (its title is in the system's
+// language).
+HWND findDialog(HWND owner) {
+  static HWND wanted;
+  wanted = owner;
+  HWND found = nullptr;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM result) -> BOOL {
+        if (!IsWindowVisible(window) || GetWindow(window, GW_OWNER) != wanted || !GetDlgItem(window, edt1) ||
+            !GetDlgItem(window, chx2)) {
+          return TRUE;
+        }
+        *reinterpret_cast<HWND*>(result) = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+bool rowInView(HWND list, LRESULT row) {
+  RECT box{}, client{};
+  SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&box));
+  GetClientRect(list, &client);
+  return box.top >= 0 && box.bottom <= client.bottom;
+}
+
+// Searches one after another as the user makes them: in the find dialog
+// (Ctrl+F, its text, Match case and direction, then Find Next), with F3 and
+// Shift+F3 from the main window, or closing the dialog. Each leaves a line
+// current and in view, or says that no line holds the text.
+struct FindStep {
+  enum By { Dialog, F3, ShiftF3, CloseDialog } by;
+  std::wstring text = L"";
+  bool matchCase = false;
+  bool down = true;
+  LRESULT current = LB_ERR;  // the current row after it
+  std::string says = "";     // the message when nothing is found
+};
+
+TEST(Win32Window, FindsALineByItsIdOrTextThroughTheFindDialogAndF3) {
+  // Rows 0 to 2, then "entry 0" to "entry 199" in rows 3 to 202.
+  std::vector<Bytes> records = {record(0x2A, "hail"), record(0x8001, "ok"), record(0x33, "The Bank is closed")};
+  for (int i = 0; i < 200; ++i) records.push_back(record(static_cast<std::uint16_t>(0x100 + i), "entry " + std::to_string(i)));
+  Bytes file;
+  for (const Bytes& r : records) file.insert(file.end(), r.begin(), r.end());
+  const TempDir dir;
+  Viewer viewer;
+  viewer.clickGet(dir.write("s.mul", file));
+
+  const FindStep steps[] = {
+      {FindStep::Dialog, L"2a", false, true, 0},  // the ID, either case
+      {FindStep::Dialog, L"bank", false, true, 2},
+      {FindStep::Dialog, L"bank", true, true, 2, "No line holds \"bank\"."},
+      {FindStep::Dialog, L"entry 15", true, true, 18},
+      {FindStep::F3, L"", false, true, 153},  // entry 150, far out of view
+      {FindStep::ShiftF3, L"", false, true, 18},
+      {FindStep::ShiftF3, L"", false, true, 162},  // round past the first row to entry 159
+      {FindStep::Dialog, L"hail", false, false, 0},
+      {FindStep::Dialog, L"zzz", false, true, 0, "No line holds \"zzz\"."},
+      {FindStep::CloseDialog, L"", false, true, 0},
+      {FindStep::F3, L"", false, true, 0, "No line holds \"zzz\"."},
+  };
+  for (const FindStep& step : steps) {
+    SCOPED_TRACE(utf8(step.text) + " by " + std::to_string(step.by) + ", to row " + std::to_string(step.current));
+    HWND dialog = findDialog(viewer.frame);
+    std::function<void()> action;
+    switch (step.by) {
+      case FindStep::Dialog:
+        if (!dialog) press('F', VK_CONTROL);
+        dialog = findDialog(viewer.frame);
+        ASSERT_NE(dialog, nullptr) << "Ctrl+F opens the find dialog";
+        SetDlgItemTextW(dialog, edt1, step.text.c_str());
+        CheckDlgButton(dialog, chx2, step.matchCase ? BST_CHECKED : BST_UNCHECKED);
+        CheckRadioButton(dialog, rad1, rad2, step.down ? rad2 : rad1);
+        action = [dialog] { SendMessageW(dialog, WM_COMMAND, IDOK, reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK))); };
+        break;
+      case FindStep::F3:
+      case FindStep::ShiftF3:
+        // From the main window, with the focus on the list.
+        SetActiveWindow(viewer.frame);
+        SetFocus(viewer.list);
+        action = [&step] { press(VK_F3, step.by == FindStep::ShiftF3 ? VK_SHIFT : 0); };
+        break;
+      case FindStep::CloseDialog:
+        action = [dialog] { SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0); };
+        break;
+    }
+    const ShownMessage message = viewer.closingOwnMessageBox(action);
+    EXPECT_EQ(message.text, step.says);
+    if (!step.says.empty()) {
+      EXPECT_EQ(message.icon, "information");
+      EXPECT_EQ(message.owner, dialog ? dialog : viewer.frame) << "over the find dialog while it is open";
+    }
+    const LRESULT current = SendMessageW(viewer.list, LB_GETCURSEL, 0, 0);
+    EXPECT_EQ(current, step.current);
+    EXPECT_TRUE(rowInView(viewer.list, current));
+  }
+  EXPECT_EQ(findDialog(viewer.frame), nullptr);
+}
+
+// ---- The list's menu, copying and saving
+
+// What the clipboard holds as text.
+std::string clipboardText() {
+  std::string text;
+  if (!OpenClipboard(nullptr)) return "(clipboard not open)";
+  if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    text = utf8(static_cast<const wchar_t*>(GlobalLock(data)));
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
+// Opens the list's menu by `open`, reads its items ("text", or "text (off)"
+// when grayed) and chooses the one whose underlined letter is `letter`, or
+// none for VK_ESCAPE.
+std::vector<std::string> choosingFromMenu(const std::function<void()>& open, wchar_t letter) {
+  static std::vector<std::string>* seen;
+  static wchar_t chosen;
+  std::vector<std::string> items;
+  seen = &items;
+  chosen = letter;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) {
+    const HWND menuWindow = FindWindowW(L"#32768", nullptr);
+    if (!seen->empty() || !menuWindow || !IsWindowVisible(menuWindow)) return;
+    const auto menu = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
+    for (int item = 0; item < GetMenuItemCount(menu); ++item) {
+      wchar_t text[64] = {};
+      GetMenuStringW(menu, static_cast<UINT>(item), text, 64, MF_BYPOSITION);
+      const UINT state = GetMenuState(menu, static_cast<UINT>(item), MF_BYPOSITION);
+      seen->push_back(state & MF_SEPARATOR ? "-" : utf8(text) + (state & MF_GRAYED ? " (off)" : ""));
+    }
+    if (chosen == VK_ESCAPE) {
+      PostMessageW(menuWindow, WM_KEYDOWN, VK_ESCAPE, 0);
+    } else {
+      PostMessageW(menuWindow, WM_CHAR, chosen, 0);
+    }
+  });
+  open();
+  pump(std::chrono::milliseconds(100));
+  KillTimer(nullptr, timer);
+  return items;
+}
+
+TEST(Win32Window, TheListsMenuOffersWhatAppliesAndCopiesALineOrEveryLine) {
+  const TempDir dir;
+  Viewer viewer;
+  SetFocus(viewer.list);
+  // From the keyboard (the Menu key), on an empty list.
+  EXPECT_EQ(choosingFromMenu([] { press(VK_APPS); }, VK_ESCAPE),
+            (std::vector<std::string>{"&Copy\tCtrl+C (off)", "Copy &all lines (off)", "-", "&Find...\tCtrl+F",
+                                      "&Save list as... (off)"}));
+
+  viewer.clickGet(dir.write("s.mul", concat({record(1, "one"), record(2, "tab\there"), record(3, "three")})));
+  const std::vector<std::string> lines = viewer.lines();
+  ASSERT_EQ(lines.size(), 3u);
+  // A right click on the second line makes it current, and Copy copies it.
+  RECT second{};
+  SendMessageW(viewer.list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&second));
+  const LPARAM at = MAKELPARAM(second.left + 5, second.top + 2);
+  EXPECT_EQ(choosingFromMenu(
+                [&] {
+                  SendMessageW(viewer.list, WM_RBUTTONDOWN, MK_RBUTTON, at);
+                  SendMessageW(viewer.list, WM_RBUTTONUP, 0, at);
+                },
+                L'c'),
+            (std::vector<std::string>{"&Copy\tCtrl+C", "Copy &all lines", "-", "&Find...\tCtrl+F", "&Save list as..."}));
+  EXPECT_EQ(SendMessageW(viewer.list, LB_GETCURSEL, 0, 0), 1);
+  EXPECT_EQ(clipboardText(), "ID: 2 Text: tab\u2409here");
+
+  choosingFromMenu([] { press(VK_F10, VK_SHIFT); }, L'a');
+  EXPECT_EQ(clipboardText(), lines[0] + "\r\n" + lines[1] + "\r\n" + lines[2]);
+}
+
+// Save list as, through the system's save dialog: a name typed in it and a
+// file type chosen, then Save (and Yes when it asks to replace a file).
+struct SaveCase {
+  std::wstring typed;  // a name in the speech file's folder, or a whole path
+  int type;            // 1 text, 2 CSV, 3 JSON Lines
+  std::string savedAs;
+  std::string firstLine;  // of the file written; or the start of the message when refused
+  bool refused = false;
+};
+
+TEST(Win32Window, SaveListAsWritesTheChosenTypeAndNeverOverTheSpeechFile) {
+  const TempDir dir;
+  const std::string speech = dir.write("speech.mul", concat({record(0x2A, "hail"), record(7, "seven")}));
+  dir.write("old.txt", record(1, "old"));
+  Viewer viewer;
+  viewer.clickGet(speech);
+  wchar_t folderBefore[MAX_PATH] = {};
+  GetCurrentDirectoryW(MAX_PATH, folderBefore);
+
+  const std::string refusal = "This is the speech file the lines come from; the list is not saved over it.";
+  const SaveCase cases[] = {
+      {L"list", 1, "list.txt", "ID: 2A Text: hail"},
+      {L"list", 2, "list.csv", "offset,id,id_hex,length,text"},
+      {L"list", 3, "list.json", "{\"offset\":0,\"id\":42,\"id_hex\":\"2A\",\"length\":4,\"text\":\"hail\"}"},
+      {L"old.txt", 1, "old.txt", "ID: 2A Text: hail"},  // replaced, once confirmed
+      {wide(speech), 1, "speech.mul", refusal, true},
+      {L"SPEECH.MUL", 1, "speech.mul", refusal, true},
+  };
+  for (const SaveCase& c : cases) {
+    SCOPED_TRACE(utf8(c.typed) + " as type " + std::to_string(c.type));
+    const auto target = dir.path() / c.savedAs;
+    const bool existed = std::filesystem::exists(target);
+    const Bytes before = existed ? testing_support::readAll(target.string()) : Bytes{};
+    std::string suggested, message;
+    bool askedToReplace = false;
+    answeringDialogs([&] { SendMessageW(viewer.frame, WM_COMMAND, SPEECH_COMMAND_SAVE_LIST, 0); },
+                     [&](HWND dialog) {
+                       if (windowText(dialog) == "Save list as" && GetDlgItem(dialog, cmb13)) {
+                         suggested = windowText(GetDlgItem(dialog, cmb13));
+                         SetDlgItemTextW(dialog, cmb13, c.typed.c_str());
+                         const HWND types = GetDlgItem(dialog, cmb1);
+                         SendMessageW(types, CB_SETCURSEL, static_cast<WPARAM>(c.type - 1), 0);
+                         // As a choice in the list ends, whichever of the two the dialog reads.
+                         for (const WORD ending : {CBN_SELCHANGE, CBN_SELENDOK}) {
+                           SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(cmb1, ending), reinterpret_cast<LPARAM>(types));
+                         }
+                         PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+                       } else if (isMessageBox(dialog) && windowText(dialog) == "Save list as") {
+                         askedToReplace = true;
+                         PostMessageW(dialog, WM_COMMAND, IDYES, 0);
+                       } else if (isMessageBox(dialog)) {
+                         message = messageBoxText(dialog);
+                         dismiss(dialog);
+                       }
+                     });
+    EXPECT_EQ(suggested, "speech.txt") << "named after the speech file";
+    EXPECT_EQ(askedToReplace, existed);
+    if (c.refused) {
+      EXPECT_EQ(message.substr(0, c.firstLine.size()), c.firstLine);
+      EXPECT_EQ(testing_support::readAll(target.string()), before);
+      continue;
+    }
+    EXPECT_EQ(message, "");
+    const Bytes saved = testing_support::readAll(target.string());
+    const std::string text(saved.begin(), saved.end());
+    EXPECT_EQ(text.substr(0, text.find_first_of("\r\n")), c.firstLine);
+  }
+  wchar_t folderAfter[MAX_PATH] = {};
+  GetCurrentDirectoryW(MAX_PATH, folderAfter);
+  EXPECT_EQ(utf8(folderAfter), utf8(folderBefore)) << "a relative path in the field still reads from the same folder";
 }
 
 // ---- The list

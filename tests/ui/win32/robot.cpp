@@ -11,6 +11,9 @@
 //   window_robot OUT get PATH             sets the path, clicks Get, reads the outcome
 //   window_robot OUT listed               waits for the Get the viewer started itself, reads the outcome
 //   window_robot OUT starting             the message box the viewer shows instead of its window
+//   window_robot OUT current              the list's current line, and whether it is in view
+//   window_robot OUT clipboard            the text on the clipboard, its lines
+//   window_robot OUT message              the message box the viewer shows, read and closed
 //   window_robot OUT accessible           the list as assistive technology reads it
 //   window_robot OUT hold PATH MS         holds PATH open without sharing for MS ms
 //   window_robot OUT close                closes the window; waits for the program to end
@@ -159,6 +162,50 @@ void starting() {
   dismiss(box);
 }
 
+void sayCurrent(HWND viewer) {
+  const HWND list = GetDlgItem(viewer, 101);
+  const LRESULT row = SendMessageW(list, LB_GETCURSEL, 0, 0);
+  if (row == LB_ERR) return say("current", "none");
+  RECT box{}, client{};
+  SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&box));
+  GetClientRect(list, &client);
+  say("current", std::to_string(row) + " " + listedLines(list).at(static_cast<std::size_t>(row)));
+  say("in view", box.top >= 0 && box.bottom <= client.bottom ? "yes" : "no");
+}
+
+void sayClipboard() {
+  std::string text = "none";
+  if (OpenClipboard(nullptr)) {
+    if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+      text = utf8(static_cast<const wchar_t*>(GlobalLock(data)));
+      GlobalUnlock(data);
+    }
+    CloseClipboard();
+  }
+  for (std::size_t start = 0;;) {
+    const std::size_t end = text.find("\r\n", start);
+    say("clipboard", text.substr(start, end - start));
+    if (end == std::string::npos) break;
+    start = end + 2;
+  }
+}
+
+// A message box of the viewer's thread, owned by any of its windows.
+void sayMessage(HWND viewer) {
+  const DWORD thread = GetWindowThreadProcessId(viewer, nullptr);
+  HWND box = nullptr;
+  for (int attempt = 0; attempt < 40 && !box; ++attempt) {
+    box = messageBoxOf(thread);
+    if (!box) Sleep(50);
+  }
+  if (!box) return say("message", "none");
+  sayMessageBox(box);
+  wchar_t owner[64] = {};
+  GetWindowTextW(GetWindow(box, GW_OWNER), owner, 64);
+  say("message owner", utf8(owner));
+  dismiss(box);
+}
+
 // Through the accessibility interface, across the process boundary.
 void sayAccessible(HWND viewer) {
   CoInitialize(nullptr);
@@ -255,6 +302,10 @@ int wmain(int argc, wchar_t** argv) {
     starting();
     return 0;
   }
+  if (command == L"clipboard") {
+    sayClipboard();
+    return 0;
+  }
   const HWND viewer = findViewer();
   if (!viewer) {
     say("window", "none");
@@ -267,6 +318,8 @@ int wmain(int argc, wchar_t** argv) {
   else if (command == L"accessible") sayAccessible(viewer);
   else if (command == L"get" && argc > 3) get(viewer, argv[3]);
   else if (command == L"listed") listed(viewer);
+  else if (command == L"current") sayCurrent(viewer);
+  else if (command == L"message") sayMessage(viewer);
   else if (command == L"close") close(viewer);
   else return 2;
   return 0;

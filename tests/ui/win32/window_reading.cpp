@@ -68,17 +68,19 @@ HWND childOf(HWND box, Accept accept) {
 
 }  // namespace
 
+// A dialog with the text of a message box, and no field to type in as the
+// find and save dialogs have.
+bool isMessageBox(HWND window) {
+  return className(window) == L"#32770" && GetDlgItem(window, 0xFFFF) &&
+         !childOf(window, [](HWND child) { return _wcsicmp(className(child).c_str(), L"Edit") == 0; });
+}
+
 HWND messageBoxOf(DWORD thread) {
   HWND found = nullptr;
   EnumThreadWindows(
       thread,
       [](HWND window, LPARAM result) -> BOOL {
-        // A dialog with the text of a message box, and no field to type in
-        // as the find and save dialogs have.
-        if (className(window) != L"#32770" || !IsWindowVisible(window) || !GetDlgItem(window, 0xFFFF) ||
-            childOf(window, [](HWND child) { return _wcsicmp(className(child).c_str(), L"Edit") == 0; })) {
-          return TRUE;
-        }
+        if (!IsWindowVisible(window) || !isMessageBox(window)) return TRUE;
         *reinterpret_cast<HWND*>(result) = window;
         return FALSE;
       },
