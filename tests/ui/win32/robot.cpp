@@ -10,10 +10,10 @@
 //   window_robot OUT lines                reads the list
 //   window_robot OUT get PATH             sets the path, clicks Get, reads the outcome
 //   window_robot OUT listed               waits for the Get the viewer started itself, reads the outcome
+//   window_robot OUT message              the message box the viewer shows, read and closed
 //   window_robot OUT starting             the message box the viewer shows instead of its window
 //   window_robot OUT current              the list's current line, and whether it is in view
 //   window_robot OUT clipboard            the text on the clipboard, its lines
-//   window_robot OUT message              the message box the viewer shows, read and closed
 //   window_robot OUT accessible           the list as assistive technology reads it
 //   window_robot OUT hold PATH MS         holds PATH open without sharing for MS ms
 //   window_robot OUT close                closes the window; waits for the program to end
@@ -103,49 +103,52 @@ void setPath(HWND viewer, const std::wstring& path) {
   SendMessageW(GetDlgItem(viewer, 102), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
 }
 
+// The message box the viewer shows within `attempts` looks, if any; with
+// `orLines`, the wait ends too once the list has lines.
+HWND messageBoxAfter(HWND viewer, int attempts, bool orLines = false) {
+  const DWORD thread = GetWindowThreadProcessId(viewer, nullptr);
+  for (int attempt = 0; attempt < attempts; ++attempt) {
+    waitUntilIdle(viewer);
+    if (const HWND box = messageBoxOf(thread)) return box;
+    if (orLines && SendMessageW(GetDlgItem(viewer, 101), LB_GETCOUNT, 0, 0) > 0) break;
+    Sleep(50);
+  }
+  return nullptr;
+}
+
 void sayMessageBox(HWND box) {
   say("message title", windowText(box));
   say("message", messageBoxText(box));
+}
+
+// Reads the box, and the title of the window it belongs to, and closes it.
+void closeMessageBox(HWND viewer, HWND box) {
+  sayMessageBox(box);
+  const HWND owner = GetWindow(box, GW_OWNER);
+  say("message owner", windowText(owner) + (IsWindowVisible(owner) ? "" : " (hidden)"));
+  if (const char* keep = std::getenv("ROBOT_KEEP_MESSAGE_MS")) Sleep(static_cast<DWORD>(std::atoi(keep)));
+  dismiss(box);
+  waitUntilIdle(viewer);
 }
 
 void get(HWND viewer, const std::wstring& path) {
   setPath(viewer, path);
   // Posted, not sent: a message box would hold a sent click until closed.
   PostMessageW(GetDlgItem(viewer, 103), BM_CLICK, 0, 0);
-  waitUntilIdle(viewer);
-  const DWORD thread = GetWindowThreadProcessId(viewer, nullptr);
-  HWND box = nullptr;
-  for (int attempt = 0; attempt < 10 && !box; ++attempt) {
-    box = messageBoxOf(thread);
-    if (!box) Sleep(50);
-  }
-  if (box) {
-    sayMessageBox(box);
-    if (const char* keep = std::getenv("ROBOT_KEEP_MESSAGE_MS")) Sleep(static_cast<DWORD>(std::atoi(keep)));
-    dismiss(box);
-    waitUntilIdle(viewer);
-  }
+  if (const HWND box = messageBoxAfter(viewer, 10)) closeMessageBox(viewer, box);
   sayLines(viewer);
 }
 
 // After the viewer was started with a path: waits until it has listed the
 // file or shown a message box about it.
 void listed(HWND viewer) {
-  const DWORD thread = GetWindowThreadProcessId(viewer, nullptr);
-  HWND box = nullptr;
-  for (int attempt = 0; attempt < 200; ++attempt) {
-    waitUntilIdle(viewer);
-    box = messageBoxOf(thread);
-    if (box || SendMessageW(GetDlgItem(viewer, 101), LB_GETCOUNT, 0, 0) > 0) break;
-    Sleep(50);
-  }
-  if (box) {
-    sayMessageBox(box);
-    say("message owner", GetWindow(box, GW_OWNER) == viewer && IsWindowVisible(viewer) ? "the window, shown" : "other");
-    dismiss(box);
-    waitUntilIdle(viewer);
-  }
+  if (const HWND box = messageBoxAfter(viewer, 200, true)) closeMessageBox(viewer, box);
   sayLines(viewer);
+}
+
+void message(HWND viewer) {
+  if (const HWND box = messageBoxAfter(viewer, 40)) return closeMessageBox(viewer, box);
+  say("message", "none");
 }
 
 // A message box titled with the viewer's caption, shown by a program with no
@@ -188,22 +191,6 @@ void sayClipboard() {
     if (end == std::string::npos) break;
     start = end + 2;
   }
-}
-
-// A message box of the viewer's thread, owned by any of its windows.
-void sayMessage(HWND viewer) {
-  const DWORD thread = GetWindowThreadProcessId(viewer, nullptr);
-  HWND box = nullptr;
-  for (int attempt = 0; attempt < 40 && !box; ++attempt) {
-    box = messageBoxOf(thread);
-    if (!box) Sleep(50);
-  }
-  if (!box) return say("message", "none");
-  sayMessageBox(box);
-  wchar_t owner[64] = {};
-  GetWindowTextW(GetWindow(box, GW_OWNER), owner, 64);
-  say("message owner", utf8(owner));
-  dismiss(box);
 }
 
 // Through the accessibility interface, across the process boundary.
@@ -319,7 +306,7 @@ int wmain(int argc, wchar_t** argv) {
   else if (command == L"get" && argc > 3) get(viewer, argv[3]);
   else if (command == L"listed") listed(viewer);
   else if (command == L"current") sayCurrent(viewer);
-  else if (command == L"message") sayMessage(viewer);
+  else if (command == L"message") message(viewer);
   else if (command == L"close") close(viewer);
   else return 2;
   return 0;
