@@ -5,24 +5,30 @@
 #include "ui/win32/frm_main.h"
 
 #include <commctrl.h>
+#include <shlwapi.h>
+#include <windowsx.h>
 
+#include <algorithm>
+#include <new>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
+#include "ui/common/save_list.h"
 #include "ui/common/shown_text.h"
 #include "ui/common/threaded_list.h"
 #include "ui/common/window_description.h"
+#include "ui/win32/clipboard.h"
+#include "ui/win32/message_loop.h"
 #include "ui/win32/resources.h"
+#include "ui/win32/wide_text.h"
 
 namespace {
 
+using win32::wide;
+
 constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kFrameExStyle = 0;
-
-std::wstring wide(std::string_view utf8) {
-  const std::u16string units = ui::toUtf16(utf8);
-  return std::wstring(units.begin(), units.end());
-}
 
 HINSTANCE thisProgram() { return GetModuleHandleW(nullptr); }
 
@@ -87,6 +93,57 @@ class WaitCursor {
   HCURSOR previous_;
 };
 
+// The message the Find dialog sends its owner.
+UINT findDialogMessage() {
+  static const UINT message = RegisterWindowMessageW(FINDMSGSTRING);
+  return message;
+}
+
+// The find window goes beside the main window, where it hides no line, when
+// the screen has room there; else where the system put it.
+void placeBeside(HWND dialog, HWND window) {
+  RECT frame{}, box{};
+  GetWindowRect(window, &frame);
+  GetWindowRect(dialog, &box);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (!GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+  const RECT& work = monitor.rcWork;
+  const LONG width = box.right - box.left;
+  const LONG height = box.bottom - box.top;
+  LONG left = 0;
+  if (frame.right + width <= work.right) {
+    left = frame.right;
+  } else if (frame.left - width >= work.left) {
+    left = frame.left - width;
+  } else {
+    return;
+  }
+  const LONG top = std::clamp(frame.top, work.top, std::max(work.top, work.bottom - height));
+  SetWindowPos(dialog, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The types Save list as offers; a name typed without an extension gets the
+// chosen type's first one.
+constexpr wchar_t kSaveTypes[] = L"Text files (*.txt)\0*.txt\0CSV (*.csv)\0*.csv\0JSON Lines (*.json, *.jsonl)\0*.json;*.jsonl\0";
+
+// Every line in its shown form, CRLF between them, as Windows clipboard
+// text has its lines.
+std::string allShownLines(const ui::LineStore& lines) {
+  std::string all;
+  ui::LineStore::Scratch scratch;
+  std::string line;
+  std::string shown;
+  lines.forEachRow(0, scratch, [&](std::size_t index, const ui::LineStore::Row& row) {
+    if (index > 0) all += "\r\n";
+    const std::string_view text = speechfile::formatListLine(line, row.id, row.text);
+    shown.resize(ui::maxShownSize(text.size()));
+    all.append(shown.data(), ui::writeShownText(shown.data(), text));
+    return true;
+  });
+  return all;
+}
+
 }  // namespace
 
 void frmMain::registerClass() {
@@ -106,15 +163,26 @@ void frmMain::registerClass() {
   if (!registered) throw std::runtime_error("cannot register the window class");
 }
 
-frmMain::frmMain() {
+frmMain::frmMain(std::optional<std::wstring> startPath) {
   registerClass();
+  findDialog_.lStructSize = sizeof findDialog_;
+  findDialog_.Flags = FR_DOWN;
   // The size is set in WM_CREATE, once the window's DPI is known.
   CreateWindowExW(kFrameExStyle, kClassName, wide(ui::kCaption).c_str(), kFrameStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                   CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, thisProgram(), this);
   if (!hwnd_) throw std::runtime_error("cannot create the window");
   ShowWindow(hwnd_, SW_SHOW);
   UpdateWindow(hwnd_);
+  if (startPath) {
+    SetWindowTextW(txtPath, startPath->c_str());
+    getSoon();
+  }
 }
+
+// Get runs from the message loop, once what asked for it is done: the
+// window is then on screen to own an error box, and a file manager that
+// dropped a file is not kept waiting.
+void frmMain::getSoon() { PostMessageW(hwnd_, kGetMessage, 0, 0); }
 
 frmMain::~frmMain() {
   if (!hwnd_) return;
@@ -141,6 +209,10 @@ LRESULT CALLBACK frmMain::windowProc(HWND window, UINT message, WPARAM wParam, L
 }
 
 LRESULT frmMain::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == findDialogMessage()) {
+    dlgFind_Notify(*reinterpret_cast<const FINDREPLACEW*>(lParam));
+    return 0;
+  }
   switch (message) {
     case WM_CREATE:
       try {
@@ -149,6 +221,7 @@ LRESULT frmMain::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       } catch (const std::exception&) {
         return -1;  // CreateWindowExW fails, and the constructor says so
       }
+      SetPropW(hwnd_, win32::kShortcutsProperty, LoadAcceleratorsW(thisProgram(), MAKEINTRESOURCEW(kShortcutsId)));
       return 0;
     case WM_DPICHANGED: {
       const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
@@ -161,6 +234,7 @@ LRESULT frmMain::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         cmdGet_Click();
         return 0;
       }
+      if (runCommand(LOWORD(wParam))) return 0;
       // The window has no default button, so Enter arrives as IDOK from
       // whichever control has the focus: on the Get button it presses it,
       // as Space does; anywhere else it does nothing.
@@ -175,7 +249,14 @@ LRESULT frmMain::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         SetFocus(focus_);
       }
       return 0;
+    case kGetMessage: cmdGet_Click(); return 0;
+    case WM_DROPFILES: frmMain_DropFiles(win32::UniqueDrop(reinterpret_cast<HDROP>(wParam))); return 0;
+    case WM_CONTEXTMENU:
+      if (reinterpret_cast<HWND>(wParam) != lstWords->handle()) break;
+      lstWords_ContextMenu(lParam);
+      return 0;
     case WM_DESTROY:
+      RemovePropW(hwnd_, win32::kShortcutsProperty);
       if (!destroyedByOwner_) PostQuitMessage(0);
       return 0;
     default: break;
@@ -193,6 +274,20 @@ void frmMain::createControls() {
   cmdGet = createControl(hwnd_, L"BUTTON", ui::kCmdGet, WS_TABSTOP | BS_PUSHBUTTON, 0, win32::kCmdGetId);
   Label1 = createControl(hwnd_, L"STATIC", ui::kLabel1, SS_LEFT | SS_NOPREFIX, 0, win32::kLabel1Id);
   focus_ = lstWords->handle();
+  // Folder and file names complete as they are typed, by the shell's own
+  // completion; where the system has none the field is as before.
+  if (ole_.ok()) SHAutoComplete(txtPath, SHACF_FILESYSTEM);
+  DragAcceptFiles(hwnd_, TRUE);
+}
+
+void frmMain::frmMain_DropFiles(win32::UniqueDrop drop) {
+  if (DragQueryFileW(drop.get(), 0xFFFFFFFF, nullptr, 0) == 0) return;
+  std::wstring path(DragQueryFileW(drop.get(), 0, nullptr, 0), L'\0');
+  path.resize(DragQueryFileW(drop.get(), 0, path.data(), static_cast<UINT>(path.size() + 1)));
+  drop.reset();
+  if (path.empty()) return;
+  SetWindowTextW(txtPath, path.c_str());
+  getSoon();
 }
 
 void frmMain::layOut() {
@@ -226,12 +321,150 @@ void frmMain::cmdGet_Click() {
   std::wstring failure;
   {
     const WaitCursor wait;
+    const TextBoxPath path(txtPath);
+    std::error_code ignored;
+    speechFile_ = std::filesystem::absolute(path.path(), ignored);
     // The file is read on this thread while a second one stores the entries.
-    if (const auto error = ui::runGetAction(reading_, TextBoxPath(txtPath), *lstWords)) {
+    if (const auto error = ui::runGetAction(reading_, path, *lstWords)) {
       failure = wide(ui::shownText(error->what()));
     }
     // The lines read before an error stay listed.
     lstWords->publish();
   }
-  if (!failure.empty()) MessageBoxW(hwnd_, failure.c_str(), wide(ui::kCaption).c_str(), MB_OK | MB_ICONERROR);
+  if (!failure.empty()) tell(hwnd_, failure, MB_ICONERROR);
+}
+
+void frmMain::tell(HWND owner, const std::wstring& text, UINT icon) const {
+  MessageBoxW(owner, text.c_str(), wide(ui::kCaption).c_str(), MB_OK | icon);
+}
+
+// ---- The list's menu, copying and saving
+
+void frmMain::lstWords_ContextMenu(LPARAM at) {
+  POINT point{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+  if (point.x == -1 && point.y == -1) point = lstWords->keyboardMenuPoint();
+  const win32::UniqueMenu menu(LoadMenuW(thisProgram(), MAKEINTRESOURCEW(kListMenuId)));
+  if (!menu) return;
+  const HMENU items = GetSubMenu(menu.get(), 0);
+  const auto enable = [items](int command, bool enabled) {
+    EnableMenuItem(items, static_cast<UINT>(command), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+  };
+  const bool listed = lstWords->lines().rowCount() > 0;
+  enable(SPEECH_COMMAND_COPY, lstWords->currentRow().has_value());
+  enable(SPEECH_COMMAND_COPY_ALL, listed);
+  enable(SPEECH_COMMAND_SAVE_LIST, listed);
+  const int command = TrackPopupMenu(items, TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, point.x, point.y, 0, hwnd_,
+                                     nullptr);
+  if (command) runCommand(command);
+}
+
+bool frmMain::runCommand(int command) {
+  switch (command) {
+    case SPEECH_COMMAND_COPY: lstWords->copyCurrentLine(); return true;
+    case SPEECH_COMMAND_COPY_ALL: mnuCopyAll_Click(); return true;
+    case SPEECH_COMMAND_FIND: mnuFind_Click(); return true;
+    case SPEECH_COMMAND_SAVE_LIST: mnuSaveListAs_Click(); return true;
+    case SPEECH_COMMAND_FIND_NEXT: findAgain(ui::FindDirection::Next); return true;
+    case SPEECH_COMMAND_FIND_PREVIOUS: findAgain(ui::FindDirection::Previous); return true;
+    default: return false;
+  }
+}
+
+void frmMain::mnuCopyAll_Click() {
+  if (lstWords->lines().rowCount() == 0) return;
+  bool copied = false;
+  {
+    const WaitCursor wait;
+    try {
+      copied = win32::putOnClipboard(hwnd_, allShownLines(lstWords->lines()));
+    } catch (const std::bad_alloc&) {
+    }
+  }
+  if (!copied) {
+    tell(hwnd_, L"The lines were not copied: there is not enough memory for them, or another program holds the clipboard.",
+         MB_ICONERROR);
+  }
+}
+
+void frmMain::mnuSaveListAs_Click() {
+  if (lstWords->lines().rowCount() == 0) return;
+  // Beside the speech file and named after it, as a start.
+  std::vector<wchar_t> name(32768, L'\0');
+  const std::wstring suggested = speechFile_.stem().wstring() + L".txt";
+  if (suggested.size() < name.size()) std::copy(suggested.begin(), suggested.end(), name.begin());
+  const std::wstring folder = speechFile_.parent_path().wstring();
+
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = hwnd_;
+  dialog.lpstrFilter = kSaveTypes;
+  dialog.nFilterIndex = 1;
+  dialog.lpstrFile = name.data();
+  dialog.nMaxFile = static_cast<DWORD>(name.size());
+  dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
+  dialog.lpstrTitle = L"Save list as";
+  dialog.lpstrDefExt = L"txt";
+  // The current folder stays as it was: a relative path in txtPath is read
+  // from it.
+  dialog.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+  if (!GetSaveFileNameW(&dialog)) {
+    if (CommDlgExtendedError() != 0) tell(hwnd_, L"The save dialog could not be shown.", MB_ICONERROR);
+    return;
+  }
+  saveListTo(std::filesystem::path(name.data()));
+}
+
+void frmMain::saveListTo(const std::filesystem::path& target) {
+  std::wstring failure;
+  {
+    const WaitCursor wait;
+    try {
+      ui::saveList(lstWords->lines(), target, speechFile_);
+    } catch (const std::bad_alloc&) {
+      failure = L"There is not enough memory to save the list; the file was not written.";
+    } catch (const std::exception& error) {
+      failure = wide(ui::shownText(error.what()));
+    }
+  }
+  if (!failure.empty()) tell(hwnd_, failure, MB_ICONERROR);
+}
+
+// ---- Find
+
+void frmMain::mnuFind_Click() {
+  if (dlgFind) {
+    SetActiveWindow(dlgFind);
+    return;
+  }
+  // The direction and case chosen last time stay; the dialog offers no
+  // whole-word search, as a match anywhere in a line counts.
+  findDialog_.hwndOwner = hwnd_;
+  findDialog_.Flags = (findDialog_.Flags & (FR_DOWN | FR_MATCHCASE)) | FR_HIDEWHOLEWORD;
+  findDialog_.lpstrFindWhat = findWhat_.data();
+  findDialog_.wFindWhatLen = static_cast<WORD>(findWhat_.size());
+  dlgFind = FindTextW(&findDialog_);
+  if (dlgFind) placeBeside(dlgFind, hwnd_);
+}
+
+void frmMain::dlgFind_Notify(const FINDREPLACEW& request) {
+  if (request.Flags & FR_DIALOGTERM) {
+    dlgFind = nullptr;
+    return;
+  }
+  if (!(request.Flags & FR_FINDNEXT)) return;
+  lastFind_.text = win32::utf8(findWhat_.data());
+  lastFind_.matchCase = (request.Flags & FR_MATCHCASE) != 0;
+  findAgain(request.Flags & FR_DOWN ? ui::FindDirection::Next : ui::FindDirection::Previous);
+}
+
+void frmMain::findAgain(ui::FindDirection direction) {
+  if (lastFind_.text.empty()) return mnuFind_Click();
+  ui::FindRequest request = lastFind_;
+  request.direction = direction;
+  if (const auto found = ui::findLine(lstWords->lines(), request, lstWords->currentRow())) {
+    lstWords->selectRow(*found);
+    return;
+  }
+  // Over the find window while it is open, so that it stays in front.
+  tell(dlgFind ? dlgFind : hwnd_, L"No line holds \"" + wide(ui::shownText(lastFind_.text)) + L"\".", MB_ICONINFORMATION);
 }

@@ -4,12 +4,18 @@
 // Get action.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
+#include <string>
 
 #include "speechfile/get_action.h"
+#include "ui/common/find_line.h"
 #include "ui/win32/handles.h"
 #include "ui/win32/line_list_box.h"
+
+#include <commdlg.h>
 
 namespace win32 {
 
@@ -24,8 +30,10 @@ class frmMain {
   static constexpr const wchar_t* kClassName = L"frmMain";
 
   // Creates the window with its controls and shows it; the focus is on the
-  // list. Closing the window ends the message loop.
-  frmMain();
+  // list. With a start path, the path field holds it and Get runs once the
+  // window is shown, as if the user had typed it and clicked Get. Closing the
+  // window ends the message loop.
+  explicit frmMain(std::optional<std::wstring> startPath = std::nullopt);
   ~frmMain();
   frmMain(const frmMain&) = delete;
   frmMain& operator=(const frmMain&) = delete;
@@ -48,7 +56,34 @@ class frmMain {
 
   // The Get action: fills lstWords from the file named in txtPath.
   void cmdGet_Click();
+  // Runs cmdGet_Click from the message loop.
+  static constexpr UINT kGetMessage = WM_APP + 1;
+  void getSoon();
+  // Files dropped from the file manager: the first one's path goes to
+  // txtPath, and Get runs.
+  void frmMain_DropFiles(win32::UniqueDrop drop);
 
+  // The list's menu (WM_CONTEXTMENU): at the mouse, or under the current
+  // line when opened from the keyboard (Shift+F10, the Menu key).
+  void lstWords_ContextMenu(LPARAM at);
+  // A command of the list's menu or a shortcut; false for any other number.
+  bool runCommand(int command);
+  // Every line as shown on the clipboard, CRLF between them.
+  void mnuCopyAll_Click();
+  // Ctrl+F: the system's Find dialog, or the one already open, in front.
+  void mnuFind_Click();
+  // Asks for a file with the system's save dialog and writes the list to it.
+  void mnuSaveListAs_Click();
+  void saveListTo(const std::filesystem::path& target);
+  // The Find dialog's message: Find Next pressed, or the dialog closing.
+  void dlgFind_Notify(const FINDREPLACEW& request);
+  // Makes the next (previous) line that holds the last text sought current;
+  // says so when none does. F3, Shift+F3 and Find Next.
+  void findAgain(ui::FindDirection direction);
+  // A message box titled with the caption.
+  void tell(HWND owner, const std::wstring& text, UINT icon) const;
+
+  win32::OleSession ole_;  // before the window, and ended after it
   HWND hwnd_ = nullptr;  // destroyed, with its controls, first of all in ~frmMain
   bool destroyedByOwner_ = false;
   win32::UniqueFont font_;  // the system's message font at the window's DPI
@@ -60,6 +95,17 @@ class frmMain {
   HWND txtPath = nullptr;
   HWND cmdGet = nullptr;
   HWND focus_ = nullptr;  // the control to give the focus back to when the window is active again
+
+  // The Find dialog while it is open: the system's, owned by this window,
+  // which takes it along when it goes. What it asks is in findDialog_, the
+  // text it was given in findWhat_.
+  HWND dlgFind = nullptr;
+  FINDREPLACEW findDialog_{};
+  std::array<wchar_t, 256> findWhat_{};
+  ui::FindRequest lastFind_;  // the text and case of the last search
+  // The file of the last Get, as an absolute path: a list is never saved
+  // over it.
+  std::filesystem::path speechFile_;
 
   // iSpeechID, bFirst, bSecond, iTextLen, bText, iFileNum: kept between runs.
   speechfile::ReadingState reading_;

@@ -8,6 +8,9 @@
 
 #include "ui/win32/windows_api.h"
 
+#include <ole2.h>
+#include <shellapi.h>
+
 namespace win32 {
 
 struct WindowDestroyer {
@@ -18,6 +21,9 @@ struct GdiObjectDeleter {
 };
 struct IconDestroyer {
   void operator()(HICON icon) const { DestroyIcon(icon); }
+};
+struct MenuDestroyer {
+  void operator()(HMENU menu) const { DestroyMenu(menu); }
 };
 struct DeviceContextDeleter {
   void operator()(HDC dc) const { DeleteDC(dc); }
@@ -31,6 +37,31 @@ using UniqueFont = Unique<HFONT, GdiObjectDeleter>;
 using UniqueBitmap = Unique<HBITMAP, GdiObjectDeleter>;
 using UniqueIcon = Unique<HICON, IconDestroyer>;
 using UniqueMemoryDC = Unique<HDC, DeviceContextDeleter>;
+using UniqueMenu = Unique<HMENU, MenuDestroyer>;
+
+// The files of a drop, released (DragFinish) when done with.
+struct DropFinisher {
+  void operator()(HDROP drop) const { DragFinish(drop); }
+};
+using UniqueDrop = Unique<HDROP, DropFinisher>;
+
+// The thread's part in OLE and COM, which the shell's controls need (path
+// completion among them), for as long as it lives. When the thread has
+// joined COM in another way it stays as it is, and ok() is false.
+class OleSession {
+ public:
+  OleSession() : ok_(SUCCEEDED(OleInitialize(nullptr))) {}
+  ~OleSession() {
+    if (ok_) OleUninitialize();
+  }
+  OleSession(const OleSession&) = delete;
+  OleSession& operator=(const OleSession&) = delete;
+
+  bool ok() const { return ok_; }
+
+ private:
+  bool ok_;
+};
 
 // Selects a GDI object into a device context for as long as it lives, then
 // puts the one it replaced back.

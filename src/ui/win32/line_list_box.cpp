@@ -9,15 +9,12 @@
 #include <vector>
 
 #include "ui/common/shown_text.h"
+#include "ui/win32/clipboard.h"
 #include "ui/win32/list_accessible.h"
+#include "ui/win32/wide_text.h"
 
 namespace win32 {
 namespace {
-
-std::wstring wide(std::string_view utf8) {
-  const std::u16string units = ui::toUtf16(utf8);
-  return std::wstring(units.begin(), units.end());
-}
 
 // The keys the list moves by, as the shared list logic names them.
 std::optional<ui::ListKey> listKey(WPARAM key) {
@@ -130,14 +127,10 @@ LRESULT LineListBox::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam == 'C' && GetKeyState(VK_CONTROL) < 0) copyCurrentLine();
       return 0;
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-      SetFocus(window_);
-      if (const auto row = rowAt(GET_Y_LPARAM(lParam))) {
-        const auto before = state_.current();
-        state_.select(*row);
-        showMove(before);
-      }
-      return 0;
+    case WM_LBUTTONDBLCLK: pressOnRow(GET_Y_LPARAM(lParam)); return 0;
+    // The right button makes the line under it current, so that the menu
+    // it opens (WM_CONTEXTMENU, from its release) copies that line.
+    case WM_RBUTTONDOWN: pressOnRow(GET_Y_LPARAM(lParam)); return 0;
     case WM_MOUSEWHEEL: {
       wheelRemainder_ += GET_WHEEL_DELTA_WPARAM(wParam);
       const int notches = wheelRemainder_ / WHEEL_DELTA;
@@ -163,13 +156,10 @@ LRESULT LineListBox::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case LB_GETCURSEL: return state_.current() ? static_cast<LRESULT>(*state_.current()) : LB_ERR;
     case LB_GETCARETINDEX: return state_.current() ? static_cast<LRESULT>(*state_.current()) : 0;
-    case LB_SETCURSEL: {
+    case LB_SETCURSEL:
       if (wParam >= state_.rowCount()) return LB_ERR;
-      const auto before = state_.current();
-      state_.select(wParam);
-      showMove(before);
+      selectRow(wParam);
       return static_cast<LRESULT>(wParam);
-    }
     case LB_GETSEL:
       if (wParam >= state_.rowCount()) return LB_ERR;
       return state_.current() == wParam ? 1 : 0;
@@ -522,17 +512,29 @@ void LineListBox::drawMark(HDC dc, char16_t control, int x, const RECT& box, boo
 std::wstring LineListBox::shownLine(std::size_t row) { return wide(ui::shownText(store_.line(row, scratch_))); }
 
 void LineListBox::copyCurrentLine() {
-  if (!state_.current() || !OpenClipboard(window_)) return;
-  const std::wstring text = shownLine(*state_.current());
-  EmptyClipboard();
-  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-  if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
-    std::copy(text.c_str(), text.c_str() + text.size() + 1, static_cast<wchar_t*>(GlobalLock(memory)));
-    GlobalUnlock(memory);
-    // The clipboard owns the memory once it has taken it.
-    if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory);
+  if (state_.current()) putOnClipboard(window_, ui::shownText(store_.line(*state_.current(), scratch_)));
+}
+
+void LineListBox::pressOnRow(int y) {
+  SetFocus(window_);
+  if (const auto row = rowAt(y)) selectRow(*row);
+}
+
+void LineListBox::selectRow(std::size_t row) {
+  if (row >= state_.rowCount()) return;
+  const auto before = state_.current();
+  state_.select(row);
+  showMove(before);
+}
+
+POINT LineListBox::keyboardMenuPoint() const {
+  POINT at{0, 0};
+  if (const auto row = state_.current(); row && *row >= state_.top() && *row < state_.top() + state_.rowsInView()) {
+    const RECT box = rowRect(*row);
+    at = {box.left + rowHeight_, box.bottom};
   }
-  CloseClipboard();
+  ClientToScreen(window_, &at);
+  return at;
 }
 
 }  // namespace win32

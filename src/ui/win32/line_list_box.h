@@ -44,6 +44,17 @@ class LineListBox final : public speechfile::LineList {
   // Shows every line stored since clear() and paints them.
   void publish();
 
+  // The lines shown, for finding, copying and saving them.
+  const ui::LineStore& lines() const { return store_; }
+  std::optional<std::size_t> currentRow() const { return state_.current(); }
+  // Makes the row current and scrolls it into view, as a click on it would.
+  void selectRow(std::size_t row);
+  // Puts the current line, as shown, on the clipboard (Ctrl+C).
+  void copyCurrentLine();
+  // Where a menu opened from the keyboard goes, on the screen: under the
+  // current line when it is in view, else at the list's top left corner.
+  POINT keyboardMenuPoint() const;
+
  private:
   static void registerClass();
   static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -89,7 +100,8 @@ class LineListBox final : public speechfile::LineList {
   // The text of a row as test programs, assistive technology and the
   // clipboard get it: the shown form, as UTF-16.
   std::wstring shownLine(std::size_t row);
-  void copyCurrentLine();
+  // A press of a mouse button on a row: the row becomes current.
+  void pressOnRow(int y);
 
   HWND window_ = nullptr;
   HFONT font_ = nullptr;  // the window's font, owned by the window

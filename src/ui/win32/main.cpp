@@ -1,9 +1,12 @@
-// The viewer's entry point: the window, then its message loop until the
-// window is closed.
+// The viewer's entry point: the command line, then the window and its
+// message loop until the window is closed.
+#include "ui/win32/command_line.h"
 #include "ui/win32/frm_main.h"
 #include "ui/win32/message_loop.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  frmMain window;
+  const win32::CommandLine line = win32::readCommandLine(win32::processArguments());
+  if (line.action != win32::CommandLine::Action::OpenWindow) return win32::answerCommandLine(line);
+  frmMain window(line.path);
   return win32::runMessageLoop();
 }

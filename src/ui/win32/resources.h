@@ -1,9 +1,22 @@
-// The numbers of the program's resources, shared by the resource script and
-// the code.
+// The numbers of the program's resources and commands, shared by the
+// resource script and the code.
 #pragma once
 
 #define SPEECH_PROGRAM_ICON 1
+#define SPEECH_SHORTCUTS 1
+#define SPEECH_LIST_MENU 1
+
+// Commands of the list's menu and the shortcuts; none is a control's number
+// or IDOK or IDCANCEL.
+#define SPEECH_COMMAND_COPY 200
+#define SPEECH_COMMAND_COPY_ALL 201
+#define SPEECH_COMMAND_FIND 202
+#define SPEECH_COMMAND_SAVE_LIST 203
+#define SPEECH_COMMAND_FIND_NEXT 204
+#define SPEECH_COMMAND_FIND_PREVIOUS 205
 
 #ifndef RC_INVOKED
 constexpr int kProgramIconId = SPEECH_PROGRAM_ICON;
+constexpr int kShortcutsId = SPEECH_SHORTCUTS;
+constexpr int kListMenuId = SPEECH_LIST_MENU;
 #endif

@@ -5,19 +5,24 @@
 #include "ui/win32/frm_main.h"
 
 #include <gtest/gtest.h>
+#include <dlgs.h>
 #include <oleacc.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "support/bad_inputs.h"
 #include "support/test_files.h"
 #include "ui/common/window_description.h"
+#include "ui/win32/command_line.h"
 #include "ui/win32/message_loop.h"
+#include "ui/win32/resources.h"
 #include "window_reading.h"
 
 namespace ui {
@@ -48,7 +53,8 @@ void pump(std::chrono::milliseconds settle = std::chrono::milliseconds(0)) {
   } while (std::chrono::steady_clock::now() < end);
 }
 
-void press(WORD key, bool shift = false) {
+// A key, with a modifier (VK_SHIFT, VK_CONTROL) held while it is pressed.
+void press(WORD key, WORD modifier = 0) {
   std::vector<INPUT> inputs;
   auto add = [&](WORD k, bool up) {
     INPUT input{};
@@ -57,12 +63,82 @@ void press(WORD key, bool shift = false) {
     input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
     inputs.push_back(input);
   };
-  if (shift) add(VK_SHIFT, false);
+  if (modifier) add(modifier, false);
   add(key, false);
   add(key, true);
-  if (shift) add(VK_SHIFT, true);
+  if (modifier) add(modifier, true);
+  // The keys reach the window a moment later, more on a busy machine: the
+  // messages are handled until the key's release has come through, here or
+  // in the loop of a menu or message box that the key opened.
+  static WORD awaited;
+  static bool released;
+  awaited = key;
+  released = false;
+  const HHOOK hook = SetWindowsHookExW(
+      WH_GETMESSAGE,
+      [](int code, WPARAM removed, LPARAM data) -> LRESULT {
+        const auto& m = *reinterpret_cast<const MSG*>(data);
+        if (code == HC_ACTION && removed == PM_REMOVE && (m.message == WM_KEYUP || m.message == WM_SYSKEYUP) &&
+            m.wParam == awaited) {
+          released = true;
+        }
+        return CallNextHookEx(nullptr, code, removed, data);
+      },
+      nullptr, GetCurrentThreadId());
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-  pump(std::chrono::milliseconds(150));
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+  while (!released && std::chrono::steady_clock::now() < end) pump(std::chrono::milliseconds(5));
+  UnhookWindowsHookEx(hook);
+  pump(std::chrono::milliseconds(30));
+}
+
+// A message box that came up while an action ran, read and closed.
+struct ShownMessage {
+  std::string text;  // empty when none came up
+  std::string title;
+  std::string icon;  // "error", "information" or "other"
+  HWND owner = nullptr;
+};
+
+// Runs `action` and answers each dialog of this thread that comes up while
+// it runs (once each), from a timer of this thread, which the dialogs' own
+// message loops run.
+void answeringDialogs(const std::function<void()>& action, const std::function<void(HWND)>& answer) {
+  static const std::function<void(HWND)>* current;
+  static std::vector<HWND>* answered;
+  std::vector<HWND> seen;
+  current = &answer;
+  answered = &seen;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) {
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM) -> BOOL {
+          wchar_t name[16] = {};
+          GetClassNameW(window, name, 16);
+          if (std::wstring(name) != L"#32770" || !IsWindowVisible(window) ||
+              std::find(answered->begin(), answered->end(), window) != answered->end()) {
+            return TRUE;
+          }
+          answered->push_back(window);
+          (*current)(window);
+          return TRUE;
+        },
+        0);
+  });
+  action();
+  KillTimer(nullptr, timer);
+  pump();
+}
+
+// Runs `action`; a message box it shows is read and closed.
+ShownMessage closingMessageBox(const std::function<void()>& action) {
+  ShownMessage message;
+  answeringDialogs(action, [&message](HWND box) {
+    if (!isMessageBox(box)) return;
+    message = {messageBoxText(box), windowText(box), messageBoxIcon(box), GetWindow(box, GW_OWNER)};
+    dismiss(box);
+  });
+  return message;
 }
 
 // The window under test and its controls, found as a test program finds
@@ -86,32 +162,17 @@ struct Viewer {
   // is read and closed; its text is returned (empty when none came up).
   std::string clickGet(const std::wstring& typed) {
     SetWindowTextW(path, typed.c_str());
-    return closingMessageBox([this] { SendMessageW(button, BM_CLICK, 0, 0); });
+    return closingOwnMessageBox([this] { SendMessageW(button, BM_CLICK, 0, 0); }).text;
   }
   std::string clickGet(const std::string& typedUtf8) { return clickGet(wide(typedUtf8)); }
 
-  // Runs `action`; a message box it shows is read and closed from a timer
-  // of this thread, which the box's own message loop runs.
-  std::string closingMessageBox(const std::function<void()>& action) {
-    static std::string* shown;
-    static std::string* title;
-    std::string text, caption;
-    shown = &text;
-    title = &caption;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) {
-      if (const HWND box = messageBoxOf(GetCurrentThreadId())) {
-        *shown = messageBoxText(box);
-        *title = windowText(box);
-        dismiss(box);
-      }
-    });
-    action();
-    KillTimer(nullptr, timer);
-    pump();
-    if (!text.empty()) {
-      EXPECT_EQ(caption, "Speech.mul by Quorrin");
+  // The same for a message box of the window's own, titled with its caption.
+  ShownMessage closingOwnMessageBox(const std::function<void()>& action) {
+    const ShownMessage message = closingMessageBox(action);
+    if (!message.text.empty()) {
+      EXPECT_EQ(message.title, "Speech.mul by Quorrin");
     }
-    return text;
+    return message;
   }
 };
 
@@ -125,6 +186,51 @@ using ui::PixelRect;
 PixelRect placeOf(HWND control) {
   const RECT r = placeInParent(control);
   return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+// ---- The command line
+
+// What each command line opens, or says in its message box instead (the
+// first line of it), with which icon and exit status.
+struct CommandLineCase {
+  std::vector<std::wstring> arguments;
+  std::optional<std::wstring> path;  // the window opens, with this file or none
+  std::string says;
+  std::string icon;
+  int status;
+};
+
+const CommandLineCase kCommandLines[] = {
+    {{}, std::nullopt, "", "", 0},
+    {{L"C:\\Daten Ж\\speech.mul"}, L"C:\\Daten Ж\\speech.mul", "", "", 0},
+    {{L"-"}, L"-", "", "", 0},
+    {{L"/data/speech.mul"}, L"/data/speech.mul", "", "", 0},
+    {{L"--", L"--help"}, L"--help", "", "", 0},
+    {{L"--help"}, std::nullopt, "speechviewer.exe [--] [PATH]", "information", 0},
+    {{L"-h"}, std::nullopt, "speechviewer.exe [--] [PATH]", "information", 0},
+    {{L"/?"}, std::nullopt, "speechviewer.exe [--] [PATH]", "information", 0},
+    {{L"a.mul", L"--version"}, std::nullopt, "speechviewer " SPEECH_VERSION, "information", 0},
+    {{L"a.mul", L"b.mul"}, std::nullopt, "There is more than one PATH: give one.", "error", 2},
+    {{L"a.mul", L"--", L"-b.mul"}, std::nullopt, "There is more than one PATH: give one.", "error", 2},
+    {{L"--frob"}, std::nullopt, "There is no option \"--frob\".", "error", 2},
+    {{L"-\x1B[2J"}, std::nullopt, "There is no option \"-\u241B[2J\".", "error", 2},  // shown, not acted on
+};
+
+TEST(Win32CommandLine, OpensThePathOrSaysWhatItDoesInAMessageBoxAndExits) {
+  for (const CommandLineCase& c : kCommandLines) {
+    SCOPED_TRACE(utf8(c.arguments.empty() ? L"(none)" : c.arguments.front() + L" ..."));
+    const win32::CommandLine line = win32::readCommandLine(c.arguments);
+    EXPECT_EQ(line.action == win32::CommandLine::Action::OpenWindow, c.says.empty());
+    EXPECT_EQ(line.path, c.path);
+    if (c.says.empty()) continue;
+    int status = -1;
+    const ShownMessage message = closingMessageBox([&] { status = win32::answerCommandLine(line); });
+    EXPECT_EQ(message.text.substr(0, message.text.find('\n')), c.says);
+    EXPECT_EQ(message.title, "Speech.mul by Quorrin");
+    EXPECT_EQ(message.icon, c.icon);
+    EXPECT_EQ(message.owner, nullptr) << "the program shows no window";
+    EXPECT_EQ(status, c.status);
+  }
 }
 
 // ---- Layout, texts and focus
@@ -200,9 +306,9 @@ TEST(Win32Window, TabAndShiftTabMoveInTabOrderAndEnterPressesOnlyTheFocusedButto
   EXPECT_EQ(GetFocus(), viewer.button);
   press(VK_TAB);
   EXPECT_EQ(GetFocus(), viewer.list);
-  press(VK_TAB, true);
+  press(VK_TAB, VK_SHIFT);
   EXPECT_EQ(GetFocus(), viewer.button);
-  press(VK_TAB, true);
+  press(VK_TAB, VK_SHIFT);
   EXPECT_EQ(GetFocus(), viewer.path);
   press(VK_RETURN);  // still nothing, after the button had the focus
   EXPECT_EQ(viewer.lines().size(), 0u);
@@ -240,8 +346,11 @@ TEST(Win32Window, AFailedOpenEmptiesTheListAndSaysWhyInAMessageBox) {
   viewer.clickGet(dir.write("s.mul", record(1, "x")));
   ASSERT_EQ(viewer.lines().size(), 1u);
   const std::string missing = dir.path().string() + "\\missing.mul";
-  EXPECT_EQ(viewer.clickGet(missing),
-            "\"" + missing + "\": There is no file with this name. (File not found, runtime error 53)");
+  SetWindowTextW(viewer.path, wide(missing).c_str());
+  const ShownMessage message = viewer.closingOwnMessageBox([&] { SendMessageW(viewer.button, BM_CLICK, 0, 0); });
+  EXPECT_EQ(message.text, "\"" + missing + "\": There is no file with this name. (File not found, runtime error 53)");
+  EXPECT_EQ(message.icon, "error");
+  EXPECT_EQ(message.owner, viewer.frame);
   EXPECT_TRUE(viewer.lines().empty());
 }
 
@@ -381,6 +490,292 @@ TEST(Win32Window, ANameWithAnUnpairedSurrogateOpensAsTyped) {
   Viewer viewer;
   EXPECT_EQ(viewer.clickGet(name), "");
   EXPECT_EQ(viewer.lines(), std::vector<std::string>{"ID: 1 Text: one"});
+}
+
+// ---- Files dropped from the file manager
+
+// What the file manager hands over: a DROPFILES header, then the wide paths,
+// each ending in a null, and a null after the last.
+HDROP droppedFiles(const std::vector<std::wstring>& paths) {
+  std::wstring list;
+  for (const std::wstring& path : paths) list += path + L'\0';
+  list += L'\0';
+  const HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size() * sizeof(wchar_t));
+  auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
+  header->pFiles = sizeof(DROPFILES);
+  header->fWide = TRUE;
+  std::copy(list.begin(), list.end(), reinterpret_cast<wchar_t*>(header + 1));
+  GlobalUnlock(memory);
+  return static_cast<HDROP>(memory);
+}
+
+TEST(Win32Window, AFileDroppedOnTheWindowIsPutInThePathFieldAndListed) {
+  const TempDir dir;
+  const std::string first = dir.write("Données Ж.mul", record(0x2A, "hail"));
+  const std::string second = dir.write("second.mul", record(7, "seven"));
+  Viewer viewer;
+  EXPECT_TRUE(GetWindowLongW(viewer.frame, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+  const auto before = testing_support::snapshot(dir.path());
+  // The window takes the drop (and frees it) itself.
+  const std::string message = viewer.closingOwnMessageBox([&] {
+    PostMessageW(viewer.frame, WM_DROPFILES, reinterpret_cast<WPARAM>(droppedFiles({wide(first), wide(second)})), 0);
+    pump(std::chrono::milliseconds(100));
+  }).text;
+  EXPECT_EQ(message, "");
+  EXPECT_EQ(windowText(viewer.path), first) << "the first of the files";
+  EXPECT_EQ(viewer.lines(), std::vector<std::string>{"ID: 2A Text: hail"});
+  EXPECT_EQ(testing_support::snapshot(dir.path()), before);
+}
+
+// ---- Find
+
+// The window's find dialog while it is open: a dialog it owns with the
+// find dialog's text field and Match case (its title is in the system's
+// language).
+HWND findDialog(HWND owner) {
+  static HWND wanted;
+  wanted = owner;
+  HWND found = nullptr;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM result) -> BOOL {
+        if (!IsWindowVisible(window) || GetWindow(window, GW_OWNER) != wanted || !GetDlgItem(window, edt1) ||
+            !GetDlgItem(window, chx2)) {
+          return TRUE;
+        }
+        *reinterpret_cast<HWND*>(result) = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+bool rowInView(HWND list, LRESULT row) {
+  RECT box{}, client{};
+  SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&box));
+  GetClientRect(list, &client);
+  return box.top >= 0 && box.bottom <= client.bottom;
+}
+
+// Searches one after another as the user makes them: in the find dialog
+// (Ctrl+F, its text, Match case and direction, then Find Next), with F3 and
+// Shift+F3 from the main window, or closing the dialog. Each leaves a line
+// current and in view, or says that no line holds the text.
+struct FindStep {
+  enum By { Dialog, F3, ShiftF3, CloseDialog } by;
+  std::wstring text = L"";
+  bool matchCase = false;
+  bool down = true;
+  LRESULT current = LB_ERR;  // the current row after it
+  std::string says = "";     // the message when nothing is found
+};
+
+TEST(Win32Window, FindsALineByItsIdOrTextThroughTheFindDialogAndF3) {
+  // Rows 0 to 2, then "entry 0" to "entry 199" in rows 3 to 202.
+  std::vector<Bytes> records = {record(0x2A, "hail"), record(0x8001, "ok"), record(0x33, "The Bank is closed")};
+  for (int i = 0; i < 200; ++i) records.push_back(record(static_cast<std::uint16_t>(0x100 + i), "entry " + std::to_string(i)));
+  Bytes file;
+  for (const Bytes& r : records) file.insert(file.end(), r.begin(), r.end());
+  const TempDir dir;
+  Viewer viewer;
+  viewer.clickGet(dir.write("s.mul", file));
+
+  const FindStep steps[] = {
+      {FindStep::Dialog, L"2a", false, true, 0},  // the ID, either case
+      {FindStep::Dialog, L"bank", false, true, 2},
+      {FindStep::Dialog, L"bank", true, true, 2, "No line holds \"bank\"."},
+      {FindStep::Dialog, L"entry 15", true, true, 18},
+      {FindStep::F3, L"", false, true, 153},  // entry 150, far out of view
+      {FindStep::ShiftF3, L"", false, true, 18},
+      {FindStep::ShiftF3, L"", false, true, 162},  // round past the first row to entry 159
+      {FindStep::Dialog, L"hail", false, false, 0},
+      {FindStep::Dialog, L"zzz", false, true, 0, "No line holds \"zzz\"."},
+      {FindStep::CloseDialog, L"", false, true, 0},
+      {FindStep::F3, L"", false, true, 0, "No line holds \"zzz\"."},
+  };
+  for (const FindStep& step : steps) {
+    SCOPED_TRACE(utf8(step.text) + " by " + std::to_string(step.by) + ", to row " + std::to_string(step.current));
+    HWND dialog = findDialog(viewer.frame);
+    std::function<void()> action;
+    switch (step.by) {
+      case FindStep::Dialog:
+        if (!dialog) press('F', VK_CONTROL);
+        dialog = findDialog(viewer.frame);
+        ASSERT_NE(dialog, nullptr) << "Ctrl+F opens the find dialog";
+        SetDlgItemTextW(dialog, edt1, step.text.c_str());
+        CheckDlgButton(dialog, chx2, step.matchCase ? BST_CHECKED : BST_UNCHECKED);
+        CheckRadioButton(dialog, rad1, rad2, step.down ? rad2 : rad1);
+        action = [dialog] { SendMessageW(dialog, WM_COMMAND, IDOK, reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK))); };
+        break;
+      case FindStep::F3:
+      case FindStep::ShiftF3:
+        // From the main window, with the focus on the list.
+        SetActiveWindow(viewer.frame);
+        SetFocus(viewer.list);
+        action = [&step] { press(VK_F3, step.by == FindStep::ShiftF3 ? VK_SHIFT : 0); };
+        break;
+      case FindStep::CloseDialog:
+        action = [dialog] { SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0); };
+        break;
+    }
+    const ShownMessage message = viewer.closingOwnMessageBox(action);
+    EXPECT_EQ(message.text, step.says);
+    if (!step.says.empty()) {
+      EXPECT_EQ(message.icon, "information");
+      EXPECT_EQ(message.owner, dialog ? dialog : viewer.frame) << "over the find dialog while it is open";
+    }
+    const LRESULT current = SendMessageW(viewer.list, LB_GETCURSEL, 0, 0);
+    EXPECT_EQ(current, step.current);
+    EXPECT_TRUE(rowInView(viewer.list, current));
+  }
+  EXPECT_EQ(findDialog(viewer.frame), nullptr);
+}
+
+// ---- The list's menu, copying and saving
+
+// What the clipboard holds as text.
+std::string clipboardText() {
+  std::string text;
+  if (!OpenClipboard(nullptr)) return "(clipboard not open)";
+  if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    text = utf8(static_cast<const wchar_t*>(GlobalLock(data)));
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
+// Opens the list's menu by `open`, reads its items ("text", or "text (off)"
+// when grayed) and chooses the one whose underlined letter is `letter`, or
+// none for VK_ESCAPE.
+std::vector<std::string> choosingFromMenu(const std::function<void()>& open, wchar_t letter) {
+  static std::vector<std::string>* seen;
+  static wchar_t chosen;
+  std::vector<std::string> items;
+  seen = &items;
+  chosen = letter;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) {
+    const HWND menuWindow = FindWindowW(L"#32768", nullptr);
+    if (!seen->empty() || !menuWindow || !IsWindowVisible(menuWindow)) return;
+    const auto menu = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
+    for (int item = 0; item < GetMenuItemCount(menu); ++item) {
+      wchar_t text[64] = {};
+      GetMenuStringW(menu, static_cast<UINT>(item), text, 64, MF_BYPOSITION);
+      const UINT state = GetMenuState(menu, static_cast<UINT>(item), MF_BYPOSITION);
+      seen->push_back(state & MF_SEPARATOR ? "-" : utf8(text) + (state & MF_GRAYED ? " (off)" : ""));
+    }
+    if (chosen == VK_ESCAPE) {
+      PostMessageW(menuWindow, WM_KEYDOWN, VK_ESCAPE, 0);
+    } else {
+      PostMessageW(menuWindow, WM_CHAR, chosen, 0);
+    }
+  });
+  open();
+  pump(std::chrono::milliseconds(100));
+  KillTimer(nullptr, timer);
+  return items;
+}
+
+TEST(Win32Window, TheListsMenuOffersWhatAppliesAndCopiesALineOrEveryLine) {
+  const TempDir dir;
+  Viewer viewer;
+  SetFocus(viewer.list);
+  // From the keyboard (the Menu key), on an empty list.
+  EXPECT_EQ(choosingFromMenu([] { press(VK_APPS); }, VK_ESCAPE),
+            (std::vector<std::string>{"&Copy\tCtrl+C (off)", "Copy &all lines (off)", "-", "&Find...\tCtrl+F",
+                                      "&Save list as... (off)"}));
+
+  viewer.clickGet(dir.write("s.mul", concat({record(1, "one"), record(2, "tab\there"), record(3, "three")})));
+  const std::vector<std::string> lines = viewer.lines();
+  ASSERT_EQ(lines.size(), 3u);
+  // A right click on the second line makes it current, and Copy copies it.
+  RECT second{};
+  SendMessageW(viewer.list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&second));
+  const LPARAM at = MAKELPARAM(second.left + 5, second.top + 2);
+  EXPECT_EQ(choosingFromMenu(
+                [&] {
+                  SendMessageW(viewer.list, WM_RBUTTONDOWN, MK_RBUTTON, at);
+                  SendMessageW(viewer.list, WM_RBUTTONUP, 0, at);
+                },
+                L'c'),
+            (std::vector<std::string>{"&Copy\tCtrl+C", "Copy &all lines", "-", "&Find...\tCtrl+F", "&Save list as..."}));
+  EXPECT_EQ(SendMessageW(viewer.list, LB_GETCURSEL, 0, 0), 1);
+  EXPECT_EQ(clipboardText(), "ID: 2 Text: tab\u2409here");
+
+  choosingFromMenu([] { press(VK_F10, VK_SHIFT); }, L'a');
+  EXPECT_EQ(clipboardText(), lines[0] + "\r\n" + lines[1] + "\r\n" + lines[2]);
+}
+
+// Save list as, through the system's save dialog: a name typed in it and a
+// file type chosen, then Save (and Yes when it asks to replace a file).
+struct SaveCase {
+  std::wstring typed;  // a name in the speech file's folder, or a whole path
+  int type;            // 1 text, 2 CSV, 3 JSON Lines
+  std::string savedAs;
+  std::string firstLine;  // of the file written; or the start of the message when refused
+  bool refused = false;
+};
+
+TEST(Win32Window, SaveListAsWritesTheChosenTypeAndNeverOverTheSpeechFile) {
+  const TempDir dir;
+  const std::string speech = dir.write("speech.mul", concat({record(0x2A, "hail"), record(7, "seven")}));
+  dir.write("old.txt", record(1, "old"));
+  Viewer viewer;
+  viewer.clickGet(speech);
+  wchar_t folderBefore[MAX_PATH] = {};
+  GetCurrentDirectoryW(MAX_PATH, folderBefore);
+
+  const std::string refusal = "This is the speech file the lines come from; the list is not saved over it.";
+  const SaveCase cases[] = {
+      {L"list", 1, "list.txt", "ID: 2A Text: hail"},
+      {L"list", 2, "list.csv", "offset,id,id_hex,length,text"},
+      {L"list", 3, "list.json", "{\"offset\":0,\"id\":42,\"id_hex\":\"2A\",\"length\":4,\"text\":\"hail\"}"},
+      {L"old.txt", 1, "old.txt", "ID: 2A Text: hail"},  // replaced, once confirmed
+      {wide(speech), 1, "speech.mul", refusal, true},
+      {L"SPEECH.MUL", 1, "speech.mul", refusal, true},
+  };
+  for (const SaveCase& c : cases) {
+    SCOPED_TRACE(utf8(c.typed) + " as type " + std::to_string(c.type));
+    const auto target = dir.path() / c.savedAs;
+    const bool existed = std::filesystem::exists(target);
+    const Bytes before = existed ? testing_support::readAll(target.string()) : Bytes{};
+    std::string suggested, message;
+    bool askedToReplace = false;
+    answeringDialogs([&] { SendMessageW(viewer.frame, WM_COMMAND, SPEECH_COMMAND_SAVE_LIST, 0); },
+                     [&](HWND dialog) {
+                       if (windowText(dialog) == "Save list as" && GetDlgItem(dialog, cmb13)) {
+                         suggested = windowText(GetDlgItem(dialog, cmb13));
+                         SetDlgItemTextW(dialog, cmb13, c.typed.c_str());
+                         const HWND types = GetDlgItem(dialog, cmb1);
+                         SendMessageW(types, CB_SETCURSEL, static_cast<WPARAM>(c.type - 1), 0);
+                         // As a choice in the list ends, whichever of the two the dialog reads.
+                         for (const WORD ending : {CBN_SELCHANGE, CBN_SELENDOK}) {
+                           SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(cmb1, ending), reinterpret_cast<LPARAM>(types));
+                         }
+                         PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+                       } else if (isMessageBox(dialog) && windowText(dialog) == "Save list as") {
+                         askedToReplace = true;
+                         PostMessageW(dialog, WM_COMMAND, IDYES, 0);
+                       } else if (isMessageBox(dialog)) {
+                         message = messageBoxText(dialog);
+                         dismiss(dialog);
+                       }
+                     });
+    EXPECT_EQ(suggested, "speech.txt") << "named after the speech file";
+    EXPECT_EQ(askedToReplace, existed);
+    if (c.refused) {
+      EXPECT_EQ(message.substr(0, c.firstLine.size()), c.firstLine);
+      EXPECT_EQ(testing_support::readAll(target.string()), before);
+      continue;
+    }
+    EXPECT_EQ(message, "");
+    const Bytes saved = testing_support::readAll(target.string());
+    const std::string text(saved.begin(), saved.end());
+    EXPECT_EQ(text.substr(0, text.find_first_of("\r\n")), c.firstLine);
+  }
+  wchar_t folderAfter[MAX_PATH] = {};
+  GetCurrentDirectoryW(MAX_PATH, folderAfter);
+  EXPECT_EQ(utf8(folderAfter), utf8(folderBefore)) << "a relative path in the field still reads from the same folder";
 }
 
 // ---- The list

@@ -9,6 +9,11 @@
 //   window_robot OUT set PATH             sets the path
 //   window_robot OUT lines                reads the list
 //   window_robot OUT get PATH             sets the path, clicks Get, reads the outcome
+//   window_robot OUT listed               waits for the Get the viewer started itself, reads the outcome
+//   window_robot OUT message              the message box the viewer shows, read and closed
+//   window_robot OUT starting             the message box the viewer shows instead of its window
+//   window_robot OUT current              the list's current line, and whether it is in view
+//   window_robot OUT clipboard            the text on the clipboard, its lines
 //   window_robot OUT accessible           the list as assistive technology reads it
 //   window_robot OUT hold PATH MS         holds PATH open without sharing for MS ms
 //   window_robot OUT close                closes the window; waits for the program to end
@@ -98,25 +103,94 @@ void setPath(HWND viewer, const std::wstring& path) {
   SendMessageW(GetDlgItem(viewer, 102), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
 }
 
+// The message box the viewer shows within `attempts` looks, if any; with
+// `orLines`, the wait ends too once the list has lines.
+HWND messageBoxAfter(HWND viewer, int attempts, bool orLines = false) {
+  const DWORD thread = GetWindowThreadProcessId(viewer, nullptr);
+  for (int attempt = 0; attempt < attempts; ++attempt) {
+    waitUntilIdle(viewer);
+    if (const HWND box = messageBoxOf(thread)) return box;
+    if (orLines && SendMessageW(GetDlgItem(viewer, 101), LB_GETCOUNT, 0, 0) > 0) break;
+    Sleep(50);
+  }
+  return nullptr;
+}
+
+void sayMessageBox(HWND box) {
+  say("message title", windowText(box));
+  say("message", messageBoxText(box));
+}
+
+// Reads the box, and the title of the window it belongs to, and closes it.
+void closeMessageBox(HWND viewer, HWND box) {
+  sayMessageBox(box);
+  const HWND owner = GetWindow(box, GW_OWNER);
+  say("message owner", windowText(owner) + (IsWindowVisible(owner) ? "" : " (hidden)"));
+  if (const char* keep = std::getenv("ROBOT_KEEP_MESSAGE_MS")) Sleep(static_cast<DWORD>(std::atoi(keep)));
+  dismiss(box);
+  waitUntilIdle(viewer);
+}
+
 void get(HWND viewer, const std::wstring& path) {
   setPath(viewer, path);
   // Posted, not sent: a message box would hold a sent click until closed.
   PostMessageW(GetDlgItem(viewer, 103), BM_CLICK, 0, 0);
-  waitUntilIdle(viewer);
-  const DWORD thread = GetWindowThreadProcessId(viewer, nullptr);
-  HWND box = nullptr;
-  for (int attempt = 0; attempt < 10 && !box; ++attempt) {
-    box = messageBoxOf(thread);
-    if (!box) Sleep(50);
-  }
-  if (box) {
-    say("message title", windowText(box));
-    say("message", messageBoxText(box));
-    if (const char* keep = std::getenv("ROBOT_KEEP_MESSAGE_MS")) Sleep(static_cast<DWORD>(std::atoi(keep)));
-    dismiss(box);
-    waitUntilIdle(viewer);
-  }
+  if (const HWND box = messageBoxAfter(viewer, 10)) closeMessageBox(viewer, box);
   sayLines(viewer);
+}
+
+// After the viewer was started with a path: waits until it has listed the
+// file or shown a message box about it.
+void listed(HWND viewer) {
+  if (const HWND box = messageBoxAfter(viewer, 200, true)) closeMessageBox(viewer, box);
+  sayLines(viewer);
+}
+
+void message(HWND viewer) {
+  if (const HWND box = messageBoxAfter(viewer, 40)) return closeMessageBox(viewer, box);
+  say("message", "none");
+}
+
+// A message box titled with the viewer's caption, shown by a program with no
+// window of its own.
+void starting() {
+  HWND box = nullptr;
+  for (int attempt = 0; attempt < 300 && !box; ++attempt) {
+    box = FindWindowW(L"#32770", L"Speech.mul by Quorrin");
+    if (!box) Sleep(100);
+  }
+  if (!box) return say("message", "none");
+  sayMessageBox(box);
+  say("window", FindWindowW(L"frmMain", nullptr) ? "yes" : "none");
+  dismiss(box);
+}
+
+void sayCurrent(HWND viewer) {
+  const HWND list = GetDlgItem(viewer, 101);
+  const LRESULT row = SendMessageW(list, LB_GETCURSEL, 0, 0);
+  if (row == LB_ERR) return say("current", "none");
+  RECT box{}, client{};
+  SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&box));
+  GetClientRect(list, &client);
+  say("current", std::to_string(row) + " " + listedLines(list).at(static_cast<std::size_t>(row)));
+  say("in view", box.top >= 0 && box.bottom <= client.bottom ? "yes" : "no");
+}
+
+void sayClipboard() {
+  std::string text = "none";
+  if (OpenClipboard(nullptr)) {
+    if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+      text = utf8(static_cast<const wchar_t*>(GlobalLock(data)));
+      GlobalUnlock(data);
+    }
+    CloseClipboard();
+  }
+  for (std::size_t start = 0;;) {
+    const std::size_t end = text.find("\r\n", start);
+    say("clipboard", text.substr(start, end - start));
+    if (end == std::string::npos) break;
+    start = end + 2;
+  }
 }
 
 // Through the accessibility interface, across the process boundary.
@@ -211,6 +285,14 @@ int wmain(int argc, wchar_t** argv) {
     resources(argv[3]);
     return 0;
   }
+  if (command == L"starting") {
+    starting();
+    return 0;
+  }
+  if (command == L"clipboard") {
+    sayClipboard();
+    return 0;
+  }
   const HWND viewer = findViewer();
   if (!viewer) {
     say("window", "none");
@@ -222,6 +304,9 @@ int wmain(int argc, wchar_t** argv) {
   else if (command == L"lines") sayLines(viewer);
   else if (command == L"accessible") sayAccessible(viewer);
   else if (command == L"get" && argc > 3) get(viewer, argv[3]);
+  else if (command == L"listed") listed(viewer);
+  else if (command == L"current") sayCurrent(viewer);
+  else if (command == L"message") message(viewer);
   else if (command == L"close") close(viewer);
   else return 2;
   return 0;

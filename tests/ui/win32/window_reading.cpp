@@ -39,14 +39,48 @@ std::vector<std::string> listedLines(HWND list) {
   return lines;
 }
 
+namespace {
+
+std::wstring className(HWND window) {
+  wchar_t name[32] = {};
+  GetClassNameW(window, name, 32);
+  return name;
+}
+
+// A control of the box that `accept` takes, if any.
+template <typename Accept>
+HWND childOf(HWND box, Accept accept) {
+  struct Search {
+    Accept accept;
+    HWND found = nullptr;
+  } search{accept};
+  EnumChildWindows(
+      box,
+      [](HWND child, LPARAM data) -> BOOL {
+        auto& s = *reinterpret_cast<Search*>(data);
+        if (!s.accept(child)) return TRUE;
+        s.found = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+}  // namespace
+
+// A dialog with the text of a message box, and no field to type in as the
+// find and save dialogs have.
+bool isMessageBox(HWND window) {
+  return className(window) == L"#32770" && GetDlgItem(window, 0xFFFF) &&
+         !childOf(window, [](HWND child) { return _wcsicmp(className(child).c_str(), L"Edit") == 0; });
+}
+
 HWND messageBoxOf(DWORD thread) {
   HWND found = nullptr;
   EnumThreadWindows(
       thread,
       [](HWND window, LPARAM result) -> BOOL {
-        wchar_t name[16] = {};
-        GetClassNameW(window, name, 16);
-        if (std::wstring(name) != L"#32770" || !IsWindowVisible(window)) return TRUE;
+        if (!IsWindowVisible(window) || !isMessageBox(window)) return TRUE;
         *reinterpret_cast<HWND*>(result) = window;
         return FALSE;
       },
@@ -57,6 +91,14 @@ HWND messageBoxOf(DWORD thread) {
 std::string messageBoxText(HWND box) {
   // A message box shows its text in the static control numbered 0xFFFF.
   return windowText(GetDlgItem(box, 0xFFFF));
+}
+
+std::string messageBoxIcon(HWND box) {
+  const HWND control = childOf(box, [](HWND child) { return (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON; });
+  const auto icon = reinterpret_cast<HICON>(SendMessageW(control, STM_GETICON, 0, 0));
+  if (icon && icon == LoadIconW(nullptr, IDI_ERROR)) return "error";
+  if (icon && icon == LoadIconW(nullptr, IDI_INFORMATION)) return "information";
+  return "other";
 }
 
 void dismiss(HWND box) { PostMessageW(box, WM_COMMAND, IDOK, 0); }

@@ -25,10 +25,15 @@ std::string windowText(HWND window);
 // Every line of the list, through LB_GETCOUNT, LB_GETTEXTLEN and LB_GETTEXT.
 std::vector<std::string> listedLines(HWND list);
 
-// The message box that a thread shows, if one is up.
+// Whether a window is a message box, and the message box that a thread
+// shows, if one is up.
+bool isMessageBox(HWND window);
 HWND messageBoxOf(DWORD thread);
-// Its text, and closing it as its OK button does.
+// Its text, its icon ("error", "information" or "other"; the system's
+// icons are shared within a process, so only in the box's own), and
+// closing it as its OK button does.
 std::string messageBoxText(HWND box);
+std::string messageBoxIcon(HWND box);
 void dismiss(HWND box);
 
 // The rectangle of a control in its parent's client area.
