@@ -30,13 +30,14 @@ void prepareStandardOutput();
 // Returns false when the write failed.
 bool writeUtf8(std::FILE* stream, std::string_view text);
 
-// Memory for a large block of data (megabytes), in pages the system maps in
-// few steps where it offers such pages. Raises std::bad_alloc.
+// Memory for a large block of data (megabytes). With `hugePages`, in pages
+// the system maps in few steps where it offers them: fewer page faults, but
+// the first byte written costs a whole such page. Raises std::bad_alloc.
 struct LargeBlockDeleter {
   void operator()(std::uint8_t* block) const noexcept;
 };
 using LargeBlock = std::unique_ptr<std::uint8_t[], LargeBlockDeleter>;
-LargeBlock allocateLargeBlock(std::size_t size);
+LargeBlock allocateLargeBlock(std::size_t size, bool hugePages);
 
 namespace platform {
 

@@ -316,7 +316,7 @@ std::vector<std::filesystem::path> commandLineArguments(int, char**) {
 
 void prepareStandardOutput() { _setmode(_fileno(stdout), _O_BINARY); }
 
-LargeBlock allocateLargeBlock(std::size_t size) {
+LargeBlock allocateLargeBlock(std::size_t size, bool) {
   void* const block = std::malloc(size);
   if (!block) throw std::bad_alloc();
   return LargeBlock(static_cast<std::uint8_t*>(block));

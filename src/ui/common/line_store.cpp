@@ -46,7 +46,9 @@ void LineStore::store(const speechfile::Entry& entry) {
   // the rows stored so far as they were.
   if (rows_ / kChunkRows == chunks_.size()) chunks_.push_back(std::make_unique_for_overwrite<Header[]>(kChunkRows));
   while (blocks_.size() * kBlockBytes < textBytes_ + length) {
-    blocks_.push_back(runtime::allocateLargeBlock(kBlockBytes));
+    // Huge pages from the second block on: a short list then costs only the
+    // pages it fills.
+    blocks_.push_back(runtime::allocateLargeBlock(kBlockBytes, !blocks_.empty()));
   }
   if (emptiesPending_ >= kManyEmpties) roomForOneMore(manyEmpties_);
   if (rows_ % kGroupRows == 0) roomForOneMore(groups_);
