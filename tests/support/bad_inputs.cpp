@@ -1,13 +1,7 @@
 #include "support/bad_inputs.h"
 
 #ifdef _WIN32
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "ui/win32/windows_api.h"
 #else
 #include <sys/stat.h>
 #include <unistd.h>
