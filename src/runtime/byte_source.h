@@ -8,10 +8,21 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
 namespace runtime {
+
+// Which file an open file or a path is, whatever its name: equal for two
+// names of one file (hard links, symbolic links, bind mounts, a folder moved
+// or renamed since). The device and inode on POSIX; the volume serial number
+// and file index on Windows.
+struct FileIdentity {
+  std::uint64_t volume = 0;
+  std::uint64_t file = 0;
+  friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+};
 
 class ByteSource {
  public:
@@ -25,6 +36,9 @@ class ByteSource {
   // return fewer bytes than asked (a short read) before the end. Raises a
   // RuntimeError (DeviceIOError) when the read itself fails.
   virtual std::size_t readAt(std::uint64_t offset, std::span<std::uint8_t> out) = 0;
+
+  // The file read, for sources that read one.
+  virtual std::optional<FileIdentity> identity() const { return std::nullopt; }
 };
 
 // A source over a copy of some bytes.

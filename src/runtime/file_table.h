@@ -31,6 +31,7 @@ class BufferedFile {
   bool atEnd() const { return position() >= size_; }
   std::uint64_t position() const { return bufferStart_ + static_cast<std::uint64_t>(cursor_ - buffer_.data()); }
   std::uint64_t size() const { return size_; }
+  std::optional<FileIdentity> identity() const { return source_->identity(); }
 
   // Reads the byte at the current position and moves past it. Raises
   // InputPastEndOfFile at the end, with the file left where it was.

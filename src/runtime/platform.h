@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -84,6 +85,14 @@ class NewFile {
 // Creates `path` for writing; fails if something is there already. Returns
 // nullptr on failure, with the system's words in `systemText`.
 std::unique_ptr<NewFile> createNewFile(const std::filesystem::path& path, std::string& systemText);
+
+// The identity of the file `path` names, following symbolic links; none when
+// nothing is there or the system cannot tell.
+std::optional<FileIdentity> identifyFile(const std::filesystem::path& path);
+
+// Whether two absolute, normalised paths are the same name, as the system
+// compares names (ignoring case on Windows).
+bool sameName(const std::filesystem::path& a, const std::filesystem::path& b);
 
 // Puts the file `from` in the place of `to`, replacing what is there in one
 // step. Returns false on failure, with the system's words in `systemText`.

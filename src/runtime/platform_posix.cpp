@@ -22,14 +22,20 @@ static_assert(sizeof(off_t) == 8, "build with _FILE_OFFSET_BITS=64");
 namespace runtime {
 namespace {
 
+FileIdentity identityOf(const struct stat& st) {
+  return {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+}
+
 class PosixFileSource final : public ByteSource {
  public:
-  PosixFileSource(int fd, std::uint64_t size) : fd_(fd), size_(size) {}
+  PosixFileSource(int fd, const struct stat& st)
+      : fd_(fd), size_(static_cast<std::uint64_t>(st.st_size)), identity_(identityOf(st)) {}
   ~PosixFileSource() override { ::close(fd_); }
   PosixFileSource(const PosixFileSource&) = delete;
   PosixFileSource& operator=(const PosixFileSource&) = delete;
 
   std::uint64_t size() const override { return size_; }
+  std::optional<FileIdentity> identity() const override { return identity_; }
 
   std::size_t readAt(std::uint64_t offset, std::span<std::uint8_t> out) override {
     for (;;) {
@@ -43,6 +49,7 @@ class PosixFileSource final : public ByteSource {
  private:
   int fd_;
   std::uint64_t size_;
+  FileIdentity identity_;
 };
 
 platform::OpenOutcome refused(int error) {
@@ -81,7 +88,7 @@ platform::OpenOutcome platform::openRegularFile(const std::filesystem::path& pat
     return outcome;
   }
   OpenOutcome outcome;
-  outcome.source = std::make_unique<PosixFileSource>(fd, static_cast<std::uint64_t>(st.st_size));
+  outcome.source = std::make_unique<PosixFileSource>(fd, st);
   return outcome;
 }
 
@@ -133,6 +140,14 @@ std::unique_ptr<platform::NewFile> platform::createNewFile(const std::filesystem
   }
   return std::make_unique<PosixNewFile>(fd);
 }
+
+std::optional<FileIdentity> platform::identifyFile(const std::filesystem::path& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+  return identityOf(st);
+}
+
+bool platform::sameName(const std::filesystem::path& a, const std::filesystem::path& b) { return a == b; }
 
 bool platform::replaceFile(const std::filesystem::path& from, const std::filesystem::path& to, std::string& systemText) {
   if (::rename(from.c_str(), to.c_str()) == 0) return true;

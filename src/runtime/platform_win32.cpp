@@ -50,14 +50,23 @@ std::string systemMessage(DWORD error) {
   return message.empty() ? "Windows error " + std::to_string(error) : narrow(message);
 }
 
+// The file an open handle reads: its volume's serial number and its index.
+std::optional<FileIdentity> identityOf(HANDLE handle) {
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (!GetFileInformationByHandle(handle, &info)) return std::nullopt;
+  return FileIdentity{info.dwVolumeSerialNumber,
+                      std::uint64_t{info.nFileIndexHigh} << 32 | info.nFileIndexLow};
+}
+
 class WindowsFileSource final : public ByteSource {
  public:
-  WindowsFileSource(HANDLE handle, std::uint64_t size) : handle_(handle), size_(size) {}
+  WindowsFileSource(HANDLE handle, std::uint64_t size) : handle_(handle), size_(size), identity_(identityOf(handle)) {}
   ~WindowsFileSource() override { CloseHandle(handle_); }
   WindowsFileSource(const WindowsFileSource&) = delete;
   WindowsFileSource& operator=(const WindowsFileSource&) = delete;
 
   std::uint64_t size() const override { return size_; }
+  std::optional<FileIdentity> identity() const override { return identity_; }
 
   std::size_t readAt(std::uint64_t offset, std::span<std::uint8_t> out) override {
     OVERLAPPED at{};
@@ -76,6 +85,7 @@ class WindowsFileSource final : public ByteSource {
  private:
   HANDLE handle_;
   std::uint64_t size_;
+  std::optional<FileIdentity> identity_;
 };
 
 bool startsWith(const std::wstring& text, std::wstring_view prefix) { return text.rfind(prefix, 0) == 0; }
@@ -295,6 +305,27 @@ std::unique_ptr<platform::NewFile> platform::createNewFile(const std::filesystem
     return nullptr;
   }
   return std::make_unique<WindowsNewFile>(handle);
+}
+
+std::optional<FileIdentity> platform::identifyFile(const std::filesystem::path& path) {
+  bool isDevice = false;
+  const std::wstring name = exactPath(path.native(), isDevice);
+  if (isDevice) return std::nullopt;
+  // No access asked for: enough to read the file's identity, and never in
+  // the way of another program.
+  const HANDLE handle = CreateFileW(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
+  const std::optional<FileIdentity> identity = identityOf(handle);
+  CloseHandle(handle);
+  return identity;
+}
+
+bool platform::sameName(const std::filesystem::path& a, const std::filesystem::path& b) {
+  const std::wstring& x = a.native();
+  const std::wstring& y = b.native();
+  return CompareStringOrdinal(x.c_str(), static_cast<int>(x.size()), y.c_str(), static_cast<int>(y.size()), TRUE) ==
+         CSTR_EQUAL;
 }
 
 bool platform::replaceFile(const std::filesystem::path& from, const std::filesystem::path& to, std::string& systemText) {

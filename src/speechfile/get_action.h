@@ -55,6 +55,11 @@ class LineList {
   // Tells of an entry without text, which yields no line. Lists that export
   // every entry override it; the others ignore it.
   virtual void skipEmpty(const Entry& /*entry*/) {}
+  // Tells which file the action opened, before its first entry: the path as
+  // given and, where the system tells it, the file's identity. Lists that
+  // must know the file their lines come from override it.
+  virtual void opened(const std::filesystem::path& /*path*/,
+                      const std::optional<runtime::FileIdentity>& /*identity*/) {}
 };
 
 // An error that ended the Get action: the runtime's error, with a

@@ -78,6 +78,12 @@ void LineStore::store(const speechfile::Entry& entry) {
 
 void LineStore::skipEmpty(const speechfile::Entry&) { ++emptiesPending_; }
 
+void LineStore::opened(const std::filesystem::path& path, const std::optional<runtime::FileIdentity>& identity) {
+  std::error_code error;
+  std::filesystem::path absolute = std::filesystem::absolute(path, error);
+  source_ = Source{error ? path : absolute.lexically_normal(), identity};
+}
+
 std::uint64_t LineStore::emptiesBefore(std::size_t index) const {
   const std::uint16_t count = header(index).emptiesBefore;
   if (count != kManyEmpties) return count;

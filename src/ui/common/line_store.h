@@ -7,7 +7,9 @@
 #include <climits>
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -36,6 +38,17 @@ class LineStore final : public speechfile::LineList {
   // Counts an entry without text, so that the offsets of the rows after it
   // stay exact.
   void skipEmpty(const speechfile::Entry& entry) override;
+  // Keeps the file the rows come from.
+  void opened(const std::filesystem::path& path, const std::optional<runtime::FileIdentity>& identity) override;
+
+  // The file the rows were read from, as the Get opened it: its path made
+  // absolute then, and its identity, which stays with the file however it is
+  // named later. None before a Get, or when the Get opened nothing.
+  struct Source {
+    std::filesystem::path path;
+    std::optional<runtime::FileIdentity> identity;
+  };
+  const std::optional<Source>& source() const { return source_; }
 
   std::size_t rowCount() const { return rows_; }
 
@@ -93,6 +106,7 @@ class LineStore final : public speechfile::LineList {
   void advance(Cursor& cursor) const;
   std::span<const std::uint8_t> textAt(std::uint64_t start, std::size_t length, Scratch& scratch) const;
 
+  std::optional<Source> source_;
   std::vector<runtime::LargeBlock> blocks_;
   std::vector<std::unique_ptr<Header[]>> chunks_;
   std::vector<Group> groups_;

@@ -2,6 +2,7 @@
 
 #include "runtime/errors.h"
 #include "runtime/file_save.h"
+#include "runtime/platform.h"
 #include "ui/common/export_formats.h"
 
 namespace ui {
@@ -9,20 +10,46 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool isSameFile(const fs::path& a, const fs::path& b) {
+// The path as a name to compare: absolute and normalised, and with the
+// links of its folders followed where they exist.
+struct Names {
+  fs::path lexical;
+  fs::path resolved;
+};
+
+Names namesOf(const fs::path& path) {
   std::error_code error;
-  return fs::equivalent(a, b, error) || (!error && a.lexically_normal() == b.lexically_normal());
+  Names names{fs::absolute(path, error).lexically_normal(), {}};
+  if (error) names.lexical = path.lexically_normal();
+  names.resolved = fs::weakly_canonical(names.lexical, error);
+  if (error) names.resolved = names.lexical;
+  return names;
+}
+
+// Whether `target` is the speech file, or names where it was.
+bool isTheSpeechFile(const fs::path& target, const LineStore::Source& source) {
+  if (source.identity && runtime::platform::identifyFile(target) == source.identity) return true;
+  const Names targetNames = namesOf(target);
+  const Names sourceNames = namesOf(source.path);
+  using runtime::platform::sameName;
+  return sameName(targetNames.lexical, sourceNames.lexical) || sameName(targetNames.resolved, sourceNames.lexical) ||
+         sameName(targetNames.lexical, sourceNames.resolved) || sameName(targetNames.resolved, sourceNames.resolved);
+}
+
+void refuseTheSpeechFile(const LineStore& lines, const fs::path& target) {
+  if (lines.source() && isTheSpeechFile(target, *lines.source())) {
+    throw runtime::RuntimeError(runtime::ErrorNumber::PermissionDenied,
+                                "This is the speech file the lines come from; the list is not saved over it.");
+  }
 }
 
 }  // namespace
 
-void saveList(const LineStore& lines, const fs::path& target, const fs::path& speechFile) {
-  if (!speechFile.empty() && isSameFile(target, speechFile)) {
-    throw runtime::RuntimeError(runtime::ErrorNumber::PermissionDenied,
-                                "This is the speech file the lines come from; the list is not saved over it.");
-  }
+void saveList(const LineStore& lines, const fs::path& target) {
+  refuseTheSpeechFile(lines, target);
   const std::u8string name = target.filename().u8string();
-  const ExportFormat format = exportFormatForFileName(std::string_view(reinterpret_cast<const char*>(name.data()), name.size()));
+  const ExportFormat format =
+      exportFormatForFileName(std::string_view(reinterpret_cast<const char*>(name.data()), name.size()));
   runtime::writeWholeFile(target, [&](const runtime::ByteWriter& write) {
     std::string pending = exportHeader(format);
     LineStore::Scratch scratch;
@@ -35,6 +62,9 @@ void saveList(const LineStore& lines, const fs::path& target, const fs::path& sp
       return true;
     });
     write(pending);
+    // Once more just before the list takes the target's place: the speech
+    // file may have been moved there while the list was written.
+    refuseTheSpeechFile(lines, target);
   });
 }
 

@@ -8,9 +8,12 @@
 
 namespace ui {
 
-// Writes every row of `lines` to `target`. Refuses to write over
-// `speechFile`, the file the lines were read from. Raises a RuntimeError
-// with a message in plain words when the file cannot be written.
-void saveList(const LineStore& lines, const std::filesystem::path& target, const std::filesystem::path& speechFile);
+// Writes every row of `lines` to `target`. Never writes over the speech file
+// the rows come from (lines.source()): refuses a target that is that file
+// under any name (a link, a moved or renamed folder, a bind mount) and one
+// that names the path it was read from, even when the file is no longer
+// there. Raises a RuntimeError with a message in plain words when the file
+// cannot be written.
+void saveList(const LineStore& lines, const std::filesystem::path& target);
 
 }  // namespace ui

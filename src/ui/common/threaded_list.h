@@ -35,6 +35,10 @@ class ThreadedList final : public speechfile::LineList {
   // target has failed on the other thread, which ends the Get.
   void addItem(const speechfile::Entry& entry) override;
   void skipEmpty(const speechfile::Entry& entry) override;
+  // Tells the target at once, on the caller's thread, before any entry.
+  void opened(const std::filesystem::path& path, const std::optional<runtime::FileIdentity>& identity) override {
+    target_.opened(path, identity);
+  }
 
   // Passes on every entry kept so far and waits until the target has taken
   // them. When the target failed on the other thread, returns its error and

@@ -285,9 +285,11 @@ void frmMain::saveListAs() {
     if (index >= 0) dialog.setDefaultSuffix(QLatin1String(kSaveTypes[index].extension));
   });
   // Beside the speech file, named after it.
-  const QFileInfo speech(QString::fromStdU16String(speechFile_.u16string()));
-  dialog.setDirectory(speech.absolutePath());
-  dialog.selectFile(speech.completeBaseName() + QStringLiteral(".txt"));
+  if (const auto& source = lines_.source()) {
+    const QFileInfo speech(QString::fromStdU16String(source->path.u16string()));
+    dialog.setDirectory(speech.absolutePath());
+    dialog.selectFile(speech.completeBaseName() + QStringLiteral(".txt"));
+  }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   saveListTo(dialog.selectedFiles().front());
 }
@@ -296,7 +298,7 @@ void frmMain::saveListTo(const QString& fileName) {
   QString failure;
   try {
     const WaitCursor wait;
-    ui::saveList(lines_, std::filesystem::path(fileName.toStdU16String()), speechFile_);
+    ui::saveList(lines_, std::filesystem::path(fileName.toStdU16String()));
   } catch (const std::exception& e) {
     failure = qtText(ui::shownText(e.what()));
   }
@@ -310,7 +312,6 @@ void frmMain::cmdGet_Click() {
   {
     const WaitCursor wait;
     const TextBoxPath path(*txtPath);
-    speechFile_ = path.path();
     // The file is read on this thread while a second one stores the entries.
     if (const auto error = ui::runGetAction(reading_, path, lines_)) {
       failure = qtText(ui::shownText(error->what()));

@@ -74,8 +74,6 @@ class frmMain : public QWidget {
   speechfile::ReadingState reading_;
   ui::LineStore lines_;
   bool getWhenShown_ = false;
-  // The file of the last Get: a list is never saved over it.
-  std::filesystem::path speechFile_;
 
   QLabel* Label1;
   LineListView* lstWords;

@@ -322,8 +322,6 @@ void frmMain::cmdGet_Click() {
   {
     const WaitCursor wait;
     const TextBoxPath path(txtPath);
-    std::error_code ignored;
-    speechFile_ = std::filesystem::absolute(path.path(), ignored);
     // The file is read on this thread while a second one stores the entries.
     if (const auto error = ui::runGetAction(reading_, path, *lstWords)) {
       failure = wide(ui::shownText(error->what()));
@@ -390,9 +388,10 @@ void frmMain::mnuSaveListAs_Click() {
   if (lstWords->lines().rowCount() == 0) return;
   // Beside the speech file and named after it, as a start.
   std::vector<wchar_t> name(32768, L'\0');
-  const std::wstring suggested = speechFile_.stem().wstring() + L".txt";
+  const std::filesystem::path speechFile = lstWords->lines().source() ? lstWords->lines().source()->path : L"";
+  const std::wstring suggested = speechFile.stem().wstring() + L".txt";
   if (suggested.size() < name.size()) std::copy(suggested.begin(), suggested.end(), name.begin());
-  const std::wstring folder = speechFile_.parent_path().wstring();
+  const std::wstring folder = speechFile.parent_path().wstring();
 
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
@@ -419,7 +418,7 @@ void frmMain::saveListTo(const std::filesystem::path& target) {
   {
     const WaitCursor wait;
     try {
-      ui::saveList(lstWords->lines(), target, speechFile_);
+      ui::saveList(lstWords->lines(), target);
     } catch (const std::bad_alloc&) {
       failure = L"There is not enough memory to save the list; the file was not written.";
     } catch (const std::exception& error) {

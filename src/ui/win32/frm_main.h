@@ -103,9 +103,6 @@ class frmMain {
   FINDREPLACEW findDialog_{};
   std::array<wchar_t, 256> findWhat_{};
   ui::FindRequest lastFind_;  // the text and case of the last search
-  // The file of the last Get, as an absolute path: a list is never saved
-  // over it.
-  std::filesystem::path speechFile_;
 
   // iSpeechID, bFirst, bSecond, iTextLen, bText, iFileNum: kept between runs.
   speechfile::ReadingState reading_;

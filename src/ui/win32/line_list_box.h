@@ -41,6 +41,9 @@ class LineListBox final : public speechfile::LineList {
   void clear() override;
   void addItem(const speechfile::Entry& entry) override { store_.addItem(entry); }
   void skipEmpty(const speechfile::Entry& entry) override { store_.skipEmpty(entry); }
+  void opened(const std::filesystem::path& path, const std::optional<runtime::FileIdentity>& identity) override {
+    store_.opened(path, identity);
+  }
   // Shows every line stored since clear() and paints them.
   void publish();
 

@@ -1,8 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+
+#ifdef __linux__
+#include <sys/mount.h>
+#endif
 
 #include "runtime/errors.h"
+#include "support/bad_inputs.h"
 #include "support/test_files.h"
 #include "ui/common/find_line.h"
 #include "ui/common/save_list.h"
@@ -81,28 +87,123 @@ TEST(SaveList, WritesTheFormatTheNameAsksForAndNeverOverTheSpeechFile) {
     const Bytes b = testing_support::readAll(p.string());
     return std::string(b.begin(), b.end());
   };
-  ui::saveList(store, dir.path() / "list.txt", speech);
+  ui::saveList(store, dir.path() / "list.txt");
   EXPECT_EQ(text(dir.path() / "list.txt"), "ID: 2A Text: hail\nID: 2 Text: a,b\n");
-  ui::saveList(store, dir.path() / "list.CSV", speech);
+  ui::saveList(store, dir.path() / "list.CSV");
   EXPECT_EQ(text(dir.path() / "list.CSV"), "offset,id,id_hex,length,text\r\n0,42,2A,4,hail\r\n8,2,2,3,\"a,b\"\r\n");
-  ui::saveList(store, dir.path() / "list.txt", speech);  // over an earlier list
-  ui::saveList(store, dir.path() / "list.json", speech);
+  ui::saveList(store, dir.path() / "list.txt");  // over an earlier list
+  ui::saveList(store, dir.path() / "list.json");
   EXPECT_EQ(text(dir.path() / "list.json").substr(0, 59), "{\"offset\":0,\"id\":42,\"id_hex\":\"2A\",\"length\":4,\"text\":\"hail\"}");
 
   const auto fails = [&](const std::filesystem::path& target, const char* says) {
     try {
-      ui::saveList(store, target, speech);
+      ui::saveList(store, target);
       ADD_FAILURE() << target << " was written";
     } catch (const runtime::RuntimeError& e) {
       EXPECT_NE(std::string(e.what()).find(says), std::string::npos) << e.what();
     }
   };
-  fails(speech, "This is the speech file the lines come from");
-  fails(dir.path() / "." / "speech.mul", "This is the speech file the lines come from");
   fails(dir.path() / "no such folder" / "list.txt", "cannot be written");
-  EXPECT_EQ(testing_support::readAll(speech), concat({record(0x2A, "hail"), record(2, "a,b")}));
   // Nothing but the lists and the speech file: no temporary file is left.
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 4);
 }
+
+// The speech file is never written over, whatever it is called by the time
+// the list is saved: each case lists M1/speech.mul, then does what a user or
+// another program might do, then saves to the target it gives.
+TEST(SaveList, NeverWritesOverTheSpeechFileWhateverItIsCalledNow) {
+  namespace fs = std::filesystem;
+  const Bytes content = concat({record(0x2A, "hail"), record(2, "ok")});
+  const struct {
+    const char* name;
+    std::function<fs::path(const fs::path& root)> after;  // returns the target
+  } cases[] = {
+      {"the path as read", [](const fs::path& root) { return root / "M1" / "speech.mul"; }},
+      {"the path spelt another way", [](const fs::path& root) { return root / "M1" / "." / ".." / "M1" / "speech.mul"; }},
+      {"its folder moved", [](const fs::path& root) {
+         fs::rename(root / "M1", root / "M2");
+         return root / "M2" / "speech.mul";
+       }},
+      {"the file renamed", [](const fs::path& root) {
+         fs::rename(root / "M1" / "speech.mul", root / "M1" / "renamed.mul");
+         return root / "M1" / "renamed.mul";
+       }},
+      {"its old name, once the file moved away", [](const fs::path& root) {
+         fs::rename(root / "M1" / "speech.mul", root / "moved.mul");
+         return root / "M1" / "speech.mul";
+       }},
+      {"its old name, once the file is deleted", [](const fs::path& root) {
+         fs::remove(root / "M1" / "speech.mul");
+         return root / "M1" / "speech.mul";
+       }},
+#ifndef _WIN32  // links need privileges there
+      {"a hard link to it", [](const fs::path& root) {
+         fs::create_hard_link(root / "M1" / "speech.mul", root / "hard.mul");
+         return root / "hard.mul";
+       }},
+      {"a symbolic link to it", [](const fs::path& root) {
+         fs::create_symlink(root / "M1" / "speech.mul", root / "soft.mul");
+         return root / "soft.mul";
+       }},
+      {"a link to its folder", [](const fs::path& root) {
+         fs::create_directory_symlink(root / "M1", root / "L");
+         return root / "L" / "speech.mul";
+       }},
+      {"its old name through a link to its folder, once deleted", [](const fs::path& root) {
+         fs::create_directory_symlink(root / "M1", root / "L");
+         fs::remove(root / "M1" / "speech.mul");
+         return root / "L" / "speech.mul";
+       }},
+#endif
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const testing_support::TempDir dir;
+    fs::create_directory(dir.path() / "M1");
+    const std::string speech = dir.write("M1/speech.mul", content);
+    ui::LineStore store;
+    speechfile::ReadingState state;
+    speechfile::runGetAction(state, testing_support::FixedPath(speech), store);
+    ASSERT_EQ(store.rowCount(), 2u);
+    const fs::path target = c.after(dir.path());
+    const auto moved = testing_support::snapshot(dir.path());
+    try {
+      ui::saveList(store, target);
+      ADD_FAILURE() << target << " was written";
+    } catch (const runtime::RuntimeError& e) {
+      EXPECT_NE(std::string(e.what()).find("This is the speech file the lines come from"), std::string::npos)
+          << e.what();
+    }
+    EXPECT_EQ(testing_support::snapshot(dir.path()), moved) << "nothing is written or created";
+    for (const auto& entry : fs::recursive_directory_iterator(dir.path())) {
+      if (entry.is_regular_file()) {
+        EXPECT_EQ(testing_support::readAll(entry.path().string()), content) << entry.path();
+      }
+    }
+  }
+}
+
+#ifdef __linux__
+// A bind mount shows the speech file's folder at a second place, as a
+// remounted drive would; only root may make one.
+TEST(SaveList, NeverWritesOverTheSpeechFileThroughABindMount) {
+  const testing_support::TempDir dir;
+  std::filesystem::create_directory(dir.path() / "M1");
+  std::filesystem::create_directory(dir.path() / "B");
+  const std::string speech = dir.write("M1/speech.mul", record(0x2A, "hail"));
+  if (::mount((dir.path() / "M1").c_str(), (dir.path() / "B").c_str(), nullptr, MS_BIND, nullptr) != 0) {
+    GTEST_SKIP() << "no bind mount can be made here";
+  }
+  struct Unmount {
+    std::filesystem::path at;
+    ~Unmount() { ::umount(at.c_str()); }
+  } const unmount{dir.path() / "B"};
+  ui::LineStore store;
+  speechfile::ReadingState state;
+  speechfile::runGetAction(state, testing_support::FixedPath(speech), store);
+  EXPECT_THROW(ui::saveList(store, dir.path() / "B" / "speech.mul"), runtime::RuntimeError);
+  EXPECT_EQ(testing_support::readAll(speech), record(0x2A, "hail"));
+}
+#endif
 
 }  // namespace
