@@ -13,12 +13,48 @@
 namespace {
 
 // Keyword-like words; "\xE9" and friends are Windows-1252 accented letters.
-const char* const kWords[] = {
-    "hail",   "hello", "bank",    "balance", "buy",  "sell",  "vendor",        "guards", "help",   "stop",
-    "follow", "me",    "all",     "come",    "kill", "stay",  "train",         "teach",  "where",  "name",
-    "job",    "news",  "inn",     "tavern",  "room", "gold",  "caf\xE9",       "na\xEFve", "se\xF1or", "\xFC" "ber",
-    "cr\xE8me", "fa\xE7" "ade", "\xC5ngstr\xF6m", "\x80", "bient\xF4t", "sm\xF6rg\xE5sbord", "the", "a", "of",
-    "to"};
+const char* const kWords[] = {"hail",
+                              "hello",
+                              "bank",
+                              "balance",
+                              "buy",
+                              "sell",
+                              "vendor",
+                              "guards",
+                              "help",
+                              "stop",
+                              "follow",
+                              "me",
+                              "all",
+                              "come",
+                              "kill",
+                              "stay",
+                              "train",
+                              "teach",
+                              "where",
+                              "name",
+                              "job",
+                              "news",
+                              "inn",
+                              "tavern",
+                              "room",
+                              "gold",
+                              "caf\xE9",
+                              "na\xEFve",
+                              "se\xF1or",
+                              "\xFC"
+                              "ber",
+                              "cr\xE8me",
+                              "fa\xE7"
+                              "ade",
+                              "\xC5ngstr\xF6m",
+                              "\x80",
+                              "bient\xF4t",
+                              "sm\xF6rg\xE5sbord",
+                              "the",
+                              "a",
+                              "of",
+                              "to"};
 constexpr std::size_t kWordCount = sizeof(kWords) / sizeof(kWords[0]);
 
 struct Random {

@@ -97,8 +97,7 @@ int benchGet(const char* file, int runs) {
     getMs.push_back(window.timed([&] { window.get->click(); }));
     growthKiB = std::max(growthKiB, statusKiB("VmHWM") - before);
     QScrollBar* bar = window.list->verticalScrollBar();
-    scrollMs.push_back(window.timed([&] { bar->setValue(bar->maximum()); }) +
-                       window.timed([&] { bar->setValue(0); }));
+    scrollMs.push_back(window.timed([&] { bar->setValue(bar->maximum()); }) + window.timed([&] { bar->setValue(0); }));
   }
   std::printf("get_ms=%.2f scroll_ms=%.2f growth_kib=%ld\n", median(getMs), median(scrollMs), growthKiB);
   return 0;
@@ -128,10 +127,8 @@ int benchKeys(const char* file, int runs) {
     const char* name;
     std::function<void(int)> act;
   } actions[] = {
-      {"down", [&](int) { press(Qt::Key_Down); }},
-      {"pagedown", [&](int) { press(Qt::Key_PageDown); }},
-      {"end", [&](int) { press(Qt::Key_End); }},
-      {"home", [&](int) { press(Qt::Key_Home); }},
+      {"down", [&](int) { press(Qt::Key_Down); }},         {"pagedown", [&](int) { press(Qt::Key_PageDown); }},
+      {"end", [&](int) { press(Qt::Key_End); }},           {"home", [&](int) { press(Qt::Key_Home); }},
       {"click", [&](int i) { click(5 + 15 * (i % 10)); }},
   };
   for (const auto& action : actions) {
@@ -143,7 +140,8 @@ int benchKeys(const char* file, int runs) {
       window.paint();
       ms.push_back(window.timed([&] { action.act(i); }));
     }
-    std::printf("%s_ms=%.2f %s_max_ms=%.2f ", action.name, median(ms), action.name, *std::max_element(ms.begin(), ms.end()));
+    std::printf("%s_ms=%.2f %s_max_ms=%.2f ", action.name, median(ms), action.name,
+                *std::max_element(ms.begin(), ms.end()));
   }
   std::printf("\n");
   return 0;

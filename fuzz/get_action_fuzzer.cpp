@@ -147,8 +147,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   if (actual.error != expected.error || (expected.error && actual.stopOffset != expected.stopOffset)) {
     std::fprintf(stderr, "stop differs: error %d at %llu, expected %d at %llu\n",
-                 actual.error ? static_cast<int>(*actual.error) : 0,
-                 static_cast<unsigned long long>(actual.stopOffset),
+                 actual.error ? static_cast<int>(*actual.error) : 0, static_cast<unsigned long long>(actual.stopOffset),
                  expected.error ? static_cast<int>(*expected.error) : 0,
                  static_cast<unsigned long long>(expected.stopOffset));
     std::abort();

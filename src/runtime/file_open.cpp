@@ -77,7 +77,8 @@ Obstacle obstacleBefore(const fs::path& path) {
 std::unique_ptr<ByteSource> openFileReadOnly(const std::filesystem::path& path) {
   if (path.empty()) throw RuntimeError(ErrorNumber::BadFileNameOrNumber, "The path is empty.");
   if (path.native().find(fs::path::value_type{}) != fs::path::string_type::npos) {
-    throw RuntimeError(ErrorNumber::BadFileNameOrNumber, "The path contains a zero character, which no file name can hold.");
+    throw RuntimeError(ErrorNumber::BadFileNameOrNumber,
+                       "The path contains a zero character, which no file name can hold.");
   }
   platform::OpenOutcome outcome = platform::openRegularFile(path);
   if (!outcome.source) raiseRefusal(path, outcome);

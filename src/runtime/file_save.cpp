@@ -34,7 +34,8 @@ class TemporaryFile {
 }  // namespace
 
 void writeWholeFile(const fs::path& target, const std::function<void(const ByteWriter& write)>& produce) {
-  if (target.empty() || !target.has_filename()) raiseSaveError(ErrorNumber::BadFileNameOrNumber, target, "it names no file");
+  if (target.empty() || !target.has_filename())
+    raiseSaveError(ErrorNumber::BadFileNameOrNumber, target, "it names no file");
   std::random_device random;
   std::string systemText;
   std::unique_ptr<platform::NewFile> file;
@@ -43,8 +44,8 @@ void writeWholeFile(const fs::path& target, const std::function<void(const ByteW
   // one step.
   for (int attempt = 0; attempt < 10 && !file; ++attempt) {
     temporary = target;
-    temporary.replace_filename(fs::path(u8"." + target.filename().u8string() + u8".saving-" +
-                                        fs::path(std::to_string(random())).u8string()));
+    temporary.replace_filename(
+        fs::path(u8"." + target.filename().u8string() + u8".saving-" + fs::path(std::to_string(random())).u8string()));
     file = platform::createNewFile(temporary, systemText);
   }
   if (!file) raiseSaveError(ErrorNumber::PathFileAccessError, target, systemText);

@@ -7,16 +7,15 @@
 
 namespace runtime {
 
-BufferedFile::BufferedFile(std::unique_ptr<ByteSource> source)
-    : source_(std::move(source)), size_(source_->size()) {}
+BufferedFile::BufferedFile(std::unique_ptr<ByteSource> source) : source_(std::move(source)), size_(source_->size()) {}
 
 void BufferedFile::requireRemaining(std::uint64_t count) const {
   const std::uint64_t at = position();
   if (at <= size_ && count <= size_ - at) return;
-  throw RuntimeError(ErrorNumber::InputPastEndOfFile,
-                     "The file ends at byte " + std::to_string(size_) + ", but " + std::to_string(count) +
-                         (count == 1 ? " more byte is" : " more bytes are") + " needed at byte " + std::to_string(at) +
-                         ".");
+  throw RuntimeError(ErrorNumber::InputPastEndOfFile, "The file ends at byte " + std::to_string(size_) + ", but " +
+                                                          std::to_string(count) +
+                                                          (count == 1 ? " more byte is" : " more bytes are") +
+                                                          " needed at byte " + std::to_string(at) + ".");
 }
 
 void BufferedFile::readExactly(std::uint64_t offset, std::span<std::uint8_t> out) {

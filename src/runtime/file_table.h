@@ -7,9 +7,9 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <span>
-#include <filesystem>
 #include <vector>
 
 #include "runtime/byte_source.h"
@@ -66,9 +66,9 @@ class BufferedFile {
   std::unique_ptr<ByteSource> source_;
   std::uint64_t size_;
   std::vector<std::uint8_t> buffer_;
-  std::uint64_t bufferStart_ = 0;        // file offset of buffer_[0]
-  const std::uint8_t* cursor_ = nullptr; // next byte to read
-  const std::uint8_t* limit_ = nullptr;  // end of the bytes read into buffer_
+  std::uint64_t bufferStart_ = 0;         // file offset of buffer_[0]
+  const std::uint8_t* cursor_ = nullptr;  // next byte to read
+  const std::uint8_t* limit_ = nullptr;   // end of the bytes read into buffer_
 };
 
 class FileTable {

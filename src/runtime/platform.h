@@ -45,22 +45,22 @@ namespace platform {
 // Why the system did not open a file.
 enum class OpenRefusal {
   FileNotFound,
-  FolderNotFound,      // a folder on the way to the file does not exist
-  NotAFolder,          // a part of the path that should be a folder is a file
-  Folder,              // the path names a folder
-  Device,              // a device, pipe or socket: not a regular file
+  FolderNotFound,  // a folder on the way to the file does not exist
+  NotAFolder,      // a part of the path that should be a folder is a file
+  Folder,          // the path names a folder
+  Device,          // a device, pipe or socket: not a regular file
   NoPermission,
-  InUse,               // another program holds the file without sharing it
+  InUse,  // another program holds the file without sharing it
   NameTooLong,
   InvalidName,
   TooManyOpenFiles,
-  Other,               // see systemText
+  Other,  // see systemText
 };
 
 struct OpenOutcome {
   std::unique_ptr<ByteSource> source;  // set when the file was opened
   OpenRefusal refusal = OpenRefusal::Other;
-  std::string systemText;              // the system's words, for Other
+  std::string systemText;  // the system's words, for Other
 };
 
 // Opens `path` read-only, shared with other programs, and only if it is a

@@ -149,7 +149,8 @@ std::optional<FileIdentity> platform::identifyFile(const std::filesystem::path& 
 
 bool platform::sameName(const std::filesystem::path& a, const std::filesystem::path& b) { return a == b; }
 
-bool platform::replaceFile(const std::filesystem::path& from, const std::filesystem::path& to, std::string& systemText) {
+bool platform::replaceFile(const std::filesystem::path& from, const std::filesystem::path& to,
+                           std::string& systemText) {
   if (::rename(from.c_str(), to.c_str()) == 0) return true;
   systemText = std::strerror(errno);
   return false;

@@ -4,9 +4,10 @@
 #define WIN32_LEAN_AND_MEAN
 #define NOMINMAX
 #include <windows.h>
-#include <shellapi.h>
+// After <windows.h>, which they build on.
 #include <fcntl.h>
 #include <io.h>
+#include <shellapi.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -39,9 +40,9 @@ std::string narrow(std::wstring_view wide) {
 
 std::string systemMessage(DWORD error) {
   wchar_t* text = nullptr;
-  const DWORD length = FormatMessageW(
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
-      reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  const DWORD length =
+      FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                     nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
   std::wstring message(text ? text : L"", length);
   LocalFree(text);
   while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' || message.back() == L'.')) {
@@ -54,8 +55,7 @@ std::string systemMessage(DWORD error) {
 std::optional<FileIdentity> identityOf(HANDLE handle) {
   BY_HANDLE_FILE_INFORMATION info{};
   if (!GetFileInformationByHandle(handle, &info)) return std::nullopt;
-  return FileIdentity{info.dwVolumeSerialNumber,
-                      std::uint64_t{info.nFileIndexHigh} << 32 | info.nFileIndexLow};
+  return FileIdentity{info.dwVolumeSerialNumber, std::uint64_t{info.nFileIndexHigh} << 32 | info.nFileIndexLow};
 }
 
 class WindowsFileSource final : public ByteSource {
@@ -298,8 +298,8 @@ std::wstring longPath(const std::filesystem::path& path) {
 }  // namespace
 
 std::unique_ptr<platform::NewFile> platform::createNewFile(const std::filesystem::path& path, std::string& systemText) {
-  const HANDLE handle = CreateFileW(longPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE handle =
+      CreateFileW(longPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) {
     systemText = systemMessage(GetLastError());
     return nullptr;
@@ -328,7 +328,8 @@ bool platform::sameName(const std::filesystem::path& a, const std::filesystem::p
          CSTR_EQUAL;
 }
 
-bool platform::replaceFile(const std::filesystem::path& from, const std::filesystem::path& to, std::string& systemText) {
+bool platform::replaceFile(const std::filesystem::path& from, const std::filesystem::path& to,
+                           std::string& systemText) {
   if (MoveFileExW(longPath(from).c_str(), longPath(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return true;
   }
@@ -380,8 +381,8 @@ char* writeAnsiText(char* out, std::span<const std::uint8_t> bytes) {
   const int units = MultiByteToWideChar(CP_ACP, 0, in, static_cast<int>(bytes.size()), nullptr, 0);
   std::wstring wide(static_cast<std::size_t>(units), L'\0');
   MultiByteToWideChar(CP_ACP, 0, in, static_cast<int>(bytes.size()), wide.data(), units);
-  const int written = WideCharToMultiByte(CP_UTF8, 0, wide.data(), units, out, static_cast<int>(maxAnsiTextSize(bytes.size())),
-                                          nullptr, nullptr);
+  const int written = WideCharToMultiByte(CP_UTF8, 0, wide.data(), units, out,
+                                          static_cast<int>(maxAnsiTextSize(bytes.size())), nullptr, nullptr);
   return out + written;
 }
 

@@ -37,7 +37,7 @@ constexpr std::uint64_t notPrintableAscii(std::uint64_t word) {
   constexpr std::uint64_t ones = 0x0101010101010101ULL, highBits = 0x8080808080808080ULL;
   const std::uint64_t below = (word - ones * 0x20) & ~word;  // a byte under 0x20
   const std::uint64_t del = word ^ (ones * 0x7F);
-  const std::uint64_t isDel = (del - ones) & ~del;           // a byte equal to 0x7F
+  const std::uint64_t isDel = (del - ones) & ~del;  // a byte equal to 0x7F
   return (word | below | isDel) & highBits;
 }
 
@@ -118,8 +118,7 @@ char* writeThroughTable(char* out, std::span<const std::uint8_t> bytes, const Ut
 // one more); returns the end. `special(out, word)` writes an entry whose
 // count is 0.
 template <typename Special = NoSpecialEntries>
-char* writeThroughTable(char* out, std::span<const std::uint8_t> bytes, const Utf8Table& table,
-                        Special special = {}) {
+char* writeThroughTable(char* out, std::span<const std::uint8_t> bytes, const Utf8Table& table, Special special = {}) {
   return detail::writeThroughTable<false>(out, bytes, table, special);
 }
 

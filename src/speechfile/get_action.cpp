@@ -73,7 +73,8 @@ RuntimeError explain(const RuntimeError& e, const ReadingState& s, const runtime
 
 runtime::RuntimeError outOfMemoryAt(std::uint64_t recordOffset) {
   return RuntimeError(ErrorNumber::OutOfMemory, "There is not enough memory to list the entry at byte " +
-                                                    std::to_string(recordOffset) + "; the entries before it are listed.");
+                                                    std::to_string(recordOffset) +
+                                                    "; the entries before it are listed.");
 }
 
 GetError::GetError(const std::filesystem::path& path, std::optional<std::uint64_t> recordOffset, RuntimeError cause)

@@ -19,12 +19,12 @@ namespace speechfile {
 // The reading state. The window owns one and hands it to every run; the
 // fields keep the values the last run left in them.
 struct ReadingState {
-  std::int16_t iSpeechID = 0;      // ID of the record being read
-  std::uint8_t bFirst = 0;         // first byte read of a 16-bit field (high)
-  std::uint8_t bSecond = 0;        // second byte read of a 16-bit field (low)
-  std::int16_t iTextLen = 0;       // text length of the record being read
-  runtime::ByteArray bText;        // the record's text bytes
-  std::int16_t iFileNum = 0;       // number of the open speech file
+  std::int16_t iSpeechID = 0;  // ID of the record being read
+  std::uint8_t bFirst = 0;     // first byte read of a 16-bit field (high)
+  std::uint8_t bSecond = 0;    // second byte read of a 16-bit field (low)
+  std::int16_t iTextLen = 0;   // text length of the record being read
+  runtime::ByteArray bText;    // the record's text bytes
+  std::int16_t iFileNum = 0;   // number of the open speech file
 };
 
 // Where the path comes from: in the window, the path field; in speechlist,
@@ -38,7 +38,7 @@ class PathSource {
 // One entry of the speech file as the Get action hands it to the list.
 // Its list line is formatListLine(scratch, id, text) (record.h).
 struct Entry {
-  std::uint64_t offset;                // byte offset of the record's first byte
+  std::uint64_t offset;  // byte offset of the record's first byte
   std::int16_t id;
   std::span<const std::uint8_t> text;  // valid only during the call
 };
@@ -58,8 +58,8 @@ class LineList {
   // Tells which file the action opened, before its first entry: the path as
   // given and, where the system tells it, the file's identity. Lists that
   // must know the file their lines come from override it.
-  virtual void opened(const std::filesystem::path& /*path*/,
-                      const std::optional<runtime::FileIdentity>& /*identity*/) {}
+  virtual void opened(const std::filesystem::path& /*path*/, const std::optional<runtime::FileIdentity>& /*identity*/) {
+  }
 };
 
 // An error that ended the Get action: the runtime's error, with a

@@ -1,6 +1,6 @@
 // Runs the built speechlist program and checks its output and exit status.
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/wait.h>
 
@@ -56,8 +56,8 @@ ProgramRun speechlist(const std::vector<std::string>& args, const char* stdoutPa
 
 TEST(Speechlist, PrintsTheLinesAsUtf8OnePerLine) {
   const TempDir dir;
-  const std::string path = dir.write("speech.mul", concat({record(0x2A, "hail"), record(0x100, ""),
-                                                           record(0x8001, "caf\xE9"), record(5, "a\nb")}));
+  const std::string path = dir.write(
+      "speech.mul", concat({record(0x2A, "hail"), record(0x100, ""), record(0x8001, "caf\xE9"), record(5, "a\nb")}));
   const ProgramRun run = speechlist({path});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, "ID: 2A Text: hail\nID: 8001 Text: caf\xC3\xA9\nID: 5 Text: a\u240Ab\n");
@@ -82,8 +82,8 @@ TEST(Speechlist, UsageAndOpenErrors) {
   const struct {
     std::vector<std::string> args;
     int status;
-    const char* out;       // expected start of standard output
-    const char* errPart;   // expected part of standard error
+    const char* out;      // expected start of standard output
+    const char* errPart;  // expected part of standard error
   } cases[] = {
       {{}, 2, "", "speechlist: missing PATH\nusage: speechlist ["},
       {{"--"}, 2, "", "speechlist: missing PATH\n"},
@@ -111,9 +111,11 @@ TEST(Speechlist, ALargeFileListsEveryLineInOrderBeforeTheError) {
   std::string expected;
   for (int i = 0; i < 60'000; ++i) {
     const std::string text(1 + (i * 7) % 90, static_cast<char>(i % 3 == 0 ? '\xE9' : 'a' + i % 26));
-    const Bytes r = i % 17 == 0 ? record(static_cast<std::uint16_t>(i), "") : record(static_cast<std::uint16_t>(i), text);
+    const Bytes r =
+        i % 17 == 0 ? record(static_cast<std::uint16_t>(i), "") : record(static_cast<std::uint16_t>(i), text);
     file.insert(file.end(), r.begin(), r.end());
-    if (i % 17 != 0) expected += testing_support::listLine(static_cast<std::int16_t>(i), Bytes(text.begin(), text.end())) + "\n";
+    if (i % 17 != 0)
+      expected += testing_support::listLine(static_cast<std::int16_t>(i), Bytes(text.begin(), text.end())) + "\n";
   }
   const std::size_t badAt = file.size();
   const Bytes bad = record(1, 0x8000, "");
@@ -157,7 +159,8 @@ TEST(Speechlist, RunningOutOfMemoryEndsWithAMessageNeverACrash) {
       ++listedAll;
     } else {
       EXPECT_EQ(run.status, 1) << mebibytes << " MiB: " << run.err;
-      EXPECT_NE(run.err.find("There is not enough memory to list"), std::string::npos) << mebibytes << " MiB: " << run.err;
+      EXPECT_NE(run.err.find("There is not enough memory to list"), std::string::npos)
+          << mebibytes << " MiB: " << run.err;
       EXPECT_EQ(full.compare(0, run.out.size(), run.out), 0) << mebibytes << " MiB: not the lines before";
       EXPECT_TRUE(run.out.empty() || run.out.back() == '\n') << mebibytes << " MiB";
       ++stopped;
@@ -200,7 +203,8 @@ void expectOutcome(const testing_support::BadInput& c, const TempDir& dir) {
   EXPECT_EQ(splitLines(run.out), c.lines) << c.name;
   // Nothing but the line ends reaches the terminal as a control character.
   EXPECT_EQ(std::count_if(run.out.begin(), run.out.end(), [](unsigned char b) { return b < 0x20 || b == 0x7F; }),
-            static_cast<std::ptrdiff_t>(c.lines.size())) << c.name;
+            static_cast<std::ptrdiff_t>(c.lines.size()))
+      << c.name;
   EXPECT_FALSE(run.err.find_first_of("\x1B\r\x07") != std::string::npos) << c.name;
   if (c.errorPart.empty()) {
     EXPECT_EQ(run.status, 0) << c.name << ": " << run.err;

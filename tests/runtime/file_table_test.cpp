@@ -17,8 +17,8 @@ namespace {
 using runtime::ErrorNumber;
 using runtime::RuntimeError;
 using testing_support::Bytes;
-using testing_support::FaultySource;
 using testing_support::Faults;
+using testing_support::FaultySource;
 using testing_support::TempDir;
 
 ErrorNumber errorOf(const std::function<void()>& action) {
@@ -99,7 +99,8 @@ TEST(BufferedFile, AFileThatShrinksOrFailsWhileReadRaisesNamingTheOffset) {
 }
 
 TEST(FileTable, HandsOutTheLowestFreeNumberAndGuardsNumbers) {
-  runtime::FileTable files([](const std::filesystem::path&) { return std::make_unique<runtime::MemorySource>(Bytes{9}); });
+  runtime::FileTable files(
+      [](const std::filesystem::path&) { return std::make_unique<runtime::MemorySource>(Bytes{9}); });
   EXPECT_EQ(files.nextFreeNumber(), 1);
   files.openBinary(1, "a");
   EXPECT_EQ(files.nextFreeNumber(), 2);
@@ -163,7 +164,10 @@ TEST(OpenFileReadOnly, RefusesWhatIsNotAReadableRegularFile) {
 
 TEST(OpenFileReadOnly, OpensAPathWithNonAsciiLetters) {
   const TempDir dir;
-  const std::string path = dir.write("sp\xC3\xA9" "ech \xD0\x96.mul", Bytes{1, 2, 3});
+  const std::string path = dir.write(
+      "sp\xC3\xA9"
+      "ech \xD0\x96.mul",
+      Bytes{1, 2, 3});
   EXPECT_EQ(runtime::openFileReadOnly(testing_support::pathFromUtf8(path))->size(), 3u);
 }
 #endif

@@ -19,9 +19,9 @@ TEST(HexText, UpperCaseWithoutLeadingZerosOverTheWhole16BitPattern) {
     std::int16_t value;
     const char* text;
   } cases[] = {
-      {0, "0"},        {1, "1"},         {10, "A"},        {42, "2A"},      {0xF0, "F0"},
-      {0x0100, "100"}, {0x0FFF, "FFF"},  {0x1000, "1000"}, {0x1234, "1234"}, {32767, "7FFF"},
-      {-32768, "8000"}, {-32767, "8001"}, {-256, "FF00"},  {-1, "FFFF"},
+      {0, "0"},         {1, "1"},         {10, "A"},        {42, "2A"},       {0xF0, "F0"},
+      {0x0100, "100"},  {0x0FFF, "FFF"},  {0x1000, "1000"}, {0x1234, "1234"}, {32767, "7FFF"},
+      {-32768, "8000"}, {-32767, "8001"}, {-256, "FF00"},   {-1, "FFFF"},
   };
   for (const auto& c : cases) EXPECT_EQ(runtime::hexText(c.value), c.text) << c.value;
 }
@@ -38,10 +38,9 @@ char32_t decodeSingle(const std::string& utf8, std::size_t& length) {
 
 TEST(Windows1252, EveryByteConvertsToItsCodePoint) {
   // 0x80..0x9F as Windows converts them; every other byte keeps its value.
-  const char32_t high[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                             0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-                             0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                             0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+  const char32_t high[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+                             0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+                             0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
   for (int byte = 0; byte < 256; ++byte) {
     const std::uint8_t input[] = {static_cast<std::uint8_t>(byte)};
     const std::string out = testing_support::windows1252Text(input);
@@ -93,9 +92,13 @@ TEST(AnsiText, FollowsTheSystemCodePage) {
   const std::uint8_t bytes[] = {0xC0, 0xE9, 0x80, 'a', 0x00};
   const std::string out = testing_support::ansiText(bytes);
   if (std::string(codePage) == "1252") {
-    EXPECT_EQ(out, "\xC3\x80\xC3\xA9\xE2\x82\xAC" "a\0"s);  // À é € a NUL
+    EXPECT_EQ(out,
+              "\xC3\x80\xC3\xA9\xE2\x82\xAC"
+              "a\0"s);  // À é € a NUL
   } else if (std::string(codePage) == "1251") {
-    EXPECT_EQ(out, "\xD0\x90\xD0\xB9\xD0\x82" "a\0"s);  // А й Ђ a NUL
+    EXPECT_EQ(out,
+              "\xD0\x90\xD0\xB9\xD0\x82"
+              "a\0"s);  // А й Ђ a NUL
   } else {
     FAIL() << "no expectation for code page " << codePage;
   }

@@ -45,8 +45,7 @@ struct Result {
 };
 
 Result getThrough(const Bytes& bytes, Faults faults) {
-  runtime::FileTable files(
-      [&](const std::filesystem::path&) { return std::make_unique<FaultySource>(bytes, faults); });
+  runtime::FileTable files([&](const std::filesystem::path&) { return std::make_unique<FaultySource>(bytes, faults); });
   speechfile::ReadingState state;
   RecordingList list;
   Result result;

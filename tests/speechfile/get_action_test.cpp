@@ -55,8 +55,8 @@ Outcome runGetOnBytes(const Bytes& bytes) {
   return outcome;
 }
 
-const Bytes kHailOkAndAnEmptyEntry = {0x00, 0x2A, 0x00, 0x04, 0x68, 0x61, 0x69, 0x6C, 0x80, 0x01,
-                                0x00, 0x02, 0x6F, 0x6B, 0x01, 0x00, 0x00, 0x00};
+const Bytes kHailOkAndAnEmptyEntry = {0x00, 0x2A, 0x00, 0x04, 0x68, 0x61, 0x69, 0x6C, 0x80,
+                                      0x01, 0x00, 0x02, 0x6F, 0x6B, 0x01, 0x00, 0x00, 0x00};
 
 TEST(GetAction, ListsEveryRecordWithTextInFileOrder) {
   const struct {
@@ -68,14 +68,17 @@ TEST(GetAction, ListsEveryRecordWithTextInFileOrder) {
       {"empty file", {}, {}},
       {"only zero-length records", concat({record(1, ""), record(2, ""), record(0xFFFF, "")}), {}},
       {"zero-length record is 4 bytes long", concat({record(0x0100, ""), record(0, "a")}), {"ID: 0 Text: a"}},
-      {"length 5 record is 9 bytes long", concat({record(0x1234, "abcde"), record(7, "z")}),
+      {"length 5 record is 9 bytes long",
+       concat({record(0x1234, "abcde"), record(7, "z")}),
        {"ID: 1234 Text: abcde", "ID: 7 Text: z"}},
       {"equal IDs and texts each get a line, unsorted",
        concat({record(9, "b"), record(9, "b"), record(1, "a"), record(9, "a")}),
        {"ID: 9 Text: b", "ID: 9 Text: b", "ID: 1 Text: a", "ID: 9 Text: a"}},
-      {"ID edges", concat({record(0x7FFF, "x"), record(0x8000, "y"), record(0xFFFF, "z")}),
+      {"ID edges",
+       concat({record(0x7FFF, "x"), record(0x8000, "y"), record(0xFFFF, "z")}),
        {"ID: 7FFF Text: x", "ID: 8000 Text: y", "ID: FFFF Text: z"}},
-      {"zero bytes and trailing blanks kept", record(3, std::string_view("a\0b  ", 5)),
+      {"zero bytes and trailing blanks kept",
+       record(3, std::string_view("a\0b  ", 5)),
        {std::string("ID: 3 Text: a\0b  ", 17)}},
   };
   for (const auto& c : cases) {
@@ -106,12 +109,11 @@ TEST(GetAction, StopsAtABadRecordNamingItsOffsetAndKeepsTheLinesBefore) {
       {"length 0x8000", concat({good, record(5, 0x8000, "abc"), record(6, "never")}), ErrorNumber::Overflow,
        "The entry at byte 11 gives a text length of 0x8000, more than the 32,767 bytes an entry can hold. "
        "(Overflow, runtime error 6)"},
-      {"length 0x8001", concat({good, record(5, 0x8001, "abc"), record(6, "never")}),
-       ErrorNumber::SubscriptOutOfRange,
+      {"length 0x8001", concat({good, record(5, 0x8001, "abc"), record(6, "never")}), ErrorNumber::SubscriptOutOfRange,
        "The entry at byte 11 gives a text length of 0x8001, more than the 32,767 bytes an entry can hold. "
        "(Subscript out of range, runtime error 9)"},
-      {"length 0xFFFF", concat({good, record(5, 0xFFFF, "abc"), record(6, "never")}),
-       ErrorNumber::SubscriptOutOfRange, "gives a text length of 0xFFFF, more than"},
+      {"length 0xFFFF", concat({good, record(5, 0xFFFF, "abc"), record(6, "never")}), ErrorNumber::SubscriptOutOfRange,
+       "gives a text length of 0xFFFF, more than"},
       {"1 header byte", concat({good, {0x00}}), ErrorNumber::InputPastEndOfFile,
        "The entry at byte 11 is cut short: the file ends after 1 of its 4 header bytes. "
        "(Input past end of file, runtime error 62)"},
@@ -141,7 +143,8 @@ TEST(GetAction, OpenFailuresLeaveTheListEmptyAndNameThePath) {
   EXPECT_EQ(outcome.error, ErrorNumber::FileNotFound);
   EXPECT_FALSE(outcome.offset);
   EXPECT_TRUE(outcome.lines.empty());
-  EXPECT_EQ(outcome.message, "\"" + missing + "\": There is no file with this name. (File not found, runtime error 53)");
+  EXPECT_EQ(outcome.message,
+            "\"" + missing + "\": There is no file with this name. (File not found, runtime error 53)");
   EXPECT_FALSE(std::filesystem::exists(missing));
   EXPECT_FALSE(files.isOpen(state.iFileNum));
 }

@@ -20,26 +20,35 @@ std::vector<BadInput> makeBadInputs(const TempDir& dir) {
   const std::string longest(32767, 'w');
   const std::string longTexts =
       dir.write("longest.mul", concat({record(1, longest), record(2, longest), record(3, longest)}));
-  const std::string accentedName = dir.write("sp\xC3\xA9" "ech \xC3\xBCnic\xC3\xB8" "de.mul", record(0x2A, "hail"));
+  const std::string accentedName = dir.write(
+      "sp\xC3\xA9"
+      "ech \xC3\xBCnic\xC3\xB8"
+      "de.mul",
+      record(0x2A, "hail"));
 
   // A text that would retitle the terminal, clear it and break its line if
   // it reached the terminal as it stands.
   const std::string hostile = dir.write("hostile.mul", record(0x1B, "a\x1B]0;owned\x07\x1B[2Jb\nc\rd\x7F\x81"));
-  const std::string hostileShown =
-      "ID: 1B Text: a\u241B]0;owned\u2407\u241B[2Jb\u240Ac\u240Dd\u2421\u203981\u203A";
+  const std::string hostileShown = "ID: 1B Text: a\u241B]0;owned\u2407\u241B[2Jb\u240Ac\u240Dd\u2421\u203981\u203A";
 
   std::vector<BadInput> cases = {
       {"empty path", "", {}, "The path is empty. (Bad file name or number, runtime error 52)"},
       {"path of blanks", "   ", {}, "There is no file with this name. (File not found, runtime error 53)"},
       {"trailing blank", good + " ", {}, "There is no file with this name. (File not found, runtime error 53)"},
       {"folder", folder, {}, "This is a folder, not a file. (Path/File access error, runtime error 75)"},
-      {"missing folder", folder + "/no such folder/speech.mul", {},
+      {"missing folder",
+       folder + "/no such folder/speech.mul",
+       {},
        "The folder \"" + folder + "/no such folder\" does not exist. (Path not found, runtime error 76)"},
-      {"very long path", folder + "/" + std::string(5000, 'a'), {},
+      {"very long path",
+       folder + "/" + std::string(5000, 'a'),
+       {},
        "The path is too long. (Bad file name or number, runtime error 52)"},
       {"non-ASCII letters", accentedName, {"ID: 2A Text: hail"}, ""},
-      {"texts of 32,767 bytes", longTexts,
-       {"ID: 1 Text: " + longest, "ID: 2 Text: " + longest, "ID: 3 Text: " + longest}, ""},
+      {"texts of 32,767 bytes",
+       longTexts,
+       {"ID: 1 Text: " + longest, "ID: 2 Text: " + longest, "ID: 3 Text: " + longest},
+       ""},
       {"control characters in a text", hostile, {hostileShown}, ""},
       {"plain file", good, {"ID: 1 Text: one"}, ""},
   };
@@ -50,12 +59,17 @@ std::vector<BadInput> makeBadInputs(const TempDir& dir) {
   ::mkfifo(fifo.c_str(), 0600);
   cases.push_back({"/dev/zero", "/dev/zero", {}, "This is a device, pipe or socket, not a file."});
   cases.push_back({"FIFO", fifo, {}, "This is a device, pipe or socket, not a file."});
-  cases.push_back({"path with control characters", folder + "/a\x1B[2Jb\nc.mul", {},
+  cases.push_back({"path with control characters",
+                   folder + "/a\x1B[2Jb\nc.mul",
+                   {},
                    "/a\u241B[2Jb\u240Ac.mul\": There is no file with this name."});
   if (::geteuid() != 0) {
     const std::string locked = dir.write("locked.mul", record(1, "x"));
     fs::permissions(locked, fs::perms::none);
-    cases.push_back({"no read permission", locked, {}, "You do not have permission to read this file. (Permission denied, runtime error 70)"});
+    cases.push_back({"no read permission",
+                     locked,
+                     {},
+                     "You do not have permission to read this file. (Permission denied, runtime error 70)"});
   }
 #endif
   return cases;
@@ -70,7 +84,10 @@ BadInput makeSparseOver4GiB(const TempDir& dir) {
     out.seekp(static_cast<std::streamoff>(tail));
     out.write(reinterpret_cast<const char*>(end.data()), static_cast<std::streamsize>(end.size()));
   }
-  return {"sparse file over 4 GiB", path, {"ID: 1234 Text: end"}, "The entry at byte 4294967307 gives a text length of 0x8000"};
+  return {"sparse file over 4 GiB",
+          path,
+          {"ID: 1234 Text: end"},
+          "The entry at byte 4294967307 gives a text length of 0x8000"};
 }
 
 #ifdef _WIN32
@@ -97,7 +114,8 @@ void forEachUnder(const std::wstring& dir, Visit visit) {
 
 std::map<std::string, std::string> snapshot(const fs::path& dir) {
   std::map<std::string, std::string> entries;
-  forEachUnder(L"\\\\?\\" + fs::absolute(dir).make_preferred().wstring(), [&entries](const std::wstring& path, const WIN32_FIND_DATAW& data) {
+  forEachUnder(L"\\\\?\\" + fs::absolute(dir).make_preferred().wstring(), [&entries](const std::wstring& path,
+                                                                                     const WIN32_FIND_DATAW& data) {
     const std::u8string name = fs::path(path).u8string();
     const auto size = (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
     const auto time = (std::uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32) | data.ftLastWriteTime.dwLowDateTime;
@@ -109,12 +127,15 @@ std::map<std::string, std::string> snapshot(const fs::path& dir) {
 // A file is open somewhere when it cannot be opened without sharing.
 bool holdsOpenFileUnder(const fs::path& dir) {
   bool held = false;
-  forEachUnder(L"\\\\?\\" + fs::absolute(dir).make_preferred().wstring(), [&held](const std::wstring& path, const WIN32_FIND_DATAW& data) {
-    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return;
-    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
-    else if (GetLastError() == ERROR_SHARING_VIOLATION) held = true;
-  });
+  forEachUnder(L"\\\\?\\" + fs::absolute(dir).make_preferred().wstring(),
+               [&held](const std::wstring& path, const WIN32_FIND_DATAW& data) {
+                 if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return;
+                 const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+                 if (file != INVALID_HANDLE_VALUE)
+                   CloseHandle(file);
+                 else if (GetLastError() == ERROR_SHARING_VIOLATION)
+                   held = true;
+               });
   return held;
 }
 #else
@@ -123,8 +144,8 @@ std::map<std::string, std::string> snapshot(const fs::path& dir) {
   for (const auto& entry : fs::recursive_directory_iterator(dir)) {
     struct stat st {};
     ::lstat(entry.path().c_str(), &st);
-    entries[entry.path().string()] = std::to_string(st.st_size) + "@" + std::to_string(st.st_mtim.tv_sec) + "." +
-                                     std::to_string(st.st_mtim.tv_nsec);
+    entries[entry.path().string()] =
+        std::to_string(st.st_size) + "@" + std::to_string(st.st_mtim.tv_sec) + "." + std::to_string(st.st_mtim.tv_nsec);
   }
   return entries;
 }

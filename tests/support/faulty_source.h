@@ -13,9 +13,9 @@
 namespace testing_support {
 
 struct Faults {
-  std::size_t chunk = SIZE_MAX;            // at most this many bytes per read (short reads)
-  std::uint64_t shrinkTo = UINT64_MAX;     // the data ends here, though size() says more
-  std::uint64_t failFrom = UINT64_MAX;     // a read that touches this byte or later fails
+  std::size_t chunk = SIZE_MAX;         // at most this many bytes per read (short reads)
+  std::uint64_t shrinkTo = UINT64_MAX;  // the data ends here, though size() says more
+  std::uint64_t failFrom = UINT64_MAX;  // a read that touches this byte or later fails
 };
 
 class FaultySource final : public runtime::ByteSource {

@@ -2,15 +2,16 @@
 // texts and focus, the Get button against files the tests make, opening a
 // file from the command line or a drop, finding, copying and saving lines;
 // and the program's own arguments.
+#include <sys/resource.h>
 #include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
-#include <QMenu>
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
@@ -19,7 +20,6 @@
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
-#include <sys/resource.h>
 
 #include <fstream>
 #include <functional>
@@ -63,8 +63,10 @@ struct MessageReader {
   Answering<QMessageBox> answering{[this](QMessageBox* box) {
     messages << box->text();
     parents << box->parentWidget();
-    if (QAbstractButton* yes = box->button(QMessageBox::Yes)) yes->click();
-    else box->close();
+    if (QAbstractButton* yes = box->button(QMessageBox::Yes))
+      yes->click();
+    else
+      box->close();
   }};
 };
 
@@ -162,8 +164,8 @@ class FrmMainTest : public QObject {
 
   void getListsTheFileNamedInThePathField() {
     const TempDir dir;
-    const std::string first = dir.write("first.mul", concat({record(0x2A, "hail"), record(0x100, ""),
-                                                            record(0x8001, "caf\xE9")}));
+    const std::string first =
+        dir.write("first.mul", concat({record(0x2A, "hail"), record(0x100, ""), record(0x8001, "caf\xE9")}));
     const std::string second = dir.write("second.mul", record(7, "seven"));
     frmMain window;
     window.show();
@@ -219,9 +221,14 @@ class FrmMainTest : public QObject {
     // The same line but for one control character: each must look different,
     // and different from the line without it.
     QList<QImage> seen;
-    for (const std::string_view text : {std::string_view("ab", 2), std::string_view("a\0b", 3), std::string_view("a\tb"),
-                                        std::string_view("a\nb"), std::string_view("a\rb"), std::string_view("a\x1B" "b"),
-                                        std::string_view("a\x7F" "b"), std::string_view("a\x81" "b")}) {
+    for (const std::string_view text : {std::string_view("ab", 2), std::string_view("a\0b", 3),
+                                        std::string_view("a\tb"), std::string_view("a\nb"), std::string_view("a\rb"),
+                                        std::string_view("a\x1B"
+                                                         "b"),
+                                        std::string_view("a\x7F"
+                                                         "b"),
+                                        std::string_view("a\x81"
+                                                         "b")}) {
       clickGet(window, QString::fromStdString(dir.write("s.mul", record(1, text))));
       const QImage image = listImage(window);
       for (const QImage& other : seen) QVERIFY2(image != other, std::string(text).c_str());
@@ -408,7 +415,8 @@ class FrmMainTest : public QObject {
   // as the window system does: to the widget under the pointer or the
   // nearest one above it that takes drops. Returns the action the drop was
   // taken with, or none when it was refused.
-  static std::optional<Qt::DropAction> drop(frmMain& window, QPoint at, const QMimeData& data, Qt::DropActions offered) {
+  static std::optional<Qt::DropAction> drop(frmMain& window, QPoint at, const QMimeData& data,
+                                            Qt::DropActions offered) {
     QWidget* target = window.childAt(at);
     while (target && !target->acceptDrops()) target = target->parentWidget();
     if (!target) target = &window;
@@ -524,7 +532,8 @@ class FrmMainTest : public QObject {
       find->findChild<QCheckBox*>(QStringLiteral("matchCase"))->setChecked(step.matchCase);
       step.act();
       QCOMPARE(list->currentRow(), step.current);
-      QVERIFY2(status->text() == step.status, qPrintable(QLatin1String(step.text) + QLatin1String(": ") + status->text()));
+      QVERIFY2(status->text() == step.status,
+               qPrintable(QLatin1String(step.text) + QLatin1String(": ") + status->text()));
       QVERIFY(list->viewport()->rect().contains(list->rowRect(*step.current)));  // scrolled into view
     }
   }
@@ -647,7 +656,9 @@ class FrmMainTest : public QObject {
         {{QStringLiteral("--frobnicate")}, 2, QString(), QStringLiteral("unknown option '--frobnicate'")},
         {{QStringLiteral("-x\u001B[2J")}, 2, QString(), QStringLiteral("unknown option '-x\u241B[2J'")},
         {{QStringLiteral("a.mul"), QStringLiteral("b.mul")}, 2, QString(), QStringLiteral("give one PATH")},
-        {{QStringLiteral("--"), QStringLiteral("-a.mul"), QStringLiteral("--help")}, 2, QString(),
+        {{QStringLiteral("--"), QStringLiteral("-a.mul"), QStringLiteral("--help")},
+         2,
+         QString(),
          QStringLiteral("give one PATH")},
         {{QStringLiteral("a.mul")}, 1, QString(), QStringLiteral("no display to show the window on")},
     };
@@ -663,8 +674,10 @@ class FrmMainTest : public QObject {
       const QString out = QString::fromUtf8(program.readAllStandardOutput());
       const QString err = QString::fromUtf8(program.readAllStandardError());
       QVERIFY2(program.exitStatus() == QProcess::NormalExit && program.exitCode() == c.status,
-               qPrintable(what + QStringLiteral(": status ") + QString::number(program.exitCode()) + QLatin1Char(' ') + err));
-      QVERIFY2(out.contains(c.out) && (c.out.isEmpty() ? out.isEmpty() : err.isEmpty()), qPrintable(what + QLatin1Char(':') + out));
+               qPrintable(what + QStringLiteral(": status ") + QString::number(program.exitCode()) + QLatin1Char(' ') +
+                          err));
+      QVERIFY2(out.contains(c.out) && (c.out.isEmpty() ? out.isEmpty() : err.isEmpty()),
+               qPrintable(what + QLatin1Char(':') + out));
       QVERIFY2(err.contains(c.err), qPrintable(what + QLatin1Char(':') + err));
     }
   }

@@ -14,7 +14,8 @@ constexpr char kHexDigits[] = "0123456789abcdef";
 
 std::string_view convertedText(const speechfile::Entry& entry, std::string& scratch) {
   scratch.resize(runtime::maxAnsiTextSize(entry.text.size()));
-  return {scratch.data(), static_cast<std::size_t>(runtime::writeAnsiText(scratch.data(), entry.text) - scratch.data())};
+  return {scratch.data(),
+          static_cast<std::size_t>(runtime::writeAnsiText(scratch.data(), entry.text) - scratch.data())};
 }
 
 void appendCsvField(std::string& out, std::string_view text) {
@@ -61,8 +62,10 @@ void appendJsonString(std::string& out, std::string_view text) {
       case '\b': out += "\\b"; break;
       case '\f': out += "\\f"; break;
       default:
-        if (b < 0x20) appendEscape(out, b);
-        else out += c;
+        if (b < 0x20)
+          appendEscape(out, b);
+        else
+          out += c;
     }
   }
   out += '"';
@@ -109,8 +112,8 @@ void appendEntry(std::string& out, ExportFormat format, const speechfile::Entry&
     appendCsvField(out, text);
     out += "\r\n";
   } else {
-    out += "{\"offset\":" + offset + ",\"id\":" + id + ",\"id_hex\":\"" + idHex + "\",\"length\":" + length +
-           ",\"text\":";
+    out +=
+        "{\"offset\":" + offset + ",\"id\":" + id + ",\"id_hex\":\"" + idHex + "\",\"length\":" + length + ",\"text\":";
     appendJsonString(out, text);
     out += "}\n";
   }

@@ -81,7 +81,8 @@ bool holdsFolded(std::string_view line, std::string_view needle) {
     }
     return false;
   }
-  const char cases[2] = {static_cast<char>(first), static_cast<char>(first >= 'a' && first <= 'z' ? first - 32 : first)};
+  const char cases[2] = {static_cast<char>(first),
+                         static_cast<char>(first >= 'a' && first <= 'z' ? first - 32 : first)};
   for (const char c : std::span(cases, cases[0] == cases[1] ? 1 : 2)) {
     for (std::size_t at = line.find(c); at != std::string_view::npos; at = line.find(c, at + 1)) {
       if (foldedMatchAt(line, at, needle)) return true;
@@ -115,17 +116,17 @@ ShownForm shownFormFor(std::string_view text) {
 char32_t foldCase(char32_t c) {
   if (c >= 'A' && c <= 'Z') return c + 32;
   if (c < 0xC0) return c;
-  if (c <= 0xDE) return c == 0xD7 ? c : c + 32;                       // Latin-1
-  if (c == 0x178) return 0xFF;                                          // Ÿ
-  if (c >= 0x100 && c <= 0x137) return c | 1;                           // Latin Extended-A, in pairs
+  if (c <= 0xDE) return c == 0xD7 ? c : c + 32;  // Latin-1
+  if (c == 0x178) return 0xFF;                   // Ÿ
+  if (c >= 0x100 && c <= 0x137) return c | 1;    // Latin Extended-A, in pairs
   if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) return (c & 1) ? c + 1 : c;
   if (c >= 0x14A && c <= 0x177) return c | 1;
-  if (c >= 0x391 && c <= 0x3AB && c != 0x3A2) return c + 32;            // Greek
+  if (c >= 0x391 && c <= 0x3AB && c != 0x3A2) return c + 32;  // Greek
   if (c == 0x386) return 0x3AC;
   if (c >= 0x388 && c <= 0x38A) return c + 37;
   if (c == 0x38C) return 0x3CC;
   if (c == 0x38E || c == 0x38F) return c + 63;
-  if (c >= 0x410 && c <= 0x42F) return c + 32;                          // Cyrillic
+  if (c >= 0x410 && c <= 0x42F) return c + 32;  // Cyrillic
   if (c >= 0x400 && c <= 0x40F) return c + 80;
   if (c >= 0x490 && c <= 0x4BF) return c | 1;
   return c;

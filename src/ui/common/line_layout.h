@@ -44,7 +44,7 @@ struct PlacedPiece {
   std::size_t start;   // in the line, UTF-16 units
   std::size_t length;  // 1 for a mark
   bool mark;
-  double x;            // left edge, from the line's start
+  double x;  // left edge, from the line's start
 };
 
 // The pieces of `line` that reach into [left, right), from the line's start,

@@ -16,7 +16,8 @@ namespace {
 // is, so that a push_back after it cannot fail and appending stays linear.
 template <typename T>
 void roomForOneMore(std::vector<T>& items) {
-  if (items.size() == items.capacity()) items.reserve(std::max<std::size_t>(64, items.capacity() + items.capacity() / 2));
+  if (items.size() == items.capacity())
+    items.reserve(std::max<std::size_t>(64, items.capacity() + items.capacity() / 2));
 }
 
 }  // namespace

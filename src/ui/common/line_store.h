@@ -53,7 +53,7 @@ class LineStore final : public speechfile::LineList {
   std::size_t rowCount() const { return rows_; }
 
   struct Row {
-    std::uint64_t offset;                // byte offset of the entry's record
+    std::uint64_t offset;  // byte offset of the entry's record
     std::int16_t id;
     std::span<const std::uint8_t> text;  // valid until the scratch or the store changes
   };

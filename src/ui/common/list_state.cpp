@@ -53,8 +53,10 @@ void ListState::select(std::size_t row) {
 }
 
 void ListState::showCurrent() {
-  if (*current_ < top_) top_ = *current_;
-  else if (*current_ >= top_ + rowsInView_) top_ = *current_ - rowsInView_ + 1;
+  if (*current_ < top_)
+    top_ = *current_;
+  else if (*current_ >= top_ + rowsInView_)
+    top_ = *current_ - rowsInView_ + 1;
 }
 
 void ListState::scrollTo(std::size_t top) { top_ = std::min(top, maxTop()); }

@@ -26,8 +26,8 @@ bool mayStartControl(std::uint64_t word) {
 }
 
 constexpr std::array<const char*, 32> kC0Names = {
-    "NUL", "SOH", "STX", "ETX", "EOT", "ENQ", "ACK", "BEL", "BS", "TAB", "LF", "VT", "FF", "CR", "SO", "SI",
-    "DLE", "DC1", "DC2", "DC3", "DC4", "NAK", "SYN", "ETB", "CAN", "EM", "SUB", "ESC", "FS", "GS", "RS", "US"};
+    "NUL", "SOH", "STX", "ETX", "EOT", "ENQ", "ACK", "BEL", "BS",  "TAB", "LF",  "VT",  "FF", "CR", "SO", "SI",
+    "DLE", "DC1", "DC2", "DC3", "DC4", "NAK", "SYN", "ETB", "CAN", "EM",  "SUB", "ESC", "FS", "GS", "RS", "US"};
 
 constexpr char kHexDigits[] = "0123456789ABCDEF";
 
@@ -65,9 +65,12 @@ std::optional<runtime::Utf8Table> makeShownAnsiTable() {
   runtime::Utf8Table table = *ansi;
   for (std::uint32_t& word : table) {
     const char32_t c = codePointOf(word);
-    if (c < 0x20) word = runtime::packUtf8(0x2400 + c);
-    else if (c == 0x7F) word = runtime::packUtf8(0x2421);
-    else if (isControlCharacter(c)) word = c;
+    if (c < 0x20)
+      word = runtime::packUtf8(0x2400 + c);
+    else if (c == 0x7F)
+      word = runtime::packUtf8(0x2421);
+    else if (isControlCharacter(c))
+      word = c;
   }
   return table;
 }

@@ -141,8 +141,10 @@ void ThreadedList::passOn(Batch& batch) {
       offset = header.offset;
       const speechfile::Entry entry{header.offset, header.id, std::span(at + kHeaderBytes, header.length)};
       at += kHeaderBytes + header.length;
-      if (header.hasText) target_.addItem(entry);
-      else target_.skipEmpty(entry);
+      if (header.hasText)
+        target_.addItem(entry);
+      else
+        target_.skipEmpty(entry);
     }
   } catch (const runtime::RuntimeError& e) {
     const std::lock_guard lock(mutex_);

@@ -39,11 +39,11 @@ constexpr PixelRect toPixels(const TwipsRect& r, int dpi) {
 constexpr std::string_view kCaption = "Speech.mul by Quorrin";
 constexpr TwipsRect kClientArea = {0, 0, 4695, 6015};
 
-constexpr ControlDescription kLabel1 = {"Label1", ControlKind::Label, {120, 120, 4410, 195}, 3,
-                                        "Speech ID - SpeechText"};
+constexpr ControlDescription kLabel1 = {
+    "Label1", ControlKind::Label, {120, 120, 4410, 195}, 3, "Speech ID - SpeechText"};
 constexpr ControlDescription kLstWords = {"lstWords", ControlKind::ListBox, {120, 360, 4455, 4545}, 0, ""};
-constexpr ControlDescription kTxtPath = {"txtPath", ControlKind::TextBox, {120, 5040, 4455, 285}, 1,
-                                         "c:\\program files\\kestrel haven\\speech.mul"};
+constexpr ControlDescription kTxtPath = {
+    "txtPath", ControlKind::TextBox, {120, 5040, 4455, 285}, 1, "c:\\program files\\kestrel haven\\speech.mul"};
 constexpr ControlDescription kCmdGet = {"cmdGet", ControlKind::CommandButton, {120, 5760, 4455, 255}, 2, "Get"};
 
 // The controls that take the focus, in tab order; the label takes none.

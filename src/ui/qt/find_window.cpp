@@ -94,7 +94,7 @@ void FindWindow::tell(Outcome outcome, ui::FindDirection direction) {
     case Outcome::Found: status_->clear(); break;
     case Outcome::CameRound:
       status_->setText(direction == ui::FindDirection::Next ? tr("Went on from the first line.")
-                                                             : tr("Went on from the last line."));
+                                                            : tr("Went on from the last line."));
       break;
     case Outcome::NotFound: {
       const std::string shown = ui::shownText(text_->text().toStdString());

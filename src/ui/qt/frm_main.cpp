@@ -1,8 +1,8 @@
 #include "ui/qt/frm_main.h"
 
 #include <QAccessible>
-#include <QAction>
 #include <QAccessibleWidget>
+#include <QAction>
 #include <QClipboard>
 #include <QCompleter>
 #include <QDir>

@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr int kTextMargin = 3;    // between the list's left edge and a line's text
+constexpr int kTextMargin = 3;      // between the list's left edge and a line's text
 constexpr double kMarkPadding = 2;  // inside a control mark, on each side
 
 QString fromUtf8(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
@@ -42,7 +42,9 @@ class LineItemAccessible final : public QAccessibleInterface {
   int indexOfChild(const QAccessibleInterface*) const override { return -1; }
   QAccessibleInterface* childAt(int, int) const override { return nullptr; }
   QAccessibleInterface* focusChild() const override { return nullptr; }
-  QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? view_->shownLine(row_) : QString(); }
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Name ? view_->shownLine(row_) : QString();
+  }
   void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override {
     const QRect inView = view_->rowRect(row_);
@@ -119,8 +121,7 @@ QAccessibleInterface* makeAccessible(const QString& className, QObject* object) 
 
 }  // namespace
 
-LineListView::LineListView(const ui::LineStore& lines, QWidget* parent)
-    : QAbstractScrollArea(parent), lines_(lines) {
+LineListView::LineListView(const ui::LineStore& lines, QWidget* parent) : QAbstractScrollArea(parent), lines_(lines) {
   static const bool factoryInstalled = (QAccessible::installFactory(makeAccessible), true);
   (void)factoryInstalled;
   setFocusPolicy(Qt::StrongFocus);
@@ -137,16 +138,21 @@ void LineListView::useFont() {
   // which is how its visible part is found.
   textFont_.setKerning(false);
   markFont_ = textFont_;
-  if (textFont_.pointSizeF() > 0) markFont_.setPointSizeF(textFont_.pointSizeF() * 0.7);
-  else markFont_.setPixelSize(std::max(6, textFont_.pixelSize() * 7 / 10));
+  if (textFont_.pointSizeF() > 0)
+    markFont_.setPointSizeF(textFont_.pointSizeF() * 0.7);
+  else
+    markFont_.setPixelSize(std::max(6, textFont_.pixelSize() * 7 / 10));
   const QFontMetricsF text(textFont_, viewport());
   const QFontMetricsF marks(markFont_, viewport());
   rowHeight_ = static_cast<int>(std::ceil(text.height())) + 2;
   advances_.emplace(
       [text](std::u16string_view c) {
-        return text.horizontalAdvance(QString(reinterpret_cast<const QChar*>(c.data()), static_cast<qsizetype>(c.size())));
+        return text.horizontalAdvance(
+            QString(reinterpret_cast<const QChar*>(c.data()), static_cast<qsizetype>(c.size())));
       },
-      [marks](char16_t c) { return std::ceil(marks.horizontalAdvance(fromUtf8(ui::controlName(c)))) + 2 * kMarkPadding + 2; });
+      [marks](char16_t c) {
+        return std::ceil(marks.horizontalAdvance(fromUtf8(ui::controlName(c)))) + 2 * kMarkPadding + 2;
+      });
   widest_.reset();
   rowWidths_.clear();
 }
@@ -247,8 +253,9 @@ void LineListView::focusOutEvent(QFocusEvent* event) {
 
 void LineListView::keyPressEvent(QKeyEvent* event) {
   static const std::pair<int, ui::ListKey> kKeys[] = {
-      {Qt::Key_Up, ui::ListKey::Up},         {Qt::Key_Down, ui::ListKey::Down}, {Qt::Key_PageUp, ui::ListKey::PageUp},
-      {Qt::Key_PageDown, ui::ListKey::PageDown}, {Qt::Key_Home, ui::ListKey::Home}, {Qt::Key_End, ui::ListKey::End},
+      {Qt::Key_Up, ui::ListKey::Up},         {Qt::Key_Down, ui::ListKey::Down},
+      {Qt::Key_PageUp, ui::ListKey::PageUp}, {Qt::Key_PageDown, ui::ListKey::PageDown},
+      {Qt::Key_Home, ui::ListKey::Home},     {Qt::Key_End, ui::ListKey::End},
       {Qt::Key_Left, ui::ListKey::Left},     {Qt::Key_Right, ui::ListKey::Right}};
   for (const auto& [key, listKey] : kKeys) {
     if (event->key() == key && !(event->modifiers() & (Qt::AltModifier | Qt::MetaModifier))) {
@@ -268,7 +275,8 @@ void LineListView::mousePressEvent(QMouseEvent* event) {
     return QAbstractScrollArea::mousePressEvent(event);
   }
   setFocus(Qt::MouseFocusReason);
-  const std::size_t row = state_.top() + static_cast<std::size_t>(std::max(0, event->position().toPoint().y()) / rowHeight_);
+  const std::size_t row =
+      state_.top() + static_cast<std::size_t>(std::max(0, event->position().toPoint().y()) / rowHeight_);
   if (row < state_.rowCount()) selectRow(row);
 }
 
@@ -318,9 +326,11 @@ void LineListView::paintRow(QPainter& painter, std::size_t row, int top) {
   for (const ui::PlacedPiece& piece : ui::piecesInView(chars, *advances_, -origin, viewport()->width() - origin)) {
     const double x = origin + piece.x;
     if (piece.mark) {
-      paintMark(painter, chars[piece.start], QRectF(x, top, advances_->advance(chars, piece.start), rowHeight_), current);
+      paintMark(painter, chars[piece.start], QRectF(x, top, advances_->advance(chars, piece.start), rowHeight_),
+                current);
     } else {
-      painter.drawText(QPointF(x, baseline), text.mid(static_cast<qsizetype>(piece.start), static_cast<qsizetype>(piece.length)));
+      painter.drawText(QPointF(x, baseline),
+                       text.mid(static_cast<qsizetype>(piece.start), static_cast<qsizetype>(piece.length)));
     }
   }
   widest_.take(rowWidth(row, chars));

@@ -34,9 +34,9 @@ HINSTANCE thisProgram() { return GetModuleHandleW(nullptr); }
 
 HWND createControl(HWND parent, const wchar_t* windowClass, const ui::ControlDescription& control, DWORD style,
                    DWORD exStyle, int id) {
-  const HWND child = CreateWindowExW(exStyle, windowClass, wide(control.text).c_str(), WS_CHILD | WS_VISIBLE | style,
-                                     0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                     thisProgram(), nullptr);
+  const HWND child =
+      CreateWindowExW(exStyle, windowClass, wide(control.text).c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0,
+                      parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), thisProgram(), nullptr);
   if (!child) throw std::runtime_error("cannot create " + std::string(control.name));
   return child;
 }
@@ -125,7 +125,8 @@ void placeBeside(HWND dialog, HWND window) {
 
 // The types Save list as offers; a name typed without an extension gets the
 // chosen type's first one.
-constexpr wchar_t kSaveTypes[] = L"Text files (*.txt)\0*.txt\0CSV (*.csv)\0*.csv\0JSON Lines (*.json, *.jsonl)\0*.json;*.jsonl\0";
+constexpr wchar_t kSaveTypes[] =
+    L"Text files (*.txt)\0*.txt\0CSV (*.csv)\0*.csv\0JSON Lines (*.json, *.jsonl)\0*.json;*.jsonl\0";
 
 // Every line in its shown form, CRLF between them, as Windows clipboard
 // text has its lines.
@@ -190,7 +191,7 @@ frmMain::~frmMain() {
   DestroyWindow(hwnd_);
 }
 
-std::int16_t (frmMain::MAKEWORD)(std::uint8_t bLo, std::uint8_t bHi) const { return (speechfile::MAKEWORD)(bLo, bHi); }
+std::int16_t(frmMain::MAKEWORD)(std::uint8_t bLo, std::uint8_t bHi) const { return (speechfile::MAKEWORD)(bLo, bHi); }
 
 LRESULT CALLBACK frmMain::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
@@ -270,7 +271,8 @@ void frmMain::createControls() {
   lstWords.emplace(hwnd_, win32::kLstWordsId);
   // Assistive technology names the list after the label above it.
   SetWindowTextW(lstWords->handle(), wide(ui::kLabel1.text).c_str());
-  txtPath = createControl(hwnd_, L"EDIT", ui::kTxtPath, WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, win32::kTxtPathId);
+  txtPath =
+      createControl(hwnd_, L"EDIT", ui::kTxtPath, WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, win32::kTxtPathId);
   cmdGet = createControl(hwnd_, L"BUTTON", ui::kCmdGet, WS_TABSTOP | BS_PUSHBUTTON, 0, win32::kCmdGetId);
   Label1 = createControl(hwnd_, L"STATIC", ui::kLabel1, SS_LEFT | SS_NOPREFIX, 0, win32::kLabel1Id);
   focus_ = lstWords->handle();
@@ -351,8 +353,8 @@ void frmMain::lstWords_ContextMenu(LPARAM at) {
   enable(SPEECH_COMMAND_COPY, lstWords->currentRow().has_value());
   enable(SPEECH_COMMAND_COPY_ALL, listed);
   enable(SPEECH_COMMAND_SAVE_LIST, listed);
-  const int command = TrackPopupMenu(items, TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, point.x, point.y, 0, hwnd_,
-                                     nullptr);
+  const int command =
+      TrackPopupMenu(items, TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, point.x, point.y, 0, hwnd_, nullptr);
   if (command) runCommand(command);
 }
 
@@ -379,7 +381,8 @@ void frmMain::mnuCopyAll_Click() {
     }
   }
   if (!copied) {
-    tell(hwnd_, L"The lines were not copied: there is not enough memory for them, or another program holds the clipboard.",
+    tell(hwnd_,
+         L"The lines were not copied: there is not enough memory for them, or another program holds the clipboard.",
          MB_ICONERROR);
   }
 }
@@ -465,5 +468,6 @@ void frmMain::findAgain(ui::FindDirection direction) {
     return;
   }
   // Over the find window while it is open, so that it stays in front.
-  tell(dlgFind ? dlgFind : hwnd_, L"No line holds \"" + wide(ui::shownText(lastFind_.text)) + L"\".", MB_ICONINFORMATION);
+  tell(dlgFind ? dlgFind : hwnd_, L"No line holds \"" + wide(ui::shownText(lastFind_.text)) + L"\".",
+       MB_ICONINFORMATION);
 }

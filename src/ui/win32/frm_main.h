@@ -42,7 +42,7 @@ class frmMain {
   // followed by bLo. The name stands in parentheses so that the function-like
   // MAKEWORD macro of <windows.h> leaves it alone; call it as
   // (window.MAKEWORD)(bLo, bHi) where that header is included.
-  std::int16_t (MAKEWORD)(std::uint8_t bLo, std::uint8_t bHi) const;
+  std::int16_t(MAKEWORD)(std::uint8_t bLo, std::uint8_t bHi) const;
 
  private:
   static void registerClass();
@@ -84,7 +84,7 @@ class frmMain {
   void tell(HWND owner, const std::wstring& text, UINT icon) const;
 
   win32::OleSession ole_;  // before the window, and ended after it
-  HWND hwnd_ = nullptr;  // destroyed, with its controls, first of all in ~frmMain
+  HWND hwnd_ = nullptr;    // destroyed, with its controls, first of all in ~frmMain
   bool destroyedByOwner_ = false;
   win32::UniqueFont font_;  // the system's message font at the window's DPI
   win32::UniqueIcon bigIcon_;

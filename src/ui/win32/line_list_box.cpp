@@ -55,8 +55,8 @@ void LineListBox::registerClass() {
 
 LineListBox::LineListBox(HWND parent, int id) : measuring_(CreateCompatibleDC(nullptr)) {
   registerClass();
-  CreateWindowExW(WS_EX_CLIENTEDGE, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL, 0,
-                  0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), this);
+  CreateWindowExW(WS_EX_CLIENTEDGE, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL, 0, 0,
+                  0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), this);
   if (!window_) throw std::runtime_error("cannot create the list");
   setFont(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
 }
@@ -503,7 +503,8 @@ void LineListBox::drawMark(HDC dc, char16_t control, int x, const RECT& box, boo
   const Selection markFont(dc, markFont_.get());
   const COLORREF rowInk = SetTextColor(dc, ink);
   RECT text = frame;
-  DrawTextW(dc, name.c_str(), static_cast<int>(name.size()), &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  DrawTextW(dc, name.c_str(), static_cast<int>(name.size()), &text,
+            DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   SetTextColor(dc, rowInk);
 }
 

@@ -43,10 +43,10 @@ TEST(FindLine, MatchesAnywhereInTheShownLineAndComesRound) {
       {"bank", false, FindDirection::Next, std::nullopt, 1},
       {"bank", true, FindDirection::Next, std::nullopt, 4},
       {"bank", false, FindDirection::Next, 1, 4},
-      {"bank", false, FindDirection::Next, 4, 1},       // comes round past the end
+      {"bank", false, FindDirection::Next, 4, 1},  // comes round past the end
       {"bank", false, FindDirection::Previous, 4, 1},
-      {"bank", false, FindDirection::Previous, 1, 4},   // and past the start
-      {"bank", true, FindDirection::Next, 4, 4},        // the only match is the current row
+      {"bank", false, FindDirection::Previous, 1, 4},  // and past the start
+      {"bank", true, FindDirection::Next, 4, 4},       // the only match is the current row
       {"\u240A", false, FindDirection::Next, std::nullopt, 2},
       {"TEXT: A", false, FindDirection::Next, 0, 2},
       {"sell", false, FindDirection::Next, 0, std::nullopt},
@@ -93,7 +93,8 @@ TEST(SaveList, WritesTheFormatTheNameAsksForAndNeverOverTheSpeechFile) {
   EXPECT_EQ(text(dir.path() / "list.CSV"), "offset,id,id_hex,length,text\r\n0,42,2A,4,hail\r\n8,2,2,3,\"a,b\"\r\n");
   ui::saveList(store, dir.path() / "list.txt");  // over an earlier list
   ui::saveList(store, dir.path() / "list.json");
-  EXPECT_EQ(text(dir.path() / "list.json").substr(0, 59), "{\"offset\":0,\"id\":42,\"id_hex\":\"2A\",\"length\":4,\"text\":\"hail\"}");
+  EXPECT_EQ(text(dir.path() / "list.json").substr(0, 59),
+            "{\"offset\":0,\"id\":42,\"id_hex\":\"2A\",\"length\":4,\"text\":\"hail\"}");
 
   const auto fails = [&](const std::filesystem::path& target, const char* says) {
     try {
@@ -119,37 +120,46 @@ TEST(SaveList, NeverWritesOverTheSpeechFileWhateverItIsCalledNow) {
     std::function<fs::path(const fs::path& root)> after;  // returns the target
   } cases[] = {
       {"the path as read", [](const fs::path& root) { return root / "M1" / "speech.mul"; }},
-      {"the path spelt another way", [](const fs::path& root) { return root / "M1" / "." / ".." / "M1" / "speech.mul"; }},
-      {"its folder moved", [](const fs::path& root) {
+      {"the path spelt another way",
+       [](const fs::path& root) { return root / "M1" / "." / ".." / "M1" / "speech.mul"; }},
+      {"its folder moved",
+       [](const fs::path& root) {
          fs::rename(root / "M1", root / "M2");
          return root / "M2" / "speech.mul";
        }},
-      {"the file renamed", [](const fs::path& root) {
+      {"the file renamed",
+       [](const fs::path& root) {
          fs::rename(root / "M1" / "speech.mul", root / "M1" / "renamed.mul");
          return root / "M1" / "renamed.mul";
        }},
-      {"its old name, once the file moved away", [](const fs::path& root) {
+      {"its old name, once the file moved away",
+       [](const fs::path& root) {
          fs::rename(root / "M1" / "speech.mul", root / "moved.mul");
          return root / "M1" / "speech.mul";
        }},
-      {"its old name, once the file is deleted", [](const fs::path& root) {
+      {"its old name, once the file is deleted",
+       [](const fs::path& root) {
          fs::remove(root / "M1" / "speech.mul");
          return root / "M1" / "speech.mul";
        }},
 #ifndef _WIN32  // links need privileges there
-      {"a hard link to it", [](const fs::path& root) {
+      {"a hard link to it",
+       [](const fs::path& root) {
          fs::create_hard_link(root / "M1" / "speech.mul", root / "hard.mul");
          return root / "hard.mul";
        }},
-      {"a symbolic link to it", [](const fs::path& root) {
+      {"a symbolic link to it",
+       [](const fs::path& root) {
          fs::create_symlink(root / "M1" / "speech.mul", root / "soft.mul");
          return root / "soft.mul";
        }},
-      {"a link to its folder", [](const fs::path& root) {
+      {"a link to its folder",
+       [](const fs::path& root) {
          fs::create_directory_symlink(root / "M1", root / "L");
          return root / "L" / "speech.mul";
        }},
-      {"its old name through a link to its folder, once deleted", [](const fs::path& root) {
+      {"its old name through a link to its folder, once deleted",
+       [](const fs::path& root) {
          fs::create_directory_symlink(root / "M1", root / "L");
          fs::remove(root / "M1" / "speech.mul");
          return root / "L" / "speech.mul";

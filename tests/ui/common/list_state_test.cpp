@@ -14,11 +14,10 @@ TEST(ListState, KeysMoveTheCurrentRowAndKeepItInView) {
     ListKey key;
     std::size_t current, top;
   } steps[] = {
-      {ListKey::Down, 0, 0},      // the first key makes the first row current
-      {ListKey::Up, 0, 0},        {ListKey::Down, 1, 0},      {ListKey::PageDown, 10, 1},
-      {ListKey::PageDown, 19, 10}, {ListKey::PageUp, 10, 10}, {ListKey::End, 99, 90},
-      {ListKey::Down, 99, 90},    {ListKey::PageDown, 99, 90}, {ListKey::Home, 0, 0},
-      {ListKey::PageUp, 0, 0},
+      {ListKey::Down, 0, 0},  // the first key makes the first row current
+      {ListKey::Up, 0, 0},       {ListKey::Down, 1, 0},   {ListKey::PageDown, 10, 1}, {ListKey::PageDown, 19, 10},
+      {ListKey::PageUp, 10, 10}, {ListKey::End, 99, 90},  {ListKey::Down, 99, 90},    {ListKey::PageDown, 99, 90},
+      {ListKey::Home, 0, 0},     {ListKey::PageUp, 0, 0},
   };
   ui::ListState list;
   list.reset(100);

@@ -4,8 +4,8 @@
 // the list's standard messages as assistive technology reads them.
 #include "ui/win32/frm_main.h"
 
-#include <gtest/gtest.h>
 #include <dlgs.h>
+#include <gtest/gtest.h>
 #include <oleacc.h>
 #include <shlobj.h>
 
@@ -253,8 +253,8 @@ TEST(Win32Window, LayoutFollowsTheWindowDescriptionAtTheDisplaysDpi) {
   if (const int expected = envInt("SPEECH_EXPECTED_DPI")) {
     ASSERT_EQ(dpi, expected);
   }
-  const auto geometry = std::find_if(std::begin(kGeometries), std::end(kGeometries),
-                                     [dpi](const Geometry& g) { return g.dpi == dpi; });
+  const auto geometry =
+      std::find_if(std::begin(kGeometries), std::end(kGeometries), [dpi](const Geometry& g) { return g.dpi == dpi; });
   ASSERT_NE(geometry, std::end(kGeometries)) << "no expected layout at " << dpi << " DPI";
 
   RECT client{};
@@ -288,7 +288,8 @@ TEST(Win32Window, StartsWithItsTextsAnEmptyListAndTheFocusOnIt) {
   EXPECT_EQ(SendMessageW(viewer.list, LB_GETCOUNT, 0, 0), 0);
   EXPECT_EQ(GetFocus(), viewer.list);
   EXPECT_FALSE(GetWindowLongW(viewer.label, GWL_STYLE) & WS_TABSTOP);
-  EXPECT_EQ(SendMessageW(viewer.button, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON, 0) << "Get is not the default button";
+  EXPECT_EQ(SendMessageW(viewer.button, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON, 0)
+      << "Get is not the default button";
   EXPECT_NE(SendMessageW(viewer.frame, WM_GETICON, ICON_SMALL, 0), 0);
 }
 
@@ -335,7 +336,7 @@ TEST(Win32Window, GetListsTheFileInThePathFieldOnceEachTime) {
   const std::vector<std::string> expected = {"ID: 2A Text: hail", "ID: 8001 Text: ok"};
   EXPECT_EQ(viewer.lines(), expected);
   EXPECT_EQ(viewer.clickGet(first), "");
-  EXPECT_EQ(viewer.lines(), expected);  // once, not twice
+  EXPECT_EQ(viewer.lines(), expected);     // once, not twice
   EXPECT_EQ(viewer.clickGet(second), "");  // an edited path is read at the click
   EXPECT_EQ(viewer.lines(), std::vector<std::string>{"ID: 7 Text: seven"});
 }
@@ -417,12 +418,14 @@ void makeWindowsBadInputs(const TempDir& dir, WindowsBadInputs& table) {
   const std::string longPath = deep + "\\speech.mul";
   const Bytes one = record(1, "one");
   {
-    const HANDLE file = CreateFileW((L"\\\\?\\" + wide(longPath)).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    const HANDLE file =
+        CreateFileW((L"\\\\?\\" + wide(longPath)).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
     DWORD written = 0;
     WriteFile(file, one.data(), static_cast<DWORD>(one.size()), &written, nullptr);
     CloseHandle(file);
   }
-  table.cases.push_back({"path of " + std::to_string(longPath.size()) + " characters", longPath, {"ID: 1 Text: one"}, ""});
+  table.cases.push_back(
+      {"path of " + std::to_string(longPath.size()) + " characters", longPath, {"ID: 1 Text: one"}, ""});
 
   // U+0175 and U+1F600 are in none of the ANSI code pages.
   table.cases.push_back(
@@ -430,10 +433,14 @@ void makeWindowsBadInputs(const TempDir& dir, WindowsBadInputs& table) {
 
   const std::string inUse = dir.write("in use.mul", one);
   table.held = CreateFileW(wide(inUse).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  table.cases.push_back({"file held open without sharing", inUse, {},
+  table.cases.push_back({"file held open without sharing",
+                         inUse,
+                         {},
                          "The file is in use: another program has it open and does not let others read it."});
 
-  table.cases.push_back({"path with control characters", folder + "\\a\x1B[2Jb\nc.mul", {},
+  table.cases.push_back({"path with control characters",
+                         folder + "\\a\x1B[2Jb\nc.mul",
+                         {},
                          "\\a\u241B[2Jb\u240Ac.mul\": The path is not a valid file name."});
 }
 
@@ -517,10 +524,14 @@ TEST(Win32Window, AFileDroppedOnTheWindowIsPutInThePathFieldAndListed) {
   EXPECT_TRUE(GetWindowLongW(viewer.frame, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
   const auto before = testing_support::snapshot(dir.path());
   // The window takes the drop (and frees it) itself.
-  const std::string message = viewer.closingOwnMessageBox([&] {
-    PostMessageW(viewer.frame, WM_DROPFILES, reinterpret_cast<WPARAM>(droppedFiles({wide(first), wide(second)})), 0);
-    pump(std::chrono::milliseconds(100));
-  }).text;
+  const std::string message =
+      viewer
+          .closingOwnMessageBox([&] {
+            PostMessageW(viewer.frame, WM_DROPFILES,
+                         reinterpret_cast<WPARAM>(droppedFiles({wide(first), wide(second)})), 0);
+            pump(std::chrono::milliseconds(100));
+          })
+          .text;
   EXPECT_EQ(message, "");
   EXPECT_EQ(windowText(viewer.path), first) << "the first of the files";
   EXPECT_EQ(viewer.lines(), std::vector<std::string>{"ID: 2A Text: hail"});
@@ -573,7 +584,8 @@ struct FindStep {
 TEST(Win32Window, FindsALineByItsIdOrTextThroughTheFindDialogAndF3) {
   // Rows 0 to 2, then "entry 0" to "entry 199" in rows 3 to 202.
   std::vector<Bytes> records = {record(0x2A, "hail"), record(0x8001, "ok"), record(0x33, "The Bank is closed")};
-  for (int i = 0; i < 200; ++i) records.push_back(record(static_cast<std::uint16_t>(0x100 + i), "entry " + std::to_string(i)));
+  for (int i = 0; i < 200; ++i)
+    records.push_back(record(static_cast<std::uint16_t>(0x100 + i), "entry " + std::to_string(i)));
   Bytes file;
   for (const Bytes& r : records) file.insert(file.end(), r.begin(), r.end());
   const TempDir dir;
@@ -605,7 +617,9 @@ TEST(Win32Window, FindsALineByItsIdOrTextThroughTheFindDialogAndF3) {
         SetDlgItemTextW(dialog, edt1, step.text.c_str());
         CheckDlgButton(dialog, chx2, step.matchCase ? BST_CHECKED : BST_UNCHECKED);
         CheckRadioButton(dialog, rad1, rad2, step.down ? rad2 : rad1);
-        action = [dialog] { SendMessageW(dialog, WM_COMMAND, IDOK, reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK))); };
+        action = [dialog] {
+          SendMessageW(dialog, WM_COMMAND, IDOK, reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+        };
         break;
       case FindStep::F3:
       case FindStep::ShiftF3:
@@ -614,9 +628,7 @@ TEST(Win32Window, FindsALineByItsIdOrTextThroughTheFindDialogAndF3) {
         SetFocus(viewer.list);
         action = [&step] { press(VK_F3, step.by == FindStep::ShiftF3 ? VK_SHIFT : 0); };
         break;
-      case FindStep::CloseDialog:
-        action = [dialog] { SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0); };
-        break;
+      case FindStep::CloseDialog: action = [dialog] { SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0); }; break;
     }
     const ShownMessage message = viewer.closingOwnMessageBox(action);
     EXPECT_EQ(message.text, step.says);
@@ -692,13 +704,14 @@ TEST(Win32Window, TheListsMenuOffersWhatAppliesAndCopiesALineOrEveryLine) {
   RECT second{};
   SendMessageW(viewer.list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&second));
   const LPARAM at = MAKELPARAM(second.left + 5, second.top + 2);
-  EXPECT_EQ(choosingFromMenu(
-                [&] {
-                  SendMessageW(viewer.list, WM_RBUTTONDOWN, MK_RBUTTON, at);
-                  SendMessageW(viewer.list, WM_RBUTTONUP, 0, at);
-                },
-                L'c'),
-            (std::vector<std::string>{"&Copy\tCtrl+C", "Copy &all lines", "-", "&Find...\tCtrl+F", "&Save list as..."}));
+  EXPECT_EQ(
+      choosingFromMenu(
+          [&] {
+            SendMessageW(viewer.list, WM_RBUTTONDOWN, MK_RBUTTON, at);
+            SendMessageW(viewer.list, WM_RBUTTONUP, 0, at);
+          },
+          L'c'),
+      (std::vector<std::string>{"&Copy\tCtrl+C", "Copy &all lines", "-", "&Find...\tCtrl+F", "&Save list as..."}));
   EXPECT_EQ(SendMessageW(viewer.list, LB_GETCURSEL, 0, 0), 1);
   EXPECT_EQ(clipboardText(), "ID: 2 Text: tab\u2409here");
 
@@ -783,7 +796,9 @@ TEST(Win32Window, SaveListAsWritesTheChosenTypeAndNeverOverTheSpeechFile) {
 TEST(Win32Window, ControlCharactersReadAsTheirShownFormAndCopyThatWay) {
   const TempDir dir;
   Viewer viewer;
-  viewer.clickGet(dir.write("s.mul", record(1, std::string("a\0b\tc\nd\re\x1B" "f\x7Fg\x81", 14))));
+  viewer.clickGet(dir.write("s.mul", record(1, std::string("a\0b\tc\nd\re\x1B"
+                                                           "f\x7Fg\x81",
+                                                           14))));
   const std::string shown = "ID: 1 Text: a\u2400b\u2409c\u240Ad\u240De\u241Bf\u2421g\u203981\u203A";
   if (GetACP() == 1252) {
     EXPECT_EQ(viewer.lines(), std::vector<std::string>{shown});
@@ -813,8 +828,8 @@ TEST(Win32Window, AssistiveTechnologyReadsTheLinesAsAListBoxs) {
   viewer.clickGet(dir.write("s.mul", concat({record(1, "one"), record(2, "two")})));
   CoInitialize(nullptr);
   IAccessible* accessible = nullptr;
-  ASSERT_HRESULT_SUCCEEDED(AccessibleObjectFromWindow(viewer.list, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
-                                                      reinterpret_cast<void**>(&accessible)));
+  ASSERT_HRESULT_SUCCEEDED(AccessibleObjectFromWindow(viewer.list, static_cast<DWORD>(OBJID_CLIENT),
+                                                      __uuidof(IAccessible), reinterpret_cast<void**>(&accessible)));
   long children = 0;
   EXPECT_HRESULT_SUCCEEDED(accessible->get_accChildCount(&children));
   EXPECT_EQ(children, 2);

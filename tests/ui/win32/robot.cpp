@@ -86,7 +86,8 @@ void sayLayout(HWND viewer) {
     const HWND control = GetDlgItem(viewer, c.id);
     const RECT r = placeInParent(control);
     say(std::string("place ") + c.name, std::to_string(r.left) + " " + std::to_string(r.top) + " " +
-                                             std::to_string(r.right - r.left) + " x " + std::to_string(r.bottom - r.top));
+                                            std::to_string(r.right - r.left) + " x " +
+                                            std::to_string(r.bottom - r.top));
     if (c.id != 101) say(std::string("text ") + c.name, windowText(control));
   }
   say("lines", std::to_string(SendMessageW(GetDlgItem(viewer, 101), LB_GETCOUNT, 0, 0)));
@@ -245,7 +246,8 @@ std::string versionValue(const std::vector<char>& info, const wchar_t* name) {
 }
 
 void resources(const std::wstring& exe) {
-  const HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  const HMODULE module =
+      LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
   if (!module) return say("loaded", "no");
   const HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));  // RT_MANIFEST
   if (found) {
@@ -298,16 +300,27 @@ int wmain(int argc, wchar_t** argv) {
     say("window", "none");
     return 1;
   }
-  if (command == L"wait") sayLayout(viewer);
-  else if (command == L"focus") sayFocus(viewer);
-  else if (command == L"set" && argc > 3) setPath(viewer, argv[3]);
-  else if (command == L"lines") sayLines(viewer);
-  else if (command == L"accessible") sayAccessible(viewer);
-  else if (command == L"get" && argc > 3) get(viewer, argv[3]);
-  else if (command == L"listed") listed(viewer);
-  else if (command == L"current") sayCurrent(viewer);
-  else if (command == L"message") message(viewer);
-  else if (command == L"close") close(viewer);
-  else return 2;
+  if (command == L"wait")
+    sayLayout(viewer);
+  else if (command == L"focus")
+    sayFocus(viewer);
+  else if (command == L"set" && argc > 3)
+    setPath(viewer, argv[3]);
+  else if (command == L"lines")
+    sayLines(viewer);
+  else if (command == L"accessible")
+    sayAccessible(viewer);
+  else if (command == L"get" && argc > 3)
+    get(viewer, argv[3]);
+  else if (command == L"listed")
+    listed(viewer);
+  else if (command == L"current")
+    sayCurrent(viewer);
+  else if (command == L"message")
+    message(viewer);
+  else if (command == L"close")
+    close(viewer);
+  else
+    return 2;
   return 0;
 }

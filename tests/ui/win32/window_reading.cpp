@@ -4,7 +4,8 @@ namespace win32_testing {
 
 std::string utf8(const std::wstring& wide) {
   if (wide.empty()) return {};
-  const int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+  const int size =
+      WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
   std::string out(static_cast<std::size_t>(size), '\0');
   WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), size, nullptr, nullptr);
   return out;
@@ -94,7 +95,8 @@ std::string messageBoxText(HWND box) {
 }
 
 std::string messageBoxIcon(HWND box) {
-  const HWND control = childOf(box, [](HWND child) { return (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON; });
+  const HWND control =
+      childOf(box, [](HWND child) { return (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON; });
   const auto icon = reinterpret_cast<HICON>(SendMessageW(control, STM_GETICON, 0, 0));
   if (icon && icon == LoadIconW(nullptr, IDI_ERROR)) return "error";
   if (icon && icon == LoadIconW(nullptr, IDI_INFORMATION)) return "information";
