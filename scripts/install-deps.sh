@@ -9,7 +9,7 @@ set -euo pipefail
 profile=test
 case "${1:-}" in run | test) profile=$1; shift ;; esac
 packages=(cmake ninja-build g++ qt6-base-dev)
-[ "$profile" = test ] && packages+=(clang libgtest-dev libgmock-dev python3 xvfb xdotool imagemagick)
+[ "$profile" = test ] && packages+=(clang clang-format libgtest-dev libgmock-dev python3 xvfb xdotool imagemagick)
 packages+=("$@")
 
 echo "==> Checking the Debian packages: ${packages[*]}"
