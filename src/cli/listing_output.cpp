@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "listing/shown_text.h"
 #include "runtime/platform.h"
 #include "speechfile/record.h"
-#include "ui/common/shown_text.h"
 
 namespace {
 
@@ -16,17 +16,18 @@ constexpr std::size_t kWriteBytes = std::size_t{1} << 20;
 
 }  // namespace
 
-ListingOutput::ListingOutput(ui::ExportFormat format, bool withEmpty)
+ListingOutput::ListingOutput(listing::ExportFormat format, bool withEmpty)
     : format_(format), withEmpty_(withEmpty), pending_(std::make_unique_for_overwrite<char[]>(kWriteBytes)) {}
 
 void ListingOutput::addItem(const speechfile::Entry& entry) {
-  if (format_ != ui::ExportFormat::Lines) return addExported(entry);
+  if (format_ != listing::ExportFormat::Lines) return addExported(entry);
   // The line in its shown form and "\n", written in place, with room for the
   // conversion to write a block past its end.
-  const std::size_t longest = speechfile::maxListLineSize(0) + ui::maxShownAnsiTextSize(entry.text.size()) + 1 + 16;
+  const std::size_t longest =
+      speechfile::maxListLineSize(0) + listing::maxShownAnsiTextSize(entry.text.size()) + 1 + 16;
   if (longest > kWriteBytes - used_) flushPending();
-  char* end = speechfile::writeListLineWith(pending_.get() + used_, entry.id,
-                                            [&](char* at) { return ui::writeShownAnsiTextPadded(at, entry.text); });
+  char* end = speechfile::writeListLineWith(
+      pending_.get() + used_, entry.id, [&](char* at) { return listing::writeShownAnsiTextPadded(at, entry.text); });
   *end++ = '\n';
   used_ = static_cast<std::size_t>(end - pending_.get());
 }
@@ -38,14 +39,14 @@ void ListingOutput::skipEmpty(const speechfile::Entry& entry) {
 void ListingOutput::addExported(const speechfile::Entry& entry) {
   writeHeaderOnce();
   exported_.clear();
-  ui::appendEntry(exported_, format_, entry);
+  listing::appendEntry(exported_, format_, entry);
   append(exported_);
 }
 
 void ListingOutput::writeHeaderOnce() {
   if (headerWritten_) return;
   headerWritten_ = true;
-  append(ui::exportHeader(format_));
+  append(listing::exportHeader(format_));
 }
 
 bool ListingOutput::finish(bool header) {

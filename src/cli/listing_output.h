@@ -1,5 +1,5 @@
 // Standard output as the list: each entry in the chosen format, gathered
-// into large writes. It takes the entries from a ui::ThreadedList, whose
+// into large writes. It takes the entries from a listing::ThreadedList, whose
 // texts can be read past their end.
 #pragma once
 
@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "listing/export_formats.h"
 #include "speechfile/get_action.h"
-#include "ui/common/export_formats.h"
 
 class ListingOutput final : public speechfile::LineList {
  public:
   // `withEmpty`: entries without text are written too (csv and json).
-  ListingOutput(ui::ExportFormat format, bool withEmpty);
+  ListingOutput(listing::ExportFormat format, bool withEmpty);
 
   void clear() override {}  // nothing has been written yet
   void addItem(const speechfile::Entry& entry) override;
@@ -31,7 +31,7 @@ class ListingOutput final : public speechfile::LineList {
   void append(std::string_view bytes);
   void flushPending();
 
-  const ui::ExportFormat format_;
+  const listing::ExportFormat format_;
   const bool withEmpty_;
   bool headerWritten_ = false;
   // Written in place and handed to the system in large writes; pages are

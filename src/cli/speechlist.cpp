@@ -11,12 +11,12 @@
 #include <vector>
 
 #include "cli/listing_output.h"
+#include "listing/export_formats.h"
+#include "listing/shown_text.h"
+#include "listing/threaded_list.h"
 #include "runtime/platform.h"
 #include "speechfile/get_action.h"
 #include "speechfile/record.h"
-#include "ui/common/export_formats.h"
-#include "ui/common/shown_text.h"
-#include "ui/common/threaded_list.h"
 
 namespace {
 
@@ -65,7 +65,7 @@ std::string utf8(const std::filesystem::path& path) {
 }
 
 void printError(std::string_view message) {
-  runtime::writeUtf8(stderr, "speechlist: " + ui::shownText(message) + "\n");
+  runtime::writeUtf8(stderr, "speechlist: " + listing::shownText(message) + "\n");
 }
 
 int usageError(std::string_view problem) {
@@ -85,10 +85,10 @@ int printRequested(std::string_view text) {
   return 1;
 }
 
-int listFile(const std::filesystem::path& path, ui::ExportFormat format, bool withEmpty) {
+int listFile(const std::filesystem::path& path, listing::ExportFormat format, bool withEmpty) {
   ListingOutput list(format, withEmpty);
   speechfile::ReadingState state;
-  const std::optional<speechfile::GetError> failure = ui::runGetAction(state, ArgumentPath(path), list);
+  const std::optional<speechfile::GetError> failure = listing::runGetOnTwoThreads(state, ArgumentPath(path), list);
   // The lines before an error come first; a file that did not open gets no
   // csv header.
   const bool written = list.finish(!failure || failure->recordOffset());
@@ -101,7 +101,7 @@ int run(int argc, char** argv) {
   runtime::prepareStandardOutput();
   const std::vector<std::filesystem::path> args = runtime::commandLineArguments(argc, argv);
   std::vector<std::filesystem::path> paths;
-  ui::ExportFormat format = ui::ExportFormat::Lines;
+  listing::ExportFormat format = listing::ExportFormat::Lines;
   bool withEmpty = false;
   bool optionsEnded = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -115,7 +115,7 @@ int run(int argc, char** argv) {
         if (i + 1 == args.size()) return usageError("--format needs a FORMAT: lines, csv or json");
         name = utf8(args[++i]);
       }
-      const auto named = ui::exportFormatNamed(name);
+      const auto named = listing::exportFormatNamed(name);
       if (!named) return usageError("unknown format '" + name + "': give lines, csv or json");
       format = *named;
     } else if (text == "--all") {
@@ -132,7 +132,7 @@ int run(int argc, char** argv) {
   }
   if (paths.empty()) return usageError("missing PATH");
   if (paths.size() > 1) return usageError("too many arguments: give one PATH");
-  if (withEmpty && format == ui::ExportFormat::Lines) return usageError("--all goes with --format csv or json");
+  if (withEmpty && format == listing::ExportFormat::Lines) return usageError("--all goes with --format csv or json");
   return listFile(paths.front(), format, withEmpty);
 }
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "listing/shown_text.h"
+#include "runtime/utf8.h"
 #include "runtime/utf8_table.h"
 #include "support/test_files.h"
 
@@ -109,5 +111,42 @@ TEST(AnsiText, IsWindows1252OffWindows) {
   EXPECT_EQ(testing_support::ansiText(bytes), "\xC3\xA9\xC5\xB8");
 }
 #endif
+
+// Every reader of UTF-8 goes through one decoder: a byte that does not
+// start a whole, valid character is read alone and never swallows the next.
+TEST(Utf8, DecodesWholeCharactersAndReadsAnyOtherByteAlone) {
+  const struct {
+    std::string text;
+    char32_t value;
+    std::size_t length;
+    bool valid;
+  } cases[] = {
+      {"a", 'a', 1, true},
+      {"\xC3\xA9", 0xE9, 2, true},
+      {"\xE2\x82\xAC", 0x20AC, 3, true},
+      {"\xF0\x9F\x98\x80", 0x1F600, 4, true},
+      {"\xF4\x8F\xBF\xBF", 0x10FFFF, 4, true},
+      {"\xC3", 0xC3, 1, false},  // cut off by the end
+      {"\xE2\x82", 0xE2, 1, false},
+      {"\xE2\x82"
+       "a",
+       0xE2, 1, false},              // cut off by the next character
+      {"\x80", 0x80, 1, false},      // a stray continuation byte
+      {"\xC0\x80", 0xC0, 1, false},  // overlong
+      {"\xE0\x80\x80", 0xE0, 1, false},
+      {"\xED\xA0\x80", 0xED, 1, false},      // a surrogate
+      {"\xF4\x90\x80\x80", 0xF4, 1, false},  // past U+10FFFF
+      {"\xFF", 0xFF, 1, false},
+  };
+  for (const auto& c : cases) {
+    const runtime::Utf8Character d = runtime::decodeUtf8(c.text, 0);
+    EXPECT_EQ(d.value, c.value) << c.text;
+    EXPECT_EQ(d.length, c.length) << c.text;
+    EXPECT_EQ(d.valid, c.valid) << c.text;
+  }
+  EXPECT_EQ(listing::toUtf16("a\xC3"
+                             "b\xE2\x82\xAC"),
+            u"a\uFFFDb\u20AC");
+}
 
 }  // namespace

@@ -2,40 +2,26 @@
 
 #include <span>
 
+#include "listing/shown_text.h"
+#include "runtime/utf8.h"
 #include "speechfile/record.h"
-#include "ui/common/shown_text.h"
 
 namespace ui {
 namespace {
 
-// Decodes the character at `at` of valid UTF-8 and moves past it.
+// Decodes the character at `at` and moves past it; a byte that is not
+// valid UTF-8 stands for itself, so that it matches only itself.
 char32_t decode(std::string_view utf8, std::size_t& at) {
-  const auto b = static_cast<unsigned char>(utf8[at]);
-  const int length = b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
-  char32_t c = length == 1 ? b : length == 2 ? b & 0x1F : length == 3 ? b & 0x0F : b & 0x07;
-  for (int k = 1; k < length && at + static_cast<std::size_t>(k) < utf8.size(); ++k) {
-    c = (c << 6) | (static_cast<unsigned char>(utf8[at + static_cast<std::size_t>(k)]) & 0x3F);
-  }
-  at += static_cast<std::size_t>(length);
-  return c;
+  const runtime::Utf8Character c = runtime::decodeUtf8(utf8, at);
+  at += c.length;
+  return c.valid ? c.value : 0x110000 + c.value;
 }
 
 void encode(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
+  if (c >= 0x110000)
+    out += static_cast<char>(c - 0x110000);  // an invalid byte, as it was
+  else
+    runtime::appendUtf8(out, c);
 }
 
 // Folds into `out`, which is reused from row to row.
@@ -104,7 +90,7 @@ ShownForm shownFormFor(std::string_view text) {
   bool signs = false;
   for (std::size_t at = 0; at < text.size();) {
     const char32_t c = decode(text, at);
-    if (isControlCharacter(c)) return ShownForm::NeverMatches;
+    if (listing::isControlCharacter(c)) return ShownForm::NeverMatches;
     signs = signs || (c >= 0x2400 && c <= 0x2421) || c == 0x2039 || c == 0x203A;
     hexDigits = hexDigits && ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'));
   }
@@ -149,8 +135,8 @@ std::optional<std::size_t> findLine(const LineStore& lines, const FindRequest& r
   std::string line;
   const auto matches = [&](const LineStore::Row& row) {
     std::string_view text = speechfile::formatListLine(scratch.line, row.id, row.text);
-    if (shownForm == ShownForm::Differs && holdsControlCharacter(text)) {
-      line = shownText(text);
+    if (shownForm == ShownForm::Differs && listing::holdsControlCharacter(text)) {
+      line = listing::shownText(text);
       text = line;
     }
     return request.matchCase ? text.find(needle) != std::string_view::npos : holdsFolded(text, needle);

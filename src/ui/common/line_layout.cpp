@@ -1,6 +1,6 @@
 #include "ui/common/line_layout.h"
 
-#include "ui/common/shown_text.h"
+#include "listing/shown_text.h"
 
 namespace ui {
 namespace {
@@ -21,7 +21,7 @@ double AdvanceCache::measure(std::u16string_view line, std::size_t at) {
     // Rare, and measured each time: the width belongs to the pair.
     return measureCharacter_(line.substr(at, at + 1 < line.size() && isLowSurrogate(line[at + 1]) ? 2 : 1));
   }
-  const double width = isControlCharacter(unit) ? measureMark_(unit) : measureCharacter_(line.substr(at, 1));
+  const double width = listing::isControlCharacter(unit) ? measureMark_(unit) : measureCharacter_(line.substr(at, 1));
   widths_[unit] = static_cast<float>(width);
   return width;
 }
@@ -38,14 +38,14 @@ std::vector<PlacedPiece> piecesInView(std::u16string_view line, AdvanceCache& ad
   }
   // Then pieces until the view ends.
   while (at < line.size() && x < right) {
-    if (isControlCharacter(line[at])) {
+    if (listing::isControlCharacter(line[at])) {
       pieces.push_back({at, 1, true, x});
       x += advances.advance(line, at);
       ++at;
       continue;
     }
     PlacedPiece run{at, 0, false, x};
-    while (at < line.size() && !isControlCharacter(line[at]) && x < right) {
+    while (at < line.size() && !listing::isControlCharacter(line[at]) && x < right) {
       x += advances.advance(line, at);
       ++at;
     }

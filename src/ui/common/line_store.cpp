@@ -4,10 +4,10 @@
 #include <cstring>
 #include <new>
 
+#include "listing/memory_reserve.h"
 #include "runtime/copy_bytes.h"
 #include "runtime/errors.h"
 #include "speechfile/record.h"
-#include "ui/common/memory_reserve.h"
 
 namespace ui {
 namespace {
@@ -22,7 +22,7 @@ void roomForOneMore(std::vector<T>& items) {
 
 }  // namespace
 
-LineStore::LineStore() { memory_reserve::keep(); }
+LineStore::LineStore() { listing::memory_reserve::keep(); }
 
 void LineStore::clear() {
   *this = LineStore();  // the rows go first, so that the reserve has the room
@@ -32,7 +32,7 @@ void LineStore::addItem(const speechfile::Entry& entry) {
   try {
     store(entry);
   } catch (const std::bad_alloc&) {
-    memory_reserve::release();
+    listing::memory_reserve::release();
     throw;
   }
 }

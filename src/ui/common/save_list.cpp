@@ -1,9 +1,9 @@
 #include "ui/common/save_list.h"
 
+#include "listing/export_formats.h"
 #include "runtime/errors.h"
 #include "runtime/file_save.h"
 #include "runtime/platform.h"
-#include "ui/common/export_formats.h"
 
 namespace ui {
 namespace {
@@ -48,13 +48,13 @@ void refuseTheSpeechFile(const LineStore& lines, const fs::path& target) {
 void saveList(const LineStore& lines, const fs::path& target) {
   refuseTheSpeechFile(lines, target);
   const std::u8string name = target.filename().u8string();
-  const ExportFormat format =
-      exportFormatForFileName(std::string_view(reinterpret_cast<const char*>(name.data()), name.size()));
+  const listing::ExportFormat format =
+      listing::exportFormatForFileName(std::string_view(reinterpret_cast<const char*>(name.data()), name.size()));
   runtime::writeWholeFile(target, [&](const runtime::ByteWriter& write) {
-    std::string pending = exportHeader(format);
+    std::string pending = listing::exportHeader(format);
     LineStore::Scratch scratch;
     lines.forEachRow(0, scratch, [&](std::size_t, const LineStore::Row& row) {
-      appendEntry(pending, format, speechfile::Entry{row.offset, row.id, row.text});
+      listing::appendEntry(pending, format, speechfile::Entry{row.offset, row.id, row.text});
       if (pending.size() >= (std::size_t{1} << 20)) {
         write(pending);
         pending.clear();

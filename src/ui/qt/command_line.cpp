@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "listing/shown_text.h"
 #include "runtime/platform.h"
-#include "ui/common/shown_text.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ QString fieldText(const std::filesystem::path& path) {
 
 // Printed as it would be shown: a control character in an argument does not
 // act on the terminal.
-std::string shown(const QString& text) { return ui::shownText(text.toStdString()); }
+std::string shown(const QString& text) { return listing::shownText(text.toStdString()); }
 
 int printRequested(std::string_view text) {
   if (runtime::writeUtf8(stdout, text) && std::fflush(stdout) == 0) return 0;

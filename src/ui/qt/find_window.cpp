@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "ui/common/shown_text.h"
+#include "listing/shown_text.h"
 
 FindWindow::FindWindow(QWidget* parent)
     : QDialog(parent),
@@ -97,7 +97,7 @@ void FindWindow::tell(Outcome outcome, ui::FindDirection direction) {
                                                             : tr("Went on from the last line."));
       break;
     case Outcome::NotFound: {
-      const std::string shown = ui::shownText(text_->text().toStdString());
+      const std::string shown = listing::shownText(text_->text().toStdString());
       status_->setText(tr("No line holds \"%1\".").arg(QString::fromStdString(shown)));
       break;
     }

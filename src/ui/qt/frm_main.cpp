@@ -24,10 +24,10 @@
 #include <optional>
 #include <string>
 
+#include "listing/shown_text.h"
+#include "listing/threaded_list.h"
 #include "speechfile/record.h"
 #include "ui/common/save_list.h"
-#include "ui/common/shown_text.h"
-#include "ui/common/threaded_list.h"
 #include "ui/common/window_description.h"
 #include "ui/qt/find_window.h"
 #include "ui/qt/line_list_view.h"
@@ -265,7 +265,7 @@ void frmMain::copyAllLines() {
   ui::LineStore::Scratch scratch;
   std::string line;
   lines_.forEachRow(0, scratch, [&](std::size_t, const ui::LineStore::Row& row) {
-    all += ui::shownText(speechfile::formatListLine(line, row.id, row.text));
+    all += listing::shownText(speechfile::formatListLine(line, row.id, row.text));
     all += '\n';
     return true;
   });
@@ -300,7 +300,7 @@ void frmMain::saveListTo(const QString& fileName) {
     const WaitCursor wait;
     ui::saveList(lines_, std::filesystem::path(fileName.toStdU16String()));
   } catch (const std::exception& e) {
-    failure = qtText(ui::shownText(e.what()));
+    failure = qtText(listing::shownText(e.what()));
   }
   if (!failure.isEmpty()) QMessageBox::critical(this, windowTitle(), failure);
 }
@@ -313,8 +313,8 @@ void frmMain::cmdGet_Click() {
     const WaitCursor wait;
     const TextBoxPath path(*txtPath);
     // The file is read on this thread while a second one stores the entries.
-    if (const auto error = ui::runGetAction(reading_, path, lines_)) {
-      failure = qtText(ui::shownText(error->what()));
+    if (const auto error = listing::runGetOnTwoThreads(reading_, path, lines_)) {
+      failure = qtText(listing::shownText(error->what()));
     }
     // The lines read before an error stay listed.
     lstWords->showRows();

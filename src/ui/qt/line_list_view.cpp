@@ -14,7 +14,7 @@
 #include <cmath>
 #include <unordered_map>
 
-#include "ui/common/shown_text.h"
+#include "listing/shown_text.h"
 
 namespace {
 
@@ -151,7 +151,7 @@ void LineListView::useFont() {
             QString(reinterpret_cast<const QChar*>(c.data()), static_cast<qsizetype>(c.size())));
       },
       [marks](char16_t c) {
-        return std::ceil(marks.horizontalAdvance(fromUtf8(ui::controlName(c)))) + 2 * kMarkPadding + 2;
+        return std::ceil(marks.horizontalAdvance(fromUtf8(listing::controlName(c)))) + 2 * kMarkPadding + 2;
       });
   widest_.reset();
   rowWidths_.clear();
@@ -159,7 +159,9 @@ void LineListView::useFont() {
 
 QString LineListView::line(std::size_t row) const { return fromUtf8(lines_.line(row, scratch_)); }
 
-QString LineListView::shownLine(std::size_t row) const { return fromUtf8(ui::shownText(lines_.line(row, scratch_))); }
+QString LineListView::shownLine(std::size_t row) const {
+  return fromUtf8(listing::shownText(lines_.line(row, scratch_)));
+}
 
 QRect LineListView::rowRect(std::size_t row) const {
   const long long offset = static_cast<long long>(row) - static_cast<long long>(state_.top());
@@ -355,6 +357,6 @@ void LineListView::paintMark(QPainter& painter, char16_t control, QRectF box, bo
   painter.setBrush(fill);
   painter.drawRoundedRect(mark, 2, 2);
   painter.setFont(markFont_);
-  painter.drawText(mark, Qt::AlignCenter, fromUtf8(ui::controlName(control)));
+  painter.drawText(mark, Qt::AlignCenter, fromUtf8(listing::controlName(control)));
   painter.restore();
 }

@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
+#include "listing/shown_text.h"
+#include "listing/threaded_list.h"
 #include "ui/common/save_list.h"
-#include "ui/common/shown_text.h"
-#include "ui/common/threaded_list.h"
 #include "ui/common/window_description.h"
 #include "ui/win32/clipboard.h"
 #include "ui/win32/message_loop.h"
@@ -138,8 +138,8 @@ std::string allShownLines(const ui::LineStore& lines) {
   lines.forEachRow(0, scratch, [&](std::size_t index, const ui::LineStore::Row& row) {
     if (index > 0) all += "\r\n";
     const std::string_view text = speechfile::formatListLine(line, row.id, row.text);
-    shown.resize(ui::maxShownSize(text.size()));
-    all.append(shown.data(), ui::writeShownText(shown.data(), text));
+    shown.resize(listing::maxShownSize(text.size()));
+    all.append(shown.data(), listing::writeShownText(shown.data(), text));
     return true;
   });
   return all;
@@ -325,8 +325,8 @@ void frmMain::cmdGet_Click() {
     const WaitCursor wait;
     const TextBoxPath path(txtPath);
     // The file is read on this thread while a second one stores the entries.
-    if (const auto error = ui::runGetAction(reading_, path, *lstWords)) {
-      failure = wide(ui::shownText(error->what()));
+    if (const auto error = listing::runGetOnTwoThreads(reading_, path, *lstWords)) {
+      failure = wide(listing::shownText(error->what()));
     }
     // The lines read before an error stay listed.
     lstWords->publish();
@@ -425,7 +425,7 @@ void frmMain::saveListTo(const std::filesystem::path& target) {
     } catch (const std::bad_alloc&) {
       failure = L"There is not enough memory to save the list; the file was not written.";
     } catch (const std::exception& error) {
-      failure = wide(ui::shownText(error.what()));
+      failure = wide(listing::shownText(error.what()));
     }
   }
   if (!failure.empty()) tell(hwnd_, failure, MB_ICONERROR);
@@ -468,6 +468,6 @@ void frmMain::findAgain(ui::FindDirection direction) {
     return;
   }
   // Over the find window while it is open, so that it stays in front.
-  tell(dlgFind ? dlgFind : hwnd_, L"No line holds \"" + wide(ui::shownText(lastFind_.text)) + L"\".",
+  tell(dlgFind ? dlgFind : hwnd_, L"No line holds \"" + wide(listing::shownText(lastFind_.text)) + L"\".",
        MB_ICONINFORMATION);
 }

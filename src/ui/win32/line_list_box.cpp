@@ -8,7 +8,8 @@
 #include <stdexcept>
 #include <vector>
 
-#include "ui/common/shown_text.h"
+#include "listing/shown_text.h"
+#include "runtime/utf8.h"
 #include "ui/win32/clipboard.h"
 #include "ui/win32/list_accessible.h"
 #include "ui/win32/wide_text.h"
@@ -231,7 +232,7 @@ double LineListBox::measureCharacter(std::u16string_view character) {
 }
 
 double LineListBox::measureMark(char16_t control) {
-  const std::wstring name = wide(ui::controlName(control));
+  const std::wstring name = wide(listing::controlName(control));
   const Selection markFont(measuring_.get(), markFont_.get());
   SIZE size{};
   GetTextExtentPoint32W(measuring_.get(), name.c_str(), static_cast<int>(name.size()), &size);
@@ -423,20 +424,17 @@ LineListBox::LineInView LineListBox::lineInView(std::string_view utf8, double le
   return view;
 }
 
-// The advance of the character at `at`, which moves past it. Valid UTF-8 in,
-// as the line store forms it.
+// The advance of the character at `at`, which moves past it; a byte that is
+// not valid UTF-8 takes the width of U+FFFD, as it is drawn.
 double LineListBox::advanceAt(std::string_view utf8, std::size_t& at) {
   const auto lead = static_cast<unsigned char>(utf8[at]);
   if (lead < 0x80) {
     ++at;
     return asciiAdvances_[lead];
   }
-  const int length = lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-  char32_t c = length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F : lead & 0x07;
-  for (int k = 1; k < length && at + static_cast<std::size_t>(k) < utf8.size(); ++k) {
-    c = (c << 6) | (static_cast<unsigned char>(utf8[at + static_cast<std::size_t>(k)]) & 0x3F);
-  }
-  at += static_cast<std::size_t>(length);
+  const runtime::Utf8Character decoded = runtime::decodeUtf8(utf8, at);
+  at += decoded.length;
+  const char32_t c = decoded.valid ? decoded.value : runtime::kReplacementCharacter;
   if (c < 0x10000) {
     const auto unit = static_cast<char16_t>(c);
     return advances_->advance(std::u16string_view(&unit, 1), 0);
@@ -457,7 +455,7 @@ void LineListBox::drawRow(HDC dc, std::size_t row, const RECT& box) {
   const double right = left + (box.right - box.left);
   const LineInView view = lineInView(utf8, left, right);
   takeWidth(view.width);
-  const std::u16string line = ui::toUtf16(utf8.substr(view.first, view.last - view.first));
+  const std::u16string line = listing::toUtf16(utf8.substr(view.first, view.last - view.first));
   std::vector<INT> advances;
   for (const ui::PlacedPiece& piece : ui::piecesInView(line, *advances_, left - view.firstX, right - view.firstX)) {
     const int x = margin_ + static_cast<int>(std::lround(view.firstX + piece.x - left));
@@ -499,7 +497,7 @@ void LineListBox::drawMark(HDC dc, char16_t control, int x, const RECT& box, boo
   const int corner = std::max(3, markPadding_ * 2);
   RoundRect(dc, frame.left, frame.top, frame.right + 1, frame.bottom + 1, corner, corner);
 
-  const std::wstring name = wide(ui::controlName(control));
+  const std::wstring name = wide(listing::controlName(control));
   const Selection markFont(dc, markFont_.get());
   const COLORREF rowInk = SetTextColor(dc, ink);
   RECT text = frame;
@@ -510,10 +508,10 @@ void LineListBox::drawMark(HDC dc, char16_t control, int x, const RECT& box, boo
 
 // ---- Text for others
 
-std::wstring LineListBox::shownLine(std::size_t row) { return wide(ui::shownText(store_.line(row, scratch_))); }
+std::wstring LineListBox::shownLine(std::size_t row) { return wide(listing::shownText(store_.line(row, scratch_))); }
 
 void LineListBox::copyCurrentLine() {
-  if (state_.current()) putOnClipboard(window_, ui::shownText(store_.line(*state_.current(), scratch_)));
+  if (state_.current()) putOnClipboard(window_, listing::shownText(store_.line(*state_.current(), scratch_)));
 }
 
 void LineListBox::pressOnRow(int y) {

@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <climits>
 
-#include "ui/common/shown_text.h"
+#include "listing/shown_text.h"
 #include "ui/win32/windows_api.h"
 
 namespace win32 {
 
 std::wstring wide(std::string_view utf8) {
-  const std::u16string units = ui::toUtf16(utf8);
+  const std::u16string units = listing::toUtf16(utf8);
   return std::wstring(units.begin(), units.end());
 }
 
@@ -22,6 +22,6 @@ std::string utf8(std::wstring_view text) {
   return out;
 }
 
-std::wstring shown(std::wstring_view text) { return wide(ui::shownText(utf8(text))); }
+std::wstring shown(std::wstring_view text) { return wide(listing::shownText(utf8(text))); }
 
 }  // namespace win32

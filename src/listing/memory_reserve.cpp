@@ -1,11 +1,11 @@
-#include "ui/common/memory_reserve.h"
+#include "listing/memory_reserve.h"
 
 #include <cstddef>
 #include <memory>
 #include <mutex>
 #include <new>
 
-namespace ui::memory_reserve {
+namespace listing::memory_reserve {
 namespace {
 
 // Enough for the toolkit's painting threads (their stacks, and the memory
@@ -41,4 +41,4 @@ void release() {
   r.block.reset();
 }
 
-}  // namespace ui::memory_reserve
+}  // namespace listing::memory_reserve

@@ -5,11 +5,11 @@
 // again each time it is emptied.
 #pragma once
 
-namespace ui::memory_reserve {
+namespace listing::memory_reserve {
 
 // Takes the reserve when it is not held and there is room for it.
 void keep();
 // Gives the reserve back. Safe on any thread.
 void release();
 
-}  // namespace ui::memory_reserve
+}  // namespace listing::memory_reserve

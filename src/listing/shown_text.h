@@ -15,7 +15,7 @@
 #include <string>
 #include <string_view>
 
-namespace ui {
+namespace listing {
 
 // U+0000 to U+001F and U+007F to U+009F.
 constexpr bool isControlCharacter(char32_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
@@ -41,7 +41,8 @@ char* writeShownAnsiText(char* out, std::span<const std::uint8_t> bytes);
 // into room for sixteen bytes more.
 char* writeShownAnsiTextPadded(char* out, std::span<const std::uint8_t> bytes);
 
-// Valid UTF-8 (as the conversions write it) as UTF-16, every character kept.
+// UTF-8 as UTF-16, every character kept; a byte that is not valid UTF-8
+// becomes U+FFFD.
 std::u16string toUtf16(std::string_view utf8);
 
 // The short name the window's list draws in its mark for a control
@@ -49,4 +50,4 @@ std::u16string toUtf16(std::string_view utf8);
 // hexadecimal digits for U+0080 to U+009F ("81").
 std::string controlName(char32_t c);
 
-}  // namespace ui
+}  // namespace listing

@@ -1,4 +1,4 @@
-#include "ui/common/shown_text.h"
+#include "listing/shown_text.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,7 @@ TEST(ShownText, MakesEveryControlCharacterVisibleAndKeepsTheRest) {
       {"\u0080\u0081\u009F", "\u203980\u203A\u203981\u203A\u20399F\u203A"},
       {"\u2400", "\u2400"},  // a text that holds the picture itself keeps it
   };
-  for (const auto& c : cases) EXPECT_EQ(ui::shownText(c.text), c.shown) << c.text;
+  for (const auto& c : cases) EXPECT_EQ(listing::shownText(c.text), c.shown) << c.text;
 }
 
 TEST(ShownText, FindsAControlCharacterAtEveryPosition) {
@@ -34,11 +34,11 @@ TEST(ShownText, FindsAControlCharacterAtEveryPosition) {
     for (std::size_t at = 0; at <= 20; ++at) {
       std::string text = "abcdefgh\u00E9ijklmnopq";
       text.insert(std::min(at, text.size()), control);
-      EXPECT_TRUE(ui::holdsControlCharacter(text)) << at;
+      EXPECT_TRUE(listing::holdsControlCharacter(text)) << at;
     }
   }
-  EXPECT_FALSE(ui::holdsControlCharacter("abcdefgh\u00C2\u00A0\u00C0ijklmnopq \u20AC~"));
-  EXPECT_FALSE(ui::holdsControlCharacter(""));
+  EXPECT_FALSE(listing::holdsControlCharacter("abcdefgh\u00C2\u00A0\u00C0ijklmnopq \u20AC~"));
+  EXPECT_FALSE(listing::holdsControlCharacter(""));
 }
 
 TEST(ShownText, FromTheCodePageInOnePassIsTheConversionShown) {
@@ -47,26 +47,26 @@ TEST(ShownText, FromTheCodePageInOnePassIsTheConversionShown) {
   for (std::size_t length = 0; length <= every.size(); length += 37) {
     for (std::size_t start = 0; start + length <= every.size(); start += 53) {
       const std::span<const std::uint8_t> bytes = std::span(every).subspan(start, length);
-      std::string out(ui::maxShownAnsiTextSize(length) + 8, '\0');
-      out.resize(static_cast<std::size_t>(ui::writeShownAnsiText(out.data(), bytes) - out.data()));
-      EXPECT_EQ(out, ui::shownText(testing_support::ansiText(bytes))) << start << "+" << length;
+      std::string out(listing::maxShownAnsiTextSize(length) + 8, '\0');
+      out.resize(static_cast<std::size_t>(listing::writeShownAnsiText(out.data(), bytes) - out.data()));
+      EXPECT_EQ(out, listing::shownText(testing_support::ansiText(bytes))) << start << "+" << length;
     }
   }
 }
 
 TEST(ShownText, NamesEachControlCharacter) {
-  EXPECT_EQ(ui::controlName(0x00), "NUL");
-  EXPECT_EQ(ui::controlName(0x09), "TAB");
-  EXPECT_EQ(ui::controlName(0x0A), "LF");
-  EXPECT_EQ(ui::controlName(0x0D), "CR");
-  EXPECT_EQ(ui::controlName(0x1B), "ESC");
-  EXPECT_EQ(ui::controlName(0x7F), "DEL");
-  EXPECT_EQ(ui::controlName(0x81), "81");
+  EXPECT_EQ(listing::controlName(0x00), "NUL");
+  EXPECT_EQ(listing::controlName(0x09), "TAB");
+  EXPECT_EQ(listing::controlName(0x0A), "LF");
+  EXPECT_EQ(listing::controlName(0x0D), "CR");
+  EXPECT_EQ(listing::controlName(0x1B), "ESC");
+  EXPECT_EQ(listing::controlName(0x7F), "DEL");
+  EXPECT_EQ(listing::controlName(0x81), "81");
 }
 
 TEST(ShownText, ConvertsToUtf16) {
-  EXPECT_EQ(ui::toUtf16("a\u00E9\u20AC\U0001F600"), u"a\u00E9\u20AC\U0001F600");
-  EXPECT_EQ(ui::toUtf16("a\0b"s), u"a\0b"s);
+  EXPECT_EQ(listing::toUtf16("a\u00E9\u20AC\U0001F600"), u"a\u00E9\u20AC\U0001F600");
+  EXPECT_EQ(listing::toUtf16("a\0b"s), u"a\0b"s);
 }
 
 }  // namespace

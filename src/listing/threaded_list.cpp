@@ -1,15 +1,15 @@
-#include "ui/common/threaded_list.h"
+#include "listing/threaded_list.h"
 
 #include <cstring>
 #include <new>
 #include <system_error>
 #include <utility>
 
+#include "listing/memory_reserve.h"
 #include "runtime/copy_bytes.h"
 #include "speechfile/record.h"
-#include "ui/common/memory_reserve.h"
 
-namespace ui {
+namespace listing {
 namespace {
 
 // An entry in a batch: its record's offset, ID, text length and whether it
@@ -178,9 +178,9 @@ std::optional<ThreadedList::Failure> ThreadedList::finish() {
   return failure_;
 }
 
-std::optional<speechfile::GetError> runGetAction(speechfile::ReadingState& state,
-                                                 const speechfile::PathSource& pathSource,
-                                                 speechfile::LineList& target) {
+std::optional<speechfile::GetError> runGetOnTwoThreads(speechfile::ReadingState& state,
+                                                       const speechfile::PathSource& pathSource,
+                                                       speechfile::LineList& target) {
   ThreadedList list(target);
   std::optional<speechfile::GetError> error;
   try {
@@ -196,4 +196,4 @@ std::optional<speechfile::GetError> runGetAction(speechfile::ReadingState& state
   return error;
 }
 
-}  // namespace ui
+}  // namespace listing

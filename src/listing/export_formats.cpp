@@ -1,13 +1,13 @@
-#include "ui/common/export_formats.h"
+#include "listing/export_formats.h"
 
 #include <algorithm>
 #include <cctype>
 
+#include "listing/shown_text.h"
 #include "runtime/text.h"
 #include "speechfile/record.h"
-#include "ui/common/shown_text.h"
 
-namespace ui {
+namespace listing {
 namespace {
 
 constexpr char kHexDigits[] = "0123456789abcdef";
@@ -119,4 +119,4 @@ void appendEntry(std::string& out, ExportFormat format, const speechfile::Entry&
   }
 }
 
-}  // namespace ui
+}  // namespace listing

@@ -17,7 +17,7 @@
 
 #include "speechfile/get_action.h"
 
-namespace ui {
+namespace listing {
 
 class ThreadedList final : public speechfile::LineList {
  public:
@@ -81,8 +81,8 @@ class ThreadedList final : public speechfile::LineList {
 // Runs the Get action into `target` through a ThreadedList and returns the
 // error that ended it, if any: when the target failed on the other thread,
 // its error, which names an earlier entry than the Get had come to.
-std::optional<speechfile::GetError> runGetAction(speechfile::ReadingState& state,
-                                                 const speechfile::PathSource& pathSource,
-                                                 speechfile::LineList& target);
+std::optional<speechfile::GetError> runGetOnTwoThreads(speechfile::ReadingState& state,
+                                                       const speechfile::PathSource& pathSource,
+                                                       speechfile::LineList& target);
 
-}  // namespace ui
+}  // namespace listing

@@ -1,4 +1,4 @@
-#include "ui/common/shown_text.h"
+#include "listing/shown_text.h"
 
 #include <array>
 #include <cstdint>
@@ -6,9 +6,10 @@
 #include <optional>
 
 #include "runtime/text.h"
+#include "runtime/utf8.h"
 #include "runtime/utf8_table.h"
 
-namespace ui {
+namespace listing {
 namespace {
 
 constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
@@ -152,17 +153,14 @@ std::u16string toUtf16(std::string_view utf8) {
   std::u16string out;
   out.reserve(utf8.size());
   for (std::size_t i = 0; i < utf8.size();) {
-    const auto b = static_cast<unsigned char>(utf8[i]);
-    const int length = b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
-    if (i + static_cast<std::size_t>(length) > utf8.size()) break;
-    char32_t c = length == 1 ? b : length == 2 ? b & 0x1F : length == 3 ? b & 0x0F : b & 0x07;
-    for (int k = 1; k < length; ++k) c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-    i += static_cast<std::size_t>(length);
-    if (c >= 0x10000) {
-      out.push_back(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)));
-      out.push_back(static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
+    const runtime::Utf8Character c = runtime::decodeUtf8(utf8, i);
+    i += c.length;
+    const char32_t value = c.valid ? c.value : runtime::kReplacementCharacter;
+    if (value >= 0x10000) {
+      out.push_back(static_cast<char16_t>(0xD800 + ((value - 0x10000) >> 10)));
+      out.push_back(static_cast<char16_t>(0xDC00 + ((value - 0x10000) & 0x3FF)));
     } else {
-      out.push_back(static_cast<char16_t>(c));
+      out.push_back(static_cast<char16_t>(value));
     }
   }
   return out;
@@ -174,4 +172,4 @@ std::string controlName(char32_t c) {
   return {kHexDigits[(c >> 4) & 0xF], kHexDigits[c & 0xF]};
 }
 
-}  // namespace ui
+}  // namespace listing

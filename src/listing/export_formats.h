@@ -21,7 +21,7 @@
 
 #include "speechfile/get_action.h"
 
-namespace ui {
+namespace listing {
 
 enum class ExportFormat { Lines, Csv, Json };
 
@@ -37,4 +37,4 @@ std::string exportHeader(ExportFormat format);
 // Appends one entry in the format, with its line end.
 void appendEntry(std::string& out, ExportFormat format, const speechfile::Entry& entry);
 
-}  // namespace ui
+}  // namespace listing
