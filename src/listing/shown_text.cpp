@@ -20,10 +20,11 @@ constexpr std::uint64_t zeroByte(std::uint64_t word) { return (word - kOnes) & ~
 // Nonzero when a byte of `word` is below `n` (n at most 128).
 constexpr std::uint64_t byteBelow(std::uint64_t word, std::uint8_t n) { return (word - kOnes * n) & ~word & kHighBits; }
 
-// Bytes that start a control character: below 0x20, 0x7F, and 0xC2 (the
-// first byte of U+0080 to U+00BF, checked one by one).
-bool mayStartControl(std::uint64_t word) {
-  return (byteBelow(word, 0x20) | zeroByte(word ^ (kOnes * 0x7F)) | zeroByte(word ^ (kOnes * 0xC2))) != 0;
+// Bytes the shown form may change: below 0x20, 0x7F, and every byte from
+// 0x80 on (the start of U+0080 to U+009F, or not valid UTF-8; checked one
+// by one).
+bool mayChange(std::uint64_t word) {
+  return (byteBelow(word, 0x20) | zeroByte(word ^ (kOnes * 0x7F)) | (word & kHighBits)) != 0;
 }
 
 constexpr std::array<const char*, 32> kC0Names = {
@@ -78,43 +79,54 @@ std::optional<runtime::Utf8Table> makeShownAnsiTable() {
 
 }  // namespace
 
-bool holdsControlCharacter(std::string_view utf8) {
+bool changesWhenShown(std::string_view utf8) {
   std::size_t i = 0;
   for (; i + 8 <= utf8.size(); i += 8) {
     std::uint64_t word;
     std::memcpy(&word, utf8.data() + i, 8);
-    if (mayStartControl(word)) break;
+    if (mayChange(word)) break;
   }
-  for (; i < utf8.size(); ++i) {
+  while (i < utf8.size()) {
     const auto b = static_cast<unsigned char>(utf8[i]);
     if (b < 0x20 || b == 0x7F) return true;
-    if (b == 0xC2 && i + 1 < utf8.size()) {
-      const auto next = static_cast<unsigned char>(utf8[i + 1]);
-      if (next >= 0x80 && next <= 0x9F) return true;
+    if (b < 0x80) {
+      ++i;
+      continue;
     }
+    const runtime::Utf8Character c = runtime::decodeUtf8(utf8, i);
+    if (!c.valid || isControlCharacter(c.value)) return true;
+    i += c.length;
   }
   return false;
 }
 
 char* writeShownText(char* out, std::string_view utf8) {
-  for (std::size_t i = 0; i < utf8.size(); ++i) {
+  for (std::size_t i = 0; i < utf8.size();) {
     const auto b = static_cast<unsigned char>(utf8[i]);
     if (b < 0x20) {
       out = writeUtf8(out, 0x2400 + b);
     } else if (b == 0x7F) {
       out = writeUtf8(out, 0x2421);
-    } else if (b == 0xC2 && i + 1 < utf8.size() && static_cast<unsigned char>(utf8[i + 1]) >= 0x80 &&
-               static_cast<unsigned char>(utf8[i + 1]) <= 0x9F) {
-      out = writeC1(out, static_cast<unsigned char>(utf8[++i]));
-    } else {
+    } else if (b < 0x80) {
       *out++ = static_cast<char>(b);
+    } else {
+      const runtime::Utf8Character c = runtime::decodeUtf8(utf8, i);
+      if (!c.valid || isControlCharacter(c.value)) {
+        out = writeC1(out, c.value);  // the byte, or U+0080 to U+009F
+      } else {
+        std::memcpy(out, utf8.data() + i, c.length);
+        out += c.length;
+      }
+      i += c.length;
+      continue;
     }
+    ++i;
   }
   return out;
 }
 
 std::string shownText(std::string_view utf8) {
-  if (!holdsControlCharacter(utf8)) return std::string(utf8);
+  if (!changesWhenShown(utf8)) return std::string(utf8);
   std::string shown(maxShownSize(utf8.size()), '\0');
   shown.resize(static_cast<std::size_t>(writeShownText(shown.data(), utf8) - shown.data()));
   return shown;

@@ -7,6 +7,9 @@
 //   U+007F            ->  U+2421 (␡)
 //   U+0080 to U+009F  ->  "‹" + the code in two hexadecimal digits + "›",
 //                         for example U+0081 -> "‹81›"
+//   a byte that is not valid UTF-8 -> the same sign with the byte's value:
+//                         the bytes of a file name that is not UTF-8, or of
+//                         a text its encoding does not define
 #pragma once
 
 #include <cstddef>
@@ -20,13 +23,14 @@ namespace listing {
 // U+0000 to U+001F and U+007F to U+009F.
 constexpr bool isControlCharacter(char32_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
 
-// Whether the UTF-8 text holds a control character. Reads a word at a time,
-// as nearly every text holds none.
-bool holdsControlCharacter(std::string_view utf8);
+// Whether the UTF-8 text holds a control character or a byte that is not
+// valid UTF-8: whether its shown form differs from it. Reads a word at a
+// time, as nearly every text is plain.
+bool changesWhenShown(std::string_view utf8);
 
 // Writes the shown form of the UTF-8 text at `out`, which has room for
 // maxShownSize(utf8.size()) characters; returns the end.
-constexpr std::size_t maxShownSize(std::size_t utf8Bytes) { return 4 * utf8Bytes; }
+constexpr std::size_t maxShownSize(std::size_t utf8Bytes) { return 8 * utf8Bytes; }
 char* writeShownText(char* out, std::string_view utf8);
 
 std::string shownText(std::string_view utf8);

@@ -23,6 +23,17 @@ TEST(ShownText, MakesEveryControlCharacterVisibleAndKeepsTheRest) {
       {"\x1F\x7F", "\u241F\u2421"},
       {"\u0080\u0081\u009F", "\u203980\u203A\u203981\u203A\u20399F\u203A"},
       {"\u2400", "\u2400"},  // a text that holds the picture itself keeps it
+      // Bytes that are not valid UTF-8 (a file name's, say) show their value
+      // and never swallow what follows; \x9B would be CSI on a terminal.
+      {"\x9B"
+       "2J.mul",
+       "\u20399B\u203A2J.mul"},
+      {"a\xFF\xFE"
+       "b",
+       "a\u2039FF\u203A\u2039FE\u203Ab"},
+      {"\xE2\x82"
+       "x\xC3",
+       "\u2039E2\u203A\u203982\u203Ax\u2039C3\u203A"},
   };
   for (const auto& c : cases) EXPECT_EQ(listing::shownText(c.text), c.shown) << c.text;
 }
@@ -34,11 +45,11 @@ TEST(ShownText, FindsAControlCharacterAtEveryPosition) {
     for (std::size_t at = 0; at <= 20; ++at) {
       std::string text = "abcdefgh\u00E9ijklmnopq";
       text.insert(std::min(at, text.size()), control);
-      EXPECT_TRUE(listing::holdsControlCharacter(text)) << at;
+      EXPECT_TRUE(listing::changesWhenShown(text)) << at;
     }
   }
-  EXPECT_FALSE(listing::holdsControlCharacter("abcdefgh\u00C2\u00A0\u00C0ijklmnopq \u20AC~"));
-  EXPECT_FALSE(listing::holdsControlCharacter(""));
+  EXPECT_FALSE(listing::changesWhenShown("abcdefgh\u00C2\u00A0\u00C0ijklmnopq \u20AC~"));
+  EXPECT_FALSE(listing::changesWhenShown(""));
 }
 
 TEST(ShownText, FromTheCodePageInOnePassIsTheConversionShown) {

@@ -135,7 +135,7 @@ std::optional<std::size_t> findLine(const LineStore& lines, const FindRequest& r
   std::string line;
   const auto matches = [&](const LineStore::Row& row) {
     std::string_view text = speechfile::formatListLine(scratch.line, row.id, row.text);
-    if (shownForm == ShownForm::Differs && listing::holdsControlCharacter(text)) {
+    if (shownForm == ShownForm::Differs && listing::changesWhenShown(text)) {
       line = listing::shownText(text);
       text = line;
     }
