@@ -8,15 +8,8 @@ build=${1:-build}
 scripts/install-deps.sh test
 scripts/build.sh "$build" --target speechviewer
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
 . scripts/virtual-display.sh
+begin_display_session
 start_virtual_display 640x480
 
 # The path as a user of the clone would give it, so that the picture shows

@@ -1,6 +1,19 @@
 # Functions for scripts that run the viewer on a virtual X display; source it.
 # The caller keeps a work folder in $work and the processes to stop in the
-# array pids.
+# array pids; begin_display_session makes both and cleans up after them.
+
+# Makes the work folder $work and the empty list pids, and when the script
+# ends stops those processes and removes the folder.
+begin_display_session() {
+  work=$(mktemp -d)
+  pids=()
+  trap end_display_session EXIT
+}
+
+end_display_session() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  rm -rf "$work"
+}
 
 # Starts Xvfb on a display it picks itself (written once it accepts
 # clients) and exports DISPLAY. Usage: start_virtual_display WIDTHxHEIGHT

@@ -9,15 +9,8 @@ for tool in Xvfb xdotool import; do
   command -v "$tool" >/dev/null || { echo "missing $tool (run scripts/install-deps.sh)"; exit 1; }
 done
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
 . "$(dirname "$0")/../../scripts/virtual-display.sh"
+begin_display_session
 start_virtual_display 420x480 || { echo FAIL; exit 1; }
 
 "$viewer" 2>"$work/viewer.log" &
