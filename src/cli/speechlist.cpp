@@ -1,5 +1,6 @@
 // speechlist PATH: prints the list lines of the speech file at PATH on
 // standard output, in file order, one per line, as UTF-8.
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -11,12 +12,14 @@
 #include <vector>
 
 #include "cli/listing_output.h"
+#include "listing/command_line.h"
 #include "listing/export_formats.h"
 #include "listing/shown_text.h"
 #include "listing/threaded_list.h"
 #include "runtime/platform.h"
 #include "speechfile/get_action.h"
 #include "speechfile/record.h"
+#include "version.h"
 
 namespace {
 
@@ -59,11 +62,6 @@ class ArgumentPath final : public speechfile::PathSource {
   std::filesystem::path path_;
 };
 
-std::string utf8(const std::filesystem::path& path) {
-  const std::u8string text = path.u8string();
-  return std::string(text.begin(), text.end());
-}
-
 void printError(std::string_view message) {
   runtime::writeUtf8(stderr, "speechlist: " + listing::shownText(message) + "\n");
 }
@@ -97,43 +95,33 @@ int listFile(const std::filesystem::path& path, listing::ExportFormat format, bo
   return !failure && written ? 0 : 1;
 }
 
+constexpr std::array<listing::OptionSpec, 4> kOptions = {{
+    {"--format", "FORMAT"},
+    {"--all"},
+    {"--help", {}, "-h"},
+    {"--version"},
+}};
+
 int run(int argc, char** argv) {
   runtime::prepareStandardOutput();
-  const std::vector<std::filesystem::path> args = runtime::commandLineArguments(argc, argv);
-  std::vector<std::filesystem::path> paths;
-  listing::ExportFormat format = listing::ExportFormat::Lines;
-  bool withEmpty = false;
-  bool optionsEnded = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::filesystem::path& arg = args[i];
-    const std::string text = utf8(arg);
-    if (optionsEnded || text.size() < 2 || text[0] != '-') {
-      paths.push_back(arg);
-    } else if (text == "--format" || text.rfind("--format=", 0) == 0) {
-      std::string name = text.size() > 8 ? text.substr(9) : "";
-      if (text.size() == 8) {
-        if (i + 1 == args.size()) return usageError("--format needs a FORMAT: lines, csv or json");
-        name = utf8(args[++i]);
-      }
-      const auto named = listing::exportFormatNamed(name);
-      if (!named) return usageError("unknown format '" + name + "': give lines, csv or json");
-      format = *named;
-    } else if (text == "--all") {
-      withEmpty = true;
-    } else if (text == "--") {
-      optionsEnded = true;
-    } else if (text == "--help" || text == "-h") {
-      return printRequested(kUsage);
-    } else if (text == "--version") {
-      return printRequested("speechlist " SPEECH_VERSION "\n");
-    } else {
-      return usageError("unknown option '" + text + "'");
-    }
+  const listing::Arguments args = listing::readArguments(runtime::commandLineArguments(argc, argv), kOptions);
+  if (!args.problem.empty()) {
+    if (args.problem.starts_with("--format")) return usageError(args.problem + ": lines, csv or json");
+    return usageError(args.problem);
   }
-  if (paths.empty()) return usageError("missing PATH");
-  if (paths.size() > 1) return usageError("too many arguments: give one PATH");
+  if (args.has("--help")) return printRequested(kUsage);
+  if (args.has("--version")) return printRequested("speechlist " SPEECH_VERSION "\n");
+  listing::ExportFormat format = listing::ExportFormat::Lines;
+  if (const auto name = args.value("--format")) {
+    const auto named = listing::exportFormatNamed(*name);
+    if (!named) return usageError("unknown format '" + *name + "': give lines, csv or json");
+    format = *named;
+  }
+  const bool withEmpty = args.has("--all");
+  if (args.paths.empty()) return usageError(listing::kMissingPath);
+  if (args.paths.size() > 1) return usageError(listing::kTooManyPaths);
   if (withEmpty && format == listing::ExportFormat::Lines) return usageError("--all goes with --format csv or json");
-  return listFile(paths.front(), format, withEmpty);
+  return listFile(args.paths.front(), format, withEmpty);
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 #include "runtime/errors.h"
 
 #include <cstdint>
+#include <type_traits>
+
+#include "runtime/utf8.h"
 
 namespace runtime {
 
@@ -33,10 +36,30 @@ RuntimeError::RuntimeError(ErrorNumber number, std::string description)
 
 void raiseOverflow(std::string description) { throw RuntimeError(ErrorNumber::Overflow, std::move(description)); }
 
-std::string quotedPath(const std::filesystem::path& path) {
-  const std::u8string utf8 = path.u8string();
-  return "\"" + std::string(utf8.begin(), utf8.end()) + "\"";
+std::string pathText(const std::filesystem::path& path) {
+  using Unit = std::filesystem::path::value_type;
+  const auto& native = path.native();
+  if constexpr (sizeof(Unit) == 1) {
+    return std::string(native.begin(), native.end());
+  } else {
+    const auto unit = [&](std::size_t i) -> char32_t { return static_cast<std::make_unsigned_t<Unit>>(native[i]); };
+    const auto isLow = [](char32_t u) { return u >= 0xDC00 && u <= 0xDFFF; };
+    std::string text;
+    for (std::size_t i = 0; i < native.size(); ++i) {
+      char32_t c = unit(i);
+      if (c >= 0xD800 && c <= 0xDBFF && i + 1 < native.size() && isLow(unit(i + 1))) {
+        c = 0x10000 + ((c - 0xD800) << 10) + (unit(i + 1) - 0xDC00);
+        ++i;
+      } else if (c >= 0xD800 && c <= 0xDFFF) {
+        c = kReplacementCharacter;
+      }
+      appendUtf8(text, c);
+    }
+    return text;
+  }
 }
+
+std::string quotedPath(const std::filesystem::path& path) { return "\"" + pathText(path) + "\""; }
 
 std::string groupedNumber(std::uint64_t value) {
   std::string digits = std::to_string(value);

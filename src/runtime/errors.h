@@ -52,7 +52,12 @@ std::string errorText(ErrorNumber number, const std::string& description);
 // Raises the runtime's overflow error; does not return.
 [[noreturn]] void raiseOverflow(std::string description = {});
 
-// A path as messages name it: its UTF-8 form in double quotes.
+// A path as UTF-8 text: on POSIX its bytes as they are (valid UTF-8 or
+// not), on Windows its UTF-16 name converted, with a lone surrogate as
+// U+FFFD. Never fails.
+std::string pathText(const std::filesystem::path& path);
+
+// A path as messages name it: its text in double quotes.
 std::string quotedPath(const std::filesystem::path& path);
 
 // A count with thousands separators: 32767 -> "32,767".

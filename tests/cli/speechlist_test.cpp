@@ -8,6 +8,7 @@
 
 #include "support/bad_inputs.h"
 #include "support/test_files.h"
+#include "version.h"
 
 extern char** environ;
 

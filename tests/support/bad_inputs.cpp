@@ -75,6 +75,51 @@ std::vector<BadInput> makeBadInputs(const TempDir& dir) {
   return cases;
 }
 
+#ifdef _WIN32
+WindowsBadInputs::WindowsBadInputs(const TempDir& dir) : held_(INVALID_HANDLE_VALUE) {
+  const auto wide = [](const std::string& utf8) { return pathFromUtf8(utf8).wstring(); };
+  const std::string folder = dir.path().string();
+  const std::string device = "This is a device, pipe or socket, not a file. (Path/File access error, runtime error 75)";
+  for (const char* name : {"CON", "NUL", "COM1", "\\\\.\\pipe\\x"}) cases_.push_back({name, name, {}, device});
+
+  std::string deep = folder;
+  for (int level = 0; level < 5; ++level) {
+    deep += "\\" + std::string(50, static_cast<char>('a' + level));
+    CreateDirectoryW(wide(deep).c_str(), nullptr);
+  }
+  const std::string longPath = deep + "\\speech.mul";
+  const Bytes one = record(1, "one");
+  {
+    const HANDLE file =
+        CreateFileW((L"\\\\?\\" + wide(longPath)).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, one.data(), static_cast<DWORD>(one.size()), &written, nullptr);
+    CloseHandle(file);
+  }
+  cases_.push_back({"path of " + std::to_string(longPath.size()) + " characters", longPath, {"ID: 1 Text: one"}, ""});
+
+  // U+0175 and U+1F600 are in none of the ANSI code pages.
+  cases_.push_back(
+      {"letters outside the ANSI code page", dir.write("\xC5\xB5 \xF0\x9F\x98\x80.mul", one), {"ID: 1 Text: one"}, ""});
+
+  const std::string inUse = dir.write("in use.mul", one);
+  held_ = CreateFileW(wide(inUse).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  cases_.push_back({"file held open without sharing",
+                    inUse,
+                    {},
+                    "The file is in use: another program has it open and does not let others read it."});
+
+  cases_.push_back({"path with control characters",
+                    folder + "\\a\x1B[2Jb\nc.mul",
+                    {},
+                    "\\a\u241B[2Jb\u240Ac.mul\": The path is not a valid file name."});
+}
+
+WindowsBadInputs::~WindowsBadInputs() {
+  if (held_ != INVALID_HANDLE_VALUE) CloseHandle(held_);
+}
+#endif
+
 BadInput makeSparseOver4GiB(const TempDir& dir) {
   const std::string path = (dir.path() / "sparse.mul").string();
   const std::uint64_t tail = (std::uint64_t{1} << 32) + 4;  // a multiple of 4: zero records fill up to it

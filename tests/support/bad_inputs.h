@@ -23,6 +23,25 @@ struct BadInput {
 // made here (no read permission, when running as root) are left out.
 std::vector<BadInput> makeBadInputs(const TempDir& dir);
 
+#ifdef _WIN32
+// What only Windows has: device names, pipes, names past 260 characters,
+// letters outside the ANSI code page, control characters in a name, and a
+// file held open without sharing, which it holds while it lives.
+class WindowsBadInputs {
+ public:
+  explicit WindowsBadInputs(const TempDir& dir);
+  ~WindowsBadInputs();
+  WindowsBadInputs(const WindowsBadInputs&) = delete;
+  WindowsBadInputs& operator=(const WindowsBadInputs&) = delete;
+
+  const std::vector<BadInput>& cases() const { return cases_; }
+
+ private:
+  std::vector<BadInput> cases_;
+  void* held_;  // the handle of the file held open
+};
+#endif
+
 // A sparse file of over 4 GiB (zero bytes: records of ID 0 and length 0)
 // with a record "end" past the 4 GiB mark and then a record with a bad
 // length at byte offset 4294967307.

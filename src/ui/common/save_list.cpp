@@ -47,9 +47,7 @@ void refuseTheSpeechFile(const LineStore& lines, const fs::path& target) {
 
 void saveList(const LineStore& lines, const fs::path& target) {
   refuseTheSpeechFile(lines, target);
-  const std::u8string name = target.filename().u8string();
-  const listing::ExportFormat format =
-      listing::exportFormatForFileName(std::string_view(reinterpret_cast<const char*>(name.data()), name.size()));
+  const listing::ExportFormat format = listing::exportFormatForFileName(runtime::pathText(target.filename()));
   runtime::writeWholeFile(target, [&](const runtime::ByteWriter& write) {
     std::string pending = listing::exportHeader(format);
     LineStore::Scratch scratch;

@@ -1,7 +1,9 @@
-// The viewer's command line: speechviewer [--] [PATH], --help, --version.
+// The viewer's command line on Linux: read with the session's grammar, and
+// answered on the terminal before any window exists, so that --help and a
+// wrong argument work without a display.
 #pragma once
 
-#include <QString>
+#include <filesystem>
 #include <optional>
 
 struct CommandLine {
@@ -9,13 +11,12 @@ struct CommandLine {
   // --version (0, or 1 when the text could not be written) or after a wrong
   // argument (2, with a message on standard error).
   std::optional<int> exitStatus;
-  // The speech file to list at start, as the path field shows it.
-  std::optional<QString> path;
+  // The speech file to list at start.
+  std::optional<std::filesystem::path> path;
 };
 
-// Reads the arguments after the program's name. Prints the usage, the version
-// or what is wrong itself, before any window exists, so that it works
-// without a display.
+// Reads the arguments after the program's name, and prints the usage, the
+// version or what is wrong.
 CommandLine readCommandLine(int argc, char** argv);
 
 // Whether there is a display to show the window on; says so on standard

@@ -7,8 +7,6 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "listing/shown_text.h"
-
 FindWindow::FindWindow(QWidget* parent)
     : QDialog(parent),
       text_(new QLineEdit(this)),
@@ -89,17 +87,6 @@ void FindWindow::showForTyping() {
   text_->selectAll();
 }
 
-void FindWindow::tell(Outcome outcome, ui::FindDirection direction) {
-  switch (outcome) {
-    case Outcome::Found: status_->clear(); break;
-    case Outcome::CameRound:
-      status_->setText(direction == ui::FindDirection::Next ? tr("Went on from the first line.")
-                                                            : tr("Went on from the last line."));
-      break;
-    case Outcome::NotFound: {
-      const std::string shown = listing::shownText(text_->text().toStdString());
-      status_->setText(tr("No line holds \"%1\".").arg(QString::fromStdString(shown)));
-      break;
-    }
-  }
+void FindWindow::tell(const std::string& message) {
+  status_->setText(QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QDialog>
+#include <string>
 
 #include "ui/common/find_line.h"
 
@@ -26,9 +27,8 @@ class FindWindow final : public QDialog {
   // Shows the window in front, its text selected to type over.
   void showForTyping();
 
-  enum class Outcome { Found, CameRound, NotFound };
-  // Says how the last search went.
-  void tell(Outcome outcome, ui::FindDirection direction);
+  // Says how the last search went (nothing, when the message is empty).
+  void tell(const std::string& message);
 
  signals:
   void findRequested(ui::FindDirection direction);

@@ -24,10 +24,7 @@
 #include <optional>
 #include <string>
 
-#include "listing/shown_text.h"
-#include "listing/threaded_list.h"
 #include "speechfile/record.h"
-#include "ui/common/save_list.h"
 #include "ui/common/window_description.h"
 #include "ui/qt/find_window.h"
 #include "ui/qt/line_list_view.h"
@@ -78,10 +75,13 @@ QAccessibleInterface* makeAccessibleWindow(const QString& className, QObject* ob
   return nullptr;
 }
 
-// The one local file a drag carries, as the path field shows it.
-std::optional<QString> droppedFile(const QMimeData* data) {
+// The one local file a drag carries, exactly: its name's bytes as the
+// address encodes them, whether or not they are UTF-8.
+std::optional<std::filesystem::path> droppedFile(const QMimeData* data) {
   if (!data || data->urls().size() != 1 || !data->urls().front().isLocalFile()) return std::nullopt;
-  return QDir::toNativeSeparators(data->urls().front().toLocalFile());
+  const QUrl& url = data->urls().front();
+  const QByteArray bytes = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+  return std::filesystem::path(bytes.toStdString());
 }
 
 // Takes a drag of one local file as a copy or a link, never as a move: a
@@ -112,7 +112,7 @@ constexpr SaveType kSaveTypes[] = {
 frmMain::frmMain(QWidget* parent)
     : QWidget(parent),
       Label1(placed(new QLabel(qtText(ui::kLabel1.text), this), ui::kLabel1)),
-      lstWords(placed(new LineListView(lines_, this), ui::kLstWords)),
+      lstWords(placed(new LineListView(session_, this), ui::kLstWords)),
       txtPath(placed(new QLineEdit(qtText(ui::kTxtPath.text), this), ui::kTxtPath)),
       cmdGet(placed(new QPushButton(qtText(ui::kCmdGet.text), this), ui::kCmdGet)),
       findWindow_(new FindWindow(this)),
@@ -175,9 +175,13 @@ frmMain::frmMain(QWidget* parent)
   connect(cmdGet, &QPushButton::clicked, this, &frmMain::cmdGet_Click);
 }
 
-void frmMain::startWith(const QString& path) {
-  txtPath->setText(path);
+void frmMain::startWith(const std::filesystem::path& path) {
+  offerPath(path);
   getWhenShown_ = true;
+}
+
+void frmMain::offerPath(const std::filesystem::path& path) {
+  txtPath->setText(QString::fromStdU16String(session_.offerPath(path).u16string()));
 }
 
 void frmMain::showEvent(QShowEvent* event) {
@@ -214,7 +218,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 
 bool frmMain::takeDrop(QDropEvent* event) {
   if (!acceptFileDrag(event)) return false;
-  txtPath->setText(*droppedFile(event->mimeData()));
+  offerPath(*droppedFile(event->mimeData()));
   // After the drop, so that the file manager is not kept waiting by the
   // Get or by its message box.
   QTimer::singleShot(0, this, &frmMain::cmdGet_Click);
@@ -234,23 +238,20 @@ void frmMain::showFindWindow() { findWindow_->showForTyping(); }
 
 void frmMain::findLine(ui::FindDirection direction) {
   if (!findWindow_->hasText()) return showFindWindow();
-  const std::optional<std::size_t> from = lstWords->currentRow();
-  const std::optional<std::size_t> found = ui::findLine(lines_, findWindow_->request(direction), from);
-  if (!found) {
-    findWindow_->tell(FindWindow::Outcome::NotFound, direction);
-    // F3 in the main window: the find window comes up to say so.
-    if (!findWindow_->isVisible()) findWindow_->showForTyping();
-    return;
-  }
-  lstWords->selectRow(*found);
-  const bool cameRound = from && (direction == ui::FindDirection::Next ? *found <= *from : *found >= *from);
-  findWindow_->tell(cameRound ? FindWindow::Outcome::CameRound : FindWindow::Outcome::Found, direction);
+  const ui::FindRequest request = findWindow_->request(direction);
+  session_.setSearch(request.text, request.matchCase);
+  const ui::ViewerSession::Found found = session_.find(direction, lstWords->currentRow());
+  if (found.row) lstWords->selectRow(*found.row);
+  findWindow_->tell(found.message);
+  // F3 in the main window with no line found: the find window comes up to
+  // say so.
+  if (!found.row && !findWindow_->isVisible()) findWindow_->showForTyping();
 }
 
 void frmMain::updateActions() {
   copy_->setEnabled(lstWords->currentRow().has_value());
-  copyAll_->setEnabled(lines_.rowCount() > 0);
-  saveAs_->setEnabled(lines_.rowCount() > 0);
+  copyAll_->setEnabled(session_.rowCount() > 0);
+  saveAs_->setEnabled(session_.rowCount() > 0);
 }
 
 void frmMain::showListMenu(const QPoint& at) { listMenu_->exec(lstWords->viewport()->mapToGlobal(at)); }
@@ -260,16 +261,20 @@ void frmMain::copyLine() {
 }
 
 void frmMain::copyAllLines() {
-  const WaitCursor wait;
-  std::string all;
-  ui::LineStore::Scratch scratch;
-  std::string line;
-  lines_.forEachRow(0, scratch, [&](std::size_t, const ui::LineStore::Row& row) {
-    all += listing::shownText(speechfile::formatListLine(line, row.id, row.text));
-    all += '\n';
-    return true;
-  });
-  QGuiApplication::clipboard()->setText(qtText(all));
+  std::string failure;
+  {
+    const WaitCursor wait;
+    ui::TextOutcome all = session_.allShownLines("\n");
+    failure = std::move(all.failure);
+    if (failure.empty()) {
+      try {
+        QGuiApplication::clipboard()->setText(qtText(all.text));
+      } catch (const std::bad_alloc&) {
+        failure = ui::kNoMemoryToCopy;
+      }
+    }
+  }
+  if (!failure.empty()) tellFailure(failure);
 }
 
 void frmMain::saveListAs() {
@@ -285,39 +290,33 @@ void frmMain::saveListAs() {
     if (index >= 0) dialog.setDefaultSuffix(QLatin1String(kSaveTypes[index].extension));
   });
   // Beside the speech file, named after it.
-  if (const auto& source = lines_.source()) {
-    const QFileInfo speech(QString::fromStdU16String(source->path.u16string()));
-    dialog.setDirectory(speech.absolutePath());
-    dialog.selectFile(speech.completeBaseName() + QStringLiteral(".txt"));
-  }
+  const ui::ViewerSession::SaveSuggestion suggestion = session_.saveSuggestion();
+  if (!suggestion.folder.empty()) dialog.setDirectory(QString::fromStdU16String(suggestion.folder.u16string()));
+  dialog.selectFile(QString::fromStdU16String(suggestion.fileName.u16string()));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   saveListTo(dialog.selectedFiles().front());
 }
 
 void frmMain::saveListTo(const QString& fileName) {
-  QString failure;
-  try {
+  std::optional<std::string> failure;
+  {
     const WaitCursor wait;
-    ui::saveList(lines_, std::filesystem::path(fileName.toStdU16String()));
-  } catch (const std::exception& e) {
-    failure = qtText(listing::shownText(e.what()));
+    failure = session_.saveListAs(std::filesystem::path(fileName.toStdU16String()));
   }
-  if (!failure.isEmpty()) QMessageBox::critical(this, windowTitle(), failure);
+  if (failure) tellFailure(*failure);
 }
+
+void frmMain::tellFailure(const std::string& message) { QMessageBox::critical(this, windowTitle(), qtText(message)); }
 
 std::int16_t frmMain::MAKEWORD(std::uint8_t bLo, std::uint8_t bHi) const { return speechfile::MAKEWORD(bLo, bHi); }
 
 void frmMain::cmdGet_Click() {
-  QString failure;
+  std::optional<std::string> failure;
   {
     const WaitCursor wait;
-    const TextBoxPath path(*txtPath);
-    // The file is read on this thread while a second one stores the entries.
-    if (const auto error = listing::runGetOnTwoThreads(reading_, path, lines_)) {
-      failure = qtText(listing::shownText(error->what()));
-    }
+    failure = session_.get(TextBoxPath(*txtPath));
     // The lines read before an error stay listed.
     lstWords->showRows();
   }
-  if (!failure.isEmpty()) QMessageBox::critical(this, windowTitle(), failure);
+  if (failure) tellFailure(*failure);
 }

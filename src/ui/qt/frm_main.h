@@ -1,6 +1,7 @@
 // The viewer's one window: the caption label, the list of speech lines, the
-// path field and the Get button. It owns the reading state of the Get action
-// and the lines it lists.
+// path field and the Get button, wired to the viewer session, which holds the
+// reading state of the Get action, the lines it lists, and what the window
+// does with them.
 #pragma once
 
 #include <QKeySequence>
@@ -9,9 +10,8 @@
 #include <cstdint>
 #include <filesystem>
 
-#include "speechfile/get_action.h"
 #include "ui/common/find_line.h"
-#include "ui/common/line_store.h"
+#include "ui/common/viewer_session.h"
 
 class FindWindow;
 class QAction;
@@ -33,7 +33,7 @@ class frmMain : public QWidget {
 
   // Puts the path in txtPath and runs Get once the window is shown, as if
   // the user had typed it and clicked Get.
-  void startWith(const QString& path);
+  void startWith(const std::filesystem::path& path);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -45,6 +45,8 @@ class frmMain : public QWidget {
  private:
   // The Get action: fills lstWords from the file named in txtPath.
   void cmdGet_Click();
+  // Puts a path given on the command line or by a drop in txtPath.
+  void offerPath(const std::filesystem::path& path);
   // A drop of one local file: its path goes to txtPath and Get runs.
   // Returns whether the drop was taken.
   bool takeDrop(QDropEvent* event);
@@ -52,13 +54,13 @@ class frmMain : public QWidget {
   void showFindWindow();
   // Find next and previous, from the find window or with F3 and Shift+F3:
   // selects the next line that holds the find window's text, after the
-  // current line or before it.
+  // current line or before it, and the find window says how it went.
   void findLine(ui::FindDirection direction);
   void findNextLine() { findLine(ui::FindDirection::Next); }
   void findPreviousLine() { findLine(ui::FindDirection::Previous); }
   // Ctrl+C in the list: the current line, as shown.
   void copyLine();
-  // Every listed line as shown, one per line.
+  // Every listed line as shown, each ending in a line feed.
   void copyAllLines();
   // Writes the list to a file the user names, in the format its type asks for.
   void saveListAs();
@@ -69,10 +71,12 @@ class frmMain : public QWidget {
   void updateActions();
   // Makes an action with a standard shortcut, active in this window.
   QAction* makeAction(const QString& text, QKeySequence::StandardKey key, void (frmMain::*slot)());
+  // A message box over the window, titled with the caption.
+  void tellFailure(const std::string& message);
 
-  // iSpeechID, bFirst, bSecond, iTextLen, bText, iFileNum: kept between runs.
-  speechfile::ReadingState reading_;
-  ui::LineStore lines_;
+  // The reading state (iSpeechID, bFirst, bSecond, iTextLen, bText,
+  // iFileNum, kept between runs), the lines and the last search.
+  ui::ViewerSession session_;
   bool getWhenShown_ = false;
 
   QLabel* Label1;

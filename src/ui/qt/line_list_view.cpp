@@ -121,7 +121,8 @@ QAccessibleInterface* makeAccessible(const QString& className, QObject* object) 
 
 }  // namespace
 
-LineListView::LineListView(const ui::LineStore& lines, QWidget* parent) : QAbstractScrollArea(parent), lines_(lines) {
+LineListView::LineListView(const ui::ViewerSession& session, QWidget* parent)
+    : QAbstractScrollArea(parent), session_(session) {
   static const bool factoryInstalled = (QAccessible::installFactory(makeAccessible), true);
   (void)factoryInstalled;
   setFocusPolicy(Qt::StrongFocus);
@@ -157,11 +158,9 @@ void LineListView::useFont() {
   rowWidths_.clear();
 }
 
-QString LineListView::line(std::size_t row) const { return fromUtf8(lines_.line(row, scratch_)); }
+QString LineListView::line(std::size_t row) const { return fromUtf8(session_.line(row, scratch_)); }
 
-QString LineListView::shownLine(std::size_t row) const {
-  return fromUtf8(listing::shownText(lines_.line(row, scratch_)));
-}
+QString LineListView::shownLine(std::size_t row) const { return fromUtf8(session_.shownLine(row)); }
 
 QRect LineListView::rowRect(std::size_t row) const {
   const long long offset = static_cast<long long>(row) - static_cast<long long>(state_.top());
@@ -178,11 +177,11 @@ double LineListView::rowWidth(std::size_t row, std::u16string_view chars) {
 }
 
 void LineListView::showRows() {
-  state_.reset(lines_.rowCount());
+  state_.reset(session_.rowCount());
   widest_.reset();
   rowWidths_.clear();
-  if (lines_.rowCount() > 0) {
-    const std::size_t longest = lines_.longestRow();
+  if (session_.rowCount() > 0) {
+    const std::size_t longest = session_.longestRow();
     widest_.take(rowWidth(longest, units(line(longest))));
   }
   state_.setContentWidth(widest_.width());

@@ -14,14 +14,15 @@
 #include "ui/common/line_layout.h"
 #include "ui/common/line_store.h"
 #include "ui/common/list_state.h"
+#include "ui/common/viewer_session.h"
 
 class LineListView final : public QAbstractScrollArea {
   Q_OBJECT
 
  public:
-  LineListView(const ui::LineStore& lines, QWidget* parent);
+  LineListView(const ui::ViewerSession& session, QWidget* parent);
 
-  // Shows the store's rows afresh, after a Get: none current, at the top.
+  // Shows the session's rows afresh, after a Get: none current, at the top.
   void showRows();
 
   int rowCount() const { return static_cast<int>(state_.rowCount()); }
@@ -60,7 +61,7 @@ class LineListView final : public QAbstractScrollArea {
   // The row's width, measured once while its lines stay listed.
   double rowWidth(std::size_t row, std::u16string_view line);
 
-  const ui::LineStore& lines_;
+  const ui::ViewerSession& session_;
   ui::ListState state_;
   ui::WidestLine widest_;
   QFont textFont_;  // the widget's font without kerning or shaping

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <string>
 
 #include "ui/common/window_description.h"
 #include "ui/win32/wide_text.h"
@@ -13,58 +14,31 @@
 namespace win32 {
 namespace {
 
-constexpr const wchar_t* kUsage =
-    L"speechviewer.exe [--] [PATH]\n"
-    L"speechviewer.exe --help | /? | --version\n"
-    L"\n"
-    L"Opens the speech file viewer. With a PATH, the window starts with it in the path field and lists the file at "
-    L"once, as if Get had been clicked. Give \"--\" before a PATH that starts with '-'. The file is only read, never "
-    L"written. To list a file in a console, use speechlist.exe.";
-
 struct LocalFreer {
   void operator()(wchar_t** block) const { LocalFree(block); }
 };
 
-int tell(const std::wstring& text, UINT icon) {
-  MessageBoxW(nullptr, text.c_str(), wide(ui::kCaption).c_str(), MB_OK | icon | MB_SETFOREGROUND);
+int tell(const std::string& text, UINT icon) {
+  MessageBoxW(nullptr, wide(text).c_str(), wide(ui::kCaption).c_str(), MB_OK | icon | MB_SETFOREGROUND);
   return icon == MB_ICONERROR ? 2 : 0;
 }
 
 }  // namespace
 
-CommandLine readCommandLine(const std::vector<std::wstring>& arguments) {
-  CommandLine line;
-  bool optionsEnded = false;
-  for (const std::wstring& argument : arguments) {
-    if (optionsEnded || argument.size() < 2 || (argument[0] != L'-' && argument != L"/?")) {
-      if (line.path) return {CommandLine::Action::Refuse, {}, L"There is more than one PATH: give one."};
-      line.path = argument;
-    } else if (argument == L"--") {
-      optionsEnded = true;
-    } else if (argument == L"--help" || argument == L"-h" || argument == L"/?") {
-      return {CommandLine::Action::ShowUsage, {}, {}};
-    } else if (argument == L"--version") {
-      return {CommandLine::Action::ShowVersion, {}, {}};
-    } else {
-      return {CommandLine::Action::Refuse, {}, L"There is no option \"" + shown(argument) + L"\"."};
-    }
-  }
-  return line;
-}
-
-std::vector<std::wstring> processArguments() {
+std::vector<std::filesystem::path> processArguments() {
   int count = 0;
   const std::unique_ptr<wchar_t*, LocalFreer> argv(CommandLineToArgvW(GetCommandLineW(), &count));
   if (!argv) return {};
-  return std::vector<std::wstring>(argv.get() + std::min(count, 1), argv.get() + count);
+  return std::vector<std::filesystem::path>(argv.get() + std::min(count, 1), argv.get() + count);
 }
 
-int answerCommandLine(const CommandLine& line) {
+int answerCommandLine(const ui::ViewerCommandLine& line) {
+  using Action = ui::ViewerCommandLine::Action;
   switch (line.action) {
-    case CommandLine::Action::ShowUsage: return tell(kUsage, MB_ICONINFORMATION);
-    case CommandLine::Action::ShowVersion: return tell(L"speechviewer " SPEECH_VERSION, MB_ICONINFORMATION);
-    case CommandLine::Action::Refuse: return tell(line.problem + L"\n\n" + kUsage, MB_ICONERROR);
-    case CommandLine::Action::OpenWindow: break;
+    case Action::ShowUsage: return tell(ui::viewerUsage(kViewerProgram), MB_ICONINFORMATION);
+    case Action::ShowVersion: return tell(ui::viewerVersion(), MB_ICONINFORMATION);
+    case Action::Refuse: return tell(line.problem + "\n\n" + ui::viewerUsage(kViewerProgram), MB_ICONERROR);
+    case Action::OpenWindow: break;
   }
   return 0;
 }

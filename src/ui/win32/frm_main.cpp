@@ -14,9 +14,6 @@
 #include <string>
 #include <vector>
 
-#include "listing/shown_text.h"
-#include "listing/threaded_list.h"
-#include "ui/common/save_list.h"
 #include "ui/common/window_description.h"
 #include "ui/win32/clipboard.h"
 #include "ui/win32/message_loop.h"
@@ -123,27 +120,30 @@ void placeBeside(HWND dialog, HWND window) {
   SetWindowPos(dialog, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// Adds a line at the foot of the Find dialog that says how the last search
+// went ("Went on from the first line."), in the dialog's own font.
+void addStatusLine(HWND dialog) {
+  RECT client{};
+  GetClientRect(dialog, &client);
+  const auto font = reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));
+  const int dpi = static_cast<int>(GetDpiForWindow(dialog));
+  const int margin = MulDiv(7, dpi, 96);
+  const int height = MulDiv(15, dpi, 96);
+  RECT frame{};
+  GetWindowRect(dialog, &frame);
+  SetWindowPos(dialog, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top + height,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const HWND status =
+      CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, margin, client.bottom,
+                      client.right - 2 * margin, height, dialog,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(win32::kFindStatusId)), thisProgram(), nullptr);
+  SendMessageW(status, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
 // The types Save list as offers; a name typed without an extension gets the
 // chosen type's first one.
 constexpr wchar_t kSaveTypes[] =
     L"Text files (*.txt)\0*.txt\0CSV (*.csv)\0*.csv\0JSON Lines (*.json, *.jsonl)\0*.json;*.jsonl\0";
-
-// Every line in its shown form, CRLF between them, as Windows clipboard
-// text has its lines.
-std::string allShownLines(const ui::LineStore& lines) {
-  std::string all;
-  ui::LineStore::Scratch scratch;
-  std::string line;
-  std::string shown;
-  lines.forEachRow(0, scratch, [&](std::size_t index, const ui::LineStore::Row& row) {
-    if (index > 0) all += "\r\n";
-    const std::string_view text = speechfile::formatListLine(line, row.id, row.text);
-    shown.resize(listing::maxShownSize(text.size()));
-    all.append(shown.data(), listing::writeShownText(shown.data(), text));
-    return true;
-  });
-  return all;
-}
 
 }  // namespace
 
@@ -164,7 +164,7 @@ void frmMain::registerClass() {
   if (!registered) throw std::runtime_error("cannot register the window class");
 }
 
-frmMain::frmMain(std::optional<std::wstring> startPath) {
+frmMain::frmMain(std::optional<std::filesystem::path> startPath) {
   registerClass();
   findDialog_.lStructSize = sizeof findDialog_;
   findDialog_.Flags = FR_DOWN;
@@ -175,7 +175,7 @@ frmMain::frmMain(std::optional<std::wstring> startPath) {
   ShowWindow(hwnd_, SW_SHOW);
   UpdateWindow(hwnd_);
   if (startPath) {
-    SetWindowTextW(txtPath, startPath->c_str());
+    offerPath(*startPath);
     getSoon();
   }
 }
@@ -211,7 +211,7 @@ LRESULT CALLBACK frmMain::windowProc(HWND window, UINT message, WPARAM wParam, L
 
 LRESULT frmMain::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == findDialogMessage()) {
-    dlgFind_Notify(*reinterpret_cast<const FINDREPLACEW*>(lParam));
+    onFindDialog(*reinterpret_cast<const FINDREPLACEW*>(lParam));
     return 0;
   }
   switch (message) {
@@ -251,10 +251,10 @@ LRESULT frmMain::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return 0;
     case kGetMessage: cmdGet_Click(); return 0;
-    case WM_DROPFILES: frmMain_DropFiles(win32::UniqueDrop(reinterpret_cast<HDROP>(wParam))); return 0;
+    case WM_DROPFILES: takeDrop(win32::UniqueDrop(reinterpret_cast<HDROP>(wParam))); return 0;
     case WM_CONTEXTMENU:
       if (reinterpret_cast<HWND>(wParam) != lstWords->handle()) break;
-      lstWords_ContextMenu(lParam);
+      showListMenu(lParam);
       return 0;
     case WM_DESTROY:
       RemovePropW(hwnd_, win32::kShortcutsProperty);
@@ -268,7 +268,7 @@ LRESULT frmMain::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void frmMain::createControls() {
   // Made in tab order: the system moves the focus in the order the controls
   // were made, and the label, last, takes none.
-  lstWords.emplace(hwnd_, win32::kLstWordsId);
+  lstWords.emplace(hwnd_, win32::kLstWordsId, session_);
   // Assistive technology names the list after the label above it.
   SetWindowTextW(lstWords->handle(), wide(ui::kLabel1.text).c_str());
   txtPath =
@@ -282,13 +282,17 @@ void frmMain::createControls() {
   DragAcceptFiles(hwnd_, TRUE);
 }
 
-void frmMain::frmMain_DropFiles(win32::UniqueDrop drop) {
+void frmMain::offerPath(const std::filesystem::path& path) {
+  SetWindowTextW(txtPath, session_.offerPath(path).c_str());
+}
+
+void frmMain::takeDrop(win32::UniqueDrop drop) {
   if (DragQueryFileW(drop.get(), 0xFFFFFFFF, nullptr, 0) == 0) return;
   std::wstring path(DragQueryFileW(drop.get(), 0, nullptr, 0), L'\0');
   path.resize(DragQueryFileW(drop.get(), 0, path.data(), static_cast<UINT>(path.size() + 1)));
   drop.reset();
   if (path.empty()) return;
-  SetWindowTextW(txtPath, path.c_str());
+  offerPath(path);
   getSoon();
 }
 
@@ -320,27 +324,23 @@ void frmMain::layOut() {
 }
 
 void frmMain::cmdGet_Click() {
-  std::wstring failure;
+  std::optional<std::string> failure;
   {
     const WaitCursor wait;
-    const TextBoxPath path(txtPath);
-    // The file is read on this thread while a second one stores the entries.
-    if (const auto error = listing::runGetOnTwoThreads(reading_, path, *lstWords)) {
-      failure = wide(listing::shownText(error->what()));
-    }
+    failure = session_.get(TextBoxPath(txtPath));
     // The lines read before an error stay listed.
-    lstWords->publish();
+    lstWords->showRows();
   }
-  if (!failure.empty()) tell(hwnd_, failure, MB_ICONERROR);
+  if (failure) tell(hwnd_, *failure, MB_ICONERROR);
 }
 
-void frmMain::tell(HWND owner, const std::wstring& text, UINT icon) const {
-  MessageBoxW(owner, text.c_str(), wide(ui::kCaption).c_str(), MB_OK | icon);
+void frmMain::tell(HWND owner, const std::string& text, UINT icon) const {
+  MessageBoxW(owner, wide(text).c_str(), wide(ui::kCaption).c_str(), MB_OK | icon);
 }
 
 // ---- The list's menu, copying and saving
 
-void frmMain::lstWords_ContextMenu(LPARAM at) {
+void frmMain::showListMenu(LPARAM at) {
   POINT point{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
   if (point.x == -1 && point.y == -1) point = lstWords->keyboardMenuPoint();
   const win32::UniqueMenu menu(LoadMenuW(thisProgram(), MAKEINTRESOURCEW(kListMenuId)));
@@ -349,7 +349,7 @@ void frmMain::lstWords_ContextMenu(LPARAM at) {
   const auto enable = [items](int command, bool enabled) {
     EnableMenuItem(items, static_cast<UINT>(command), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
   };
-  const bool listed = lstWords->lines().rowCount() > 0;
+  const bool listed = session_.rowCount() > 0;
   enable(SPEECH_COMMAND_COPY, lstWords->currentRow().has_value());
   enable(SPEECH_COMMAND_COPY_ALL, listed);
   enable(SPEECH_COMMAND_SAVE_LIST, listed);
@@ -361,40 +361,40 @@ void frmMain::lstWords_ContextMenu(LPARAM at) {
 bool frmMain::runCommand(int command) {
   switch (command) {
     case SPEECH_COMMAND_COPY: lstWords->copyCurrentLine(); return true;
-    case SPEECH_COMMAND_COPY_ALL: mnuCopyAll_Click(); return true;
-    case SPEECH_COMMAND_FIND: mnuFind_Click(); return true;
-    case SPEECH_COMMAND_SAVE_LIST: mnuSaveListAs_Click(); return true;
-    case SPEECH_COMMAND_FIND_NEXT: findAgain(ui::FindDirection::Next); return true;
-    case SPEECH_COMMAND_FIND_PREVIOUS: findAgain(ui::FindDirection::Previous); return true;
+    case SPEECH_COMMAND_COPY_ALL: copyAllLines(); return true;
+    case SPEECH_COMMAND_FIND: showFindWindow(); return true;
+    case SPEECH_COMMAND_SAVE_LIST: saveListAs(); return true;
+    case SPEECH_COMMAND_FIND_NEXT: findLine(ui::FindDirection::Next); return true;
+    case SPEECH_COMMAND_FIND_PREVIOUS: findLine(ui::FindDirection::Previous); return true;
     default: return false;
   }
 }
 
-void frmMain::mnuCopyAll_Click() {
-  if (lstWords->lines().rowCount() == 0) return;
-  bool copied = false;
+void frmMain::copyAllLines() {
+  if (session_.rowCount() == 0) return;
+  std::string failure;
   {
     const WaitCursor wait;
-    try {
-      copied = win32::putOnClipboard(hwnd_, allShownLines(lstWords->lines()));
-    } catch (const std::bad_alloc&) {
+    // Windows' clipboard text ends its lines in CRLF.
+    const ui::TextOutcome all = session_.allShownLines("\r\n");
+    failure = all.failure;
+    if (failure.empty() && !win32::putOnClipboard(hwnd_, all.text)) {
+      failure =
+          "The lines were not copied: there is not enough memory for them, or another program holds the "
+          "clipboard.";
     }
   }
-  if (!copied) {
-    tell(hwnd_,
-         L"The lines were not copied: there is not enough memory for them, or another program holds the clipboard.",
-         MB_ICONERROR);
-  }
+  if (!failure.empty()) tell(hwnd_, failure, MB_ICONERROR);
 }
 
-void frmMain::mnuSaveListAs_Click() {
-  if (lstWords->lines().rowCount() == 0) return;
+void frmMain::saveListAs() {
+  if (session_.rowCount() == 0) return;
   // Beside the speech file and named after it, as a start.
   std::vector<wchar_t> name(32768, L'\0');
-  const std::filesystem::path speechFile = lstWords->lines().source() ? lstWords->lines().source()->path : L"";
-  const std::wstring suggested = speechFile.stem().wstring() + L".txt";
+  const ui::ViewerSession::SaveSuggestion suggestion = session_.saveSuggestion();
+  const std::wstring suggested = suggestion.fileName.wstring();
   if (suggested.size() < name.size()) std::copy(suggested.begin(), suggested.end(), name.begin());
-  const std::wstring folder = speechFile.parent_path().wstring();
+  const std::wstring folder = suggestion.folder.wstring();
 
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
@@ -410,30 +410,24 @@ void frmMain::mnuSaveListAs_Click() {
   // from it.
   dialog.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
   if (!GetSaveFileNameW(&dialog)) {
-    if (CommDlgExtendedError() != 0) tell(hwnd_, L"The save dialog could not be shown.", MB_ICONERROR);
+    if (CommDlgExtendedError() != 0) tell(hwnd_, "The save dialog could not be shown.", MB_ICONERROR);
     return;
   }
   saveListTo(std::filesystem::path(name.data()));
 }
 
 void frmMain::saveListTo(const std::filesystem::path& target) {
-  std::wstring failure;
+  std::optional<std::string> failure;
   {
     const WaitCursor wait;
-    try {
-      ui::saveList(lstWords->lines(), target);
-    } catch (const std::bad_alloc&) {
-      failure = L"There is not enough memory to save the list; the file was not written.";
-    } catch (const std::exception& error) {
-      failure = wide(listing::shownText(error.what()));
-    }
+    failure = session_.saveListAs(target);
   }
-  if (!failure.empty()) tell(hwnd_, failure, MB_ICONERROR);
+  if (failure) tell(hwnd_, *failure, MB_ICONERROR);
 }
 
 // ---- Find
 
-void frmMain::mnuFind_Click() {
+void frmMain::showFindWindow() {
   if (dlgFind) {
     SetActiveWindow(dlgFind);
     return;
@@ -445,29 +439,29 @@ void frmMain::mnuFind_Click() {
   findDialog_.lpstrFindWhat = findWhat_.data();
   findDialog_.wFindWhatLen = static_cast<WORD>(findWhat_.size());
   dlgFind = FindTextW(&findDialog_);
-  if (dlgFind) placeBeside(dlgFind, hwnd_);
+  if (!dlgFind) return;
+  addStatusLine(dlgFind);
+  placeBeside(dlgFind, hwnd_);
 }
 
-void frmMain::dlgFind_Notify(const FINDREPLACEW& request) {
+void frmMain::onFindDialog(const FINDREPLACEW& request) {
   if (request.Flags & FR_DIALOGTERM) {
     dlgFind = nullptr;
     return;
   }
   if (!(request.Flags & FR_FINDNEXT)) return;
-  lastFind_.text = win32::utf8(findWhat_.data());
-  lastFind_.matchCase = (request.Flags & FR_MATCHCASE) != 0;
-  findAgain(request.Flags & FR_DOWN ? ui::FindDirection::Next : ui::FindDirection::Previous);
+  session_.setSearch(win32::utf8(findWhat_.data()), (request.Flags & FR_MATCHCASE) != 0);
+  findLine(request.Flags & FR_DOWN ? ui::FindDirection::Next : ui::FindDirection::Previous);
 }
 
-void frmMain::findAgain(ui::FindDirection direction) {
-  if (lastFind_.text.empty()) return mnuFind_Click();
-  ui::FindRequest request = lastFind_;
-  request.direction = direction;
-  if (const auto found = ui::findLine(lstWords->lines(), request, lstWords->currentRow())) {
-    lstWords->selectRow(*found);
+void frmMain::findLine(ui::FindDirection direction) {
+  if (session_.searchText().empty()) return showFindWindow();
+  const ui::ViewerSession::Found found = session_.find(direction, lstWords->currentRow());
+  if (dlgFind) SetDlgItemTextW(dlgFind, win32::kFindStatusId, wide(found.message).c_str());
+  if (found.row) {
+    lstWords->selectRow(*found.row);
     return;
   }
   // Over the find window while it is open, so that it stays in front.
-  tell(dlgFind ? dlgFind : hwnd_, L"No line holds \"" + wide(listing::shownText(lastFind_.text)) + L"\".",
-       MB_ICONINFORMATION);
+  tell(dlgFind ? dlgFind : hwnd_, found.message, MB_ICONINFORMATION);
 }

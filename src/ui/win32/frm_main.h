@@ -1,7 +1,8 @@
 // The viewer's one window, native to Windows: the caption label, the list of
 // speech lines, the path field and the Get button, laid out from the shared
-// window description at the window's DPI. It owns the reading state of the
-// Get action.
+// window description at the window's DPI and wired to the viewer session,
+// which holds the reading state of the Get action, the lines it lists, and
+// what the window does with them.
 #pragma once
 
 #include <array>
@@ -10,8 +11,8 @@
 #include <optional>
 #include <string>
 
-#include "speechfile/get_action.h"
 #include "ui/common/find_line.h"
+#include "ui/common/viewer_session.h"
 #include "ui/win32/handles.h"
 #include "ui/win32/line_list_box.h"
 
@@ -22,6 +23,9 @@ namespace win32 {
 // The numbers under which the window knows its controls (GetDlgItem). None
 // is IDOK or IDCANCEL, which Enter and Escape send to the window.
 enum ControlId : int { kLabel1Id = 100, kLstWordsId = 101, kTxtPathId = 102, kCmdGetId = 103 };
+// The line the window adds to the Find dialog, which says how the last
+// search went.
+constexpr int kFindStatusId = 110;
 
 }  // namespace win32
 
@@ -33,7 +37,7 @@ class frmMain {
   // list. With a start path, the path field holds it and Get runs once the
   // window is shown, as if the user had typed it and clicked Get. Closing the
   // window ends the message loop.
-  explicit frmMain(std::optional<std::wstring> startPath = std::nullopt);
+  explicit frmMain(std::optional<std::filesystem::path> startPath = std::nullopt);
   ~frmMain();
   frmMain(const frmMain&) = delete;
   frmMain& operator=(const frmMain&) = delete;
@@ -59,32 +63,39 @@ class frmMain {
   // Runs cmdGet_Click from the message loop.
   static constexpr UINT kGetMessage = WM_APP + 1;
   void getSoon();
+  // Puts a path given on the command line or by a drop in txtPath.
+  void offerPath(const std::filesystem::path& path);
   // Files dropped from the file manager: the first one's path goes to
   // txtPath, and Get runs.
-  void frmMain_DropFiles(win32::UniqueDrop drop);
+  void takeDrop(win32::UniqueDrop drop);
 
   // The list's menu (WM_CONTEXTMENU): at the mouse, or under the current
   // line when opened from the keyboard (Shift+F10, the Menu key).
-  void lstWords_ContextMenu(LPARAM at);
+  void showListMenu(LPARAM at);
   // A command of the list's menu or a shortcut; false for any other number.
   bool runCommand(int command);
-  // Every line as shown on the clipboard, CRLF between them.
-  void mnuCopyAll_Click();
+  // Every line as shown on the clipboard, each ending in CRLF.
+  void copyAllLines();
   // Ctrl+F: the system's Find dialog, or the one already open, in front.
-  void mnuFind_Click();
+  void showFindWindow();
   // Asks for a file with the system's save dialog and writes the list to it.
-  void mnuSaveListAs_Click();
+  void saveListAs();
   void saveListTo(const std::filesystem::path& target);
   // The Find dialog's message: Find Next pressed, or the dialog closing.
-  void dlgFind_Notify(const FINDREPLACEW& request);
-  // Makes the next (previous) line that holds the last text sought current;
-  // says so when none does. F3, Shift+F3 and Find Next.
-  void findAgain(ui::FindDirection direction);
+  void onFindDialog(const FINDREPLACEW& request);
+  // Makes the next (previous) line that holds the last text sought current,
+  // and says how it went: in the Find dialog's status line, and in a
+  // message box when no line holds it. F3, Shift+F3 and Find Next.
+  void findLine(ui::FindDirection direction);
   // A message box titled with the caption.
-  void tell(HWND owner, const std::wstring& text, UINT icon) const;
+  void tell(HWND owner, const std::string& text, UINT icon) const;
 
   win32::OleSession ole_;  // before the window, and ended after it
-  HWND hwnd_ = nullptr;    // destroyed, with its controls, first of all in ~frmMain
+  // The reading state (iSpeechID, bFirst, bSecond, iTextLen, bText,
+  // iFileNum, kept between runs), the lines and the last search; the list
+  // draws from it, so it lives longer than the window.
+  ui::ViewerSession session_;
+  HWND hwnd_ = nullptr;  // destroyed, with its controls, first of all in ~frmMain
   bool destroyedByOwner_ = false;
   win32::UniqueFont font_;  // the system's message font at the window's DPI
   win32::UniqueIcon bigIcon_;
@@ -102,8 +113,4 @@ class frmMain {
   HWND dlgFind = nullptr;
   FINDREPLACEW findDialog_{};
   std::array<wchar_t, 256> findWhat_{};
-  ui::FindRequest lastFind_;  // the text and case of the last search
-
-  // iSpeechID, bFirst, bSecond, iTextLen, bText, iFileNum: kept between runs.
-  speechfile::ReadingState reading_;
 };

@@ -54,7 +54,8 @@ void LineListBox::registerClass() {
   if (!registered) throw std::runtime_error("cannot register the list's window class");
 }
 
-LineListBox::LineListBox(HWND parent, int id) : measuring_(CreateCompatibleDC(nullptr)) {
+LineListBox::LineListBox(HWND parent, int id, const ui::ViewerSession& session)
+    : measuring_(CreateCompatibleDC(nullptr)), session_(session) {
   registerClass();
   CreateWindowExW(WS_EX_CLIENTEDGE, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL, 0, 0,
                   0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), this);
@@ -66,15 +67,8 @@ LineListBox::~LineListBox() {
   if (window_) DestroyWindow(window_);
 }
 
-void LineListBox::clear() {
-  store_.clear();
-  state_.reset(0);
-  widest_.reset();
-  showState();
-}
-
-void LineListBox::publish() {
-  state_.reset(store_.rowCount());
+void LineListBox::showRows() {
+  state_.reset(session_.rowCount());
   widest_.reset();
   takeLongestRow();
   fitView();
@@ -253,8 +247,8 @@ void LineListBox::takeWidth(double lineWidth) {
 }
 
 void LineListBox::takeLongestRow() {
-  if (!advances_ || store_.longestRow() >= state_.rowCount()) return;
-  takeWidth(lineInView(store_.line(store_.longestRow(), scratch_), 0, 0).width);
+  if (!advances_ || session_.longestRow() >= state_.rowCount()) return;
+  takeWidth(lineInView(session_.line(session_.longestRow(), scratch_), 0, 0).width);
 }
 
 // Puts the state on screen: the scroll bars' ranges and positions, and a
@@ -450,7 +444,7 @@ void LineListBox::drawRow(HDC dc, std::size_t row, const RECT& box) {
   if (selected) FillRect(dc, &box, GetSysColorBrush(COLOR_HIGHLIGHT));
   SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
 
-  const std::string_view utf8 = store_.line(row, scratch_);
+  const std::string_view utf8 = session_.line(row, scratch_);
   const double left = state_.left();
   const double right = left + (box.right - box.left);
   const LineInView view = lineInView(utf8, left, right);
@@ -508,10 +502,10 @@ void LineListBox::drawMark(HDC dc, char16_t control, int x, const RECT& box, boo
 
 // ---- Text for others
 
-std::wstring LineListBox::shownLine(std::size_t row) { return wide(listing::shownText(store_.line(row, scratch_))); }
+std::wstring LineListBox::shownLine(std::size_t row) { return wide(session_.shownLine(row)); }
 
 void LineListBox::copyCurrentLine() {
-  if (state_.current()) putOnClipboard(window_, listing::shownText(store_.line(*state_.current(), scratch_)));
+  if (state_.current()) putOnClipboard(window_, session_.shownLine(*state_.current()));
 }
 
 void LineListBox::pressOnRow(int y) {

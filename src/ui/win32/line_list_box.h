@@ -1,13 +1,15 @@
 // The list of speech lines: a control that draws its rows itself from the
-// line store, so that a Get of millions of entries tells it only their
-// count, and every key press lays out the rows in view and nothing else.
+// viewer session's lines, so that a Get of millions of entries tells it
+// only their count, and every key press lays out the rows in view and
+// nothing else.
 //
 // It answers the messages a list box answers (LB_GETCOUNT, LB_GETTEXTLEN,
-// LB_GETTEXT, LB_GETCURSEL, ...) and gives assistive technology the system's
-// list box accessibility over them, so screen readers and test programs
-// read its lines as they read any list box's. The text they read (and that
-// Ctrl+C copies) is the line's shown form; on screen each control character
-// is a small mark with its short name.
+// LB_GETTEXT, LB_GETCURSEL, ...), and its accessibility interface
+// (list_accessible.h) gives assistive technology its lines as a list's
+// items, so screen readers and test programs read its lines as they read
+// any list box's. The text they read (and that Ctrl+C copies) is the line's
+// shown form; on screen each control character is a small mark with its
+// short name.
 #pragma once
 
 #include <array>
@@ -15,40 +17,31 @@
 #include <optional>
 #include <string>
 
-#include "speechfile/get_action.h"
 #include "ui/common/line_layout.h"
 #include "ui/common/line_store.h"
 #include "ui/common/list_state.h"
+#include "ui/common/viewer_session.h"
 #include "ui/win32/handles.h"
 
 namespace win32 {
 
-class LineListBox final : public speechfile::LineList {
+class LineListBox final {
  public:
   // The window class all line lists share, registered on first use.
   static constexpr const wchar_t* kClassName = L"SpeechLineList";
 
-  // Creates the control as a child of `parent`; the parent destroys it.
-  LineListBox(HWND parent, int id);
-  ~LineListBox() override;
+  // Creates the control as a child of `parent`, which destroys it, showing
+  // the lines of `session`, which must outlive it.
+  LineListBox(HWND parent, int id, const ui::ViewerSession& session);
+  ~LineListBox();
   LineListBox(const LineListBox&) = delete;
   LineListBox& operator=(const LineListBox&) = delete;
 
   HWND handle() const { return window_; }
 
-  // The Get action's list: emptied at once, entries stored as they come,
-  // and shown together by publish().
-  void clear() override;
-  void addItem(const speechfile::Entry& entry) override { store_.addItem(entry); }
-  void skipEmpty(const speechfile::Entry& entry) override { store_.skipEmpty(entry); }
-  void opened(const std::filesystem::path& path, const std::optional<runtime::FileIdentity>& identity) override {
-    store_.opened(path, identity);
-  }
-  // Shows every line stored since clear() and paints them.
-  void publish();
+  // Shows the session's rows afresh, after a Get: none current, at the top.
+  void showRows();
 
-  // The lines shown, for finding, copying and saving them.
-  const ui::LineStore& lines() const { return store_; }
   std::optional<std::size_t> currentRow() const { return state_.current(); }
   // Makes the row current and scrolls it into view, as a click on it would.
   void selectRow(std::size_t row);
@@ -117,7 +110,7 @@ class LineListBox final : public speechfile::LineList {
   std::array<float, 128> asciiAdvances_{};  // the cache's ASCII widths, at hand
   ui::WidestLine widest_;
   ui::ListState state_;
-  ui::LineStore store_;
+  const ui::ViewerSession& session_;
   ui::LineStore::Scratch scratch_;
   int wheelRemainder_ = 0;
   ShownScrollBar shownVertical_;

@@ -5,8 +5,8 @@
 #include "ui/win32/message_loop.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  const win32::CommandLine line = win32::readCommandLine(win32::processArguments());
-  if (line.action != win32::CommandLine::Action::OpenWindow) return win32::answerCommandLine(line);
+  const ui::ViewerCommandLine line = ui::readViewerCommandLine(win32::processArguments(), win32::kViewerProgram);
+  if (line.action != ui::ViewerCommandLine::Action::OpenWindow) return win32::answerCommandLine(line);
   frmMain window(line.path);
   return win32::runMessageLoop();
 }

@@ -23,6 +23,7 @@
 #include "ui/win32/command_line.h"
 #include "ui/win32/message_loop.h"
 #include "ui/win32/resources.h"
+#include "version.h"
 #include "window_reading.h"
 
 namespace ui {
@@ -34,7 +35,6 @@ void PrintTo(const PixelRect& r, std::ostream* out) {
 namespace {
 
 using namespace win32_testing;
-using testing_support::BadInput;
 using testing_support::Bytes;
 using testing_support::concat;
 using testing_support::record;
@@ -190,8 +190,9 @@ PixelRect placeOf(HWND control) {
 
 // ---- The command line
 
-// What each command line opens, or says in its message box instead (the
-// first line of it), with which icon and exit status.
+// What each kind of command line opens, or says in its message box instead
+// (the first line of it), with which icon and exit status; the grammar
+// itself is the session's, tested with it.
 struct CommandLineCase {
   std::vector<std::wstring> arguments;
   std::optional<std::wstring> path;  // the window opens, with this file or none
@@ -202,26 +203,20 @@ struct CommandLineCase {
 
 const CommandLineCase kCommandLines[] = {
     {{}, std::nullopt, "", "", 0},
-    {{L"C:\\Daten Ж\\speech.mul"}, L"C:\\Daten Ж\\speech.mul", "", "", 0},
-    {{L"-"}, L"-", "", "", 0},
-    {{L"/data/speech.mul"}, L"/data/speech.mul", "", "", 0},
-    {{L"--", L"--help"}, L"--help", "", "", 0},
-    {{L"--help"}, std::nullopt, "speechviewer.exe [--] [PATH]", "information", 0},
-    {{L"-h"}, std::nullopt, "speechviewer.exe [--] [PATH]", "information", 0},
-    {{L"/?"}, std::nullopt, "speechviewer.exe [--] [PATH]", "information", 0},
+    {{L"C:\\Daten \u0416\\speech.mul"}, L"C:\\Daten \u0416\\speech.mul", "", "", 0},
+    {{L"/?"}, std::nullopt, "usage: speechviewer.exe [--] [PATH]", "information", 0},
     {{L"a.mul", L"--version"}, std::nullopt, "speechviewer " SPEECH_VERSION, "information", 0},
-    {{L"a.mul", L"b.mul"}, std::nullopt, "There is more than one PATH: give one.", "error", 2},
-    {{L"a.mul", L"--", L"-b.mul"}, std::nullopt, "There is more than one PATH: give one.", "error", 2},
-    {{L"--frob"}, std::nullopt, "There is no option \"--frob\".", "error", 2},
-    {{L"-\x1B[2J"}, std::nullopt, "There is no option \"-\u241B[2J\".", "error", 2},  // shown, not acted on
+    {{L"a.mul", L"b.mul"}, std::nullopt, "too many arguments: give one PATH", "error", 2},
+    {{L"-\x1B[2J"}, std::nullopt, "unknown option '-\u241B[2J'", "error", 2},  // shown, not acted on
 };
 
 TEST(Win32CommandLine, OpensThePathOrSaysWhatItDoesInAMessageBoxAndExits) {
   for (const CommandLineCase& c : kCommandLines) {
     SCOPED_TRACE(utf8(c.arguments.empty() ? L"(none)" : c.arguments.front() + L" ..."));
-    const win32::CommandLine line = win32::readCommandLine(c.arguments);
-    EXPECT_EQ(line.action == win32::CommandLine::Action::OpenWindow, c.says.empty());
-    EXPECT_EQ(line.path, c.path);
+    const std::vector<std::filesystem::path> arguments(c.arguments.begin(), c.arguments.end());
+    const ui::ViewerCommandLine line = ui::readViewerCommandLine(arguments, win32::kViewerProgram);
+    EXPECT_EQ(line.action == ui::ViewerCommandLine::Action::OpenWindow, c.says.empty());
+    EXPECT_EQ(line.path, c.path ? std::optional<std::filesystem::path>(*c.path) : std::nullopt);
     if (c.says.empty()) continue;
     int status = -1;
     const ShownMessage message = closingMessageBox([&] { status = win32::answerCommandLine(line); });
@@ -368,123 +363,6 @@ TEST(Win32Window, AnErrorMidFileKeepsTheLinesBeforeItClosesTheFileAndTheWindowGo
   EXPECT_EQ(viewer.lines(), std::vector<std::string>{"ID: 4 Text: four"});
 }
 
-// Texts convert through the ANSI code page the system has, as one block.
-struct CodePageCase {
-  UINT codePage;
-  std::string bytes;
-  std::string text;
-};
-const CodePageCase kCodePages[] = {
-    {1252, "\xC0\xE9\x80", "\u00C0\u00E9\u20AC"},
-    {1251, "\xC0\xE9\x80", "\u0410\u0439\u0402"},
-    {932, "\x82\xA0\x93\xFA\x96\x7B", "\u3042\u65E5\u672C"},  // two bytes a character
-};
-
-TEST(Win32Window, TextsConvertThroughTheSystemsAnsiCodePage) {
-  if (const int expected = envInt("SPEECH_EXPECTED_CODE_PAGE")) {
-    ASSERT_EQ(GetACP(), static_cast<UINT>(expected));
-  }
-  const auto page = std::find_if(std::begin(kCodePages), std::end(kCodePages),
-                                 [](const CodePageCase& c) { return c.codePage == GetACP(); });
-  if (page == std::end(kCodePages)) GTEST_SKIP() << "no case for code page " << GetACP();
-  const TempDir dir;
-  Viewer viewer;
-  viewer.clickGet(dir.write("s.mul", record(0x2A, page->bytes)));
-  EXPECT_EQ(viewer.lines(), std::vector<std::string>{"ID: 2A Text: " + page->text});
-}
-
-// ---- Bad inputs
-
-// What only Windows has: device names, pipes, names past 260 characters,
-// letters outside the ANSI code page, and files held open without sharing.
-struct WindowsBadInputs {
-  std::vector<BadInput> cases;
-  HANDLE held = INVALID_HANDLE_VALUE;
-  ~WindowsBadInputs() {
-    if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
-  }
-};
-
-void makeWindowsBadInputs(const TempDir& dir, WindowsBadInputs& table) {
-  const std::string folder = dir.path().string();
-  const std::string device = "This is a device, pipe or socket, not a file. (Path/File access error, runtime error 75)";
-  for (const char* name : {"CON", "NUL", "COM1", "\\\\.\\pipe\\x"}) table.cases.push_back({name, name, {}, device});
-
-  std::string deep = folder;
-  for (int level = 0; level < 5; ++level) {
-    deep += "\\" + std::string(50, static_cast<char>('a' + level));
-    CreateDirectoryW(wide(deep).c_str(), nullptr);
-  }
-  const std::string longPath = deep + "\\speech.mul";
-  const Bytes one = record(1, "one");
-  {
-    const HANDLE file =
-        CreateFileW((L"\\\\?\\" + wide(longPath)).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(file, one.data(), static_cast<DWORD>(one.size()), &written, nullptr);
-    CloseHandle(file);
-  }
-  table.cases.push_back(
-      {"path of " + std::to_string(longPath.size()) + " characters", longPath, {"ID: 1 Text: one"}, ""});
-
-  // U+0175 and U+1F600 are in none of the ANSI code pages.
-  table.cases.push_back(
-      {"letters outside the ANSI code page", dir.write("\xC5\xB5 \xF0\x9F\x98\x80.mul", one), {"ID: 1 Text: one"}, ""});
-
-  const std::string inUse = dir.write("in use.mul", one);
-  table.held = CreateFileW(wide(inUse).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  table.cases.push_back({"file held open without sharing",
-                         inUse,
-                         {},
-                         "The file is in use: another program has it open and does not let others read it."});
-
-  table.cases.push_back({"path with control characters",
-                         folder + "\\a\x1B[2Jb\nc.mul",
-                         {},
-                         "\\a\u241B[2Jb\u240Ac.mul\": The path is not a valid file name."});
-}
-
-// The shared table's texts are written for Windows-1252, the code page
-// other systems convert through; under another one a file with bytes of
-// 0x80 and up lists other letters.
-bool linesFollowCodePage(const BadInput& c) {
-  if (c.lines.empty() || GetACP() == 1252) return false;  // (and devices are never read)
-  const Bytes bytes = testing_support::readAll(c.path);
-  return std::any_of(bytes.begin(), bytes.end(), [](std::uint8_t b) { return b >= 0x80; });
-}
-
-// One case through the window: the lines listed, the message shown, nothing
-// created or changed, no file left open.
-void expectOutcome(const BadInput& c, const TempDir& dir) {
-  SCOPED_TRACE(c.name);
-  Viewer viewer;
-  const auto before = testing_support::snapshot(dir.path());
-  const std::string message = viewer.clickGet(c.path);
-  if (linesFollowCodePage(c)) {
-    EXPECT_EQ(viewer.lines().size(), c.lines.size());
-  } else {
-    EXPECT_EQ(viewer.lines(), c.lines);
-  }
-  if (c.errorPart.empty()) {
-    EXPECT_EQ(message, "");
-  } else {
-    EXPECT_NE(message.find(c.errorPart), std::string::npos) << message;
-  }
-  EXPECT_EQ(testing_support::snapshot(dir.path()), before);
-}
-
-TEST(Win32Window, BadInputsAreListedOrRefusedWithAClearMessage) {
-  const TempDir dir;
-  for (const BadInput& c : testing_support::makeBadInputs(dir)) expectOutcome(c, dir);
-  EXPECT_FALSE(testing_support::holdsOpenFileUnder(dir.path()));
-  {
-    WindowsBadInputs windows;
-    makeWindowsBadInputs(dir, windows);
-    for (const BadInput& c : windows.cases) expectOutcome(c, dir);
-  }
-  EXPECT_FALSE(testing_support::holdsOpenFileUnder(dir.path()));
-}
-
 TEST(Win32Window, ANameWithAnUnpairedSurrogateOpensAsTyped) {
   const TempDir dir;
   const std::wstring name = dir.path().wstring() + L"\\x\xD800y.mul";
@@ -579,6 +457,7 @@ struct FindStep {
   bool down = true;
   LRESULT current = LB_ERR;  // the current row after it
   std::string says = "";     // the message when nothing is found
+  std::string status = "";   // the find dialog's status line, while it is open
 };
 
 TEST(Win32Window, FindsALineByItsIdOrTextThroughTheFindDialogAndF3) {
@@ -595,13 +474,13 @@ TEST(Win32Window, FindsALineByItsIdOrTextThroughTheFindDialogAndF3) {
   const FindStep steps[] = {
       {FindStep::Dialog, L"2a", false, true, 0},  // the ID, either case
       {FindStep::Dialog, L"bank", false, true, 2},
-      {FindStep::Dialog, L"bank", true, true, 2, "No line holds \"bank\"."},
+      {FindStep::Dialog, L"bank", true, true, 2, "No line holds \"bank\".", "No line holds \"bank\"."},
       {FindStep::Dialog, L"entry 15", true, true, 18},
       {FindStep::F3, L"", false, true, 153},  // entry 150, far out of view
       {FindStep::ShiftF3, L"", false, true, 18},
-      {FindStep::ShiftF3, L"", false, true, 162},  // round past the first row to entry 159
+      {FindStep::ShiftF3, L"", false, true, 162, "", "Went on from the last line."},  // round to entry 159
       {FindStep::Dialog, L"hail", false, false, 0},
-      {FindStep::Dialog, L"zzz", false, true, 0, "No line holds \"zzz\"."},
+      {FindStep::Dialog, L"zzz", false, true, 0, "No line holds \"zzz\".", "No line holds \"zzz\"."},
       {FindStep::CloseDialog, L"", false, true, 0},
       {FindStep::F3, L"", false, true, 0, "No line holds \"zzz\"."},
   };
@@ -635,6 +514,9 @@ TEST(Win32Window, FindsALineByItsIdOrTextThroughTheFindDialogAndF3) {
     if (!step.says.empty()) {
       EXPECT_EQ(message.icon, "information");
       EXPECT_EQ(message.owner, dialog ? dialog : viewer.frame) << "over the find dialog while it is open";
+    }
+    if (const HWND open = findDialog(viewer.frame)) {
+      EXPECT_EQ(windowText(GetDlgItem(open, win32::kFindStatusId)), step.status);
     }
     const LRESULT current = SendMessageW(viewer.list, LB_GETCURSEL, 0, 0);
     EXPECT_EQ(current, step.current);
@@ -716,7 +598,7 @@ TEST(Win32Window, TheListsMenuOffersWhatAppliesAndCopiesALineOrEveryLine) {
   EXPECT_EQ(clipboardText(), "ID: 2 Text: tab\u2409here");
 
   choosingFromMenu([] { press(VK_F10, VK_SHIFT); }, L'a');
-  EXPECT_EQ(clipboardText(), lines[0] + "\r\n" + lines[1] + "\r\n" + lines[2]);
+  EXPECT_EQ(clipboardText(), lines[0] + "\r\n" + lines[1] + "\r\n" + lines[2] + "\r\n");
 }
 
 // Save list as, through the system's save dialog: a name typed in it and a

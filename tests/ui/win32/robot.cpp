@@ -186,12 +186,13 @@ void sayClipboard() {
     }
     CloseClipboard();
   }
-  for (std::size_t start = 0;;) {
+  for (std::size_t start = 0; start < text.size();) {
     const std::size_t end = text.find("\r\n", start);
     say("clipboard", text.substr(start, end - start));
     if (end == std::string::npos) break;
     start = end + 2;
   }
+  say("clipboard ends in CRLF", text.ends_with("\r\n") ? "yes" : "no");
 }
 
 // Through the accessibility interface, across the process boundary.

@@ -1,0 +1,73 @@
+#include "listing/command_line.h"
+
+#include <algorithm>
+
+#include "listing/shown_text.h"
+#include "runtime/errors.h"
+
+namespace listing {
+namespace {
+
+const OptionSpec* optionNamed(std::span<const OptionSpec> known, std::string_view name) {
+  const auto found = std::find_if(known.begin(), known.end(), [&](const OptionSpec& option) {
+    return option.name == name || (!option.alias.empty() && option.alias == name);
+  });
+  return found == known.end() ? nullptr : &*found;
+}
+
+}  // namespace
+
+bool Arguments::has(std::string_view name) const {
+  return std::any_of(options.begin(), options.end(), [&](const auto& option) { return option.first == name; });
+}
+
+std::optional<std::string> Arguments::value(std::string_view name) const {
+  std::optional<std::string> last;
+  for (const auto& [option, value] : options) {
+    if (option == name) last = value;
+  }
+  return last;
+}
+
+std::string argumentText(const std::filesystem::path& argument) { return runtime::pathText(argument); }
+
+Arguments readArguments(const std::vector<std::filesystem::path>& arguments, std::span<const OptionSpec> known) {
+  Arguments read;
+  bool optionsEnded = false;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string text = argumentText(arguments[i]);
+    // An option starts with "-"; a spelling such as Windows' "/?" counts
+    // only where the program knows it.
+    const bool looksLikeOption = (text.size() >= 2 && text[0] == '-') || optionNamed(known, text);
+    if (optionsEnded || !looksLikeOption) {
+      read.paths.push_back(arguments[i]);
+      continue;
+    }
+    if (text == "--") {
+      optionsEnded = true;
+      continue;
+    }
+    const std::size_t equals = text.starts_with("--") ? text.find('=') : std::string::npos;
+    const std::string name = text.substr(0, equals);
+    const OptionSpec* option = optionNamed(known, name);
+    if (!option || (option->valueName.empty() && equals != std::string::npos)) {
+      read.problem = "unknown option '" + shownText(text) + "'";
+      return read;
+    }
+    std::string value;
+    if (!option->valueName.empty()) {
+      if (equals != std::string::npos) {
+        value = text.substr(equals + 1);
+      } else if (i + 1 < arguments.size()) {
+        value = argumentText(arguments[++i]);
+      } else {
+        read.problem = std::string(option->name) + " needs a " + std::string(option->valueName);
+        return read;
+      }
+    }
+    read.options.emplace_back(option->name, std::move(value));
+  }
+  return read;
+}
+
+}  // namespace listing

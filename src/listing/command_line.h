@@ -1,0 +1,50 @@
+// The command-line grammar speechlist and the viewer share, with one wording
+// for every mistake: options and paths in any order, "--" ending the
+// options, and an option's value given as "--name VALUE" or "--name=VALUE".
+// An argument of one character, "-" included, is a path.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace listing {
+
+struct OptionSpec {
+  std::string_view name;            // "--format"
+  std::string_view valueName = {};  // "FORMAT"; empty for an option without a value
+  std::string_view alias = {};      // another spelling of it ("-h"), or empty
+};
+
+struct Arguments {
+  std::vector<std::filesystem::path> paths;
+  // The options given, in order: the spec's name and the value (empty for
+  // an option without one).
+  std::vector<std::pair<std::string_view, std::string>> options;
+  // What is wrong, in the shared wording ("unknown option '--bogus'"); empty
+  // when the line was read.
+  std::string problem;
+
+  bool has(std::string_view name) const;
+  // The value given last for the option, if it was given.
+  std::optional<std::string> value(std::string_view name) const;
+};
+
+// Reads the arguments after the program's name against the options it knows.
+// Stops at the first unknown option or an option without its value, and
+// says which, in its shown form (no control character reaches a terminal).
+Arguments readArguments(const std::vector<std::filesystem::path>& arguments, std::span<const OptionSpec> known);
+
+// The wording of the mistakes a program finds after reading its line.
+constexpr std::string_view kMissingPath = "missing PATH";
+constexpr std::string_view kTooManyPaths = "too many arguments: give one PATH";
+
+// An argument as UTF-8 text (runtime::pathText: a byte that is not valid
+// UTF-8 stays as it is).
+std::string argumentText(const std::filesystem::path& argument);
+
+}  // namespace listing

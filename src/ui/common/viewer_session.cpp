@@ -1,0 +1,206 @@
+#include "ui/common/viewer_session.h"
+
+#include <array>
+#include <exception>
+#include <new>
+
+#include "listing/command_line.h"
+#include "listing/memory_reserve.h"
+#include "listing/shown_text.h"
+#include "listing/threaded_list.h"
+#include "runtime/errors.h"
+#include "speechfile/record.h"
+#include "ui/common/save_list.h"
+#include "version.h"
+
+namespace ui {
+namespace {
+
+constexpr std::string_view kNoMemoryToSave = "There is not enough memory to save the list; the file was not written.";
+constexpr std::string_view kNoMemoryToFind = "There is not enough memory to search the lines.";
+constexpr std::string_view kNoMemoryToList = "There is not enough memory to list the file.";
+
+// After running out of memory: the window's reserve is given back, so that
+// the message and the window's painting have room.
+std::string outOfMemory(std::string_view message) {
+  listing::memory_reserve::release();
+  return std::string(message);
+}
+
+// A message in its shown form; if even that finds no memory, the words
+// without it (they hold nothing to show).
+std::string shown(std::string_view message) {
+  try {
+    return listing::shownText(message);
+  } catch (const std::bad_alloc&) {
+    return std::string(message);
+  }
+}
+
+// The path field as the Get reads it: the path given, while the field shows
+// it as it was offered.
+class FieldPath final : public speechfile::PathSource {
+ public:
+  FieldPath(const speechfile::PathSource& field, const std::filesystem::path& given,
+            const std::filesystem::path& offered)
+      : field_(field), given_(given), offered_(offered) {}
+  std::filesystem::path path() const override {
+    std::filesystem::path typed = field_.path();
+    if (!offered_.empty() && typed == offered_) return given_;
+    return typed;
+  }
+
+ private:
+  const speechfile::PathSource& field_;
+  const std::filesystem::path& given_;
+  const std::filesystem::path& offered_;
+};
+
+// What a field shows for a path: the shown form of its name where its bytes
+// are not plain UTF-8 text. Windows' names are UTF-16 and always shown as
+// they are.
+std::filesystem::path shownInField(const std::filesystem::path& path) {
+  if constexpr (sizeof(std::filesystem::path::value_type) == 1) {
+    const std::string bytes = runtime::pathText(path);
+    if (listing::changesWhenShown(bytes)) return std::filesystem::path(listing::shownText(bytes));
+  }
+  return path;
+}
+
+}  // namespace
+
+// ---- Get
+
+std::filesystem::path ViewerSession::offerPath(const std::filesystem::path& given) {
+  given_ = given;
+  offered_ = shownInField(given);
+  return offered_;
+}
+
+std::optional<std::string> ViewerSession::get(const speechfile::PathSource& path) {
+  try {
+    // The file is read on this thread while a second one stores the entries.
+    const FieldPath field(path, given_, offered_);
+    if (const auto error = listing::runGetOnTwoThreads(reading_, field, lines_)) return shown(error->what());
+    return std::nullopt;
+  } catch (const std::bad_alloc&) {
+    return outOfMemory(kNoMemoryToList);
+  } catch (const std::exception& e) {
+    return shown(e.what());
+  }
+}
+
+std::string ViewerSession::shownLine(std::size_t row) const {
+  LineStore::Scratch scratch;
+  return listing::shownText(lines_.line(row, scratch));
+}
+
+// ---- Find
+
+void ViewerSession::setSearch(std::string text, bool matchCase) {
+  search_.text = std::move(text);
+  search_.matchCase = matchCase;
+}
+
+ViewerSession::Found ViewerSession::find(FindDirection direction, std::optional<std::size_t> from) const {
+  if (search_.text.empty()) return {};
+  const bool next = direction == FindDirection::Next;
+  try {
+    FindRequest request = search_;
+    request.direction = direction;
+    const std::optional<std::size_t> row = findLine(lines_, request, from);
+    if (!row) return {std::nullopt, false, "No line holds \"" + shown(search_.text) + "\"."};
+    const bool cameRound = from && (next ? *row <= *from : *row >= *from);
+    std::string message;
+    if (cameRound) message = next ? "Went on from the first line." : "Went on from the last line.";
+    return {row, cameRound, std::move(message)};
+  } catch (const std::bad_alloc&) {
+    return {std::nullopt, false, outOfMemory(kNoMemoryToFind)};
+  }
+}
+
+// ---- Copy and save
+
+TextOutcome ViewerSession::allShownLines(std::string_view lineEnd) const {
+  TextOutcome outcome;
+  try {
+    LineStore::Scratch scratch;
+    std::string shownLine;
+    lines_.forEachRow(0, scratch, [&](std::size_t, const LineStore::Row& row) {
+      const std::string_view line = speechfile::formatListLine(scratch.line, row.id, row.text);
+      shownLine.resize(listing::maxShownSize(line.size()));
+      outcome.text.append(shownLine.data(), listing::writeShownText(shownLine.data(), line));
+      outcome.text += lineEnd;
+      return true;
+    });
+  } catch (const std::bad_alloc&) {
+    outcome.text = std::string();
+    outcome.failure = outOfMemory(kNoMemoryToCopy);
+  }
+  return outcome;
+}
+
+std::optional<std::string> ViewerSession::saveListAs(const std::filesystem::path& target) const {
+  try {
+    saveList(lines_, target);
+    return std::nullopt;
+  } catch (const std::bad_alloc&) {
+    return outOfMemory(kNoMemoryToSave);
+  } catch (const std::exception& e) {
+    return shown(e.what());
+  }
+}
+
+ViewerSession::SaveSuggestion ViewerSession::saveSuggestion() const {
+  const auto& source = lines_.source();
+  if (!source) return {{}, "list.txt"};
+  std::filesystem::path name = source->path.stem();
+  name += ".txt";
+  return {source->path.parent_path(), name};
+}
+
+// ---- The window's command line
+
+namespace {
+
+constexpr std::array<listing::OptionSpec, 2> kViewerOptions = {{{"--help", {}, "-h"}, {"--version"}}};
+
+}  // namespace
+
+ViewerCommandLine readViewerCommandLine(const std::vector<std::filesystem::path>& arguments,
+                                        const ViewerProgram& program) {
+  const listing::OptionSpec slashHelp{"--help", {}, "/?"};
+  std::vector<listing::OptionSpec> known(kViewerOptions.begin(), kViewerOptions.end());
+  if (program.slashQuestionMark) known.push_back(slashHelp);
+  const listing::Arguments read = listing::readArguments(arguments, known);
+  ViewerCommandLine line;
+  if (!read.problem.empty()) {
+    line.action = ViewerCommandLine::Action::Refuse;
+    line.problem = read.problem;
+  } else if (read.has("--help")) {
+    line.action = ViewerCommandLine::Action::ShowUsage;
+  } else if (read.has("--version")) {
+    line.action = ViewerCommandLine::Action::ShowVersion;
+  } else if (read.paths.size() > 1) {
+    line.action = ViewerCommandLine::Action::Refuse;
+    line.problem = listing::kTooManyPaths;
+  } else if (!read.paths.empty()) {
+    line.path = read.paths.front();
+  }
+  return line;
+}
+
+std::string viewerUsage(const ViewerProgram& program) {
+  const std::string name(program.name);
+  return "usage: " + name + " [--] [PATH]\n" + "       " + name + " --help" +
+         (program.slashQuestionMark ? " | /?" : "") + " | --version\n" +
+         "\n"
+         "Opens the speech file viewer. With a PATH, the window starts with it in\n"
+         "the path field and lists the file at once, as if Get had been clicked.\n"
+         "Give \"--\" before a PATH that starts with '-'. The file is only read,\n"
+         "never written. To list a file on the terminal, use speechlist.\n";
+}
+
+std::string viewerVersion() { return "speechviewer " SPEECH_VERSION; }
+
+}  // namespace ui

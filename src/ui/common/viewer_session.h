@@ -1,0 +1,126 @@
+// The viewer's behaviour, once for both windows: what a window shows and
+// does, without a toolkit. A window owns one session, hands it what the user
+// did and shows what it gives back; its dialogs, menus, clipboard, cursors
+// and drawing stay in the window.
+//
+// No exception leaves a session: every failure, running out of memory
+// included, comes back as a message in plain words, in its shown form (no
+// control character acts), ready for a message box.
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "speechfile/get_action.h"
+#include "ui/common/find_line.h"
+#include "ui/common/line_store.h"
+
+namespace ui {
+
+// What Copy all lines says when there is no memory for every line, in the
+// session or in the window's clipboard.
+constexpr std::string_view kNoMemoryToCopy = "There is not enough memory to copy every line; nothing was copied.";
+
+// A text a session made, or why it could not.
+struct TextOutcome {
+  std::string text;
+  std::string failure;  // empty when the text was made
+};
+
+class ViewerSession {
+ public:
+  ViewerSession() = default;
+  ViewerSession(const ViewerSession&) = delete;
+  ViewerSession& operator=(const ViewerSession&) = delete;
+
+  // ---- Get
+
+  // A path given on the command line or by a drop, for the path field to
+  // show: returns what the field shows. A name whose bytes are not valid
+  // UTF-8, or that holds a control character, shows in its shown form
+  // ("\xFF.mul" as "‹FF›.mul"); a Get of the field as shown still reads
+  // the very file given, while an edited field names what it shows.
+  std::filesystem::path offerPath(const std::filesystem::path& given);
+
+  // The Get action: empties the list, reads the file `path` names and keeps
+  // a line for each entry with text. Returns what went wrong when the file
+  // could not be read to its end; the lines read before stay listed.
+  std::optional<std::string> get(const speechfile::PathSource& path);
+
+  // The lines, for a list to draw: the row's line as the Get action forms
+  // it (UTF-8, control characters and all), and as shown.
+  std::size_t rowCount() const { return lines_.rowCount(); }
+  std::string_view line(std::size_t row, LineStore::Scratch& scratch) const { return lines_.line(row, scratch); }
+  std::string shownLine(std::size_t row) const;
+  // The row with the longest text, or rowCount() when there is none.
+  std::size_t longestRow() const { return lines_.longestRow(); }
+  const LineStore& lines() const { return lines_; }
+
+  // ---- Find
+
+  // The text and case that find next and previous look for.
+  void setSearch(std::string text, bool matchCase);
+  const std::string& searchText() const { return search_.text; }
+
+  struct Found {
+    std::optional<std::size_t> row;  // none when no line holds the text
+    bool cameRound = false;          // the search went on past the last (first) line
+    std::string message;             // what to tell the user; empty when there is nothing to tell
+  };
+  // The next (previous) line after (before) `from` that holds the search's
+  // text, coming round past the end. With no text to look for, no row and
+  // no message.
+  Found find(FindDirection direction, std::optional<std::size_t> from) const;
+
+  // ---- Copy and save
+
+  // Every line as shown, each followed by `lineEnd` (the platform's).
+  TextOutcome allShownLines(std::string_view lineEnd) const;
+
+  // Writes every line to `target` in the format its name asks for, never
+  // over the speech file the lines come from. Returns what went wrong.
+  std::optional<std::string> saveListAs(const std::filesystem::path& target) const;
+
+  // Where Save list as starts: beside the speech file, named after it.
+  struct SaveSuggestion {
+    std::filesystem::path folder;    // empty before a Get
+    std::filesystem::path fileName;  // "speech.txt"
+  };
+  SaveSuggestion saveSuggestion() const;
+
+ private:
+  speechfile::ReadingState reading_;  // iSpeechID, bFirst, bSecond, iTextLen, bText, iFileNum: kept between runs
+  std::filesystem::path given_;       // the path offered last, as given
+  std::filesystem::path offered_;     // and as the field shows it
+  LineStore lines_;
+  FindRequest search_;
+};
+
+// ---- The window's command line: [--] [PATH], --help, --version, in the
+// grammar and wording speechlist uses.
+
+struct ViewerCommandLine {
+  enum class Action { OpenWindow, ShowUsage, ShowVersion, Refuse };
+  Action action = Action::OpenWindow;
+  std::optional<std::filesystem::path> path;  // with OpenWindow: the file to list at once
+  std::string problem;                        // with Refuse: what is wrong
+};
+
+// How the platform's viewer is started and asks for help: its program name
+// ("speechviewer", "speechviewer.exe"), and whether "/?" asks for the usage
+// too, as on Windows.
+struct ViewerProgram {
+  std::string_view name;
+  bool slashQuestionMark = false;
+};
+
+ViewerCommandLine readViewerCommandLine(const std::vector<std::filesystem::path>& arguments,
+                                        const ViewerProgram& program);
+std::string viewerUsage(const ViewerProgram& program);
+std::string viewerVersion();
+
+}  // namespace ui

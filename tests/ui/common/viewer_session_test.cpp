@@ -1,0 +1,371 @@
+// The viewer's behaviour, once for both windows: what a Get lists and says,
+// finding, copying and saving lines, a path given with any bytes, and the
+// window's command line. The windows' own suites test only their wiring to
+// it.
+#include "ui/common/viewer_session.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#ifdef _WIN32
+#include "ui/win32/windows_api.h"
+#endif
+
+#include "support/allocation_faults.h"
+#include "support/bad_inputs.h"
+#include "support/test_files.h"
+#include "version.h"
+
+namespace {
+
+using testing_support::BadInput;
+using testing_support::Bytes;
+using testing_support::concat;
+using testing_support::record;
+using testing_support::TempDir;
+
+// The path field, as the windows hand it to the session.
+class Field final : public speechfile::PathSource {
+ public:
+  explicit Field(std::filesystem::path path) : path_(std::move(path)) {}
+  std::filesystem::path path() const override { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+std::vector<std::string> shownLines(const ui::ViewerSession& session) {
+  std::vector<std::string> lines;
+  for (std::size_t row = 0; row < session.rowCount(); ++row) lines.push_back(session.shownLine(row));
+  return lines;
+}
+
+// A Get of the file at `path` (UTF-8): the message, or "" when there is none.
+std::string get(ui::ViewerSession& session, const std::string& path) {
+  return session.get(Field(testing_support::pathFromUtf8(path))).value_or("");
+}
+
+// ---- Get
+
+TEST(ViewerSession, GetListsTheFileOnceEachTimeAndSaysWhatStoppedIt) {
+  const TempDir dir;
+  const std::string first =
+      dir.write("first.mul", concat({record(0x2A, "hail"), record(0x100, ""), record(0x8001, "ok")}));
+  const std::string bad = dir.write("bad.mul", concat({record(1, "one"), record(2, "two"), record(3, 0x8000, "")}));
+  const std::string missing = (dir.path() / "missing.mul").string();
+  ui::ViewerSession session;
+  const struct {
+    std::string path;
+    std::vector<std::string> lines;
+    std::string message;
+  } gets[] = {
+      {first, {"ID: 2A Text: hail", "ID: 8001 Text: ok"}, ""},
+      {first, {"ID: 2A Text: hail", "ID: 8001 Text: ok"}, ""},  // once, not twice
+      {bad,
+       {"ID: 1 Text: one", "ID: 2 Text: two"},
+       "\"" + bad +
+           "\": The entry at byte 14 gives a text length of 0x8000, more than the 32,767 bytes an entry can hold. "
+           "(Overflow, runtime error 6)"},
+      {missing, {}, "\"" + missing + "\": There is no file with this name. (File not found, runtime error 53)"},
+  };
+  for (const auto& g : gets) {
+    SCOPED_TRACE(g.path);
+    EXPECT_EQ(get(session, g.path), g.message);
+    EXPECT_EQ(shownLines(session), g.lines);
+    EXPECT_FALSE(testing_support::holdsOpenFileUnder(dir.path())) << "the file is closed";
+  }
+}
+
+#ifdef _WIN32
+// Texts convert through the ANSI code page the system has, as one block;
+// test-windows runs this under several.
+TEST(ViewerSession, TextsConvertThroughTheSystemsAnsiCodePage) {
+  const struct {
+    UINT codePage;
+    std::string bytes;
+    std::string text;
+  } cases[] = {
+      {1252, "\xC0\xE9\x80", "\u00C0\u00E9\u20AC"},
+      {1251, "\xC0\xE9\x80", "\u0410\u0439\u0402"},
+      {932, "\x82\xA0\x93\xFA\x96\x7B", "\u3042\u65E5\u672C"},  // two bytes a character
+  };
+  const auto page =
+      std::find_if(std::begin(cases), std::end(cases), [](const auto& c) { return c.codePage == GetACP(); });
+  if (page == std::end(cases)) GTEST_SKIP() << "no case for code page " << GetACP();
+  const TempDir dir;
+  ui::ViewerSession session;
+  get(session, dir.write("s.mul", record(0x2A, page->bytes)));
+  EXPECT_EQ(shownLines(session), std::vector<std::string>{"ID: 2A Text: " + page->text});
+}
+#endif
+
+// The shared table's texts are written for Windows-1252, the code page
+// other systems convert through; under another one a file with bytes of
+// 0x80 and up lists other letters.
+bool linesFollowCodePage(const BadInput& c) {
+#ifdef _WIN32
+  if (c.lines.empty() || GetACP() == 1252) return false;
+  const Bytes bytes = testing_support::readAll(c.path);
+  return std::any_of(bytes.begin(), bytes.end(), [](std::uint8_t b) { return b >= 0x80; });
+#else
+  (void)c;
+  return false;
+#endif
+}
+
+// One case: the lines listed, the message, nothing created or changed, and
+// (unless a case of the table holds one itself) no file left open.
+void expectOutcome(const BadInput& c, const TempDir& dir, bool noFileOpen = true) {
+  SCOPED_TRACE(c.name);
+  ui::ViewerSession session;
+  const auto before = testing_support::snapshot(dir.path());
+  const std::string message = get(session, c.path);
+  if (linesFollowCodePage(c)) {
+    EXPECT_EQ(session.rowCount(), c.lines.size());
+  } else {
+    EXPECT_EQ(shownLines(session), c.lines);
+  }
+  if (c.errorPart.empty()) {
+    EXPECT_EQ(message, "");
+  } else {
+    EXPECT_NE(message.find(c.errorPart), std::string::npos) << message;
+  }
+  EXPECT_EQ(testing_support::snapshot(dir.path()), before);
+  if (noFileOpen) {
+    EXPECT_FALSE(testing_support::holdsOpenFileUnder(dir.path()));
+  }
+}
+
+TEST(ViewerSessionBadInputs, EachIsListedOrRefusedWithAClearMessage) {
+  const TempDir dir;
+  for (const BadInput& c : testing_support::makeBadInputs(dir)) expectOutcome(c, dir);
+#ifdef _WIN32
+  {
+    const testing_support::WindowsBadInputs windows(dir);
+    for (const BadInput& c : windows.cases()) expectOutcome(c, dir, false);
+  }
+  EXPECT_FALSE(testing_support::holdsOpenFileUnder(dir.path()));
+#endif
+}
+
+TEST(ViewerSessionBadInputsSlow, SparseFileOver4GiBKeepsItsOffsets) {
+  if (!testing_support::slowTestsEnabled()) GTEST_SKIP() << "set SPEECH_SLOW_TESTS to run";
+  const TempDir dir;
+  expectOutcome(testing_support::makeSparseOver4GiB(dir), dir);
+}
+
+// A name given on the command line or by a drop is read exactly, whatever
+// its bytes; the field shows it visibly, and an edit names what it shows.
+TEST(ViewerSession, APathGivenWithAnyBytesIsReadAsGivenWhileTheFieldShowsIt) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows' names are UTF-16: the field holds any of them as it is";
+#else
+  const TempDir dir;
+  const auto writeAt = [](const std::filesystem::path& path, const Bytes& bytes) {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  };
+  const std::filesystem::path given = dir.path() / "\xFF\xFE.mul";
+  writeAt(given, record(1, "given"));
+  // The file the name would open if its bytes were taken as UTF-8, and the
+  // one that the field's text names.
+  dir.write("\xEF\xBF\xBD\xEF\xBF\xBD.mul", record(2, "other"));
+  dir.write(
+      "\xE2\x80\xB9"
+      "FF\xE2\x80\xBA\xE2\x80\xB9"
+      "FE\xE2\x80\xBA.mul",
+      record(3, "as shown"));
+  const std::filesystem::path controls = dir.path() / "a\nb.mul";
+  writeAt(controls, record(4, "x"));
+
+  ui::ViewerSession session;
+  const std::filesystem::path field = session.offerPath(given);
+  EXPECT_EQ(field, dir.path() /
+                       "\xE2\x80\xB9"
+                       "FF\xE2\x80\xBA\xE2\x80\xB9"
+                       "FE\xE2\x80\xBA.mul");
+  EXPECT_EQ(session.get(Field(field)), std::nullopt);
+  EXPECT_EQ(shownLines(session), std::vector<std::string>{"ID: 1 Text: given"});
+  EXPECT_EQ(session.get(Field(field)), std::nullopt);  // again, while the field is as it was
+  EXPECT_EQ(shownLines(session), std::vector<std::string>{"ID: 1 Text: given"});
+  // Edited, even back to a text that names a file: what it shows is read.
+  EXPECT_NE(session.get(Field(std::filesystem::path(field.string() + " "))).value_or("").find("There is no file"),
+            std::string::npos);
+  EXPECT_EQ(session.get(Field(field)), std::nullopt);
+  EXPECT_EQ(session.offerPath(dir.path() / "plain.mul"), dir.path() / "plain.mul");
+  EXPECT_EQ(session.get(Field(field)), std::nullopt);
+  EXPECT_EQ(shownLines(session), std::vector<std::string>{"ID: 3 Text: as shown"});
+
+  // A control character in a name shows as its picture, and opens the file.
+  const std::filesystem::path shownControls = session.offerPath(controls);
+  EXPECT_EQ(shownControls, dir.path() /
+                               "a\xE2\x90\x8A"
+                               "b.mul");
+  EXPECT_EQ(session.get(Field(shownControls)), std::nullopt);
+  EXPECT_EQ(shownLines(session), std::vector<std::string>{"ID: 4 Text: x"});
+#endif
+}
+
+// ---- Find
+
+TEST(ViewerSession, FindsTheNextOrPreviousLineComingRoundAndSaysHowItWent) {
+  // Rows 0 "ID: 2A Text: hail", 1 "ID: 9 Text: Bank", 2 "ID: 12 Text: bank",
+  // 3 "ID: 13 Text: hello", 4 to 203 "ID: 1 Text: filler", 204 "ID: 2 Text: needle".
+  Bytes file = concat({record(0x2A, "hail"), record(9, "Bank"), record(0x12, "bank"), record(0x13, "hello")});
+  for (int i = 0; i <= 200; ++i) {
+    const Bytes r = record(i < 200 ? 1 : 2, i < 200 ? "filler" : "needle");
+    file.insert(file.end(), r.begin(), r.end());
+  }
+  const TempDir dir;
+  ui::ViewerSession session;
+  ASSERT_EQ(get(session, dir.write("s.mul", file)), "");
+  using ui::FindDirection;
+  const std::string firstLine = "Went on from the first line.", lastLine = "Went on from the last line.";
+  const struct {
+    std::string text;
+    bool matchCase;
+    FindDirection direction;
+    std::optional<std::size_t> from, found;
+    std::string says;
+  } steps[] = {
+      {"bank", false, FindDirection::Next, std::nullopt, 1, ""},
+      {"bank", false, FindDirection::Next, 1, 2, ""},
+      {"bank", false, FindDirection::Next, 2, 1, firstLine},
+      {"bank", false, FindDirection::Previous, 1, 2, lastLine},
+      {"Bank", true, FindDirection::Previous, 2, 1, ""},
+      {"Bank", true, FindDirection::Next, 1, 1, firstLine},  // the only match is the current line
+      {"NEEDLE", false, FindDirection::Next, 1, 204, ""},
+      {"2a", false, FindDirection::Next, 204, 0, firstLine},
+      {"hail", false, FindDirection::Previous, std::nullopt, 0, ""},
+      {"sell", false, FindDirection::Next, 0, std::nullopt, "No line holds \"sell\"."},
+      {"a\x1B[2J", false, FindDirection::Next, 0, std::nullopt, "No line holds \"a\xE2\x90\x9B[2J\"."},
+      {"", false, FindDirection::Next, 0, std::nullopt, ""},  // nothing to find
+  };
+  for (const auto& s : steps) {
+    SCOPED_TRACE(s.text);
+    session.setSearch(s.text, s.matchCase);
+    const ui::ViewerSession::Found found = session.find(s.direction, s.from);
+    EXPECT_EQ(found.row, s.found);
+    EXPECT_EQ(found.message, s.says);
+    EXPECT_EQ(found.cameRound, s.says == firstLine || s.says == lastLine);
+  }
+}
+
+// ---- Copy and save
+
+TEST(ViewerSession, CopiesEveryLineAsShownWithThePlatformsLineEnd) {
+  const TempDir dir;
+  ui::ViewerSession session;
+  EXPECT_EQ(session.allShownLines("\n").text, "");
+  get(session, dir.write("s.mul", concat({record(1, "a\nb"), record(2, ""), record(3, "three")})));
+  EXPECT_EQ(session.shownLine(0),
+            "ID: 1 Text: a\xE2\x90\x8A"
+            "b");
+  EXPECT_EQ(session.allShownLines("\n").text,
+            "ID: 1 Text: a\xE2\x90\x8A"
+            "b\nID: 3 Text: three\n");
+  EXPECT_EQ(session.allShownLines("\r\n").text,
+            "ID: 1 Text: a\xE2\x90\x8A"
+            "b\r\nID: 3 Text: three\r\n");
+}
+
+TEST(ViewerSession, SavesBesideTheSpeechFileAndSaysWhyItCannot) {
+  const TempDir dir;
+  const std::string speech = dir.write("speech.mul", concat({record(0x2A, "hail"), record(2, "a,b")}));
+  ui::ViewerSession session;
+  EXPECT_EQ(session.saveSuggestion().fileName, "list.txt");
+  get(session, speech);
+  const ui::ViewerSession::SaveSuggestion suggestion = session.saveSuggestion();
+  EXPECT_TRUE(std::filesystem::equivalent(suggestion.folder, dir.path()));
+  EXPECT_EQ(suggestion.fileName, "speech.txt");
+
+  EXPECT_EQ(session.saveListAs(dir.path() / "list.txt"), std::nullopt);
+  const Bytes written = testing_support::readAll((dir.path() / "list.txt").string());
+  EXPECT_EQ(std::string(written.begin(), written.end()), "ID: 2A Text: hail\nID: 2 Text: a,b\n");
+  EXPECT_EQ(session.saveListAs(testing_support::pathFromUtf8(speech)),
+            "This is the speech file the lines come from; the list is not saved over it. (Permission denied, runtime "
+            "error 70)");
+  EXPECT_NE(session.saveListAs(dir.path() / "no folder" / "l.txt").value_or("").find("cannot be written"),
+            std::string::npos);
+}
+
+// With no memory for a large block, Copy all lines, Save list as and Find
+// say so, and the session goes on once there is memory again.
+TEST(ViewerSession, RunningOutOfMemoryIsSaidNeverACrash) {
+  const TempDir dir;
+  Bytes file;
+  const Bytes entry = record(7, std::string(1000, 'x'));
+  for (int i = 0; i < 2000; ++i) file.insert(file.end(), entry.begin(), entry.end());
+  ui::ViewerSession session;
+  ASSERT_EQ(get(session, dir.write("s.mul", file)), "");
+  session.setSearch("y", false);
+
+  const std::filesystem::path target = dir.path() / "list.txt";
+  ui::TextOutcome copied;
+  std::optional<std::string> saved;
+  ui::ViewerSession::Found found;
+  {
+    const testing_support::AllocationsFail failing(256);
+    copied = session.allShownLines("\n");
+    saved = session.saveListAs(target);
+    found = session.find(ui::FindDirection::Next, std::nullopt);
+  }
+  EXPECT_EQ(copied.failure, "There is not enough memory to copy every line; nothing was copied.");
+  EXPECT_EQ(copied.text, "");
+  EXPECT_EQ(saved, "There is not enough memory to save the list; the file was not written.");
+  EXPECT_FALSE(std::filesystem::exists(target));
+  EXPECT_EQ(found.message, "There is not enough memory to search the lines.");
+  EXPECT_EQ(session.allShownLines("\n").text.size(), 2000u * 1013);  // and it goes on
+}
+
+// ---- The window's command line
+
+TEST(ViewerCommandLine, OpensThePathOrAsksForTheUsageOrVersionOrSaysWhatIsWrong) {
+  using Action = ui::ViewerCommandLine::Action;
+  const ui::ViewerProgram onLinux{"speechviewer"}, onWindows{"speechviewer.exe", true};
+  const struct {
+    std::vector<std::string> arguments;
+    const ui::ViewerProgram& program;
+    Action action;
+    std::optional<std::string> path;
+    std::string problem;
+  } cases[] = {
+      {{}, onLinux, Action::OpenWindow, std::nullopt, ""},
+      {{"C:\\Daten \xD0\x96\\speech.mul"}, onWindows, Action::OpenWindow, "C:\\Daten \xD0\x96\\speech.mul", ""},
+      {{"-"}, onLinux, Action::OpenWindow, "-", ""},
+      {{"--", "--help"}, onLinux, Action::OpenWindow, "--help", ""},
+      {{"--", "-a.mul"}, onWindows, Action::OpenWindow, "-a.mul", ""},
+      {{"--help"}, onLinux, Action::ShowUsage, std::nullopt, ""},
+      {{"-h"}, onWindows, Action::ShowUsage, std::nullopt, ""},
+      {{"/?"}, onWindows, Action::ShowUsage, std::nullopt, ""},
+      {{"/?"}, onLinux, Action::OpenWindow, "/?", ""},  // a name there
+      {{"a.mul", "--version"}, onLinux, Action::ShowVersion, std::nullopt, ""},
+      {{"a.mul", "b.mul"}, onWindows, Action::Refuse, std::nullopt, "too many arguments: give one PATH"},
+      {{"a.mul", "--", "-b.mul"}, onLinux, Action::Refuse, std::nullopt, "too many arguments: give one PATH"},
+      {{"--frob"}, onWindows, Action::Refuse, std::nullopt, "unknown option '--frob'"},
+      {{"--help=x"}, onLinux, Action::Refuse, std::nullopt, "unknown option '--help=x'"},
+      {{"-x\x1B[2J"}, onLinux, Action::Refuse, std::nullopt, "unknown option '-x\xE2\x90\x9B[2J'"},  // shown
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.arguments.empty() ? "(none)" : c.arguments.front());
+    std::vector<std::filesystem::path> arguments;
+    for (const std::string& a : c.arguments) arguments.push_back(testing_support::pathFromUtf8(a));
+    const ui::ViewerCommandLine line = ui::readViewerCommandLine(arguments, c.program);
+    EXPECT_EQ(line.action, c.action);
+    EXPECT_EQ(line.path, c.path ? std::optional(testing_support::pathFromUtf8(*c.path)) : std::nullopt);
+    EXPECT_EQ(line.problem, c.problem);
+  }
+  EXPECT_TRUE(ui::viewerUsage(onLinux).starts_with("usage: speechviewer [--] [PATH]\n"));
+  EXPECT_NE(ui::viewerUsage(onWindows).find("speechviewer.exe --help | /? | --version"), std::string::npos);
+  EXPECT_EQ(ui::viewerVersion(), "speechviewer " SPEECH_VERSION);
+}
+
+}  // namespace
