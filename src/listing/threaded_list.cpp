@@ -31,7 +31,10 @@ constexpr std::size_t kReadPastEnd = 16;
 
 }  // namespace
 
-ThreadedList::ThreadedList(speechfile::LineList& target) : target_(target), filling_(newBatch()) {}
+ThreadedList::ThreadedList(speechfile::LineList& target) : target_(target), filling_(newBatch()) {
+  // The other thread puts batches back without allocating.
+  spare_.reserve(kBatchesInFlight + 2);
+}
 
 ThreadedList::~ThreadedList() {
   if (!thread_.joinable()) return;
@@ -56,16 +59,21 @@ void ThreadedList::addItem(const speechfile::Entry& entry) { keep(entry, true); 
 void ThreadedList::skipEmpty(const speechfile::Entry& entry) { keep(entry, false); }
 
 void ThreadedList::keep(const speechfile::Entry& entry, bool hasText) {
+  // A full batch goes first, so that an entry is kept whole or, when the
+  // hand-over fails, not at all.
+  if (filling_.size >= kBatchBytes) handOver();
   const EntryHeader header{entry.offset, entry.id, static_cast<std::uint16_t>(entry.text.size()), hasText};
   std::uint8_t* const at = filling_.bytes.get() + filling_.size;
   std::memcpy(at, &header, kHeaderBytes);
   runtime::copyBytes(at + kHeaderBytes, entry.text.data(), entry.text.size());
   filling_.size += kHeaderBytes + entry.text.size();
-  if (filling_.size >= kBatchBytes) handOver();
+  keptUpTo_ = entry.offset + speechfile::kHeaderSize + entry.text.size();
 }
 
 void ThreadedList::raiseIfFailed() {
-  if (failure_) throw failure_->error;
+  if (!stopped_) return;
+  if (stopped_->error) throw *stopped_->error;
+  throw std::bad_alloc();
 }
 
 void ThreadedList::handOver() {
@@ -97,8 +105,8 @@ void ThreadedList::handOver() {
     next = newBatch();
     lock.lock();
   }
-  changed_.wait(lock, [&] { return handedOver_.size() < kBatchesInFlight || failure_; });
-  if (failure_) {
+  changed_.wait(lock, [&] { return handedOver_.size() < kBatchesInFlight || stopped_; });
+  if (stopped_) {
     spare_.push_back(std::move(next));
     raiseIfFailed();
   }
@@ -120,7 +128,7 @@ void ThreadedList::runOnItsOwnThread() {
     lock.lock();
     batch.size = 0;
     spare_.push_back(std::move(batch));
-    if (failure_) handedOver_.clear();  // nothing more is taken after a failure
+    if (stopped_) handedOver_.clear();  // nothing more is taken after a failure
     lock.unlock();
     changed_.notify_all();
     lock.lock();
@@ -146,12 +154,12 @@ void ThreadedList::passOn(Batch& batch) {
       else
         target_.skipEmpty(entry);
     }
-  } catch (const runtime::RuntimeError& e) {
+  } catch (runtime::RuntimeError& e) {
     const std::lock_guard lock(mutex_);
-    failure_ = Failure{offset, e};
+    stopped_ = Stop{offset, std::move(e)};
   } catch (const std::bad_alloc&) {
     const std::lock_guard lock(mutex_);
-    failure_ = Failure{offset, speechfile::outOfMemoryAt(offset)};
+    stopped_ = Stop{offset, std::nullopt};
   }
 }
 
@@ -162,6 +170,8 @@ std::optional<ThreadedList::Failure> ThreadedList::finish() {
         handOver();
       } catch (const runtime::RuntimeError&) {
         // The target failed; its failure is returned below.
+      } catch (const std::bad_alloc&) {
+        // Likewise, when it ran out of memory.
       }
     }
     {
@@ -175,7 +185,14 @@ std::optional<ThreadedList::Failure> ThreadedList::finish() {
     passOn(filling_);
   }
   filling_.size = 0;
-  return failure_;
+  if (!stopped_) return std::nullopt;
+  if (stopped_->error) return Failure{stopped_->offset, *stopped_->error};
+  // The batches are not needed any more: their memory makes room to say
+  // that memory ran out.
+  spare_.clear();
+  handedOver_.clear();
+  filling_ = Batch{};
+  return Failure{stopped_->offset, speechfile::outOfMemoryAt(stopped_->offset)};
 }
 
 std::optional<speechfile::GetError> runGetOnTwoThreads(speechfile::ReadingState& state,
@@ -183,14 +200,21 @@ std::optional<speechfile::GetError> runGetOnTwoThreads(speechfile::ReadingState&
                                                        speechfile::LineList& target) {
   ThreadedList list(target);
   std::optional<speechfile::GetError> error;
+  bool outOfMemory = false;
   try {
     speechfile::runGetAction(state, pathSource, list);
   } catch (const speechfile::GetError& e) {
     error = e;
+  } catch (const std::bad_alloc&) {
+    // No memory even to say why the Get stopped: said below, once the
+    // batches have given theirs back.
+    outOfMemory = true;
   }
   if (const auto failure = list.finish()) {
     // The target failed first, on an entry the Get had read past.
     error = speechfile::GetError(pathSource.path(), failure->offset, failure->error);
+  } else if (outOfMemory && !error) {
+    error = speechfile::GetError(pathSource.path(), list.keptUpTo(), speechfile::outOfMemoryAt(list.keptUpTo()));
   }
   if (error && error->cause().number() == runtime::ErrorNumber::OutOfMemory) memory_reserve::release();
   return error;

@@ -50,6 +50,9 @@ class ThreadedList final : public speechfile::LineList {
   };
   std::optional<Failure> finish();
 
+  // The byte offset just past the last entry kept: where the Get was.
+  std::uint64_t keptUpTo() const { return keptUpTo_; }
+
  private:
   struct Batch {
     std::unique_ptr<std::uint8_t[]> bytes;
@@ -67,14 +70,22 @@ class ThreadedList final : public speechfile::LineList {
   // do not pass one line back and forth.
   speechfile::LineList& target_;
   alignas(64) Batch filling_;
+  std::uint64_t keptUpTo_ = 0;
 
   alignas(64) std::mutex mutex_;
   std::condition_variable changed_;
   std::deque<Batch> handedOver_;
-  std::vector<Batch> spare_;
+  std::vector<Batch> spare_;  // room for every batch there is, made at the start
   bool finished_ = false;
   bool alone_ = false;  // the system gave no thread
-  std::optional<Failure> failure_;
+  // Where the target failed, and its error; running out of memory is kept
+  // as the offset alone, as its message would need memory that may not be
+  // there, and is said by finish().
+  struct Stop {
+    std::uint64_t offset;
+    std::optional<runtime::RuntimeError> error;  // none: out of memory
+  };
+  std::optional<Stop> stopped_;
   std::thread thread_;
 };
 

@@ -40,6 +40,17 @@ struct LargeBlockDeleter {
 using LargeBlock = std::unique_ptr<std::uint8_t[], LargeBlockDeleter>;
 LargeBlock allocateLargeBlock(std::size_t size, bool hugePages);
 
+// How much more address space the process may map before the system
+// refuses it, when the system sets it a limit (ulimit -v, prlimit --as);
+// none when there is no such limit.
+std::optional<std::uint64_t> addressSpaceLeft();
+
+// Where the address space is limited, makes the allocator share one pool
+// of memory among the threads, instead of reserving a large range of
+// addresses for each thread's own, which would take much of what the limit
+// leaves. Nothing where there is no limit or no such pool.
+void shareMemoryPoolsUnderALimit();
+
 namespace platform {
 
 // Why the system did not open a file.

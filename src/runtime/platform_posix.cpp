@@ -2,11 +2,16 @@
 // system that has no ANSI code page.
 #include <fcntl.h>
 #include <sys/mman.h>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -173,6 +178,27 @@ LargeBlock allocateLargeBlock(std::size_t size, bool hugePages) {
   if (hugePages) ::madvise(block, rounded, MADV_HUGEPAGE);
 #endif
   return LargeBlock(static_cast<std::uint8_t*>(block));
+}
+
+std::optional<std::uint64_t> addressSpaceLeft() {
+  rlimit limit{};
+  if (::getrlimit(RLIMIT_AS, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) return std::nullopt;
+  // What is mapped now: the first field of /proc/self/statm, in pages.
+  std::FILE* statm = std::fopen("/proc/self/statm", "r");
+  if (!statm) return std::nullopt;
+  unsigned long long pages = 0;
+  const bool read = std::fscanf(statm, "%llu", &pages) == 1;
+  std::fclose(statm);
+  if (!read) return std::nullopt;
+  const std::uint64_t mapped = pages * static_cast<std::uint64_t>(::sysconf(_SC_PAGESIZE));
+  const auto allowed = static_cast<std::uint64_t>(limit.rlim_cur);
+  return allowed > mapped ? allowed - mapped : 0;
+}
+
+void shareMemoryPoolsUnderALimit() {
+#if defined(__GLIBC__) && defined(M_ARENA_MAX)
+  if (addressSpaceLeft()) ::mallopt(M_ARENA_MAX, 1);
+#endif
 }
 
 void LargeBlockDeleter::operator()(std::uint8_t* block) const noexcept { std::free(block); }

@@ -354,6 +354,12 @@ LargeBlock allocateLargeBlock(std::size_t size, bool) {
   return LargeBlock(static_cast<std::uint8_t*>(block));
 }
 
+// Windows sets a process no limit of its own; a job's limit shows as memory
+// that cannot be had, which the windows handle as any running out of memory.
+std::optional<std::uint64_t> addressSpaceLeft() { return std::nullopt; }
+
+void shareMemoryPoolsUnderALimit() {}
+
 void LargeBlockDeleter::operator()(std::uint8_t* block) const noexcept { std::free(block); }
 
 bool writeUtf8(std::FILE* stream, std::string_view text) {

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Starts the viewer in a real window on a virtual X display, types the path of
 # a speech file, clicks Get, checks that the list then shows lines of text
-# where it was empty before, and takes a screenshot of the screen.
+# where it was empty before, and takes a screenshot of the screen; then lists
+# a file larger than a tight limit on its memory allows, and checks that the
+# window still paints, says so and goes on.
 # Usage: xvfb_smoke.sh VIEWER SPEECH_FILE SCREENSHOT
 set -euo pipefail
 viewer=$1 speech_file=$2 screenshot=$3
@@ -49,3 +51,44 @@ if [ "$before" -ne 0 ] || [ "$after" -lt 15 ]; then
   echo "FAIL: the list does not show the example's lines"
   exit 1
 fi
+
+# Under a tight limit on its address space, with a file of more than it can
+# hold: the window paints, says what happened, and goes on answering.
+kill "$viewer_pid" 2>/dev/null || true
+wait "$viewer_pid" 2>/dev/null || true
+big="$work/big.mul"
+python3 - "$big" <<'PY'
+import struct, sys
+# 20,000 entries of 32,767 zero bytes, from the holes of a sparse file: 655 MB.
+with open(sys.argv[1], "wb") as f:
+    for i in range(20000):
+        f.seek(i * (4 + 32767)); f.write(struct.pack(">HH", 7, 32767))
+    f.truncate(20000 * (4 + 32767))
+PY
+# 200 MiB: a little more than the window maps before its first Get, and far
+# from room for the file's 655 MB.
+limit=$((200 << 20))
+prlimit --as="$limit" "$viewer" "$big" 2>"$work/viewer.log" &
+limited_pid=$!
+pids+=("$limited_pid")
+wait_for_viewer_window "$limited_pid" || { echo FAIL; exit 1; }
+for _ in $(seq 100); do
+  [ "$(xdotool search --name "^Speech.mul by Quorrin$" 2>/dev/null | wc -l)" -ge 2 ] && break
+  sleep 0.1
+done
+windows=$(xdotool search --name "^Speech.mul by Quorrin$" 2>/dev/null | wc -l)
+brightness() { import -window "$1" "$work/shot.png" && convert "$work/shot.png" -colorspace gray -format '%[fx:int(mean*100)]' info:; }
+painted=$(brightness "$wid")
+echo "under a limit of $((limit >> 20)) MiB: $windows windows, the main one $painted% bright"
+if [ "$windows" -lt 2 ] || [ "$painted" -lt 20 ]; then
+  echo "FAIL: under a memory limit the window does not paint or say what happened"
+  cat "$work/viewer.log"
+  exit 1
+fi
+xdotool key Return   # closes the message
+sleep 0.5
+if ! kill -0 "$limited_pid" 2>/dev/null || [ "$(brightness "$wid")" -lt 20 ]; then
+  echo "FAIL: after the message the window does not go on"
+  exit 1
+fi
+import -window root "${screenshot%.png}-memory-limit.png"

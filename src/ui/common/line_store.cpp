@@ -22,10 +22,22 @@ void roomForOneMore(std::vector<T>& items) {
 
 }  // namespace
 
-LineStore::LineStore() { listing::memory_reserve::keep(); }
+LineStore::LineStore() : room_(listing::memory_reserve::roomForLines()) { listing::memory_reserve::keep(); }
+
+void LineStore::take(std::size_t bytes) {
+  if (!room_) return;
+  if (bytes > *room_) throw std::bad_alloc();
+  *room_ -= bytes;
+}
 
 void LineStore::clear() {
-  *this = LineStore();  // the rows go first, so that the reserve has the room
+  // The rows' memory goes first, so that the new store's reserve and room
+  // are measured without it.
+  decltype(blocks_)().swap(blocks_);
+  decltype(chunks_)().swap(chunks_);
+  decltype(groups_)().swap(groups_);
+  decltype(manyEmpties_)().swap(manyEmpties_);
+  *this = LineStore();
 }
 
 void LineStore::addItem(const speechfile::Entry& entry) {
@@ -45,10 +57,14 @@ void LineStore::store(const speechfile::Entry& entry) {
   const std::size_t length = entry.text.size();
   // Everything that can fail is allocated first, so that a failure leaves
   // the rows stored so far as they were.
-  if (rows_ / kChunkRows == chunks_.size()) chunks_.push_back(std::make_unique_for_overwrite<Header[]>(kChunkRows));
+  if (rows_ / kChunkRows == chunks_.size()) {
+    take(kChunkRows * sizeof(Header));
+    chunks_.push_back(std::make_unique_for_overwrite<Header[]>(kChunkRows));
+  }
   while (blocks_.size() * kBlockBytes < textBytes_ + length) {
     // Huge pages from the second block on: a short list then costs only the
     // pages it fills.
+    take(kBlockBytes);
     blocks_.push_back(runtime::allocateLargeBlock(kBlockBytes, !blocks_.empty()));
   }
   if (emptiesPending_ >= kManyEmpties) roomForOneMore(manyEmpties_);

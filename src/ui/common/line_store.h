@@ -26,14 +26,16 @@ class LineStore final : public speechfile::LineList {
   // List controls count their lines in an int.
   static constexpr std::size_t kMaxRows = INT_MAX;
 
-  // Takes the memory reserve.
+  // Takes the memory reserve, or under a limit on the address space, what
+  // the rows may take of it (memory_reserve.h).
   LineStore();
 
   // Empties the list at once and gives its memory back.
   void clear() override;
   // Stores the entry as the next row. Raises OutOfMemory past kMaxRows; lets
-  // std::bad_alloc through when memory runs out, with the rows stored so far
-  // kept as they were and the memory reserve (memory_reserve.h) given back.
+  // std::bad_alloc through when memory runs out, or the rows would take the
+  // window's room under a limit, with the rows stored so far kept as they
+  // were and the memory reserve (memory_reserve.h) given back.
   void addItem(const speechfile::Entry& entry) override;
   // Counts an entry without text, so that the offsets of the rows after it
   // stay exact.
@@ -100,6 +102,8 @@ class LineStore final : public speechfile::LineList {
   };
 
   void store(const speechfile::Entry& entry);
+  // Counts `bytes` more against the room the rows may take.
+  void take(std::size_t bytes);
   const Header& header(std::size_t index) const { return chunks_[index / kChunkRows][index % kChunkRows]; }
   std::uint64_t emptiesBefore(std::size_t index) const;
   Cursor cursorAt(std::size_t index) const;
@@ -107,6 +111,8 @@ class LineStore final : public speechfile::LineList {
   std::span<const std::uint8_t> textAt(std::uint64_t start, std::size_t length, Scratch& scratch) const;
 
   std::optional<Source> source_;
+  std::optional<std::size_t> room_;  // what the rows may still take, under a limit
+
   std::vector<runtime::LargeBlock> blocks_;
   std::vector<std::unique_ptr<Header[]>> chunks_;
   std::vector<Group> groups_;

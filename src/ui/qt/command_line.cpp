@@ -3,6 +3,7 @@
 #include <QtGlobal>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -37,6 +38,28 @@ CommandLine readCommandLine(int argc, char** argv) {
     case ui::ViewerCommandLine::Action::OpenWindow: break;
   }
   return {std::nullopt, line.path};
+}
+
+namespace {
+
+// While the toolkit starts: its own words on a display it cannot reach are
+// kept back, and its fatal error becomes the program's message.
+void whileStarting(QtMsgType type, const QMessageLogContext&, const QString&) {
+  if (type != QtFatalMsg) return;
+  const QByteArray display = qgetenv(qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ? "DISPLAY" : "WAYLAND_DISPLAY");
+  runtime::writeUtf8(stderr,
+                     "speechviewer: the window cannot be shown: the display \"" + display.toStdString() +
+                         "\" cannot be reached.\nTo list a speech file on the terminal, use: speechlist PATH\n");
+  std::_Exit(1);
+}
+
+}  // namespace
+
+std::unique_ptr<QApplication> startToolkit(int& argc, char** argv) {
+  const QtMessageHandler before = qInstallMessageHandler(whileStarting);
+  auto application = std::make_unique<QApplication>(argc, argv);
+  qInstallMessageHandler(before);
+  return application;
 }
 
 bool displayAvailable() {

@@ -3,7 +3,9 @@
 // wrong argument work without a display.
 #pragma once
 
+#include <QApplication>
 #include <filesystem>
+#include <memory>
 #include <optional>
 
 struct CommandLine {
@@ -22,3 +24,8 @@ CommandLine readCommandLine(int argc, char** argv);
 // Whether there is a display to show the window on; says so on standard
 // error when there is none, instead of the toolkit's abort.
 bool displayAvailable();
+
+// Starts the toolkit on the display. Where the display is set but cannot be
+// reached, says so on standard error, pointing to speechlist, and ends the
+// program with status 1, in place of the toolkit's abort.
+std::unique_ptr<QApplication> startToolkit(int& argc, char** argv);

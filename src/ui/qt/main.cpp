@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QIcon>
+#include <QThreadPool>
 
 #include "ui/qt/command_line.h"
 #include "ui/qt/frm_main.h"
@@ -10,7 +11,12 @@ int main(int argc, char* argv[]) {
   if (!displayAvailable()) return 1;
   // The toolkit gets no arguments of ours to read as its own options.
   int toolkitArgc = argc > 0 ? 1 : 0;
-  QApplication app(toolkitArgc, argv);
+  const std::unique_ptr<QApplication> application = startToolkit(toolkitArgc, argv);
+  // The toolkit paints with threads of its pool, which it starts when it
+  // first needs them: started now and kept, so that painting never waits for
+  // a thread the system cannot give when memory is short.
+  QThreadPool::globalInstance()->setExpiryTimeout(-1);
+  QThreadPool::globalInstance()->start([] {});
   // The desktop entry's name lets the desktop match the window to its entry.
   QGuiApplication::setDesktopFileName(QStringLiteral("speechviewer"));
   QIcon icon;
@@ -19,5 +25,5 @@ int main(int argc, char* argv[]) {
   frmMain window;
   if (line.path) window.startWith(*line.path);
   window.show();
-  return app.exec();
+  return QApplication::exec();
 }

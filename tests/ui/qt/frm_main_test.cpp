@@ -665,6 +665,7 @@ class FrmMainTest : public QObject {
       int status;
       QString out, err;  // a part of what it must print on each
       bool fullOutput = false;
+      QString display = QString();  // DISPLAY, or none
     } cases[] = {
         {{QStringLiteral("--help")}, 0, QStringLiteral("usage: speechviewer [--] [PATH]"), QString()},
         {{QStringLiteral("--version")}, 0, QStringLiteral("speechviewer " SPEECH_VERSION "\n"), QString()},
@@ -674,12 +675,23 @@ class FrmMainTest : public QObject {
          QString(),
          QStringLiteral("speechviewer: unknown option '-x\u241B[2J'\nusage: speechviewer")},
         {{QStringLiteral("a.mul")}, 1, QString(), QStringLiteral("no display to show the window on")},
+        // A display that is set but cannot be reached: said in plain words,
+        // not the toolkit's abort.
+        {{QStringLiteral("a.mul")},
+         1,
+         QString(),
+         QStringLiteral("speechviewer: the window cannot be shown: the display \":4242\" cannot be reached.\nTo "
+                        "list a speech file on the terminal, use: speechlist PATH\n"),
+         false,
+         QStringLiteral(":4242")},
     };
-    QProcessEnvironment noDisplay = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) noDisplay.remove(QLatin1String(name));
     for (const auto& c : cases) {
+      QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+      for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QLatin1String(name));
+      if (!c.display.isEmpty()) environment.insert(QStringLiteral("DISPLAY"), c.display);
       QProcess program;
-      program.setProcessEnvironment(noDisplay);
+      program.setProcessEnvironment(environment);
       if (c.fullOutput) program.setStandardOutputFile(QStringLiteral("/dev/full"));
       program.start(QStringLiteral(SPEECHVIEWER_EXE), c.arguments);
       QVERIFY(program.waitForFinished(10000));
