@@ -31,7 +31,8 @@ constexpr std::size_t kReadPastEnd = 16;
 
 }  // namespace
 
-ThreadedList::ThreadedList(speechfile::LineList& target) : target_(target), filling_(newBatch()) {
+ThreadedList::ThreadedList(speechfile::LineList& target, GetControl* control)
+    : target_(target), control_(control), filling_(newBatch()) {
   // The other thread puts batches back without allocating.
   spare_.reserve(kBatchesInFlight + 2);
 }
@@ -54,14 +55,27 @@ ThreadedList::Batch ThreadedList::newBatch() {
 
 void ThreadedList::clear() { target_.clear(); }
 
+void ThreadedList::opened(const speechfile::OpenedFile& file) {
+  if (control_) control_->tellSize(file.size);
+  target_.opened(file);
+}
+
 void ThreadedList::addItem(const speechfile::Entry& entry) { keep(entry, true); }
 
 void ThreadedList::skipEmpty(const speechfile::Entry& entry) { keep(entry, false); }
 
 void ThreadedList::keep(const speechfile::Entry& entry, bool hasText) {
+  if (control_ && control_->stopAsked()) {
+    throw runtime::RuntimeError(
+        runtime::ErrorNumber::UserInterrupt,
+        "The listing was stopped at byte " + std::to_string(entry.offset) + "; the entries before it are listed.");
+  }
   // A full batch goes first, so that an entry is kept whole or, when the
   // hand-over fails, not at all.
-  if (filling_.size >= kBatchBytes) handOver();
+  if (filling_.size >= kBatchBytes) {
+    if (control_) control_->tellRead(keptUpTo_);
+    handOver();
+  }
   const EntryHeader header{entry.offset, entry.id, static_cast<std::uint16_t>(entry.text.size()), hasText};
   std::uint8_t* const at = filling_.bytes.get() + filling_.size;
   std::memcpy(at, &header, kHeaderBytes);
@@ -197,8 +211,8 @@ std::optional<ThreadedList::Failure> ThreadedList::finish() {
 
 std::optional<speechfile::GetError> runGetOnTwoThreads(speechfile::ReadingState& state,
                                                        const speechfile::PathSource& pathSource,
-                                                       speechfile::LineList& target) {
-  ThreadedList list(target);
+                                                       speechfile::LineList& target, GetControl* control) {
+  ThreadedList list(target, control);
   std::optional<speechfile::GetError> error;
   bool outOfMemory = false;
   try {

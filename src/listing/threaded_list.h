@@ -5,6 +5,7 @@
 // runs on the caller's thread alone.
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
@@ -19,12 +20,35 @@
 
 namespace listing {
 
+// What a window sees of a Get that runs on another thread, and how it stops
+// it: shared by that thread and the window's.
+class GetControl {
+ public:
+  // Asks the Get to stop before its next entry; the entries before stay.
+  void stop() { stop_.store(true, std::memory_order_relaxed); }
+  bool stopAsked() const { return stop_.load(std::memory_order_relaxed); }
+
+  // How far the Get has read, in bytes, and the file's size when it was
+  // opened (0 until it is open).
+  std::uint64_t bytesRead() const { return read_.load(std::memory_order_relaxed); }
+  std::uint64_t fileSize() const { return size_.load(std::memory_order_relaxed); }
+
+  void tellSize(std::uint64_t size) { size_.store(size, std::memory_order_relaxed); }
+  void tellRead(std::uint64_t read) { read_.store(read, std::memory_order_relaxed); }
+
+ private:
+  std::atomic<bool> stop_{false};
+  std::atomic<std::uint64_t> read_{0};
+  std::atomic<std::uint64_t> size_{0};
+};
+
 class ThreadedList final : public speechfile::LineList {
  public:
   // Passes the entries on to `target`, which must outlive this list and be
   // used by nothing else until finish() returns. The texts of the entries it
-  // passes on can be read fifteen bytes past their end.
-  explicit ThreadedList(speechfile::LineList& target);
+  // passes on can be read fifteen bytes past their end. With a `control`,
+  // tells it how far the Get has read, and stops the Get when it asks.
+  explicit ThreadedList(speechfile::LineList& target, GetControl* control = nullptr);
   ~ThreadedList() override;
   ThreadedList(const ThreadedList&) = delete;
   ThreadedList& operator=(const ThreadedList&) = delete;
@@ -32,13 +56,12 @@ class ThreadedList final : public speechfile::LineList {
   // Empties the target, on the caller's thread, before any entry.
   void clear() override;
   // Keeps the entry for the target. Raises the target's error once the
-  // target has failed on the other thread, which ends the Get.
+  // target has failed on the other thread, and UserInterrupt once the
+  // control asks the Get to stop, which ends the Get.
   void addItem(const speechfile::Entry& entry) override;
   void skipEmpty(const speechfile::Entry& entry) override;
   // Tells the target at once, on the caller's thread, before any entry.
-  void opened(const std::filesystem::path& path, const std::optional<runtime::FileIdentity>& identity) override {
-    target_.opened(path, identity);
-  }
+  void opened(const speechfile::OpenedFile& file) override;
 
   // Passes on every entry kept so far and waits until the target has taken
   // them. When the target failed on the other thread, returns its error and
@@ -69,6 +92,7 @@ class ThreadedList final : public speechfile::LineList {
   // other thread reads lies on cache lines of its own, so that the two cores
   // do not pass one line back and forth.
   speechfile::LineList& target_;
+  GetControl* const control_;
   alignas(64) Batch filling_;
   std::uint64_t keptUpTo_ = 0;
 
@@ -91,9 +115,10 @@ class ThreadedList final : public speechfile::LineList {
 
 // Runs the Get action into `target` through a ThreadedList and returns the
 // error that ended it, if any: when the target failed on the other thread,
-// its error, which names an earlier entry than the Get had come to.
+// its error, which names an earlier entry than the Get had come to. With a
+// `control`, tells it how far the Get has read and stops when it asks.
 std::optional<speechfile::GetError> runGetOnTwoThreads(speechfile::ReadingState& state,
                                                        const speechfile::PathSource& pathSource,
-                                                       speechfile::LineList& target);
+                                                       speechfile::LineList& target, GetControl* control = nullptr);
 
 }  // namespace listing

@@ -11,6 +11,7 @@ const char* standardText(ErrorNumber number) {
   switch (number) {
     case ErrorNumber::Overflow: return "Overflow";
     case ErrorNumber::OutOfMemory: return "Out of memory";
+    case ErrorNumber::UserInterrupt: return "User interrupt occurred";
     case ErrorNumber::SubscriptOutOfRange: return "Subscript out of range";
     case ErrorNumber::BadFileNameOrNumber: return "Bad file name or number";
     case ErrorNumber::FileNotFound: return "File not found";

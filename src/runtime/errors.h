@@ -14,6 +14,7 @@ namespace runtime {
 enum class ErrorNumber : int {
   Overflow = 6,
   OutOfMemory = 7,
+  UserInterrupt = 18,
   SubscriptOutOfRange = 9,
   BadFileNameOrNumber = 52,
   FileNotFound = 53,

@@ -94,7 +94,7 @@ void runGetAction(ReadingState& s, const PathSource& pathSource, LineList& list,
 
   // The file known by iFileNum, looked up once for the whole loop.
   runtime::BufferedFile& file = files.openFile(s.iFileNum);
-  list.opened(path, file.identity());
+  list.opened(OpenedFile{path, file.identity(), file.size()});
   std::uint64_t recordStart = 0;
   try {
     while (!file.atEnd()) {

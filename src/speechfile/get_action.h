@@ -43,6 +43,14 @@ struct Entry {
   std::span<const std::uint8_t> text;  // valid only during the call
 };
 
+// The file the Get action opened, as it tells the list before the first
+// entry.
+struct OpenedFile {
+  std::filesystem::path path;                     // as given
+  std::optional<runtime::FileIdentity> identity;  // where the system tells it
+  std::uint64_t size = 0;                         // in bytes, when it was opened
+};
+
 // Where the lines go: in the window, the list; in speechlist, standard output.
 class LineList {
  public:
@@ -55,11 +63,9 @@ class LineList {
   // Tells of an entry without text, which yields no line. Lists that export
   // every entry override it; the others ignore it.
   virtual void skipEmpty(const Entry& /*entry*/) {}
-  // Tells which file the action opened, before its first entry: the path as
-  // given and, where the system tells it, the file's identity. Lists that
+  // Tells which file the action opened, before its first entry. Lists that
   // must know the file their lines come from override it.
-  virtual void opened(const std::filesystem::path& /*path*/, const std::optional<runtime::FileIdentity>& /*identity*/) {
-  }
+  virtual void opened(const OpenedFile& /*file*/) {}
 };
 
 // An error that ended the Get action: the runtime's error, with a

@@ -95,10 +95,10 @@ void LineStore::store(const speechfile::Entry& entry) {
 
 void LineStore::skipEmpty(const speechfile::Entry&) { ++emptiesPending_; }
 
-void LineStore::opened(const std::filesystem::path& path, const std::optional<runtime::FileIdentity>& identity) {
+void LineStore::opened(const speechfile::OpenedFile& file) {
   std::error_code error;
-  std::filesystem::path absolute = std::filesystem::absolute(path, error);
-  source_ = Source{error ? path : absolute.lexically_normal(), identity};
+  std::filesystem::path absolute = std::filesystem::absolute(file.path, error);
+  source_ = Source{error ? file.path : absolute.lexically_normal(), file.identity};
 }
 
 std::uint64_t LineStore::emptiesBefore(std::size_t index) const {

@@ -41,7 +41,7 @@ class LineStore final : public speechfile::LineList {
   // stay exact.
   void skipEmpty(const speechfile::Entry& entry) override;
   // Keeps the file the rows come from.
-  void opened(const std::filesystem::path& path, const std::optional<runtime::FileIdentity>& identity) override;
+  void opened(const speechfile::OpenedFile& file) override;
 
   // The file the rows were read from, as the Get opened it: its path made
   // absolute then, and its identity, which stays with the file however it is

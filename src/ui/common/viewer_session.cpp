@@ -1,8 +1,10 @@
 #include "ui/common/viewer_session.h"
 
+#include <algorithm>
 #include <array>
 #include <exception>
 #include <new>
+#include <system_error>
 
 #include "listing/command_line.h"
 #include "listing/memory_reserve.h"
@@ -56,6 +58,16 @@ class FieldPath final : public speechfile::PathSource {
   const std::filesystem::path& offered_;
 };
 
+// A path given as it is.
+class Field final : public speechfile::PathSource {
+ public:
+  explicit Field(std::filesystem::path path) : path_(std::move(path)) {}
+  std::filesystem::path path() const override { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
 // What a field shows for a path: the shown form of its name where its bytes
 // are not plain UTF-8 text. Windows' names are UTF-16 and always shown as
 // they are.
@@ -77,11 +89,59 @@ std::filesystem::path ViewerSession::offerPath(const std::filesystem::path& give
   return offered_;
 }
 
+ViewerSession::~ViewerSession() {
+  if (!running_.valid()) return;
+  control_->stop();
+  running_.wait();
+}
+
 std::optional<std::string> ViewerSession::get(const speechfile::PathSource& path) {
+  startGet(path);
+  return endGet();
+}
+
+void ViewerSession::startGet(const speechfile::PathSource& path) {
+  // The field is read here, on the window's thread, as the Get is about to
+  // start; the Get itself empties the list first.
+  const std::filesystem::path file = FieldPath(path, given_, offered_).path();
+  control_ = std::make_unique<listing::GetControl>();
+  stopped_ = false;
+  try {
+    running_ = std::async(std::launch::async, [this, file] { return runGet(file); });
+  } catch (const std::system_error&) {
+    // No thread to be had: the Get runs here, and has ended when it returns.
+    std::promise<std::optional<std::string>> ran;
+    ran.set_value(runGet(file));
+    running_ = ran.get_future();
+  }
+}
+
+bool ViewerSession::waitForGet(std::chrono::milliseconds timeout) {
+  return !running_.valid() || running_.wait_for(timeout) == std::future_status::ready;
+}
+
+ViewerSession::GetProgress ViewerSession::getProgress() const {
+  if (!control_) return {};
+  return {control_->bytesRead(), control_->fileSize()};
+}
+
+void ViewerSession::stopGet() {
+  if (control_) control_->stop();
+}
+
+std::optional<std::string> ViewerSession::endGet() {
+  if (!running_.valid()) return std::nullopt;
+  return running_.get();
+}
+
+std::optional<std::string> ViewerSession::runGet(const std::filesystem::path& path) {
   try {
     // The file is read on this thread while a second one stores the entries.
-    const FieldPath field(path, given_, offered_);
-    if (const auto error = listing::runGetOnTwoThreads(reading_, field, lines_)) return shown(error->what());
+    const Field field(path);
+    if (const auto error = listing::runGetOnTwoThreads(reading_, field, lines_, control_.get())) {
+      stopped_ = error->cause().number() == runtime::ErrorNumber::UserInterrupt;
+      return shown(error->what());
+    }
     return std::nullopt;
   } catch (const std::bad_alloc&) {
     return outOfMemory(kNoMemoryToList);
@@ -157,6 +217,19 @@ ViewerSession::SaveSuggestion ViewerSession::saveSuggestion() const {
   std::filesystem::path name = source->path.stem();
   name += ".txt";
   return {source->path.parent_path(), name};
+}
+
+// ---- A long Get's progress
+
+GetProgressText getProgressText(const ViewerSession::GetProgress& progress, const std::filesystem::path& file) {
+  constexpr std::uint64_t kMB = 1000 * 1000;
+  const std::string name = shown(runtime::pathText(file.filename()));
+  const std::string read = runtime::groupedNumber(progress.bytesRead / kMB);
+  if (progress.fileSize == 0) return {"Reading " + name + ": " + read + " MB", std::nullopt};
+  const std::uint64_t done = std::min(progress.bytesRead, progress.fileSize);
+  return {
+      "Reading " + name + ": " + read + " of " + runtime::groupedNumber((progress.fileSize + kMB - 1) / kMB) + " MB",
+      static_cast<int>(done * kProgressSteps / progress.fileSize)};
 }
 
 // ---- The window's command line

@@ -8,13 +8,18 @@
 // control character acts), ready for a message box.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
+#include <future>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "listing/threaded_list.h"
 #include "speechfile/get_action.h"
 #include "ui/common/find_line.h"
 #include "ui/common/line_store.h"
@@ -34,6 +39,8 @@ struct TextOutcome {
 class ViewerSession {
  public:
   ViewerSession() = default;
+  // Stops a Get that still runs, and waits for it.
+  ~ViewerSession();
   ViewerSession(const ViewerSession&) = delete;
   ViewerSession& operator=(const ViewerSession&) = delete;
 
@@ -50,6 +57,27 @@ class ViewerSession {
   // a line for each entry with text. Returns what went wrong when the file
   // could not be read to its end; the lines read before stay listed.
   std::optional<std::string> get(const speechfile::PathSource& path);
+
+  // The same Get for a window that paints and shows its progress while it
+  // runs: startGet reads the path from `path` and starts the Get on a thread
+  // of its own. Until endGet, nothing but waitForGet, getProgress and
+  // stopGet may be called, and the window's list must show no rows.
+  void startGet(const speechfile::PathSource& path);
+  // Waits up to `timeout` for the Get; true once it has ended.
+  bool waitForGet(std::chrono::milliseconds timeout);
+  struct GetProgress {
+    std::uint64_t bytesRead = 0;
+    std::uint64_t fileSize = 0;  // 0 until the file is open
+  };
+  GetProgress getProgress() const;
+  // Asks the Get to stop before its next entry: the lines read so far stay,
+  // and endGet says that the listing was stopped.
+  void stopGet();
+  // Waits for the Get to end and returns what get() returns.
+  std::optional<std::string> endGet();
+  // Whether the last Get ended because stopGet asked it to: its message
+  // then tells, rather than warns.
+  bool getWasStopped() const { return stopped_; }
 
   // The lines, for a list to draw: the row's line as the Get action forms
   // it (UTF-8, control characters and all), and as shown.
@@ -93,12 +121,30 @@ class ViewerSession {
   SaveSuggestion saveSuggestion() const;
 
  private:
+  std::optional<std::string> runGet(const std::filesystem::path& path);
+
   speechfile::ReadingState reading_;  // iSpeechID, bFirst, bSecond, iTextLen, bText, iFileNum: kept between runs
   std::filesystem::path given_;       // the path offered last, as given
   std::filesystem::path offered_;     // and as the field shows it
   LineStore lines_;
   FindRequest search_;
+  std::unique_ptr<listing::GetControl> control_;     // of the Get that runs, or ran last
+  bool stopped_ = false;                             // whether it was stopped on request
+  std::future<std::optional<std::string>> running_;  // the Get that runs
 };
+
+// ---- A long Get's progress, as both windows show it
+
+// A Get that has not ended after this long shows its progress.
+constexpr std::chrono::milliseconds kGetShowsProgressAfter{500};
+// The steps of the progress bar.
+constexpr int kProgressSteps = 1000;
+
+struct GetProgressText {
+  std::string text;         // "Reading speech.mul: 1,024 of 4,096 MB"
+  std::optional<int> step;  // of kProgressSteps; none while the size is not known
+};
+GetProgressText getProgressText(const ViewerSession::GetProgress& progress, const std::filesystem::path& file);
 
 // ---- The window's command line: [--] [PATH], --help, --version, in the
 // grammar and wording speechlist uses.

@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QCompleter>
 #include <QDir>
@@ -17,6 +18,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTimer>
 #include <QUrl>
@@ -57,13 +59,14 @@ class TextBoxPath final : public speechfile::PathSource {
   const QLineEdit& box_;
 };
 
-// Shows the wait cursor for as long as it lives.
-class WaitCursor {
+// Shows a cursor over the whole program for as long as it lives: the wait
+// cursor while nothing else can be done, the busy one while a dialog can.
+class OverrideCursor {
  public:
-  WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
+  explicit OverrideCursor(Qt::CursorShape shape = Qt::WaitCursor) { QGuiApplication::setOverrideCursor(shape); }
+  ~OverrideCursor() { QGuiApplication::restoreOverrideCursor(); }
+  OverrideCursor(const OverrideCursor&) = delete;
+  OverrideCursor& operator=(const OverrideCursor&) = delete;
 };
 
 // Assistive technology announces the window as a window, not as a plain
@@ -263,7 +266,7 @@ void frmMain::copyLine() {
 void frmMain::copyAllLines() {
   std::string failure;
   {
-    const WaitCursor wait;
+    const OverrideCursor wait;
     ui::TextOutcome all = session_.allShownLines("\n");
     failure = std::move(all.failure);
     if (failure.empty()) {
@@ -300,7 +303,7 @@ void frmMain::saveListAs() {
 void frmMain::saveListTo(const QString& fileName) {
   std::optional<std::string> failure;
   {
-    const WaitCursor wait;
+    const OverrideCursor wait;
     failure = session_.saveListAs(std::filesystem::path(fileName.toStdU16String()));
   }
   if (failure) tellFailure(*failure);
@@ -311,12 +314,54 @@ void frmMain::tellFailure(const std::string& message) { QMessageBox::critical(th
 std::int16_t frmMain::MAKEWORD(std::uint8_t bLo, std::uint8_t bHi) const { return speechfile::MAKEWORD(bLo, bHi); }
 
 void frmMain::cmdGet_Click() {
-  std::optional<std::string> failure;
+  // The list is emptied at once, and reads nothing while the Get fills it.
+  lstWords->showNoRows();
+  bool ended = false;
   {
-    const WaitCursor wait;
-    failure = session_.get(TextBoxPath(*txtPath));
-    // The lines read before an error stay listed.
-    lstWords->showRows();
+    const OverrideCursor wait;
+    session_.startGet(TextBoxPath(*txtPath));
+    ended = session_.waitForGet(ui::kGetShowsProgressAfter);
   }
-  if (failure) tellFailure(*failure);
+  if (!ended) showGetProgress();
+  const std::optional<std::string> failure = session_.endGet();
+  // The lines read before an error stay listed.
+  lstWords->showRows();
+  if (failure && session_.getWasStopped()) {
+    QMessageBox::information(this, windowTitle(), qtText(*failure));
+  } else if (failure) {
+    tellFailure(*failure);
+  }
+}
+
+void frmMain::showGetProgress() {
+  const auto progressText = [this] {
+    return ui::getProgressText(session_.getProgress(), std::filesystem::path(txtPath->text().toStdU16String()));
+  };
+  QProgressDialog progress(qtText(progressText().text), tr("Cancel"), 0, ui::kProgressSteps, this);
+  progress.setWindowTitle(windowTitle());
+  progress.setObjectName(QStringLiteral("getProgress"));
+  progress.setWindowModality(Qt::ApplicationModal);  // the window paints, and waits with its own events
+  progress.setMinimumDuration(0);
+  progress.setAutoClose(false);
+  progress.setAutoReset(false);
+  QTimer poll;
+  connect(&poll, &QTimer::timeout, &progress, [&] {
+    if (session_.waitForGet(std::chrono::milliseconds(0))) {
+      progress.accept();
+      return;
+    }
+    const ui::GetProgressText now = progressText();
+    progress.setLabelText(qtText(now.text));
+    progress.setMaximum(now.step ? ui::kProgressSteps : 0);  // no size known: a busy bar
+    if (now.step) progress.setValue(*now.step);
+  });
+  // Cancel, or Escape: the Get stops at its next entry.
+  connect(&progress, &QProgressDialog::canceled, this, [this] { session_.stopGet(); });
+  poll.start(50);
+  const OverrideCursor busy(Qt::BusyCursor);
+  progress.exec();
+  // Stopped: the window goes on painting until the Get has ended.
+  while (!session_.waitForGet(std::chrono::milliseconds(20))) {
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  }
 }

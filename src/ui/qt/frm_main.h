@@ -45,6 +45,10 @@ class frmMain : public QWidget {
  private:
   // The Get action: fills lstWords from the file named in txtPath.
   void cmdGet_Click();
+  // While a Get runs longer than a moment: how much of the file it has read,
+  // in a modal progress dialog that stops it on Cancel or Escape; returns
+  // when the Get has ended.
+  void showGetProgress();
   // Puts a path given on the command line or by a drop in txtPath.
   void offerPath(const std::filesystem::path& path);
   // A drop of one local file: its path goes to txtPath and Get runs.

@@ -176,11 +176,15 @@ double LineListView::rowWidth(std::size_t row, std::u16string_view chars) {
   return at->second;
 }
 
-void LineListView::showRows() {
-  state_.reset(session_.rowCount());
+void LineListView::showRows() { showRowCount(session_.rowCount()); }
+
+void LineListView::showNoRows() { showRowCount(0); }
+
+void LineListView::showRowCount(std::size_t rows) {
+  state_.reset(rows);
   widest_.reset();
   rowWidths_.clear();
-  if (session_.rowCount() > 0) {
+  if (rows > 0) {
     const std::size_t longest = session_.longestRow();
     widest_.take(rowWidth(longest, units(line(longest))));
   }

@@ -24,6 +24,8 @@ class LineListView final : public QAbstractScrollArea {
 
   // Shows the session's rows afresh, after a Get: none current, at the top.
   void showRows();
+  // Shows no rows, and reads none, while a Get fills the session's lines.
+  void showNoRows();
 
   int rowCount() const { return static_cast<int>(state_.rowCount()); }
   std::optional<std::size_t> currentRow() const { return state_.current(); }
@@ -50,6 +52,7 @@ class LineListView final : public QAbstractScrollArea {
 
  private:
   void useFont();
+  void showRowCount(std::size_t rows);
   int rowHeight() const { return rowHeight_; }
   void layOutView();
   void syncScrollBars();

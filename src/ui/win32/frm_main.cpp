@@ -90,6 +90,23 @@ class WaitCursor {
   HCURSOR previous_;
 };
 
+// Puts a dialog in the middle of the window, within the screen's work area.
+void centreOver(HWND dialog, HWND window) {
+  RECT frame{}, box{};
+  GetWindowRect(window, &frame);
+  GetWindowRect(dialog, &box);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+  const RECT& work = monitor.rcWork;
+  const LONG width = box.right - box.left, height = box.bottom - box.top;
+  const LONG left =
+      std::clamp((frame.left + frame.right - width) / 2, work.left, std::max(work.left, work.right - width));
+  const LONG top =
+      std::clamp((frame.top + frame.bottom - height) / 2, work.top, std::max(work.top, work.bottom - height));
+  SetWindowPos(dialog, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 // The message the Find dialog sends its owner.
 UINT findDialogMessage() {
   static const UINT message = RegisterWindowMessageW(FINDMSGSTRING);
@@ -324,14 +341,76 @@ void frmMain::layOut() {
 }
 
 void frmMain::cmdGet_Click() {
-  std::optional<std::string> failure;
+  // The list is emptied at once, and reads nothing while the Get fills it.
+  lstWords->showNoRows();
+  bool ended = false;
   {
     const WaitCursor wait;
-    failure = session_.get(TextBoxPath(txtPath));
-    // The lines read before an error stay listed.
-    lstWords->showRows();
+    session_.startGet(TextBoxPath(txtPath));
+    ended = session_.waitForGet(ui::kGetShowsProgressAfter);
   }
-  if (failure) tell(hwnd_, *failure, MB_ICONERROR);
+  if (!ended) showGetProgress();
+  const std::optional<std::string> failure = session_.endGet();
+  // The lines read before an error stay listed.
+  lstWords->showRows();
+  if (failure) tell(hwnd_, *failure, session_.getWasStopped() ? MB_ICONINFORMATION : MB_ICONERROR);
+}
+
+void frmMain::showGetProgress() {
+  DialogBoxParamW(thisProgram(), MAKEINTRESOURCEW(kProgressDialogId), hwnd_, progressProc,
+                  reinterpret_cast<LPARAM>(this));
+}
+
+INT_PTR CALLBACK frmMain::progressProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  constexpr UINT_PTR kPoll = 1;
+  if (message == WM_INITDIALOG) SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+  auto* self = reinterpret_cast<frmMain*>(GetWindowLongPtrW(dialog, DWLP_USER));
+  if (!self) return FALSE;
+  switch (message) {
+    case WM_INITDIALOG:
+      self->dlgProgress = dialog;
+      self->taskbarProgress_.emplace(self->hwnd_);
+      SendDlgItemMessageW(dialog, SPEECH_PROGRESS_BAR, PBM_SETRANGE32, 0, ui::kProgressSteps);
+      centreOver(dialog, self->hwnd_);
+      self->showProgressIn(dialog);
+      SetTimer(dialog, kPoll, 50, nullptr);
+      return TRUE;
+    case WM_TIMER:
+      if (self->session_.waitForGet(std::chrono::milliseconds(0))) {
+        EndDialog(dialog, IDOK);
+      } else {
+        self->showProgressIn(dialog);
+      }
+      return TRUE;
+    case WM_COMMAND:
+      // Cancel, or Escape: the Get stops at its next entry, and the dialog
+      // goes when it has.
+      if (LOWORD(wParam) != IDCANCEL) return FALSE;
+      self->session_.stopGet();
+      EnableWindow(GetDlgItem(dialog, IDCANCEL), FALSE);
+      return TRUE;
+    case WM_DESTROY:
+      KillTimer(dialog, kPoll);
+      self->taskbarProgress_.reset();
+      self->dlgProgress = nullptr;
+      return FALSE;
+    default: return FALSE;
+  }
+}
+
+void frmMain::showProgressIn(HWND dialog) {
+  const ui::GetProgressText progress = ui::getProgressText(session_.getProgress(), TextBoxPath(txtPath).path());
+  SetDlgItemTextW(dialog, SPEECH_PROGRESS_TEXT, wide(progress.text).c_str());
+  const HWND bar = GetDlgItem(dialog, SPEECH_PROGRESS_BAR);
+  // While the size is not known, the bar only says that work goes on.
+  const LONG_PTR style = GetWindowLongPtrW(bar, GWL_STYLE);
+  const bool marquee = !progress.step;
+  if (((style & PBS_MARQUEE) != 0) != marquee) {
+    SetWindowLongPtrW(bar, GWL_STYLE, marquee ? style | PBS_MARQUEE : style & ~PBS_MARQUEE);
+    SendMessageW(bar, PBM_SETMARQUEE, marquee, 0);
+  }
+  if (progress.step) SendMessageW(bar, PBM_SETPOS, static_cast<WPARAM>(*progress.step), 0);
+  if (taskbarProgress_) taskbarProgress_->show(progress.step, ui::kProgressSteps);
 }
 
 void frmMain::tell(HWND owner, const std::string& text, UINT icon) const {

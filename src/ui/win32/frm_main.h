@@ -15,6 +15,7 @@
 #include "ui/common/viewer_session.h"
 #include "ui/win32/handles.h"
 #include "ui/win32/line_list_box.h"
+#include "ui/win32/taskbar_progress.h"
 
 #include <commdlg.h>
 
@@ -63,6 +64,12 @@ class frmMain {
   // Runs cmdGet_Click from the message loop.
   static constexpr UINT kGetMessage = WM_APP + 1;
   void getSoon();
+  // While a Get runs longer than a moment: how much of the file it has read,
+  // in a small modal window with the system's progress bar and on the
+  // taskbar button; Cancel or Escape stops it. Returns when the Get ended.
+  void showGetProgress();
+  static INT_PTR CALLBACK progressProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+  void showProgressIn(HWND dialog);
   // Puts a path given on the command line or by a drop in txtPath.
   void offerPath(const std::filesystem::path& path);
   // Files dropped from the file manager: the first one's path goes to
@@ -111,6 +118,9 @@ class frmMain {
   // which takes it along when it goes. What it asks is in findDialog_, the
   // text it was given in findWhat_.
   HWND dlgFind = nullptr;
+  // The progress of a long Get while it shows, and on the taskbar button.
+  HWND dlgProgress = nullptr;
+  std::optional<win32::TaskbarProgress> taskbarProgress_;
   FINDREPLACEW findDialog_{};
   std::array<wchar_t, 256> findWhat_{};
 };

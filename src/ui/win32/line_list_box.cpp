@@ -67,8 +67,12 @@ LineListBox::~LineListBox() {
   if (window_) DestroyWindow(window_);
 }
 
-void LineListBox::showRows() {
-  state_.reset(session_.rowCount());
+void LineListBox::showRows() { showRowCount(session_.rowCount()); }
+
+void LineListBox::showNoRows() { showRowCount(0); }
+
+void LineListBox::showRowCount(std::size_t rows) {
+  state_.reset(rows);
   widest_.reset();
   takeLongestRow();
   fitView();
@@ -247,7 +251,7 @@ void LineListBox::takeWidth(double lineWidth) {
 }
 
 void LineListBox::takeLongestRow() {
-  if (!advances_ || session_.longestRow() >= state_.rowCount()) return;
+  if (!advances_ || state_.rowCount() == 0 || session_.longestRow() >= state_.rowCount()) return;
   takeWidth(lineInView(session_.line(session_.longestRow(), scratch_), 0, 0).width);
 }
 

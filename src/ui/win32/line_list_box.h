@@ -41,6 +41,8 @@ class LineListBox final {
 
   // Shows the session's rows afresh, after a Get: none current, at the top.
   void showRows();
+  // Shows no rows, and reads none, while a Get fills the session's lines.
+  void showNoRows();
 
   std::optional<std::size_t> currentRow() const { return state_.current(); }
   // Makes the row current and scrolls it into view, as a click on it would.
@@ -53,6 +55,7 @@ class LineListBox final {
 
  private:
   static void registerClass();
+  void showRowCount(std::size_t rows);
   static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
 

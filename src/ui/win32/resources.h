@@ -5,6 +5,11 @@
 #define SPEECH_PROGRAM_ICON 1
 #define SPEECH_SHORTCUTS 1
 #define SPEECH_LIST_MENU 1
+#define SPEECH_PROGRESS_DIALOG 1
+
+// The progress dialog's controls.
+#define SPEECH_PROGRESS_TEXT 300
+#define SPEECH_PROGRESS_BAR 301
 
 // Commands of the list's menu and the shortcuts; none is a control's number
 // or IDOK or IDCANCEL.
@@ -19,4 +24,5 @@
 constexpr int kProgramIconId = SPEECH_PROGRAM_ICON;
 constexpr int kShortcutsId = SPEECH_SHORTCUTS;
 constexpr int kListMenuId = SPEECH_LIST_MENU;
+constexpr int kProgressDialogId = SPEECH_PROGRESS_DIALOG;
 #endif

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -19,6 +20,7 @@
 #include "ui/win32/windows_api.h"
 #endif
 
+#include "runtime/errors.h"
 #include "support/allocation_faults.h"
 #include "support/bad_inputs.h"
 #include "support/test_files.h"
@@ -106,6 +108,68 @@ TEST(ViewerSession, TextsConvertThroughTheSystemsAnsiCodePage) {
   EXPECT_EQ(shownLines(session), std::vector<std::string>{"ID: 2A Text: " + page->text});
 }
 #endif
+
+// A file of 100 entries with text, then 1 GiB of entries without (a sparse
+// file: each four zero bytes are an entry of ID 0 and no text), which takes
+// seconds to read. Returns its path; `textsEnd` is where the texts end.
+std::filesystem::path makeLongFile(const TempDir& dir, std::uint64_t& textsEnd) {
+  Bytes texts;
+  for (int i = 0; i < 100; ++i) {
+    const Bytes r = record(static_cast<std::uint16_t>(i), "entry " + std::to_string(i + 1000));
+    texts.insert(texts.end(), r.begin(), r.end());
+  }
+  textsEnd = texts.size();
+  const std::filesystem::path path = testing_support::pathFromUtf8(dir.write("long.mul", texts));
+  std::filesystem::resize_file(path, std::uint64_t{1} << 30);
+  return path;
+}
+
+// A long Get shows how far it has read, and stops when asked: the lines
+// read before stay, and the message says so.
+TEST(ViewerSession, ALongGetTellsItsProgressAndStopsWhenAsked) {
+  const TempDir dir;
+  std::uint64_t textsEnd = 0;
+  const std::filesystem::path path = makeLongFile(dir, textsEnd);
+  ui::ViewerSession session;
+  session.startGet(Field(path));
+  while (!session.waitForGet(std::chrono::milliseconds(1)) && session.getProgress().bytesRead <= textsEnd) {
+  }
+  const ui::ViewerSession::GetProgress progress = session.getProgress();
+  session.stopGet();
+  const std::string message = session.endGet().value_or("");
+  ASSERT_TRUE(session.getWasStopped()) << "read to its end before it could be stopped: " << message;
+  EXPECT_EQ(progress.fileSize, std::uint64_t{1} << 30);
+  EXPECT_GT(progress.bytesRead, textsEnd);
+  const std::string start = "\"" + runtime::pathText(path) + "\": The listing was stopped at byte ";
+  EXPECT_EQ(message.substr(0, start.size()), start);
+  EXPECT_TRUE(message.ends_with("; the entries before it are listed. (User interrupt occurred, runtime error 18)"))
+      << message;
+  EXPECT_EQ(session.rowCount(), 100u);
+  EXPECT_EQ(session.shownLine(99), "ID: 63 Text: entry 1099");
+  EXPECT_FALSE(testing_support::holdsOpenFileUnder(dir.path()));
+
+  // A Get that is not stopped says nothing of it.
+  EXPECT_EQ(get(session, dir.write("s.mul", record(1, "one"))), "");
+  EXPECT_FALSE(session.getWasStopped());
+}
+
+TEST(ViewerSession, ProgressIsToldInMegabytesAndSteps) {
+  const struct {
+    std::uint64_t read, size;
+    std::string text;
+    std::optional<int> step;
+  } cases[] = {
+      {0, 0, "Reading long.mul: 0 MB", std::nullopt},  // not open yet, or a size the system does not tell
+      {1'024'000'000, 4'096'000'000, "Reading long.mul: 1,024 of 4,096 MB", 250},
+      {5'000'000, 4'000'000, "Reading long.mul: 5 of 4 MB", 1000},  // a file that grew
+      {0, 1, "Reading long.mul: 0 of 1 MB", 0},
+  };
+  for (const auto& c : cases) {
+    const ui::GetProgressText progress = ui::getProgressText({c.read, c.size}, "folder/long.mul");
+    EXPECT_EQ(progress.text, c.text);
+    EXPECT_EQ(progress.step, c.step);
+  }
+}
 
 // The shared table's texts are written for Windows-1252, the code page
 // other systems convert through; under another one a file with bytes of

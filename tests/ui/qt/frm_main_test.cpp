@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +16,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -349,6 +351,46 @@ class FrmMainTest : public QObject {
       if (line.rfind("VmSize:", 0) == 0) return std::stoull(line.substr(7)) * 1024;
     }
     return 0;
+  }
+
+  // A Get that runs longer than a moment shows its progress in a modal
+  // dialog, while the window paints; Cancel stops it, the lines read so far
+  // stay, and a message says the listing was stopped.
+  void aLongGetShowsItsProgressAndCancelStopsIt() {
+    const TempDir dir;
+    Bytes texts;
+    for (int i = 0; i < 100; ++i) {
+      const Bytes r = record(static_cast<std::uint16_t>(i), "entry " + std::to_string(i));
+      texts.insert(texts.end(), r.begin(), r.end());
+    }
+    const std::string path = dir.write("long.mul", texts);
+    std::filesystem::resize_file(path, std::uint64_t{1} << 30);  // then 1 GiB of entries without text
+    frmMain window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QString shown;
+    bool windowPainted = false;
+    QElapsedTimer clock;
+    qint64 appeared = -1;
+    const MessageReader reader;
+    const Answering<QProgressDialog> answering([&](QProgressDialog* progress) {
+      if (appeared < 0) appeared = clock.elapsed();
+      if (progress->value() <= 0) return;  // until some of the file is read
+      shown = progress->labelText();
+      windowPainted = !window.grab().isNull();
+      QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
+    });
+    child<QLineEdit>(window, "txtPath")->setText(QString::fromStdString(path));
+    clock.start();
+    QTest::mouseClick(child<QPushButton>(window, "cmdGet"), Qt::LeftButton);
+    QVERIFY2(appeared >= 400, qPrintable(QString::number(appeared)));  // not for a moment's work
+    QVERIFY2(shown.startsWith(QStringLiteral("Reading long.mul: ")) && shown.endsWith(QStringLiteral(" of 1,074 MB")),
+             qPrintable(shown));
+    QVERIFY(windowPainted);
+    QCOMPARE(reader.messages.size(), 1);
+    QVERIFY2(reader.messages[0].contains(QStringLiteral("The listing was stopped at byte")),
+             qPrintable(reader.messages[0]));
+    QCOMPARE(listed(window).size(), 100);
   }
 
   // Once listed, the file is closed, and other programs may rename or
