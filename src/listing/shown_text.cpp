@@ -162,6 +162,10 @@ char* writeShownAnsiTextPadded(char* out, std::span<const std::uint8_t> bytes, r
   return runtime::writeThroughTablePadded(out, bytes, tables.single, writeSign, tables.pairs);
 }
 
+void prepareConversions(runtime::Encoding encoding) {
+  if (!encoding.isUtf8()) shownTables(encoding);
+}
+
 std::u16string toUtf16(std::string_view utf8) {
   std::u16string out;
   out.reserve(utf8.size());

@@ -52,6 +52,12 @@ char* writeShownAnsiText(char* out, std::span<const std::uint8_t> bytes,
 char* writeShownAnsiTextPadded(char* out, std::span<const std::uint8_t> bytes,
                                runtime::Encoding encoding = runtime::Encoding::systemDefault());
 
+// Makes the tables of an encoding's conversions (exact, with signs, shown)
+// now, on this thread: they are otherwise made at their first use, which
+// allocates and can run out of memory wherever that is. Raises
+// std::bad_alloc.
+void prepareConversions(runtime::Encoding encoding);
+
 // UTF-8 as UTF-16, every character kept; a byte that is not valid UTF-8
 // becomes U+FFFD.
 std::u16string toUtf16(std::string_view utf8);
