@@ -150,14 +150,27 @@ std::string shownText(std::string_view utf8) {
   return shown;
 }
 
+namespace {
+
+// UTF-8's bytes below 0x80 in their shown form.
+constexpr runtime::Utf8Table makeShownAsciiTable() {
+  runtime::Utf8Table table{};
+  for (char32_t c = 0; c < 0x80; ++c) table[c] = runtime::packUtf8(c < 0x20 ? 0x2400 + c : c == 0x7F ? 0x2421 : c);
+  return table;
+}
+
+constexpr runtime::Utf8Table kShownAsciiTable = makeShownAsciiTable();
+
+}  // namespace
+
 char* writeShownAnsiText(char* out, std::span<const std::uint8_t> bytes, runtime::Encoding encoding) {
-  if (encoding.isUtf8()) return writeShownText(out, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+  if (encoding.isUtf8()) return runtime::writeUtf8Text(out, bytes, kShownAsciiTable, true, writeSign);
   const ShownTables& tables = shownTables(encoding);
   return runtime::writeThroughTable(out, bytes, tables.single, writeSign, tables.pairs);
 }
 
 char* writeShownAnsiTextPadded(char* out, std::span<const std::uint8_t> bytes, runtime::Encoding encoding) {
-  if (encoding.isUtf8()) return writeShownText(out, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+  if (encoding.isUtf8()) return runtime::writeUtf8TextPadded(out, bytes, kShownAsciiTable, true, writeSign);
   const ShownTables& tables = shownTables(encoding);
   return runtime::writeThroughTablePadded(out, bytes, tables.single, writeSign, tables.pairs);
 }

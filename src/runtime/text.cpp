@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include "runtime/code_page.h"
-#include "runtime/utf8.h"
 #include "runtime/utf8_table.h"
 
 namespace runtime {
@@ -29,34 +28,14 @@ char* writeReplacementCharacter(char* out) {
   return out + 3;
 }
 
-// Runs of ASCII are copied sixteen bytes at a time; every other byte starts
-// a character, whole and valid, or is one byte that is not valid UTF-8.
-template <typename WriteInvalid>
-char* writeUtf8Text(char* out, std::span<const std::uint8_t> bytes, WriteInvalid writeInvalid) {
-  const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-  std::size_t at = 0;
-  while (at < text.size()) {
-    if (text.size() - at >= 8) {
-      std::uint64_t word;
-      std::memcpy(&word, text.data() + at, 8);
-      if ((word & 0x8080808080808080ULL) == 0) {
-        std::memcpy(out, &word, 8);
-        out += 8;
-        at += 8;
-        continue;
-      }
-    }
-    const Utf8Character c = decodeUtf8(text, at);
-    if (c.valid) {
-      std::memcpy(out, text.data() + at, c.length);
-      out += c.length;
-    } else {
-      out = writeInvalid(out, static_cast<std::uint8_t>(c.value));
-    }
-    at += c.length;
-  }
-  return out;
+// ASCII as it is (the bytes from 0x80 on are never looked up here).
+constexpr Utf8Table makeAsciiTable() {
+  Utf8Table table{};
+  for (char32_t byte = 0; byte < 0x80; ++byte) table[byte] = packUtf8(byte);
+  return table;
 }
+
+constexpr Utf8Table kAsciiTable = makeAsciiTable();
 
 }  // namespace
 
@@ -88,7 +67,7 @@ char* writeAnsiText(char* out, std::span<const std::uint8_t> bytes, Encoding enc
   const auto writeUndefined = [signs](char* at, std::uint32_t byte) {
     return signs ? writeByteSign(at, static_cast<std::uint8_t>(byte)) : writeReplacementCharacter(at);
   };
-  if (encoding.isUtf8()) return writeUtf8Text(out, bytes, writeUndefined);
+  if (encoding.isUtf8()) return writeUtf8Text(out, bytes, kAsciiTable, false, writeUndefined);
   const CodePageTables& tables = codePageTables(encoding);
   const Utf8Table& table = signs ? tables.marked : tables.exact;
   return writeThroughTable(out, bytes, table, writeUndefined, tables.doubleByte ? &tables.pairs : nullptr);

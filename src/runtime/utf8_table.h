@@ -14,6 +14,9 @@
 #endif
 #include <algorithm>
 #include <cstddef>
+#include <string_view>
+
+#include "runtime/utf8.h"
 
 namespace runtime {
 
@@ -137,6 +140,46 @@ char* writeThroughTable(char* out, std::span<const std::uint8_t> bytes, const Ut
   return out;
 }
 
+template <bool kPaddedInput, typename Special>
+char* writeUtf8Text(char* out, std::span<const std::uint8_t> bytes, const Utf8Table& asciiTable, bool c1Apart,
+                    Special special) {
+  const std::uint8_t* in = bytes.data();
+  const std::uint8_t* const end = in + bytes.size();
+  const std::string_view text(reinterpret_cast<const char*>(in), bytes.size());
+  const auto convertNext = [&] {
+    if (*in < 0x80) {
+      const std::uint32_t word = asciiTable[*in++];
+      std::memcpy(out, &word, 4);
+      out += word >> 24;
+      return;
+    }
+    const Utf8Character c = decodeUtf8(text, static_cast<std::size_t>(in - bytes.data()));
+    if (!c.valid || (c1Apart && c.value <= 0x9F)) {
+      out = special(out, c.value);  // the byte, or U+0080 to U+009F
+    } else {
+      std::memcpy(out, in, c.length);
+      out += c.length;
+    }
+    in += c.length;
+  };
+  while (kPaddedInput ? in < end : end - in >= 16) {
+    const auto count = static_cast<unsigned>(std::min<std::ptrdiff_t>(end - in, 16));
+    std::memcpy(out, in, 16);
+    const unsigned other = notPrintableInBlock(in, count);
+    if (other == 0) {
+      in += count;
+      out += count;
+      continue;
+    }
+    const int printable = std::countr_zero(other);
+    in += printable;
+    out += printable;
+    convertNext();
+  }
+  while (in != end) convertNext();
+  return out;
+}
+
 }  // namespace detail
 
 // Writes `bytes` converted through `table` at `out`, which has room for
@@ -157,6 +200,25 @@ template <typename Special = NoSpecialEntries>
 char* writeThroughTablePadded(char* out, std::span<const std::uint8_t> bytes, const Utf8Table& table,
                               Special special = {}, const PairRows* pairs = nullptr) {
   return detail::writeThroughTable<true>(out, bytes, table, pairs, special);
+}
+
+// Writes the UTF-8 text `bytes` at `out` with printable ASCII copied as it
+// is, other bytes below 0x80 through `asciiTable`, every character from
+// U+00A0 on copied, and each byte that is not valid UTF-8 (and, with
+// `c1Apart`, each of U+0080 to U+009F) written by `special(out, value)`.
+// `out` has room for what `special` writes per byte, and one more.
+template <typename Special>
+char* writeUtf8Text(char* out, std::span<const std::uint8_t> bytes, const Utf8Table& asciiTable, bool c1Apart,
+                    Special special) {
+  return detail::writeUtf8Text<false>(out, bytes, asciiTable, c1Apart, special);
+}
+
+// The same for input that can be read up to fifteen bytes past its end; the
+// output needs room for sixteen more bytes.
+template <typename Special>
+char* writeUtf8TextPadded(char* out, std::span<const std::uint8_t> bytes, const Utf8Table& asciiTable, bool c1Apart,
+                          Special special) {
+  return detail::writeUtf8Text<true>(out, bytes, asciiTable, c1Apart, special);
 }
 
 }  // namespace runtime
