@@ -1,61 +1,64 @@
-// Writes a speech file of N records with realistic texts: a few words of
-// ASCII and accented (Windows-1252) letters, and some records without text.
-// The same seed always gives the same file.
+// Writes a speech file of N records with realistic texts: a few words, most
+// of them ASCII, some with letters beyond it in the chosen encoding, and some
+// records without text. The same seed always gives the same file.
 //
-// Usage: make_speech_file [--text-length L] N PATH [SEED]
-// With --text-length, every record has a text of exactly L bytes.
+// Usage: make_speech_file [--text-length L] [--encoding E] N PATH [SEED]
+// With --text-length, every record has a text of exactly L bytes. E is 1252
+// (the default: accented letters), 932 (Japanese), utf-8 (accented letters
+// and Japanese) or ascii (none beyond ASCII).
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
 namespace {
 
-// Keyword-like words; "\xE9" and friends are Windows-1252 accented letters.
-const char* const kWords[] = {"hail",
-                              "hello",
-                              "bank",
-                              "balance",
-                              "buy",
-                              "sell",
-                              "vendor",
-                              "guards",
-                              "help",
-                              "stop",
-                              "follow",
-                              "me",
-                              "all",
-                              "come",
-                              "kill",
-                              "stay",
-                              "train",
-                              "teach",
-                              "where",
-                              "name",
-                              "job",
-                              "news",
-                              "inn",
-                              "tavern",
-                              "room",
-                              "gold",
-                              "caf\xE9",
-                              "na\xEFve",
-                              "se\xF1or",
-                              "\xFC"
-                              "ber",
-                              "cr\xE8me",
-                              "fa\xE7"
-                              "ade",
-                              "\xC5ngstr\xF6m",
-                              "\x80",
-                              "bient\xF4t",
-                              "sm\xF6rg\xE5sbord",
-                              "the",
-                              "a",
-                              "of",
-                              "to"};
-constexpr std::size_t kWordCount = sizeof(kWords) / sizeof(kWords[0]);
+// Keyword-like words; the ten in the middle are the encoding's own.
+constexpr std::size_t kWordCount = 40;
+constexpr std::size_t kOwnFrom = 26, kOwnCount = 10;
+const char* const kAsciiWords[] = {"hail",  "hello", "bank",   "balance", "buy", "sell", "vendor", "guards",
+                                   "help",  "stop",  "follow", "me",      "all", "come", "kill",   "stay",
+                                   "train", "teach", "where",  "name",    "job", "news", "inn",    "tavern",
+                                   "room",  "gold",  "the",    "a",       "of",  "to"};
+
+struct OwnWords {
+  const char* encoding;
+  const char* words[kOwnCount];
+};
+
+const OwnWords kOwnWords[] = {
+    {"1252",
+     {"caf\xE9", "na\xEFve", "se\xF1or",
+      "\xFC"
+      "ber",
+      "cr\xE8me",
+      "fa\xE7"
+      "ade",
+      "\xC5ngstr\xF6m", "\x80", "bient\xF4t", "sm\xF6rg\xE5sbord"}},
+    {"932",
+     {"\x82\xB1\x82\xF1\x82\xC9\x82\xBF\x82\xCD",    // konnichiwa
+      "\x8B\xE2\x8D\x73",                            // bank
+      "\x94\x84\x82\xE9",                            // to sell
+      "\x94\x83\x82\xA4",                            // to buy
+      "\x8B\xE0\x89\xDD",                            // gold coin
+      "\x8F\x68\x89\xAE",                            // inn
+      "\x96\xBC\x91\x4F",                            // name
+      "\xC6\xAD\xB0\xBD",                            // news, in half-width letters
+      "\x8F\x95\x82\xAF\x82\xC4",                    // help
+      "\x82\xA0\x82\xE8\x82\xAA\x82\xC6\x82\xA4"}},  // thank you
+    {"utf-8",
+     {"caf\xC3\xA9", "na\xC3\xAFve", "se\xC3\xB1or",
+      "\xC3\xBC"
+      "ber",
+      "\xC3\x85ngstr\xC3\xB6m", "\xE2\x82\xAC",
+      "\xE3\x81\x93\xE3\x82\x93\xE3\x81\xAB\xE3\x81\xA1\xE3\x81\xAF",  // konnichiwa
+      "\xE9\x8A\x80\xE8\xA1\x8C",                                      // bank
+      "\xE5\xAE\xBF\xE5\xB1\x8B",                                      // inn
+      "\xEF\xBE\x86\xEF\xBD\xAD\xEF\xBD\xB0\xEF\xBD\xBD"}},            // news, half-width
+    {"ascii", {"castle", "dragon", "sword", "shield", "potion", "quest", "forest", "river", "north", "south"}},
+};
 
 struct Random {
   std::uint64_t state;
@@ -71,15 +74,26 @@ struct Random {
 
 int main(int argc, char** argv) {
   long long fixedLength = -1;
-  if (argc > 2 && std::string(argv[1]) == "--text-length") {
-    fixedLength = std::atoll(argv[2]);
+  std::string encoding = "1252";
+  while (argc > 2 && (std::string(argv[1]) == "--text-length" || std::string(argv[1]) == "--encoding")) {
+    if (std::string(argv[1]) == "--text-length")
+      fixedLength = std::atoll(argv[2]);
+    else
+      encoding = argv[2];
     argc -= 2;
     argv += 2;
   }
-  if (argc < 3 || fixedLength > 32767) {
-    std::fprintf(stderr, "usage: make_speech_file [--text-length L] N PATH [SEED]\n");
+  const OwnWords* own = nullptr;
+  for (const OwnWords& each : kOwnWords) {
+    if (encoding == each.encoding) own = &each;
+  }
+  if (argc < 3 || fixedLength > 32767 || !own) {
+    std::fprintf(stderr, "usage: make_speech_file [--text-length L] [--encoding 1252|932|utf-8|ascii] N PATH [SEED]\n");
     return 2;
   }
+  std::vector<const char*> vocabulary(kAsciiWords, kAsciiWords + kOwnFrom);
+  vocabulary.insert(vocabulary.end(), own->words, own->words + kOwnCount);
+  vocabulary.insert(vocabulary.end(), kAsciiWords + kOwnFrom, std::end(kAsciiWords));
   const long long count = std::atoll(argv[1]);
   Random random{argc > 3 ? std::strtoull(argv[3], nullptr, 10) | 1 : 0x5EEDULL};
   std::FILE* out = std::fopen(argv[2], "wb");
@@ -94,7 +108,7 @@ int main(int argc, char** argv) {
     text.clear();
     if (fixedLength >= 0) {
       while (text.size() < static_cast<std::size_t>(fixedLength)) {
-        text += kWords[random.next() % kWordCount];
+        text += vocabulary[random.next() % kWordCount];
         text += ' ';
       }
       text.resize(static_cast<std::size_t>(fixedLength));
@@ -102,7 +116,7 @@ int main(int argc, char** argv) {
       const unsigned words = 1 + random.next() % 5;
       for (unsigned w = 0; w < words; ++w) {
         if (w) text += ' ';
-        text += kWords[random.next() % kWordCount];
+        text += vocabulary[random.next() % kWordCount];
       }
     }
     record = {static_cast<unsigned char>(id >> 8), static_cast<unsigned char>(id),

@@ -5,9 +5,10 @@ For each file size: cat (the I/O floor), speechlist and the struct baseline
 script, each to /dev/null, and the Qt window's Get in-process on the
 offscreen platform, until the list is painted, with how much the process
 grew. Then each key press and a click in the window's list, a search over
-every line, and a file of 2,000 texts of 32,767 bytes. Times are medians of
-RUNS runs; memory is peak resident set size (for the window: how much the
-process grew during Get)."""
+every line, and a file of 2,000 texts of 32,767 bytes; and speechlist on
+1,000,000 records in each encoding: realistic texts in 1252, 932 and UTF-8,
+and texts of ASCII only. Times are medians of RUNS runs; memory is peak
+resident set size (for the window: how much the process grew during Get)."""
 import os
 import pathlib
 import statistics
@@ -52,12 +53,41 @@ def window(bench, mode, path, runs):
     return {k: float(v) for k, v in (pair.split("=") for pair in out.split())}
 
 
-def speech_file(build, data, n, text_length=None):
-    path = data / (f"speech-{n}.mul" if text_length is None else f"long-{n}x{text_length}.mul")
+def speech_file(build, data, n, text_length=None, encoding="1252"):
+    name = f"speech-{n}.mul" if text_length is None else f"long-{n}x{text_length}.mul"
+    path = data / (name if encoding == "1252" else f"{encoding}-{name}")
     if not path.exists():
         extra = [] if text_length is None else ["--text-length", str(text_length)]
-        subprocess.run([build / "bin" / "make_speech_file", *extra, str(n), path], check=True)
+        subprocess.run([build / "bin" / "make_speech_file", *extra, "--encoding", encoding, str(n), path], check=True)
     return path
+
+
+ENCODED_RECORDS = 1_000_000
+# The realistic files, each listed in its own encoding; then the ASCII file
+# in every encoding that keeps ASCII as it is.
+ENCODED_FILES = [("1252", "1252"), ("932", "932"), ("utf-8", "utf-8")]
+ASCII_ENCODINGS = ["1252", "874", "932", "936", "949", "950", "1250", "1251", "1253", "1254", "1255", "1256", "1257",
+                   "1258", "utf-8"]
+
+
+def encodings_table(build, data, runs):
+    speechlist = build / "bin" / "speechlist"
+    lines = [f"\nspeechlist on {ENCODED_RECORDS:,} records by encoding, to /dev/null (the ratio is to the same"
+             " kind of file in 1252):\n", "| texts | --encoding | file | speechlist | / 1252 |", "|---|---|---|---|---|"]
+    base = None
+    for kind, encoding in ENCODED_FILES:
+        path = speech_file(build, data, ENCODED_RECORDS, encoding=kind)
+        ms, _ = measure([speechlist, "--encoding", encoding, path], runs)
+        base = base or ms
+        lines.append(f"| realistic, {kind} words | {encoding} | {path.stat().st_size / 1e6:.1f} MB | {ms:.1f} ms"
+                     f" | {ms / base:.2f}x |")
+    path = speech_file(build, data, ENCODED_RECORDS, encoding="ascii")
+    base = None
+    for encoding in ASCII_ENCODINGS:
+        ms, _ = measure([speechlist, "--encoding", encoding, path], runs)
+        base = base or ms
+        lines.append(f"| ASCII only | {encoding} | {path.stat().st_size / 1e6:.1f} MB | {ms:.1f} ms | {ms / base:.2f}x |")
+    return lines
 
 
 def keys_row(name, keys):
@@ -87,6 +117,8 @@ def main():
     keys[f"{LONG_TEXTS:,} texts of 32,767 bytes"] = window(bench, "keys", long_path, runs)
     find = window(bench, "find", speech_file(build, data, 1_000_000), runs)
     print("  measured the keys and the search", file=sys.stderr)
+    encodings = encodings_table(build, data, runs)
+    print("  measured the encodings", file=sys.stderr)
 
     print(f"Medians of {runs} runs; memory is peak resident set size.\n")
     print("| records | file | cat | speechlist | speechlist / cat | struct script | script / speechlist"
@@ -107,6 +139,7 @@ def main():
     for name, figures in keys.items():
         print(keys_row(name, figures))
     print(f"\nA search over all 1,000,000 lines (a text that no line holds): {find['find_ms']:.1f} ms.")
+    print("\n".join(encodings))
 
 
 if __name__ == "__main__":

@@ -1,6 +1,10 @@
 // Runs the Get action over arbitrary bytes through an in-memory file and
 // checks its lines and where it stopped against a second, deliberately
-// simple decoder written here from the record layout.
+// simple decoder written here from the record layout. The input's first byte
+// also picks the encoding the texts are read in: Windows-1252 is converted
+// here byte by byte; every other encoding character by character (each byte,
+// or a lead byte with the next), to check the conversion of whole texts, and
+// its shown form, which must hold no control character.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -9,8 +13,12 @@
 #include <string_view>
 #include <vector>
 
+#include "listing/shown_text.h"
+#include "runtime/encoding.h"
 #include "runtime/errors.h"
 #include "runtime/file_table.h"
+#include "runtime/text.h"
+#include "runtime/utf8.h"
 #include "speechfile/get_action.h"
 #include "speechfile/record.h"
 #include "ui/common/line_store.h"
@@ -44,7 +52,51 @@ void appendCp1252(std::string& out, std::uint8_t byte) {
   }
 }
 
-Outcome decodeSimply(const std::uint8_t* data, std::size_t size) {
+std::string converted(std::span<const std::uint8_t> text, runtime::Encoding encoding) {
+  std::string out(runtime::maxAnsiTextSize(text.size()), '\0');
+  out.resize(static_cast<std::size_t>(
+      runtime::writeAnsiText(out.data(), text, encoding, runtime::UndefinedBytes::AsSigns) - out.data()));
+  return out;
+}
+
+// A text character by character: a byte, or a lead byte and the one after
+// it when the two convert to one character; UTF-8 by the one decoder.
+void appendPieceByPiece(std::string& out, std::span<const std::uint8_t> text, runtime::Encoding encoding) {
+  for (std::size_t at = 0; at < text.size();) {
+    std::size_t length = 1;
+    if (encoding.isUtf8()) {
+      const std::string_view rest(reinterpret_cast<const char*>(text.data() + at), text.size() - at);
+      length = runtime::decodeUtf8(rest, 0).length;
+    } else if (at + 1 < text.size()) {
+      const std::string pair = converted(text.subspan(at, 2), encoding);
+      if (runtime::decodeUtf8(pair, 0).length == pair.size()) length = 2;
+    }
+    out += converted(text.subspan(at, length), encoding);
+    at += length;
+  }
+}
+
+bool hasControlCharacter(std::string_view utf8) {
+  for (std::size_t at = 0; at < utf8.size();) {
+    const runtime::Utf8Character c = runtime::decodeUtf8(utf8, at);
+    if (!c.valid || listing::isControlCharacter(c.value)) return true;
+    at += c.length;
+  }
+  return false;
+}
+
+// The shown form in one pass: the line with signs, shown; and no control
+// character in it.
+void checkShown(std::span<const std::uint8_t> text, runtime::Encoding encoding) {
+  std::string shown(listing::maxShownAnsiTextSize(text.size()), '\0');
+  shown.resize(static_cast<std::size_t>(listing::writeShownAnsiText(shown.data(), text, encoding) - shown.data()));
+  if (shown != listing::shownText(converted(text, encoding)) || hasControlCharacter(shown)) {
+    std::fprintf(stderr, "the shown form differs, or shows a control character\n");
+    std::abort();
+  }
+}
+
+Outcome decodeSimply(const std::uint8_t* data, std::size_t size, runtime::Encoding encoding) {
   Outcome outcome;
   std::size_t pos = 0;
   const auto stop = [&](ErrorNumber error) {
@@ -66,7 +118,13 @@ Outcome decodeSimply(const std::uint8_t* data, std::size_t size) {
     char hex[8];
     std::snprintf(hex, sizeof hex, "%X", id);
     std::string line = std::string("ID: ") + hex + " Text: ";
-    for (std::size_t i = 0; i < length; ++i) appendCp1252(line, data[pos + 4 + i]);
+    const std::span<const std::uint8_t> text(data + pos + 4, length);
+    if (encoding.codePage() == 1252) {
+      for (const std::uint8_t byte : text) appendCp1252(line, byte);
+    } else {
+      appendPieceByPiece(line, text, encoding);
+    }
+    checkShown(text, encoding);
     outcome.lines.push_back(std::move(line));
     pos += 4 + length;
   }
@@ -82,16 +140,18 @@ class Path final : public speechfile::PathSource {
 // must give them back exactly.
 class Lines final : public speechfile::LineList {
  public:
+  explicit Lines(runtime::Encoding encoding) : encoding(encoding) {}
   void clear() override {
     lines.clear();
     store.clear();
   }
   void addItem(const speechfile::Entry& entry) override {
-    lines.emplace_back(speechfile::formatListLine(scratch, entry.id, entry.text));
+    lines.emplace_back(speechfile::formatListLine(scratch, entry.id, entry.text, encoding));
     offsets.push_back(entry.offset);
     store.addItem(entry);
   }
   void skipEmpty(const speechfile::Entry& entry) override { store.skipEmpty(entry); }
+  const runtime::Encoding encoding;
   std::vector<std::string> lines;
   std::vector<std::uint64_t> offsets;
   ui::LineStore store;
@@ -107,19 +167,20 @@ void checkStore(const Lines& list) {
     std::abort();
   }
   for (std::size_t row = 0; row < list.lines.size(); ++row) {
-    if (list.store.line(row, scratch) != list.lines[row] || list.store.row(row, scratch).offset != list.offsets[row]) {
+    if (list.store.line(row, scratch, list.encoding) != list.lines[row] ||
+        list.store.row(row, scratch).offset != list.offsets[row]) {
       std::fprintf(stderr, "the store's row %zu differs\n", row);
       std::abort();
     }
   }
 }
 
-Outcome runGet(const std::uint8_t* data, std::size_t size) {
+Outcome runGet(const std::uint8_t* data, std::size_t size, runtime::Encoding encoding) {
   runtime::FileTable files([&](const std::filesystem::path&) {
     return std::make_unique<runtime::MemorySource>(std::vector<std::uint8_t>(data, data + size));
   });
   speechfile::ReadingState state;
-  Lines list;
+  Lines list(encoding);
   Outcome outcome;
   try {
     speechfile::runGetAction(state, Path(), list, files);
@@ -139,8 +200,10 @@ Outcome runGet(const std::uint8_t* data, std::size_t size) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const Outcome expected = decodeSimply(data, size);
-  const Outcome actual = runGet(data, size);
+  const std::span<const runtime::Encoding> encodings = runtime::Encoding::all();
+  const runtime::Encoding encoding = encodings[size ? data[0] % encodings.size() : 0];
+  const Outcome expected = decodeSimply(data, size, encoding);
+  const Outcome actual = runGet(data, size, encoding);
   if (actual.lines != expected.lines) {
     std::fprintf(stderr, "lines differ: %zu listed, %zu expected\n", actual.lines.size(), expected.lines.size());
     std::abort();

@@ -16,8 +16,15 @@ constexpr std::size_t kWriteBytes = std::size_t{1} << 20;
 
 }  // namespace
 
-ListingOutput::ListingOutput(listing::ExportFormat format, bool withEmpty)
-    : format_(format), withEmpty_(withEmpty), pending_(std::make_unique_for_overwrite<char[]>(kWriteBytes)) {}
+ListingOutput::ListingOutput(listing::ExportFormat format, bool withEmpty, runtime::Encoding encoding)
+    : format_(format),
+      withEmpty_(withEmpty),
+      encoding_(encoding),
+      pending_(std::make_unique_for_overwrite<char[]>(kWriteBytes)) {
+  // Here rather than on the thread that writes, where running out of memory
+  // for them would end the listing at its first entry.
+  listing::prepareConversions(encoding);
+}
 
 void ListingOutput::addItem(const speechfile::Entry& entry) {
   if (format_ != listing::ExportFormat::Lines) return addExported(entry);
@@ -26,8 +33,9 @@ void ListingOutput::addItem(const speechfile::Entry& entry) {
   const std::size_t longest =
       speechfile::maxListLineSize(0) + listing::maxShownAnsiTextSize(entry.text.size()) + 1 + 16;
   if (longest > kWriteBytes - used_) flushPending();
-  char* end = speechfile::writeListLineWith(
-      pending_.get() + used_, entry.id, [&](char* at) { return listing::writeShownAnsiTextPadded(at, entry.text); });
+  char* end = speechfile::writeListLineWith(pending_.get() + used_, entry.id, [&](char* at) {
+    return listing::writeShownAnsiTextPadded(at, entry.text, encoding_);
+  });
   *end++ = '\n';
   used_ = static_cast<std::size_t>(end - pending_.get());
 }
@@ -39,7 +47,7 @@ void ListingOutput::skipEmpty(const speechfile::Entry& entry) {
 void ListingOutput::addExported(const speechfile::Entry& entry) {
   writeHeaderOnce();
   exported_.clear();
-  listing::appendEntry(exported_, format_, entry);
+  listing::appendEntry(exported_, format_, entry, encoding_);
   append(exported_);
 }
 

@@ -8,12 +8,14 @@
 #include <vector>
 
 #include "listing/export_formats.h"
+#include "runtime/encoding.h"
 #include "speechfile/get_action.h"
 
 class ListingOutput final : public speechfile::LineList {
  public:
-  // `withEmpty`: entries without text are written too (csv and json).
-  ListingOutput(listing::ExportFormat format, bool withEmpty);
+  // `withEmpty`: entries without text are written too (csv and json). Texts
+  // are converted from `encoding`.
+  ListingOutput(listing::ExportFormat format, bool withEmpty, runtime::Encoding encoding);
 
   void clear() override {}  // nothing has been written yet
   void addItem(const speechfile::Entry& entry) override;
@@ -33,6 +35,7 @@ class ListingOutput final : public speechfile::LineList {
 
   const listing::ExportFormat format_;
   const bool withEmpty_;
+  const runtime::Encoding encoding_;
   bool headerWritten_ = false;
   // Written in place and handed to the system in large writes; pages are
   // only touched as output fills them.

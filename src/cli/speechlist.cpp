@@ -16,6 +16,7 @@
 #include "listing/export_formats.h"
 #include "listing/shown_text.h"
 #include "listing/threaded_list.h"
+#include "runtime/encoding.h"
 #include "runtime/platform.h"
 #include "speechfile/get_action.h"
 #include "speechfile/record.h"
@@ -23,14 +24,24 @@
 
 namespace {
 
-constexpr std::string_view kUsage =
-    "usage: speechlist [--format lines|csv|json] [--all] [--] PATH\n"
+constexpr std::string_view kUsageBeforeLocales =
+    "usage: speechlist [--format lines|csv|json] [--all] [--encoding NAME] [--] PATH\n"
     "       speechlist --help | --version\n"
     "\n"
     "Prints one line per speech-file entry that has text, in file order:\n"
     "  ID: <hexadecimal ID> Text: <text>\n"
     "as UTF-8 on standard output. The file is only read, never written.\n"
     "Give \"--\" before a PATH that starts with '-'.\n"
+    "\n"
+    "  --encoding NAME  what the texts are written in: ansi (the system's\n"
+    "                 default, without the option), a Windows code page\n"
+    "                 (874, 932, 936, 949, 950, 1250 to 1258, also written\n"
+    "                 cp1251 or windows-1251), or utf-8 (also 65001).\n"
+    "                 The system's default is the code page Windows gives\n"
+    "                 the language of the first of LC_ALL, LC_CTYPE and LANG\n"
+    "                 that is set:\n";
+
+constexpr std::string_view kUsageAfterLocales =
     "\n"
     "  --format csv   RFC 4180 rows (CRLF line ends) under the header\n"
     "                 offset,id,id_hex,length,text\n"
@@ -46,12 +57,25 @@ constexpr std::string_view kUsage =
     "becomes \xE2\x90\xA1, and U+0080 to U+009F (bytes the code page leaves undefined)\n"
     "become \xE2\x80\xB9"
     "80\xE2\x80\xBA to \xE2\x80\xB9"
-    "9F\xE2\x80\xBA. Paths and texts in messages are shown\n"
-    "the same way; json escapes these characters, csv keeps them as they are.\n"
+    "9F\xE2\x80\xBA, as does a byte the encoding does not define\n"
+    "(\xE2\x80\xB9"
+    "A0\xE2\x80\xBA). Paths and texts in messages are shown the same way;\n"
+    "json escapes the control characters, csv keeps them as they are, and\n"
+    "both give a byte the encoding does not define as Windows converts it,\n"
+    "or as U+FFFD where that differs between Windows versions.\n"
     "\n"
     "Exit status: 0 on success, 1 when the file cannot be listed (the lines\n"
     "before the error are printed, then a message on standard error) or the\n"
     "output cannot be written, 2 for wrong usage.\n";
+
+std::string usage() {
+  std::string text(kUsageBeforeLocales);
+  for (const runtime::LocaleTableRow& row : runtime::localeTableRows()) {
+    const std::string number = std::to_string(row.codePage);
+    text += std::string(21 - number.size(), ' ') + number + "  " + row.languages + "\n";
+  }
+  return text + std::string(kUsageAfterLocales);
+}
 
 class ArgumentPath final : public speechfile::PathSource {
  public:
@@ -68,7 +92,7 @@ void printError(std::string_view message) {
 
 int usageError(std::string_view problem) {
   printError(problem);
-  runtime::writeUtf8(stderr, kUsage);
+  runtime::writeUtf8(stderr, usage());
   return 2;
 }
 
@@ -83,8 +107,9 @@ int printRequested(std::string_view text) {
   return 1;
 }
 
-int listFile(const std::filesystem::path& path, listing::ExportFormat format, bool withEmpty) {
-  ListingOutput list(format, withEmpty);
+int listFile(const std::filesystem::path& path, listing::ExportFormat format, bool withEmpty,
+             runtime::Encoding encoding) {
+  ListingOutput list(format, withEmpty, encoding);
   speechfile::ReadingState state;
   const std::optional<speechfile::GetError> failure = listing::runGetOnTwoThreads(state, ArgumentPath(path), list);
   // The lines before an error come first; a file that did not open gets no
@@ -95,9 +120,10 @@ int listFile(const std::filesystem::path& path, listing::ExportFormat format, bo
   return !failure && written ? 0 : 1;
 }
 
-constexpr std::array<listing::OptionSpec, 4> kOptions = {{
+constexpr std::array<listing::OptionSpec, 5> kOptions = {{
     {"--format", "FORMAT"},
     {"--all"},
+    listing::kEncodingOption,
     {"--help", {}, "-h"},
     {"--version"},
 }};
@@ -107,9 +133,11 @@ int run(int argc, char** argv) {
   const listing::Arguments args = listing::readArguments(runtime::commandLineArguments(argc, argv), kOptions);
   if (!args.problem.empty()) {
     if (args.problem.starts_with("--format")) return usageError(args.problem + ": lines, csv or json");
+    if (args.problem.starts_with("--encoding"))
+      return usageError(args.problem + ": " + std::string(runtime::kEncodingNames));
     return usageError(args.problem);
   }
-  if (args.has("--help")) return printRequested(kUsage);
+  if (args.has("--help")) return printRequested(usage());
   if (args.has("--version")) return printRequested("speechlist " SPEECH_VERSION "\n");
   listing::ExportFormat format = listing::ExportFormat::Lines;
   if (const auto name = args.value("--format")) {
@@ -117,11 +145,14 @@ int run(int argc, char** argv) {
     if (!named) return usageError("unknown format '" + *name + "': give lines, csv or json");
     format = *named;
   }
+  std::string problem;
+  const std::optional<runtime::Encoding> encoding = listing::chosenEncoding(args, problem);
+  if (!encoding) return usageError(problem);
   const bool withEmpty = args.has("--all");
   if (args.paths.empty()) return usageError(listing::kMissingPath);
   if (args.paths.size() > 1) return usageError(listing::kTooManyPaths);
   if (withEmpty && format == listing::ExportFormat::Lines) return usageError("--all goes with --format csv or json");
-  return listFile(args.paths.front(), format, withEmpty);
+  return listFile(args.paths.front(), format, withEmpty, *encoding);
 }
 
 }  // namespace

@@ -29,6 +29,14 @@ std::optional<std::string> Arguments::value(std::string_view name) const {
   return last;
 }
 
+std::optional<runtime::Encoding> chosenEncoding(const Arguments& arguments, std::string& problem) {
+  const std::optional<std::string> name = arguments.value(kEncodingOption.name);
+  if (!name) return runtime::Encoding::systemDefault();
+  const std::optional<runtime::Encoding> named = runtime::Encoding::named(*name);
+  if (!named) problem = "unknown encoding '" + shownText(*name) + "': give " + std::string(runtime::kEncodingNames);
+  return named;
+}
+
 std::string argumentText(const std::filesystem::path& argument) { return runtime::pathText(argument); }
 
 Arguments readArguments(const std::vector<std::filesystem::path>& arguments, std::span<const OptionSpec> known) {

@@ -12,6 +12,8 @@
 #include <utility>
 #include <vector>
 
+#include "runtime/encoding.h"
+
 namespace listing {
 
 struct OptionSpec {
@@ -38,6 +40,14 @@ struct Arguments {
 // Stops at the first unknown option or an option without its value, and
 // says which, in its shown form (no control character reaches a terminal).
 Arguments readArguments(const std::vector<std::filesystem::path>& arguments, std::span<const OptionSpec> known);
+
+// --encoding NAME, which both programs take.
+constexpr OptionSpec kEncodingOption = {"--encoding", "NAME"};
+
+// The encoding --encoding chose: the system default when it is not given;
+// none for a NAME no encoding has, with `problem` set to say so
+// ("unknown encoding 'cp1259': give ansi, utf-8, or a code page: ...").
+std::optional<runtime::Encoding> chosenEncoding(const Arguments& arguments, std::string& problem);
 
 // The wording of the mistakes a program finds after reading its line.
 constexpr std::string_view kMissingPath = "missing PATH";

@@ -12,10 +12,18 @@ namespace {
 
 constexpr char kHexDigits[] = "0123456789abcdef";
 
-std::string_view convertedText(const speechfile::Entry& entry, std::string& scratch) {
+std::string_view exactText(const speechfile::Entry& entry, runtime::Encoding encoding, std::string& scratch) {
   scratch.resize(runtime::maxAnsiTextSize(entry.text.size()));
-  return {scratch.data(),
-          static_cast<std::size_t>(runtime::writeAnsiText(scratch.data(), entry.text) - scratch.data())};
+  char* const end =
+      runtime::writeAnsiText(scratch.data(), entry.text, encoding, runtime::UndefinedBytes::AsWindowsGives);
+  return {scratch.data(), static_cast<std::size_t>(end - scratch.data())};
+}
+
+std::string_view shownLine(const speechfile::Entry& entry, runtime::Encoding encoding, std::string& scratch) {
+  scratch.resize(speechfile::maxListLineSize(0) + maxShownAnsiTextSize(entry.text.size()));
+  char* const end = speechfile::writeListLineWith(
+      scratch.data(), entry.id, [&](char* at) { return writeShownAnsiText(at, entry.text, encoding); });
+  return {scratch.data(), static_cast<std::size_t>(end - scratch.data())};
 }
 
 void appendCsvField(std::string& out, std::string_view text) {
@@ -95,10 +103,10 @@ std::string exportHeader(ExportFormat format) {
   return format == ExportFormat::Csv ? "offset,id,id_hex,length,text\r\n" : "";
 }
 
-void appendEntry(std::string& out, ExportFormat format, const speechfile::Entry& entry) {
+void appendEntry(std::string& out, ExportFormat format, const speechfile::Entry& entry, runtime::Encoding encoding) {
   std::string scratch;
   if (format == ExportFormat::Lines) {
-    out += shownText(speechfile::formatListLine(scratch, entry.id, entry.text));
+    out += shownLine(entry, encoding, scratch);
     out += '\n';
     return;
   }
@@ -106,7 +114,7 @@ void appendEntry(std::string& out, ExportFormat format, const speechfile::Entry&
   const std::string id = std::to_string(static_cast<std::uint16_t>(entry.id));
   const std::string idHex = runtime::hexText(entry.id);
   const std::string length = std::to_string(entry.text.size());
-  const std::string_view text = convertedText(entry, scratch);
+  const std::string_view text = exactText(entry, encoding, scratch);
   if (format == ExportFormat::Csv) {
     out += offset + ',' + id + ',' + idHex + ',' + length + ',';
     appendCsvField(out, text);

@@ -12,13 +12,16 @@
 // In csv and json the ID is the unsigned 16-bit value (0 to 65535), the
 // offset is the byte offset of the entry's record, the length its text's
 // length in bytes, and the text is converted exactly: nothing made visible,
-// nothing dropped (json escapes what JSON requires).
+// nothing dropped (json escapes what JSON requires); a byte the encoding does
+// not define becomes what Windows gives, or U+FFFD where that cannot be
+// known (runtime::UndefinedBytes::AsWindowsGives).
 #pragma once
 
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "runtime/encoding.h"
 #include "speechfile/get_action.h"
 
 namespace listing {
@@ -34,7 +37,9 @@ ExportFormat exportFormatForFileName(std::string_view fileName);
 // What comes before the first entry (csv's header row).
 std::string exportHeader(ExportFormat format);
 
-// Appends one entry in the format, with its line end.
-void appendEntry(std::string& out, ExportFormat format, const speechfile::Entry& entry);
+// Appends one entry in the format, with its line end, its text converted
+// from `encoding` (the system default unless given).
+void appendEntry(std::string& out, ExportFormat format, const speechfile::Entry& entry,
+                 runtime::Encoding encoding = runtime::Encoding::systemDefault());
 
 }  // namespace listing

@@ -3,8 +3,8 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
-#include <optional>
 
+#include "runtime/code_page.h"
 #include "runtime/text.h"
 #include "runtime/utf8.h"
 #include "runtime/utf8_table.h"
@@ -41,12 +41,8 @@ char* writeUtf8(char* out, char32_t c) {
   return out;
 }
 
-char* writeC1(char* out, unsigned code) {
-  out = writeUtf8(out, 0x2039);
-  *out++ = kHexDigits[code >> 4];
-  *out++ = kHexDigits[code & 0xF];
-  return writeUtf8(out, 0x203A);
-}
+// U+0080 to U+009F, or a byte, as its sign: "‹81›".
+char* writeSign(char* out, std::uint32_t code) { return runtime::writeByteSign(out, static_cast<std::uint8_t>(code)); }
 
 // The code point a table word writes.
 char32_t codePointOf(std::uint32_t word) {
@@ -58,14 +54,20 @@ char32_t codePointOf(std::uint32_t word) {
   }
 }
 
-// The ANSI table with each control character's entry changed to its shown
-// form; U+0080 to U+009F, whose form is longer than a table word holds, get
-// a count of 0 and their code point, for writeC1.
-std::optional<runtime::Utf8Table> makeShownAnsiTable() {
-  const runtime::Utf8Table* ansi = runtime::ansiTable();
-  if (!ansi) return std::nullopt;
-  runtime::Utf8Table table = *ansi;
-  for (std::uint32_t& word : table) {
+// A code page's tables for the shown form: each control character's entry
+// changed to its shown form; U+0080 to U+009F, whose form is longer than a
+// table word holds, get a count of 0 and their code point, for writeSign,
+// as the bytes the code page leaves undefined have already.
+struct ShownTables {
+  runtime::Utf8Table single;
+  const runtime::PairRows* pairs;  // for a double-byte code page
+};
+
+ShownTables makeShownTables(runtime::Encoding encoding) {
+  const runtime::CodePageTables& page = runtime::codePageTables(encoding);
+  ShownTables tables{page.marked, page.doubleByte ? &page.pairs : nullptr};
+  for (std::uint32_t& word : tables.single) {
+    if ((word >> 24) == 0) continue;  // a lead byte, or an undefined byte
     const char32_t c = codePointOf(word);
     if (c < 0x20)
       word = runtime::packUtf8(0x2400 + c);
@@ -74,7 +76,12 @@ std::optional<runtime::Utf8Table> makeShownAnsiTable() {
     else if (isControlCharacter(c))
       word = c;
   }
-  return table;
+  return tables;
+}
+
+const ShownTables& shownTables(runtime::Encoding encoding) {
+  static const runtime::PerEncoding<ShownTables> tables(&makeShownTables);
+  return tables[encoding];
 }
 
 }  // namespace
@@ -102,6 +109,17 @@ bool changesWhenShown(std::string_view utf8) {
 
 char* writeShownText(char* out, std::string_view utf8) {
   for (std::size_t i = 0; i < utf8.size();) {
+    // Printable ASCII eight bytes at a time.
+    if (utf8.size() - i >= 8) {
+      std::uint64_t word;
+      std::memcpy(&word, utf8.data() + i, 8);
+      if (!mayChange(word)) {
+        std::memcpy(out, &word, 8);
+        out += 8;
+        i += 8;
+        continue;
+      }
+    }
     const auto b = static_cast<unsigned char>(utf8[i]);
     if (b < 0x20) {
       out = writeUtf8(out, 0x2400 + b);
@@ -112,7 +130,7 @@ char* writeShownText(char* out, std::string_view utf8) {
     } else {
       const runtime::Utf8Character c = runtime::decodeUtf8(utf8, i);
       if (!c.valid || isControlCharacter(c.value)) {
-        out = writeC1(out, c.value);  // the byte, or U+0080 to U+009F
+        out = writeSign(out, c.value);  // the byte, or U+0080 to U+009F
       } else {
         std::memcpy(out, utf8.data() + i, c.length);
         out += c.length;
@@ -134,31 +152,31 @@ std::string shownText(std::string_view utf8) {
 
 namespace {
 
-const std::optional<runtime::Utf8Table>& shownAnsiTable() {
-  static const std::optional<runtime::Utf8Table> table = makeShownAnsiTable();
+// UTF-8's bytes below 0x80 in their shown form.
+constexpr runtime::Utf8Table makeShownAsciiTable() {
+  runtime::Utf8Table table{};
+  for (char32_t c = 0; c < 0x80; ++c) table[c] = runtime::packUtf8(c < 0x20 ? 0x2400 + c : c == 0x7F ? 0x2421 : c);
   return table;
 }
 
-// A double-byte code page: the conversion, then the shown form.
-char* writeShownBlock(char* out, std::span<const std::uint8_t> bytes) {
-  std::string plain(runtime::maxAnsiTextSize(bytes.size()), '\0');
-  const char* const end = runtime::writeAnsiText(plain.data(), bytes);
-  return writeShownText(out, std::string_view(plain.data(), static_cast<std::size_t>(end - plain.data())));
-}
+constexpr runtime::Utf8Table kShownAsciiTable = makeShownAsciiTable();
 
 }  // namespace
 
-char* writeShownAnsiText(char* out, std::span<const std::uint8_t> bytes) {
-  const auto& table = shownAnsiTable();
-  if (!table) return writeShownBlock(out, bytes);
-  return runtime::writeThroughTable(out, bytes, *table, [](char* at, std::uint32_t word) { return writeC1(at, word); });
+char* writeShownAnsiText(char* out, std::span<const std::uint8_t> bytes, runtime::Encoding encoding) {
+  if (encoding.isUtf8()) return runtime::writeUtf8Text(out, bytes, kShownAsciiTable, true, writeSign);
+  const ShownTables& tables = shownTables(encoding);
+  return runtime::writeThroughTable(out, bytes, tables.single, writeSign, tables.pairs);
 }
 
-char* writeShownAnsiTextPadded(char* out, std::span<const std::uint8_t> bytes) {
-  const auto& table = shownAnsiTable();
-  if (!table) return writeShownBlock(out, bytes);
-  return runtime::writeThroughTablePadded(out, bytes, *table,
-                                          [](char* at, std::uint32_t word) { return writeC1(at, word); });
+char* writeShownAnsiTextPadded(char* out, std::span<const std::uint8_t> bytes, runtime::Encoding encoding) {
+  if (encoding.isUtf8()) return runtime::writeUtf8TextPadded(out, bytes, kShownAsciiTable, true, writeSign);
+  const ShownTables& tables = shownTables(encoding);
+  return runtime::writeThroughTablePadded(out, bytes, tables.single, writeSign, tables.pairs);
+}
+
+void prepareConversions(runtime::Encoding encoding) {
+  if (!encoding.isUtf8()) shownTables(encoding);
 }
 
 std::u16string toUtf16(std::string_view utf8) {

@@ -8,8 +8,10 @@
 //   U+0080 to U+009F  ->  "‹" + the code in two hexadecimal digits + "›",
 //                         for example U+0081 -> "‹81›"
 //   a byte that is not valid UTF-8 -> the same sign with the byte's value:
-//                         the bytes of a file name that is not UTF-8, or of
-//                         a text its encoding does not define
+//                         the bytes of a file name that is not UTF-8
+//
+// A text converted from its encoding shows each byte the encoding does not
+// define with the same sign (runtime::UndefinedBytes::AsSigns).
 #pragma once
 
 #include <cstddef>
@@ -17,6 +19,8 @@
 #include <span>
 #include <string>
 #include <string_view>
+
+#include "runtime/encoding.h"
 
 namespace listing {
 
@@ -35,15 +39,24 @@ char* writeShownText(char* out, std::string_view utf8);
 
 std::string shownText(std::string_view utf8);
 
-// Writes `bytes`, converted from the system's ANSI code page, in their shown
-// form at `out`, which has room for maxShownAnsiTextSize(bytes.size())
-// characters; returns the end. The same as the conversion followed by
-// writeShownText, in one pass for a single-byte code page.
+// Writes `bytes`, converted from `encoding`, in their shown form at `out`,
+// which has room for maxShownAnsiTextSize(bytes.size()) characters; returns
+// the end. The same as the conversion with undefined bytes as signs followed
+// by writeShownText, in one pass. The encoding is the system default unless
+// given.
 constexpr std::size_t maxShownAnsiTextSize(std::size_t byteCount) { return 8 * byteCount + 1; }
-char* writeShownAnsiText(char* out, std::span<const std::uint8_t> bytes);
+char* writeShownAnsiText(char* out, std::span<const std::uint8_t> bytes,
+                         runtime::Encoding encoding = runtime::Encoding::systemDefault());
 // The same for bytes that can be read up to fifteen bytes past their end,
 // into room for sixteen bytes more.
-char* writeShownAnsiTextPadded(char* out, std::span<const std::uint8_t> bytes);
+char* writeShownAnsiTextPadded(char* out, std::span<const std::uint8_t> bytes,
+                               runtime::Encoding encoding = runtime::Encoding::systemDefault());
+
+// Makes the tables of an encoding's conversions (exact, with signs, shown)
+// now, on this thread: they are otherwise made at their first use, which
+// allocates and can run out of memory wherever that is. Raises
+// std::bad_alloc.
+void prepareConversions(runtime::Encoding encoding);
 
 // UTF-8 as UTF-16, every character kept; a byte that is not valid UTF-8
 // becomes U+FFFD.

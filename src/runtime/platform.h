@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "runtime/byte_source.h"
+#include "runtime/code_page.h"
 
 namespace runtime {
 
@@ -52,6 +53,18 @@ std::optional<std::uint64_t> addressSpaceLeft();
 void shareMemoryPoolsUnderALimit();
 
 namespace platform {
+
+// The number of the system's default code page. On Windows the ANSI code
+// page (GetACP), when the tables can convert it: one or two bytes a
+// character, printable ASCII as it is; 65001 when the system runs on UTF-8;
+// 1252 otherwise, which no Windows version sets up. Elsewhere, the code page
+// of the locale's language (codePageForLocale).
+unsigned systemCodePage();
+
+// What the conversion of a code page gives for each byte and byte pair: on
+// Windows, the system's own conversion; elsewhere the tables made at build
+// time, and Windows-1252's for a code page without them.
+CodePageSource codePageSource(unsigned codePage);
 
 // Why the system did not open a file.
 enum class OpenRefusal {

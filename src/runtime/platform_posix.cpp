@@ -1,5 +1,6 @@
-// Opening and reading files through POSIX calls, and the code page of a
-// system that has no ANSI code page.
+// Opening and reading files through POSIX calls, and the code pages of a
+// system that has no ANSI code page: the default one from the locale, their
+// conversion from the tables made at build time.
 #include <fcntl.h>
 #include <sys/mman.h>
 #if defined(__GLIBC__)
@@ -17,9 +18,8 @@
 #include <new>
 
 #include "runtime/errors.h"
+#include "runtime/generated_code_pages.h"
 #include "runtime/platform.h"
-#include "runtime/text.h"
-#include "runtime/utf8_table.h"
 
 // Offsets past 2 GiB must work on 32-bit systems too.
 static_assert(sizeof(off_t) == 8, "build with _FILE_OFFSET_BITS=64");
@@ -207,12 +207,22 @@ bool writeUtf8(std::FILE* stream, std::string_view text) {
   return std::fwrite(text.data(), 1, text.size(), stream) == text.size();
 }
 
-// A system without an ANSI code page converts as Windows-1252, the ANSI code
-// page of western Windows systems.
-const Utf8Table* ansiTable() { return &windows1252Table(); }
+unsigned platform::systemCodePage() {
+  return codePageForLocale(effectiveLocale(std::getenv("LC_ALL"), std::getenv("LC_CTYPE"), std::getenv("LANG")));
+}
 
-char* writeAnsiText(char* out, std::span<const std::uint8_t> bytes) {
-  return writeThroughTable(out, bytes, windows1252Table());
+CodePageSource platform::codePageSource(unsigned codePage) {
+  const auto find = [](unsigned number) {
+    const auto& pages = generated::kCodePages;
+    return std::find_if(pages.begin(), pages.end(), [&](const generated::CodePage& p) { return p.number == number; });
+  };
+  auto page = find(codePage);
+  if (page == generated::kCodePages.end()) page = find(1252);
+  CodePageSource source;
+  std::copy(page->single, page->single + 256, source.single.begin());
+  for (int byte = 0; byte < 256; ++byte) source.leadBytes[byte] = (page->leadBytes[byte / 64] >> (byte % 64)) & 1;
+  source.pairs.assign(page->pairs, page->pairs + 256 * source.leadBytes.count());
+  return source;
 }
 
 }  // namespace runtime

@@ -16,7 +16,6 @@
 #include "runtime/errors.h"
 #include "runtime/platform.h"
 #include "runtime/text.h"
-#include "runtime/utf8_table.h"
 
 namespace runtime {
 namespace {
@@ -197,33 +196,21 @@ platform::OpenOutcome device() {
   return outcome;
 }
 
-// The ANSI code page as a table when it is a single-byte one (as 1252 and
-// 1251 are); double-byte code pages are converted block by block.
-struct AnsiCodePage {
-  bool singleByte = false;
-  Utf8Table table{};
-};
-
-AnsiCodePage loadAnsiCodePage() {
-  AnsiCodePage page;
+// Whether the tables can convert a code page as the system does: one or two
+// bytes a character, printable ASCII as it is, and no lead byte below 0x80
+// (the tables copy runs of ASCII without looking them up).
+bool tablesCanConvert(UINT codePage) {
   CPINFO info{};
-  page.singleByte = GetCPInfo(CP_ACP, &info) && info.MaxCharSize == 1;
-  if (page.singleByte) {
-    for (int byte = 0; byte < 256; ++byte) {
-      const char in = static_cast<char>(byte);
-      wchar_t unit = 0;
-      MultiByteToWideChar(CP_ACP, 0, &in, 1, &unit, 1);
-      page.table[byte] = packUtf8(unit);
-      // The table's conversion copies printable ASCII as it is.
-      if (byte >= 0x20 && byte < 0x7F && unit != byte) page.singleByte = false;
+  if (!GetCPInfo(codePage, &info) || info.MaxCharSize > 2) return false;
+  for (int byte = 0x20; byte < 0x7F; ++byte) {
+    const char in = static_cast<char>(byte);
+    wchar_t unit = 0;
+    if (IsDBCSLeadByteEx(codePage, static_cast<BYTE>(byte)) ||
+        MultiByteToWideChar(codePage, 0, &in, 1, &unit, 1) != 1 || unit != byte) {
+      return false;
     }
   }
-  return page;
-}
-
-const AnsiCodePage& ansiCodePage() {
-  static const AnsiCodePage page = loadAnsiCodePage();
-  return page;
+  return true;
 }
 
 }  // namespace
@@ -375,21 +362,33 @@ bool writeUtf8(std::FILE* stream, std::string_view text) {
   return std::fwrite(text.data(), 1, text.size(), stream) == text.size();
 }
 
-const Utf8Table* ansiTable() { return ansiCodePage().singleByte ? &ansiCodePage().table : nullptr; }
+unsigned platform::systemCodePage() {
+  const UINT codePage = GetACP();
+  if (codePage == CP_UTF8 || tablesCanConvert(codePage)) return codePage;
+  return 1252;
+}
 
-char* writeAnsiText(char* out, std::span<const std::uint8_t> bytes) {
-  const AnsiCodePage& page = ansiCodePage();
-  if (page.singleByte) return writeThroughTable(out, bytes, page.table);
-  if (bytes.empty()) return out;
-  // A double-byte code page: the whole block at once, so that byte pairs stay
-  // together. n bytes give at most n UTF-16 units, each at most 3 UTF-8 bytes.
-  const auto* in = reinterpret_cast<const char*>(bytes.data());
-  const int units = MultiByteToWideChar(CP_ACP, 0, in, static_cast<int>(bytes.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(units), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, in, static_cast<int>(bytes.size()), wide.data(), units);
-  const int written = WideCharToMultiByte(CP_UTF8, 0, wide.data(), units, out,
-                                          static_cast<int>(maxAnsiTextSize(bytes.size())), nullptr, nullptr);
-  return out + written;
+CodePageSource platform::codePageSource(unsigned codePage) {
+  CodePageSource source;
+  for (int byte = 0; byte < 256; ++byte) {
+    const char in = static_cast<char>(byte);
+    wchar_t unit = 0;
+    source.leadBytes[byte] = IsDBCSLeadByteEx(codePage, static_cast<BYTE>(byte)) != 0;
+    if (!source.leadBytes[byte] && MultiByteToWideChar(codePage, 0, &in, 1, &unit, 1) == 1) {
+      source.single[byte] = static_cast<char16_t>(unit);
+    }
+  }
+  // A pair is a character when the system converts it, strictly, to one.
+  for (int lead = 0; lead < 256; ++lead) {
+    if (!source.leadBytes[lead]) continue;
+    for (int trail = 0; trail < 256; ++trail) {
+      const char pair[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+      wchar_t units[2] = {};
+      const bool one = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, pair, 2, units, 2) == 1;
+      source.pairs.push_back(one ? static_cast<char16_t>(units[0]) : u'\0');
+    }
+  }
+  return source;
 }
 
 }  // namespace runtime

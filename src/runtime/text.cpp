@@ -4,6 +4,9 @@
 #include <bit>
 #include <cstring>
 
+#include "runtime/code_page.h"
+#include "runtime/utf8_table.h"
+
 namespace runtime {
 namespace {
 
@@ -20,21 +23,19 @@ constexpr std::array<std::uint16_t, 256> makeHexPairs() {
 
 constexpr std::array<std::uint16_t, 256> kHexPairs = makeHexPairs();
 
-// Windows-1252 from 0x80 to 0x9F; the other bytes map to the same code point.
-constexpr std::array<char16_t, 32> kWindows1252High = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                                       0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-                                                       0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                                       0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+char* writeReplacementCharacter(char* out) {
+  std::memcpy(out, "\xEF\xBF\xBD", 3);
+  return out + 3;
+}
 
-constexpr Utf8Table makeWindows1252Table() {
+// ASCII as it is (the bytes from 0x80 on are never looked up here).
+constexpr Utf8Table makeAsciiTable() {
   Utf8Table table{};
-  for (int byte = 0; byte < 256; ++byte) {
-    table[byte] = packUtf8(byte >= 0x80 && byte <= 0x9F ? kWindows1252High[byte - 0x80] : byte);
-  }
+  for (char32_t byte = 0; byte < 0x80; ++byte) table[byte] = packUtf8(byte);
   return table;
 }
 
-constexpr Utf8Table kWindows1252 = makeWindows1252Table();
+constexpr Utf8Table kAsciiTable = makeAsciiTable();
 
 }  // namespace
 
@@ -54,6 +55,22 @@ std::string hexText(std::int16_t value) {
   return std::string(digits, writeHex(digits, value));
 }
 
-const Utf8Table& windows1252Table() { return kWindows1252; }
+char* writeByteSign(char* out, std::uint8_t byte) {
+  std::memcpy(out, "\xE2\x80\xB9", 3);  // ‹
+  std::memcpy(out + 3, &kHexPairs[byte], 2);
+  std::memcpy(out + 5, "\xE2\x80\xBA", 3);  // ›
+  return out + kByteSignSize;
+}
+
+char* writeAnsiText(char* out, std::span<const std::uint8_t> bytes, Encoding encoding, UndefinedBytes undefined) {
+  const bool signs = undefined == UndefinedBytes::AsSigns;
+  const auto writeUndefined = [signs](char* at, std::uint32_t byte) {
+    return signs ? writeByteSign(at, static_cast<std::uint8_t>(byte)) : writeReplacementCharacter(at);
+  };
+  if (encoding.isUtf8()) return writeUtf8Text(out, bytes, kAsciiTable, false, writeUndefined);
+  const CodePageTables& tables = codePageTables(encoding);
+  const Utf8Table& table = signs ? tables.marked : tables.exact;
+  return writeThroughTable(out, bytes, table, writeUndefined, tables.doubleByte ? &tables.pairs : nullptr);
+}
 
 }  // namespace runtime

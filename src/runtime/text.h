@@ -1,5 +1,5 @@
 // The runtime's string conversions: hexadecimal text of a 16-bit integer and
-// the conversion of narrow code-page bytes to Unicode (UTF-8).
+// the conversion of a text's bytes, in an encoding, to Unicode (UTF-8).
 #pragma once
 
 #include <cstddef>
@@ -7,7 +7,7 @@
 #include <span>
 #include <string>
 
-#include "runtime/utf8_table.h"
+#include "runtime/encoding.h"
 
 namespace runtime {
 
@@ -18,22 +18,33 @@ constexpr std::size_t kMaxHexDigits = 4;
 char* writeHex(char* out, std::int16_t value);
 std::string hexText(std::int16_t value);
 
-// Writes `bytes`, converted as one block from the system's default narrow
-// (ANSI) code page, as UTF-8 at `out`, which has room for
-// maxAnsiTextSize(bytes.size()) characters; returns the end. Every byte takes
-// part, zero bytes and trailing blanks included. On Windows this is the
-// system's ANSI code page; elsewhere it is Windows-1252.
-constexpr std::size_t maxAnsiTextSize(std::size_t byteCount) { return 3 * byteCount + 1; }
-char* writeAnsiText(char* out, std::span<const std::uint8_t> bytes);
+// What becomes of a byte, or a byte sequence, that is no character of the
+// encoding: a byte a code page leaves undefined, a lead byte without its
+// second byte (cut off by the end of the text, or followed by a byte it makes
+// no character with), a byte that is not valid UTF-8.
+enum class UndefinedBytes {
+  // What Windows gives where Linux can give the same: a code page's
+  // undefined byte becomes the code point Windows maps it to (the C1 control
+  // of its value, or one in the private use area); a lead byte without its
+  // second byte and a byte that is not valid UTF-8 become U+FFFD, as Windows
+  // gives something else for them in each version (the code page's default
+  // character, sometimes for both bytes). For exact data: csv and json.
+  AsWindowsGives,
+  // Each byte as its sign, "‹" + two hexadecimal digits + "›" (‹A0›): seen,
+  // and never taken for a character. For the list's lines.
+  AsSigns,
+};
 
-// The system's ANSI code page as a table when it is a single-byte one (on
-// Windows, 1252, 1251 and the other single-byte pages; elsewhere
-// Windows-1252); nullptr for a double-byte code page, which is converted
-// block by block.
-const Utf8Table* ansiTable();
+// Writes `bytes`, converted as one block from `encoding`, as UTF-8 at `out`,
+// which has room for maxAnsiTextSize(bytes.size()) characters; returns the
+// end. Every byte takes part, zero bytes and trailing blanks included, and
+// each defined character converts as Windows converts it; a byte that is
+// not part of one never takes the bytes after it along.
+constexpr std::size_t kByteSignSize = 8;  // "‹", two digits, "›"
+constexpr std::size_t maxAnsiTextSize(std::size_t byteCount) { return kByteSignSize * byteCount + 1; }
+char* writeAnsiText(char* out, std::span<const std::uint8_t> bytes, Encoding encoding, UndefinedBytes undefined);
 
-// Windows-1252 as a table. Its five undefined bytes (0x81, 0x8D, 0x8F, 0x90,
-// 0x9D) become the code points of the same value, as Windows converts them.
-const Utf8Table& windows1252Table();
+// Writes the sign of a byte, "‹A0›", at `out`; returns the end.
+char* writeByteSign(char* out, std::uint8_t byte);
 
 }  // namespace runtime

@@ -52,15 +52,20 @@ TEST(ShownText, FindsAControlCharacterAtEveryPosition) {
   EXPECT_FALSE(listing::changesWhenShown(""));
 }
 
-TEST(ShownText, FromTheCodePageInOnePassIsTheConversionShown) {
+// In every encoding: the conversion with undefined bytes as signs, then
+// shown, in one pass.
+TEST(ShownText, FromTheEncodingInOnePassIsTheConversionShown) {
   std::vector<std::uint8_t> every;
   for (int b = 0; b < 256; ++b) every.push_back(static_cast<std::uint8_t>(b));
-  for (std::size_t length = 0; length <= every.size(); length += 37) {
-    for (std::size_t start = 0; start + length <= every.size(); start += 53) {
-      const std::span<const std::uint8_t> bytes = std::span(every).subspan(start, length);
-      std::string out(listing::maxShownAnsiTextSize(length) + 8, '\0');
-      out.resize(static_cast<std::size_t>(listing::writeShownAnsiText(out.data(), bytes) - out.data()));
-      EXPECT_EQ(out, listing::shownText(testing_support::ansiText(bytes))) << start << "+" << length;
+  for (const runtime::Encoding encoding : runtime::Encoding::all()) {
+    for (std::size_t length = 0; length <= every.size(); length += 37) {
+      for (std::size_t start = 0; start + length <= every.size(); start += 53) {
+        const std::span<const std::uint8_t> bytes = std::span(every).subspan(start, length);
+        std::string out(listing::maxShownAnsiTextSize(length) + 8, '\0');
+        out.resize(static_cast<std::size_t>(listing::writeShownAnsiText(out.data(), bytes, encoding) - out.data()));
+        EXPECT_EQ(out, listing::shownText(testing_support::ansiText(bytes, encoding, runtime::UndefinedBytes::AsSigns)))
+            << encoding.name() << " " << start << "+" << length;
+      }
     }
   }
 }

@@ -81,17 +81,15 @@ std::string listLine(std::int16_t id, std::span<const std::uint8_t> text) {
   return std::string(speechfile::formatListLine(scratch, id, text));
 }
 
-std::string ansiText(std::span<const std::uint8_t> bytes) {
+std::string ansiText(std::span<const std::uint8_t> bytes, runtime::Encoding encoding,
+                     runtime::UndefinedBytes undefined) {
   std::string out(runtime::maxAnsiTextSize(bytes.size()), '\0');
-  out.resize(static_cast<std::size_t>(runtime::writeAnsiText(out.data(), bytes) - out.data()));
+  out.resize(static_cast<std::size_t>(runtime::writeAnsiText(out.data(), bytes, encoding, undefined) - out.data()));
   return out;
 }
 
 std::string windows1252Text(std::span<const std::uint8_t> bytes) {
-  std::string out(runtime::maxAnsiTextSize(bytes.size()), '\0');
-  out.resize(static_cast<std::size_t>(runtime::writeThroughTable(out.data(), bytes, runtime::windows1252Table()) -
-                                      out.data()));
-  return out;
+  return ansiText(bytes, *runtime::Encoding::fromCodePage(1252));
 }
 
 }  // namespace testing_support

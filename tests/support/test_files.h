@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "runtime/encoding.h"
+#include "runtime/text.h"
 #include "speechfile/get_action.h"
 
 namespace testing_support {
@@ -73,8 +75,11 @@ class RecordingList final : public speechfile::LineList {
 
 // The list line of an entry, as one string.
 std::string listLine(std::int16_t id, std::span<const std::uint8_t> text);
-// Bytes converted from the system's ANSI code page, as one string.
-std::string ansiText(std::span<const std::uint8_t> bytes);
+// Bytes converted from an encoding (the system's default unless given), as
+// one string: exactly, or with undefined bytes as signs.
+std::string ansiText(std::span<const std::uint8_t> bytes,
+                     runtime::Encoding encoding = runtime::Encoding::systemDefault(),
+                     runtime::UndefinedBytes undefined = runtime::UndefinedBytes::AsWindowsGives);
 // Bytes converted from Windows-1252, as one string.
 std::string windows1252Text(std::span<const std::uint8_t> bytes);
 

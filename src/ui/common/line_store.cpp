@@ -141,9 +141,9 @@ LineStore::Row LineStore::row(std::size_t index, Scratch& scratch) const {
   return Row{at.fileOffset, h.id, textAt(at.textStart, h.length, scratch)};
 }
 
-std::string_view LineStore::line(std::size_t index, Scratch& scratch) const {
+std::string_view LineStore::line(std::size_t index, Scratch& scratch, runtime::Encoding encoding) const {
   const Row r = row(index, scratch);
-  return speechfile::formatListLine(scratch.line, r.id, r.text);
+  return speechfile::formatListLine(scratch.line, r.id, r.text, encoding);
 }
 
 }  // namespace ui

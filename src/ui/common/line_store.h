@@ -16,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "runtime/encoding.h"
 #include "runtime/platform.h"
 #include "speechfile/get_action.h"
 
@@ -67,8 +68,10 @@ class LineStore final : public speechfile::LineList {
   };
 
   Row row(std::size_t index, Scratch& scratch) const;
-  // The row's list line, UTF-8, exactly as the Get action formed it.
-  std::string_view line(std::size_t index, Scratch& scratch) const;
+  // The row's list line, UTF-8, exactly as the Get action forms it with the
+  // text in `encoding` (the system default unless given).
+  std::string_view line(std::size_t index, Scratch& scratch,
+                        runtime::Encoding encoding = runtime::Encoding::systemDefault()) const;
 
   // The row with the longest text in bytes, or rowCount() when there is none.
   std::size_t longestRow() const { return longestRow_; }
