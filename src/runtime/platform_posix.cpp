@@ -36,6 +36,11 @@ class PosixFileSource final : public ByteSource {
 
   std::uint64_t size() const override { return size_; }
   std::optional<FileIdentity> identity() const override { return identity_; }
+  std::optional<std::uint64_t> currentSize() const override {
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0) return std::nullopt;
+    return static_cast<std::uint64_t>(st.st_size);
+  }
 
   std::size_t readAt(std::uint64_t offset, std::span<std::uint8_t> out) override {
     for (;;) {

@@ -67,6 +67,11 @@ class WindowsFileSource final : public ByteSource {
 
   std::uint64_t size() const override { return size_; }
   std::optional<FileIdentity> identity() const override { return identity_; }
+  std::optional<std::uint64_t> currentSize() const override {
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(handle_, &size)) return std::nullopt;
+    return static_cast<std::uint64_t>(size.QuadPart);
+  }
 
   std::size_t readAt(std::uint64_t offset, std::span<std::uint8_t> out) override {
     OVERLAPPED at{};

@@ -59,6 +59,18 @@ std::vector<BadInput> makeBadInputs(const TempDir& dir) {
   ::mkfifo(fifo.c_str(), 0600);
   cases.push_back({"/dev/zero", "/dev/zero", {}, "This is a device, pipe or socket, not a file."});
   cases.push_back({"FIFO", fifo, {}, "This is a device, pipe or socket, not a file."});
+  // Files the system makes up as they are read, which give no size or a
+  // wrong one, are read to their end. A process's status begins "Name:",
+  // an entry whose text would be 0x6D65 bytes long; the list of CPUs ("0-1")
+  // ends within its first entry.
+  cases.push_back({"/proc/self/status, of size 0",
+                   "/proc/self/status",
+                   {},
+                   "The entry at byte 0 is cut short: its text is 28005 bytes long, but the file ends after "});
+  if (fs::exists("/sys/devices/system/cpu/online")) {
+    cases.push_back(
+        {"a /sys file, of size 4096", "/sys/devices/system/cpu/online", {}, "The entry at byte 0 is cut short"});
+  }
   cases.push_back({"path with control characters",
                    folder + "/a\x1B[2Jb\nc.mul",
                    {},
