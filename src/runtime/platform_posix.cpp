@@ -66,6 +66,10 @@ platform::OpenOutcome refused(int error) {
     case EACCES:
     case EPERM: outcome.refusal = OpenRefusal::NoPermission; break;
     case ENAMETOOLONG: outcome.refusal = OpenRefusal::NameTooLong; break;
+    // A socket, or a device whose driver is missing: open() finds nothing
+    // behind the name.
+    case ENXIO:
+    case ENODEV: outcome.refusal = OpenRefusal::Device; break;
     case EMFILE:
     case ENFILE: outcome.refusal = OpenRefusal::TooManyOpenFiles; break;
     default: outcome.systemText = std::strerror(error); break;
