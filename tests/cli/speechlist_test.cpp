@@ -299,6 +299,33 @@ TEST(Speechlist, AFileCutShortWhileListedListsEveryWholeEntryBeforeTheCut) {
       << run.err();
 }
 
+// A reader that goes away (`speechlist big.mul | head -1`) ends speechlist
+// as it ends the standard tools: by the signal SIGPIPE, without a word; or,
+// where whoever started it ignores that signal, at the first write that
+// fails, with a message and exit status 1, without reading on.
+TEST(Speechlist, AReaderThatGoesAwayEndsItAsItEndsTheStandardTools) {
+  const TempDir dir;
+  ManyEntries many = manyEntries();
+  const Bytes bad = record(1, 0x8000, "");  // an error the rest of the file would end in
+  many.bytes.insert(many.bytes.end(), bad.begin(), bad.end());
+  const std::string path = dir.write("speech.mul", many.bytes);
+  const struct {
+    bool sigpipeIgnored;
+    int status;
+    std::string err;
+  } cases[] = {
+      {false, 128 + SIGPIPE, ""},
+      {true, 1, "speechlist: Cannot write to standard output: Broken pipe.\n"},
+  };
+  for (const auto& c : cases) {
+    PipedSpeechlist run(path, c.sigpipeIgnored);
+    EXPECT_EQ(run.read(100).substr(0, 14), "ID: 0 Text: a\n");
+    run.closeOutput();
+    EXPECT_EQ(run.exitStatus(), c.status) << "SIGPIPE ignored: " << c.sigpipeIgnored;
+    EXPECT_EQ(run.err(), c.err) << "SIGPIPE ignored: " << c.sigpipeIgnored;
+  }
+}
+
 }  // namespace
 
 namespace {
