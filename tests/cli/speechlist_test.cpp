@@ -93,6 +93,25 @@ TEST(Speechlist, UsageAndOpenErrors) {
       {{"a", "b"}, 2, "", "too many arguments"},
       {{"--bogus"}, 2, "", "speechlist: unknown option '--bogus'\n"},
       {{"--\x1B[2J"}, 2, "", "speechlist: unknown option '--\u241B[2J'\n"},
+      // Bytes that are not UTF-8 (0x9B is CSI to an 8-bit terminal) are shown, not sent.
+      {{"--\x9B"
+        "2J"},
+       2,
+       "",
+       "speechlist: unknown option '--\u2039"
+       "9B\u203A2J'\n"},
+      {{"--format", "\x9B"},
+       2,
+       "",
+       "speechlist: unknown format '\u2039"
+       "9B\u203A': give"},
+      {{(dir.path() / "\x9B"
+                      "2J.mul")
+            .string()},
+       1,
+       "",
+       "/\u2039"
+       "9B\u203A2J.mul\": There is no file with this name."},
       {{"--help"}, 0, "usage: speechlist [--format lines|csv|json] [--all] [--] PATH\n", ""},
       {{"--version"}, 0, "speechlist " SPEECH_VERSION "\n", ""},
       {{"--", dashed}, 0, "ID: 1 Text: x\n", ""},
@@ -104,6 +123,10 @@ TEST(Speechlist, UsageAndOpenErrors) {
     EXPECT_EQ(run.status, c.status) << label;
     EXPECT_EQ(run.out.rfind(c.out, 0), 0u) << label << ": " << run.out;
     EXPECT_NE(run.err.find(c.errPart), std::string::npos) << label << ": " << run.err;
+    EXPECT_EQ(run.err.find("\x9B"
+                           "2J"),
+              std::string::npos)
+        << label << ": a raw byte reached standard error";
   }
 }
 
