@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "listing/shown_text.h"
+#include "runtime/errors.h"
 #include "runtime/platform.h"
 #include "speechfile/record.h"
 
@@ -32,7 +33,10 @@ void ListingOutput::addItem(const speechfile::Entry& entry) {
   // conversion to write a block past its end.
   const std::size_t longest =
       speechfile::maxListLineSize(0) + listing::maxShownAnsiTextSize(entry.text.size()) + 1 + 16;
-  if (longest > kWriteBytes - used_) flushPending();
+  if (longest > kWriteBytes - used_) {
+    flushPending();
+    stopIfWriteFailed();
+  }
   char* end = speechfile::writeListLineWith(pending_.get() + used_, entry.id, [&](char* at) {
     return listing::writeShownAnsiTextPadded(at, entry.text, encoding_);
   });
@@ -49,6 +53,7 @@ void ListingOutput::addExported(const speechfile::Entry& entry) {
   exported_.clear();
   listing::appendEntry(exported_, format_, entry, encoding_);
   append(exported_);
+  stopIfWriteFailed();
 }
 
 void ListingOutput::writeHeaderOnce() {
@@ -68,6 +73,12 @@ void ListingOutput::append(std::string_view bytes) {
   if (bytes.size() > kWriteBytes - used_) flushPending();
   std::memcpy(pending_.get() + used_, bytes.data(), bytes.size());
   used_ += bytes.size();
+}
+
+void ListingOutput::stopIfWriteFailed() {
+  if (writeError_ == 0) return;
+  endedTheGet_ = true;
+  throw runtime::RuntimeError(runtime::ErrorNumber::DeviceIOError, "Standard output cannot be written.");
 }
 
 void ListingOutput::flushPending() {

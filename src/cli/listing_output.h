@@ -26,12 +26,17 @@ class ListingOutput final : public speechfile::LineList {
   // tells the system's error.
   bool finish(bool header);
   int writeError() const { return writeError_; }
+  // Whether a failed write ended the Get: nothing more could be written, so
+  // the rest of the file was not read.
+  bool endedTheGet() const { return endedTheGet_; }
 
  private:
   void writeHeaderOnce();
   void addExported(const speechfile::Entry& entry);
   void append(std::string_view bytes);
   void flushPending();
+  // Ends the Get once a write has failed, as nothing more can be written.
+  void stopIfWriteFailed();
 
   const listing::ExportFormat format_;
   const bool withEmpty_;
@@ -43,4 +48,5 @@ class ListingOutput final : public speechfile::LineList {
   std::size_t used_ = 0;
   std::string exported_;
   int writeError_ = 0;
+  bool endedTheGet_ = false;
 };

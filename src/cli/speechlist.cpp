@@ -115,7 +115,8 @@ int listFile(const std::filesystem::path& path, listing::ExportFormat format, bo
   // The lines before an error come first; a file that did not open gets no
   // csv header.
   const bool written = list.finish(!failure || failure->recordOffset());
-  if (failure) printError(failure->what());
+  // A failed write ends the Get; the Get's error then only repeats it.
+  if (failure && !list.endedTheGet()) printError(failure->what());
   if (!written) printError(writeFailure(list.writeError()));
   return !failure && written ? 0 : 1;
 }

@@ -28,8 +28,15 @@ class ByteSource {
  public:
   virtual ~ByteSource() = default;
 
-  // The size in bytes at the time the source was opened.
+  // The size in bytes the system gave when the source was opened. Some
+  // files give a wrong one: those the system makes up as they are read give
+  // 0 or a whole page. The data ends where readAt() finds no more.
   virtual std::uint64_t size() const = 0;
+
+  // The size the system gives now, asked once the data has ended before
+  // size(): smaller than size() when the file became shorter while it was
+  // read. None when the system cannot tell.
+  virtual std::optional<std::uint64_t> currentSize() const { return std::nullopt; }
 
   // Reads up to out.size() bytes starting at `offset` into `out` and returns
   // how many were read. Returns 0 only at or past the end of the data; may
@@ -46,6 +53,7 @@ class MemorySource final : public ByteSource {
  public:
   explicit MemorySource(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {}
   std::uint64_t size() const override { return bytes_.size(); }
+  std::optional<std::uint64_t> currentSize() const override { return bytes_.size(); }
   std::size_t readAt(std::uint64_t offset, std::span<std::uint8_t> out) override;
 
  private:

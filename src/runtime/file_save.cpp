@@ -1,5 +1,6 @@
 #include "runtime/file_save.h"
 
+#include <algorithm>
 #include <random>
 #include <string>
 
@@ -11,54 +12,79 @@ namespace {
 
 namespace fs = std::filesystem;
 
+constexpr std::string_view kTemporaryPrefix = ".saving-";
+constexpr std::size_t kTemporaryDigits = 16;
+
 [[noreturn]] void raiseSaveError(ErrorNumber number, const fs::path& target, const std::string& why) {
   throw RuntimeError(number, "The file " + quotedPath(target) + " cannot be written: " + why + ".");
 }
 
-// Removes the temporary file unless it has been put in place.
-class TemporaryFile {
- public:
-  explicit TemporaryFile(fs::path path) : path_(std::move(path)) {}
-  ~TemporaryFile() {
-    std::error_code ignored;
-    if (!path_.empty()) fs::remove(path_, ignored);
+[[noreturn]] void raiseProblem(const fs::path& target, const platform::SaveProblem& problem) {
+  using platform::SaveRefusal;
+  switch (problem.refusal) {
+    case SaveRefusal::Folder: raiseSaveError(ErrorNumber::PathFileAccessError, target, "it is a folder");
+    case SaveRefusal::Device:
+      raiseSaveError(ErrorNumber::PathFileAccessError, target, "it is a device, pipe or socket, not a file");
+    case SaveRefusal::ReadOnly: raiseSaveError(ErrorNumber::PermissionDenied, target, "it is read-only");
+    case SaveRefusal::NoPermission:
+      raiseSaveError(ErrorNumber::PermissionDenied, target, "you do not have permission to write to it");
+    case SaveRefusal::FolderNotWritable:
+      if (problem.fileExists) {
+        raiseSaveError(ErrorNumber::PermissionDenied, target,
+                       "you may write to the file but not make files in its folder " + quotedPath(problem.folder) +
+                           ", where the new content is first written whole before it takes the file's place");
+      }
+      raiseSaveError(ErrorNumber::PermissionDenied, target,
+                     "you do not have permission to make files in the folder " + quotedPath(problem.folder));
+    case SaveRefusal::FolderNotFound:
+      raiseSaveError(ErrorNumber::PathNotFound, target, "the folder " + quotedPath(problem.folder) + " does not exist");
+    case SaveRefusal::NotAFolder:
+      raiseSaveError(ErrorNumber::PathNotFound, target, "a part of the path that should be a folder is a file");
+    case SaveRefusal::NameTooLong: raiseSaveError(ErrorNumber::BadFileNameOrNumber, target, "the name is too long");
+    case SaveRefusal::LinkLoop:
+      raiseSaveError(ErrorNumber::PathFileAccessError, target,
+                     "it is a symbolic link that leads round in a circle, or through too many links");
+    case SaveRefusal::BrokenLink:
+      raiseSaveError(ErrorNumber::PathNotFound, target, "it is a link to a file that cannot be found");
+    case SaveRefusal::InUse:
+      raiseSaveError(ErrorNumber::PermissionDenied, target,
+                     "another program has it open and does not let others change it");
+    case SaveRefusal::WriteFailed: raiseSaveError(ErrorNumber::DeviceIOError, target, problem.systemText);
+    case SaveRefusal::Other: break;
   }
-  TemporaryFile(const TemporaryFile&) = delete;
-  TemporaryFile& operator=(const TemporaryFile&) = delete;
-  void keep() { path_.clear(); }
-
- private:
-  fs::path path_;
-};
+  raiseSaveError(ErrorNumber::PathFileAccessError, target, problem.systemText);
+}
 
 }  // namespace
+
+std::string platform::saveTemporaryName() {
+  static constexpr char kDigits[] = "0123456789abcdef";
+  thread_local std::mt19937_64 random{std::random_device{}()};
+  std::uint64_t bits = random();
+  std::string name(kTemporaryPrefix);
+  for (std::size_t i = 0; i < kTemporaryDigits; ++i, bits >>= 4) name += kDigits[bits & 15];
+  return name;
+}
+
+bool platform::isSaveTemporaryName(std::string_view name) {
+  return name.size() == kTemporaryPrefix.size() + kTemporaryDigits && name.starts_with(kTemporaryPrefix) &&
+         std::all_of(name.begin() + kTemporaryPrefix.size(), name.end(),
+                     [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+}
 
 void writeWholeFile(const fs::path& target, const std::function<void(const ByteWriter& write)>& produce) {
   if (target.empty() || !target.has_filename())
     raiseSaveError(ErrorNumber::BadFileNameOrNumber, target, "it names no file");
-  std::random_device random;
-  std::string systemText;
-  std::unique_ptr<platform::NewFile> file;
-  fs::path temporary;
-  // A name nobody else uses, beside the target so that it can replace it in
-  // one step.
-  for (int attempt = 0; attempt < 10 && !file; ++attempt) {
-    temporary = target;
-    temporary.replace_filename(
-        fs::path(u8"." + target.filename().u8string() + u8".saving-" + fs::path(std::to_string(random())).u8string()));
-    file = platform::createNewFile(temporary, systemText);
+  if (target.native().find(fs::path::value_type{}) != fs::path::string_type::npos) {
+    raiseSaveError(ErrorNumber::BadFileNameOrNumber, target, "the name contains a zero character");
   }
-  if (!file) raiseSaveError(ErrorNumber::PathFileAccessError, target, systemText);
-  TemporaryFile guard(temporary);
+  platform::ReplacementStart start = platform::startReplacement(target);
+  if (!start.replacement) raiseProblem(target, start.problem);
+  platform::FileReplacement& file = *start.replacement;
   produce([&](std::string_view bytes) {
-    if (!file->write(bytes)) raiseSaveError(ErrorNumber::DeviceIOError, target, file->systemText());
+    if (!file.write(bytes)) raiseProblem(target, file.problem());
   });
-  if (!file->finish()) raiseSaveError(ErrorNumber::DeviceIOError, target, file->systemText());
-  file.reset();
-  if (!platform::replaceFile(temporary, target, systemText)) {
-    raiseSaveError(ErrorNumber::PathFileAccessError, target, systemText);
-  }
-  guard.keep();
+  if (!file.commit()) raiseProblem(target, file.problem());
 }
 
 }  // namespace runtime

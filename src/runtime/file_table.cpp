@@ -7,29 +7,48 @@
 
 namespace runtime {
 
-BufferedFile::BufferedFile(std::unique_ptr<ByteSource> source) : source_(std::move(source)), size_(source_->size()) {}
+namespace {
 
-void BufferedFile::requireRemaining(std::uint64_t count) const {
-  const std::uint64_t at = position();
-  if (at <= size_ && count <= size_ - at) return;
-  throw RuntimeError(ErrorNumber::InputPastEndOfFile, "The file ends at byte " + std::to_string(size_) + ", but " +
-                                                          std::to_string(count) +
-                                                          (count == 1 ? " more byte is" : " more bytes are") +
-                                                          " needed at byte " + std::to_string(at) + ".");
+// The first buffer of a small file holds it whole, with room for the read
+// that finds its end.
+constexpr std::size_t kSmallestBuffer = 4096;
+
+}  // namespace
+
+BufferedFile::BufferedFile(std::unique_ptr<ByteSource> source)
+    : source_(std::move(source)), openedSize_(source_->size()) {}
+
+void BufferedFile::noteEnd(std::uint64_t offset) {
+  dataEnd_ = offset;
+  // Data that ends before the size the file had when opened: the file
+  // became shorter if the system now gives a smaller size too; otherwise
+  // its size was never right (files the system makes up as they are read).
+  shrank_ = offset < openedSize_ && source_->currentSize().value_or(0) < openedSize_;
 }
 
-void BufferedFile::readExactly(std::uint64_t offset, std::span<std::uint8_t> out) {
+std::size_t BufferedFile::readUpTo(std::uint64_t offset, std::span<std::uint8_t> out) {
   std::size_t done = 0;
   while (done < out.size()) {
     const std::size_t n = source_->readAt(offset + done, out.subspan(done));
     if (n == 0) {
-      throw RuntimeError(ErrorNumber::InputPastEndOfFile,
-                         "The file became shorter while it was read: it ended at byte " +
-                             std::to_string(offset + done) + ", though it had " + std::to_string(size_) +
-                             " bytes when it was opened.");
+      noteEnd(offset + done);
+      break;
     }
     done += n;
   }
+  return done;
+}
+
+void BufferedFile::raisePastEnd(std::uint64_t at, std::uint64_t count) const {
+  if (shrank_) {
+    throw RuntimeError(ErrorNumber::InputPastEndOfFile,
+                       "The file became shorter while it was read: it now ends at byte " + std::to_string(size()) +
+                           ", though it had " + std::to_string(openedSize_) + " bytes when it was opened.");
+  }
+  throw RuntimeError(ErrorNumber::InputPastEndOfFile, "The file ends at byte " + std::to_string(size()) + ", but " +
+                                                          std::to_string(count) +
+                                                          (count == 1 ? " more byte is" : " more bytes are") +
+                                                          " needed at byte " + std::to_string(at) + ".");
 }
 
 void BufferedFile::moveTo(std::uint64_t offset) {
@@ -37,38 +56,49 @@ void BufferedFile::moveTo(std::uint64_t offset) {
   cursor_ = limit_ = buffer_.data();
 }
 
-void BufferedFile::refill() {
+bool BufferedFile::refill() {
   const std::uint64_t at = position();
-  if (buffer_.empty()) buffer_.resize(static_cast<std::size_t>(std::min<std::uint64_t>(kBufferSize, size_)));
+  if (buffer_.empty()) {
+    buffer_.resize(static_cast<std::size_t>(std::clamp<std::uint64_t>(openedSize_ + 1, kSmallestBuffer, kBufferSize)));
+  } else if (at >= openedSize_ && buffer_.size() < kBufferSize) {
+    buffer_.resize(kBufferSize);  // read past the size the file gave: it may be large
+  }
   moveTo(at);  // the buffer stays empty if the read below fails
-  const auto length = static_cast<std::size_t>(std::min<std::uint64_t>(buffer_.size(), size_ - at));
-  readExactly(at, std::span(buffer_).first(length));
-  limit_ = buffer_.data() + length;
+  limit_ = buffer_.data() + readUpTo(at, buffer_);
+  return limit_ != cursor_;
+}
+
+bool BufferedFile::atEndSlow() {
+  if (refill()) return false;
+  // A file that became shorter is not at its end here: the entries it had
+  // further on are missing, and the next read says so.
+  return !shrank_;
 }
 
 std::uint8_t BufferedFile::readByteSlow() {
-  requireRemaining(1);
-  refill();
+  if (!refill()) raisePastEnd(position(), 1);
   return *cursor_++;
 }
 
 void BufferedFile::readBytesSlow(std::span<std::uint8_t> out) {
-  requireRemaining(out.size());
   const std::uint64_t start = position();
   // Whatever the buffer still holds comes first.
-  const auto done = static_cast<std::size_t>(limit_ - cursor_);
+  std::size_t done = static_cast<std::size_t>(limit_ - cursor_);
   if (done > 0) std::memcpy(out.data(), cursor_, done);
   cursor_ = limit_;
-  const std::span<std::uint8_t> rest = out.subspan(done);
   try {
-    if (rest.size() >= kBufferSize) {
+    if (out.size() - done >= kBufferSize) {
       // A block larger than the buffer goes straight into the caller's memory.
-      readExactly(start + done, rest);
+      if (readUpTo(start + done, out.subspan(done)) < out.size() - done) raisePastEnd(start, out.size());
       moveTo(start + out.size());
-    } else {
-      refill();
-      std::memcpy(rest.data(), cursor_, rest.size());
-      cursor_ += rest.size();
+      return;
+    }
+    while (done < out.size()) {
+      if (!refill()) raisePastEnd(start, out.size());
+      const auto n = std::min(static_cast<std::size_t>(limit_ - cursor_), out.size() - done);
+      std::memcpy(out.data() + done, cursor_, n);
+      cursor_ += n;
+      done += n;
     }
   } catch (...) {
     moveTo(start);

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -19,6 +20,13 @@ namespace runtime {
 
 // One open file: its source, the position of the next byte, and a read
 // buffer. Positions are 0-based byte offsets from the start of the file.
+//
+// The file ends where a read finds no more data, whatever size the system
+// gave when it was opened: files the system makes up as they are read give
+// 0 (under /proc) or a whole page (under /sys), and they are read to their
+// end all the same. A file that became shorter than it was when opened is
+// not at its end there: the next read raises an error that says where it
+// now ends. Every byte read before the end is used.
 class BufferedFile {
  public:
   static constexpr std::size_t kBufferSize = 256 * 1024;
@@ -27,10 +35,15 @@ class BufferedFile {
   BufferedFile(const BufferedFile&) = delete;
   BufferedFile& operator=(const BufferedFile&) = delete;
 
-  // True once every byte of the file (its size when opened) has been read.
-  bool atEnd() const { return position() >= size_; }
+  // True once no byte is left to read. When the buffer is used up, this
+  // reads ahead to find out.
+  bool atEnd() { return cursor_ == limit_ && atEndSlow(); }
   std::uint64_t position() const { return bufferStart_ + static_cast<std::uint64_t>(cursor_ - buffer_.data()); }
-  std::uint64_t size() const { return size_; }
+  // Where the file's data ends, once a read has found it; until then, the
+  // size the system gave when the file was opened.
+  std::uint64_t size() const { return dataEnd_ ? *dataEnd_ : openedSize_; }
+  // Whether the file was found shorter than it was when opened.
+  bool shrank() const { return shrank_; }
   std::optional<FileIdentity> identity() const { return source_->identity(); }
 
   // Reads the byte at the current position and moves past it. Raises
@@ -52,19 +65,23 @@ class BufferedFile {
   }
 
  private:
+  bool atEndSlow();
   std::uint8_t readByteSlow();
   void readBytesSlow(std::span<std::uint8_t> out);
-  void requireRemaining(std::uint64_t count) const;
-  // Reads exactly out.size() bytes at `offset`, retrying short reads; raises
-  // an error if the source ends sooner (the file shrank while open).
-  void readExactly(std::uint64_t offset, std::span<std::uint8_t> out);
+  [[noreturn]] void raisePastEnd(std::uint64_t at, std::uint64_t count) const;
+  // Reads up to out.size() bytes at `offset`, retrying short reads, and
+  // returns how many there were: fewer only where the data ends.
+  std::size_t readUpTo(std::uint64_t offset, std::span<std::uint8_t> out);
+  void noteEnd(std::uint64_t offset);
   // Empties the buffer and puts the position at `offset`.
   void moveTo(std::uint64_t offset);
-  // Fills the buffer from the current position on.
-  void refill();
+  // Fills the buffer from the current position on; false when no byte came.
+  bool refill();
 
   std::unique_ptr<ByteSource> source_;
-  std::uint64_t size_;
+  std::uint64_t openedSize_;
+  std::optional<std::uint64_t> dataEnd_;  // where a read found no more data
+  bool shrank_ = false;
   std::vector<std::uint8_t> buffer_;
   std::uint64_t bufferStart_ = 0;         // file offset of buffer_[0]
   const std::uint8_t* cursor_ = nullptr;  // next byte to read

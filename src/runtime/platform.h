@@ -92,23 +92,70 @@ struct OpenOutcome {
 // path is not empty and holds no zero character.
 OpenOutcome openRegularFile(const std::filesystem::path& path);
 
-// A file made for writing that did not exist before. Its calls return false
-// on failure and leave the system's words for it in systemText().
-class NewFile {
- public:
-  virtual ~NewFile() = default;
-  virtual bool write(std::string_view bytes) = 0;
-  // Writes what is buffered to the disk and closes the file.
-  virtual bool finish() = 0;
-  const std::string& systemText() const { return systemText_; }
-
- protected:
-  std::string systemText_;
+// Why a file cannot be saved at a path.
+enum class SaveRefusal {
+  Folder,             // the path names a folder
+  Device,             // a device, pipe or socket: not a regular file
+  ReadOnly,           // the file is marked read-only: nobody is to write it
+  NoPermission,       // the file's permissions do not let this user write it
+  FolderNotWritable,  // the folder does not let this user make a file in it
+  FolderNotFound,     // the folder the file is to be in does not exist
+  NotAFolder,         // a part of the path that should be a folder is a file
+  NameTooLong,
+  LinkLoop,     // symbolic links that lead round in a circle, or too many
+  BrokenLink,   // a link to a file that cannot be found
+  InUse,        // another program holds the file without sharing it
+  WriteFailed,  // writing the new content failed; see systemText
+  Other,        // see systemText
 };
 
-// Creates `path` for writing; fails if something is there already. Returns
-// nullptr on failure, with the system's words in `systemText`.
-std::unique_ptr<NewFile> createNewFile(const std::filesystem::path& path, std::string& systemText);
+struct SaveProblem {
+  SaveRefusal refusal = SaveRefusal::Other;
+  std::string systemText;        // the system's words, for WriteFailed and Other
+  std::filesystem::path folder;  // the folder the file is in, for the messages that name it
+  bool fileExists = false;       // whether there was a file to replace
+};
+
+// Replacing a file whole: the new content goes into a temporary file in the
+// target's folder, which then takes the target's place in one step, so the
+// target is whole or as it was. A symbolic link at the target is followed,
+// and the file it names is replaced. The replaced file keeps its mode (its
+// attributes and security on Windows) and, where the system allows, its
+// owner and group. A file with more than one name (hard links) is written
+// in place once the whole new content is in the temporary file, so that
+// every name shows the new content.
+//
+// The temporary file has no name where the system offers that (Linux), so
+// nothing is left if the program is ended midway; elsewhere a later save to
+// the same folder removes what an ended save left.
+class FileReplacement {
+ public:
+  // Without commit(), the target stays as it was and the temporary file goes.
+  virtual ~FileReplacement() = default;
+  // Appends to the new content; false on failure, with problem() saying why.
+  virtual bool write(std::string_view bytes) = 0;
+  // Puts the new content in the target's place; false on failure, with
+  // problem() saying why, and the target as it was.
+  virtual bool commit() = 0;
+  const SaveProblem& problem() const { return problem_; }
+
+ protected:
+  SaveProblem problem_;
+};
+
+struct ReplacementStart {
+  std::unique_ptr<FileReplacement> replacement;  // set when the file can be written
+  SaveProblem problem;                           // why not, otherwise
+};
+
+// The name of a save's temporary file: ".saving-" and 16 random hexadecimal
+// digits, short so that it fits wherever the target's name fits.
+std::string saveTemporaryName();
+bool isSaveTemporaryName(std::string_view name);
+
+// Checks that `target` can be replaced and makes its temporary file. The
+// path is not empty, names a file and holds no zero character.
+ReplacementStart startReplacement(const std::filesystem::path& target);
 
 // The identity of the file `path` names, following symbolic links; none when
 // nothing is there or the system cannot tell.
@@ -117,10 +164,6 @@ std::optional<FileIdentity> identifyFile(const std::filesystem::path& path);
 // Whether two absolute, normalised paths are the same name, as the system
 // compares names (ignoring case on Windows).
 bool sameName(const std::filesystem::path& a, const std::filesystem::path& b);
-
-// Puts the file `from` in the place of `to`, replacing what is there in one
-// step. Returns false on failure, with the system's words in `systemText`.
-bool replaceFile(const std::filesystem::path& from, const std::filesystem::path& to, std::string& systemText);
 
 }  // namespace platform
 }  // namespace runtime

@@ -1,7 +1,9 @@
-// Opening and reading files through POSIX calls, and the code pages of a
-// system that has no ANSI code page: the default one from the locale, their
-// conversion from the tables made at build time.
+// Opening and reading files, and replacing them whole, through POSIX calls,
+// and the code pages of a system that has no ANSI code page: the default one
+// from the locale, their conversion from the tables made at build time.
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/mman.h>
 #if defined(__GLIBC__)
 #include <malloc.h>
@@ -16,6 +18,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "runtime/errors.h"
 #include "runtime/generated_code_pages.h"
@@ -41,6 +46,11 @@ class PosixFileSource final : public ByteSource {
 
   std::uint64_t size() const override { return size_; }
   std::optional<FileIdentity> identity() const override { return identity_; }
+  std::optional<std::uint64_t> currentSize() const override {
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0) return std::nullopt;
+    return static_cast<std::uint64_t>(st.st_size);
+  }
 
   std::size_t readAt(std::uint64_t offset, std::span<std::uint8_t> out) override {
     for (;;) {
@@ -66,6 +76,10 @@ platform::OpenOutcome refused(int error) {
     case EACCES:
     case EPERM: outcome.refusal = OpenRefusal::NoPermission; break;
     case ENAMETOOLONG: outcome.refusal = OpenRefusal::NameTooLong; break;
+    // A socket, or a device whose driver is missing: open() finds nothing
+    // behind the name.
+    case ENXIO:
+    case ENODEV: outcome.refusal = OpenRefusal::Device; break;
     case EMFILE:
     case ENFILE: outcome.refusal = OpenRefusal::TooManyOpenFiles; break;
     default: outcome.systemText = std::strerror(error); break;
@@ -99,51 +113,367 @@ platform::OpenOutcome platform::openRegularFile(const std::filesystem::path& pat
 
 namespace {
 
-class PosixNewFile final : public platform::NewFile {
- public:
-  explicit PosixNewFile(int fd) : fd_(fd) {}
-  ~PosixNewFile() override {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  PosixNewFile(const PosixNewFile&) = delete;
-  PosixNewFile& operator=(const PosixNewFile&) = delete;
+namespace fs = std::filesystem;
+using platform::SaveProblem;
+using platform::SaveRefusal;
 
-  bool write(std::string_view bytes) override {
-    while (!bytes.empty()) {
-      const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
-      if (n < 0) {
-        const int error = errno;
-        if (error == EINTR) continue;
-        systemText_ = std::strerror(error);
-        return false;
-      }
-      bytes.remove_prefix(static_cast<std::size_t>(n));
+// Symbolic links followed from a save's target at the most, as many as the
+// system follows in one path.
+constexpr int kMaxLinks = 40;
+
+// A file descriptor, closed when it goes.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd = -1) noexcept : fd_(fd) {}
+  ~Descriptor() { reset(); }
+  Descriptor(Descriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+  Descriptor& operator=(Descriptor&& other) noexcept {
+    if (this != &other) {
+      reset();
+      fd_ = std::exchange(other.fd_, -1);
     }
-    return true;
+    return *this;
   }
-  bool finish() override {
-    const bool synced = ::fsync(fd_) == 0;
-    const int syncError = errno;
-    const bool closed = ::close(fd_) == 0;
-    const int closeError = errno;
+  int get() const { return fd_; }
+  explicit operator bool() const { return fd_ >= 0; }
+  void reset() noexcept {
+    if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
-    if (!synced || !closed) systemText_ = std::strerror(synced ? closeError : syncError);
-    return synced && closed;
   }
+  int release() noexcept { return std::exchange(fd_, -1); }
 
  private:
   int fd_;
 };
 
+SaveProblem saveProblem(SaveRefusal refusal, std::string systemText = {}) {
+  SaveProblem problem;
+  problem.refusal = refusal;
+  problem.systemText = std::move(systemText);
+  return problem;
+}
+
+// The system's error in making, naming or opening a file as a save problem.
+SaveProblem problemOf(int error) {
+  switch (error) {
+    case ENOENT: return saveProblem(SaveRefusal::FolderNotFound);
+    case ENOTDIR: return saveProblem(SaveRefusal::NotAFolder);
+    case EACCES:
+    case EPERM: return saveProblem(SaveRefusal::FolderNotWritable);
+    case ENAMETOOLONG: return saveProblem(SaveRefusal::NameTooLong);
+    case ELOOP: return saveProblem(SaveRefusal::LinkLoop);
+    case EISDIR: return saveProblem(SaveRefusal::Folder);
+    case ETXTBSY: return saveProblem(SaveRefusal::InUse);
+    default: return saveProblem(SaveRefusal::Other, std::strerror(error));
+  }
+}
+
+// The file a save replaces: the target with the symbolic links of its last
+// part followed, and what is there now (none for a new file).
+struct Destination {
+  fs::path file;
+  std::optional<struct stat> existing;
+};
+
+bool readLinkText(const fs::path& link, fs::path& to) {
+  std::string text(256, '\0');
+  for (;;) {
+    const ssize_t n = ::readlink(link.c_str(), text.data(), text.size());
+    if (n < 0) return false;
+    if (static_cast<std::size_t>(n) < text.size()) {
+      text.resize(static_cast<std::size_t>(n));
+      to = text;
+      return true;
+    }
+    text.resize(text.size() * 2);
+  }
+}
+
+// Follows the target's symbolic links to the file they name, as text editors
+// do: that file is replaced and the links stay. A link to a name where
+// nothing is yet makes the file there.
+std::optional<SaveProblem> follow(const fs::path& target, Destination& destination) {
+  fs::path current = target;
+  for (int links = 0;; ++links) {
+    struct stat st {};
+    if (::lstat(current.c_str(), &st) != 0) {
+      const int error = errno;
+      if (error == EACCES) return saveProblem(SaveRefusal::NoPermission);
+      if (error != ENOENT) return problemOf(error);
+      destination = {current, std::nullopt};  // a missing folder is found when it is opened
+      return std::nullopt;
+    }
+    if (!S_ISLNK(st.st_mode)) {
+      destination = {current, st};
+      return std::nullopt;
+    }
+    fs::path to;
+    if (links == kMaxLinks) return saveProblem(SaveRefusal::LinkLoop);
+    if (!readLinkText(current, to)) return problemOf(errno);
+    current = to.is_absolute() ? to : current.parent_path() / to;
+  }
+}
+
+std::optional<SaveRefusal> refusalToReplace(const fs::path& file, const struct stat& st) {
+  if (S_ISDIR(st.st_mode)) return SaveRefusal::Folder;
+  if (!S_ISREG(st.st_mode)) return SaveRefusal::Device;
+  // A file nobody may write is read-only on purpose, also to root, whom the
+  // system would let write it.
+  if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return SaveRefusal::ReadOnly;
+  if (::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0 && (errno == EACCES || errno == EPERM)) {
+    return SaveRefusal::NoPermission;
+  }
+  return std::nullopt;
+}
+
+Descriptor openFolder(const fs::path& folder) {
+  Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+#ifdef O_PATH
+  // A folder one may make files in but not list.
+  if (!fd && errno == EACCES) fd = Descriptor(::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+#endif
+  return fd;
+}
+
+// Removes the temporary files that saves ended midway left in the folder. A
+// save in progress holds a lock on its temporary file; one that was ended
+// holds none, since the system drops a process's locks when it ends.
+void removeLeftovers(int folder) {
+  Descriptor listing(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (!listing) return;
+  DIR* const entries = ::fdopendir(listing.get());
+  if (!entries) return;
+  listing.release();  // closedir() closes it
+  std::vector<std::string> names;
+  while (const dirent* entry = ::readdir(entries)) {
+    if (platform::isSaveTemporaryName(entry->d_name)) names.emplace_back(entry->d_name);
+  }
+  ::closedir(entries);
+  for (const std::string& name : names) {
+    const Descriptor file(::openat(folder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat st {};
+    struct stat named {};
+    if (!file || ::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+    if (::flock(file.get(), LOCK_EX | LOCK_NB) != 0) continue;  // a save in progress
+    if (::fstatat(folder, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 && named.st_ino == st.st_ino &&
+        named.st_dev == st.st_dev) {
+      ::unlinkat(folder, name.c_str(), 0);
+    }
+  }
+}
+
+// Makes the temporary file in the folder, locked as a save's in progress:
+// without a name where the system offers that (`name` left empty), so that
+// it goes with the process; otherwise under a name of its own.
+Descriptor createTemporary(int folder, mode_t mode, std::string& name, int& error) {
+  name.clear();
+#ifdef O_TMPFILE
+  Descriptor unnamed(::openat(folder, ".", O_TMPFILE | O_RDWR | O_CLOEXEC, mode));
+  if (unnamed) {
+    ::flock(unnamed.get(), LOCK_EX);
+    return unnamed;
+  }
+  error = errno;
+  // The file systems that cannot make a file without a name say so thus.
+  if (error != EOPNOTSUPP && error != EISDIR && error != EINVAL) return Descriptor();
+#endif
+  for (int attempt = 0; attempt < 10; ++attempt) {
+    name = platform::saveTemporaryName();
+    Descriptor named(
+        ::openat(folder, name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, mode));
+    if (!named) {
+      error = errno;
+      if (error == EEXIST) continue;
+      break;
+    }
+    ::flock(named.get(), LOCK_EX);
+    // Another save may have taken it for a leftover before it was locked.
+    struct stat st {};
+    struct stat now {};
+    if (::fstat(named.get(), &st) == 0 && ::fstatat(folder, name.c_str(), &now, AT_SYMLINK_NOFOLLOW) == 0 &&
+        now.st_ino == st.st_ino && now.st_dev == st.st_dev) {
+      return named;
+    }
+  }
+  name.clear();
+  if (error == 0 || error == EEXIST) error = EEXIST;
+  return Descriptor();
+}
+
+class PosixReplacement final : public platform::FileReplacement {
+ public:
+  // `where` names the folder and tells whether a file is replaced, for the
+  // messages of what fails later.
+  PosixReplacement(Descriptor folder, const Destination& destination, Descriptor temporary, std::string temporaryName,
+                   SaveProblem where)
+      : folder_(std::move(folder)),
+        name_(destination.file.filename()),
+        existing_(destination.existing),
+        temporary_(std::move(temporary)),
+        temporaryName_(std::move(temporaryName)) {
+    problem_ = std::move(where);
+  }
+  ~PosixReplacement() override {
+    if (!temporaryName_.empty()) ::unlinkat(folder_.get(), temporaryName_.c_str(), 0);
+  }
+  PosixReplacement(const PosixReplacement&) = delete;
+  PosixReplacement& operator=(const PosixReplacement&) = delete;
+
+  bool write(std::string_view bytes) override {
+    while (!bytes.empty()) {
+      const ssize_t n = ::write(temporary_.get(), bytes.data(), bytes.size());
+      if (n < 0) {
+        if (errno == EINTR) continue;
+        return failed(saveProblem(SaveRefusal::WriteFailed, std::strerror(errno)));
+      }
+      bytes.remove_prefix(static_cast<std::size_t>(n));
+      written_ += static_cast<std::uint64_t>(n);
+    }
+    return true;
+  }
+
+  bool commit() override {
+    if (existing_ && existing_->st_nlink > 1) return writeInPlace();
+    if (existing_) keepOwnerAndMode();
+    if (::fsync(temporary_.get()) != 0) return failed(saveProblem(SaveRefusal::WriteFailed, std::strerror(errno)));
+    if (temporaryName_.empty() && !nameTheTemporary()) return false;
+    if (::renameat(folder_.get(), temporaryName_.c_str(), folder_.get(), name_.c_str()) != 0) {
+      return failed(problemOf(errno));
+    }
+    temporaryName_.clear();  // it is the file now
+    ::fsync(folder_.get());  // and its name on the disk too, where the folder lets itself be synced
+    return true;
+  }
+
+ private:
+  bool failed(SaveProblem problem) {
+    const SaveProblem where = problem_;
+    problem_ = std::move(problem);
+    problem_.folder = where.folder;
+    problem_.fileExists = where.fileExists;
+    return false;
+  }
+
+  void keepOwnerAndMode() {
+    const struct stat& st = *existing_;
+    // The owner first, as changing it clears the set-user-ID bit that the
+    // mode then sets again. Only root may give a file to another user; a
+    // user may still give it the group, where they belong to it.
+    if (::fchown(temporary_.get(), st.st_uid, st.st_gid) != 0) {
+      [[maybe_unused]] const int ignored = ::fchown(temporary_.get(), static_cast<uid_t>(-1), st.st_gid);
+    }
+    ::fchmod(temporary_.get(), st.st_mode & 07777);
+  }
+
+  // Links the unnamed temporary file into the folder, so that it can take
+  // the target's name in one step.
+  bool nameTheTemporary() {
+    const std::string self = "/proc/self/fd/" + std::to_string(temporary_.get());
+    for (int attempt = 0; attempt < 10; ++attempt) {
+      const std::string name = platform::saveTemporaryName();
+      int result = ::linkat(AT_FDCWD, self.c_str(), folder_.get(), name.c_str(), AT_SYMLINK_FOLLOW);
+#ifdef AT_EMPTY_PATH
+      if (result != 0 && errno == ENOENT)
+        result = ::linkat(temporary_.get(), "", folder_.get(), name.c_str(), AT_EMPTY_PATH);
+#endif
+      if (result == 0) {
+        temporaryName_ = name;
+        return true;
+      }
+      if (errno != EEXIST) return failed(problemOf(errno));
+    }
+    return failed(problemOf(EEXIST));
+  }
+
+  // A file with other names: the new content, whole in the temporary file,
+  // is copied over the file's own bytes, so every name shows it.
+  bool writeInPlace() {
+    if (::fsync(temporary_.get()) != 0) return failed(saveProblem(SaveRefusal::WriteFailed, std::strerror(errno)));
+    const Descriptor target(
+        ::openat(folder_.get(), name_.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!target) {
+      const int error = errno;
+      return failed(error == EACCES || error == EPERM ? saveProblem(SaveRefusal::NoPermission) : problemOf(error));
+    }
+    struct stat now {};
+    if (::fstat(target.get(), &now) != 0 || now.st_dev != existing_->st_dev || now.st_ino != existing_->st_ino) {
+      return failed(saveProblem(SaveRefusal::Other, "another program replaced it while the new content was written"));
+    }
+    const auto size = static_cast<off_t>(written_);
+#ifdef FALLOC_FL_KEEP_SIZE
+    // Room for what the file grows by, first: a full disk then stops the
+    // save before the file is touched.
+    if (size > now.st_size && ::fallocate(target.get(), FALLOC_FL_KEEP_SIZE, now.st_size, size - now.st_size) != 0 &&
+        errno != EOPNOTSUPP && errno != ENOSYS) {
+      return failed(saveProblem(SaveRefusal::WriteFailed, std::strerror(errno)));
+    }
+#endif
+    std::vector<char> block(std::size_t{1} << 20);
+    for (off_t at = 0; at < size;) {
+      const ssize_t got = ::pread(temporary_.get(), block.data(), block.size(), at);
+      if (got <= 0) return failed(saveProblem(SaveRefusal::WriteFailed, std::strerror(got < 0 ? errno : EIO)));
+      for (ssize_t done = 0; done < got;) {
+        const ssize_t put =
+            ::pwrite(target.get(), block.data() + done, static_cast<std::size_t>(got - done), at + done);
+        if (put < 0 && errno == EINTR) continue;
+        if (put <= 0) return failed(saveProblem(SaveRefusal::WriteFailed, std::strerror(put < 0 ? errno : EIO)));
+        done += put;
+      }
+      at += got;
+    }
+    if (::ftruncate(target.get(), size) != 0 || ::fsync(target.get()) != 0) {
+      return failed(saveProblem(SaveRefusal::WriteFailed, std::strerror(errno)));
+    }
+    return true;
+  }
+
+  Descriptor folder_;
+  fs::path name_;
+  std::optional<struct stat> existing_;
+  Descriptor temporary_;
+  std::string temporaryName_;  // empty while the temporary file has no name
+  std::uint64_t written_ = 0;
+};
+
 }  // namespace
 
-std::unique_ptr<platform::NewFile> platform::createNewFile(const std::filesystem::path& path, std::string& systemText) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
-  if (fd < 0) {
-    systemText = std::strerror(errno);
-    return nullptr;
+platform::ReplacementStart platform::startReplacement(const fs::path& target) {
+  ReplacementStart start;
+  Destination destination;
+  if (const auto problem = follow(target, destination)) {
+    start.problem = *problem;
+    return start;
   }
-  return std::make_unique<PosixNewFile>(fd);
+  const fs::path folderPath = destination.file.has_parent_path() ? destination.file.parent_path() : fs::path(".");
+  // The folder as messages name it: absolute, without "." or a last slash.
+  std::error_code ignored;
+  fs::path shownFolder = fs::absolute(folderPath, ignored).lexically_normal();
+  if (!shownFolder.has_filename() && shownFolder.has_relative_path()) shownFolder = shownFolder.parent_path();
+  SaveProblem where;
+  where.folder = shownFolder;
+  where.fileExists = destination.existing.has_value();
+  const auto fail = [&](SaveProblem problem) {
+    problem.folder = where.folder;
+    problem.fileExists = where.fileExists;
+    start.problem = std::move(problem);
+    return std::move(start);
+  };
+  if (destination.existing) {
+    if (const auto refusal = refusalToReplace(destination.file, *destination.existing))
+      return fail(saveProblem(*refusal));
+  }
+  Descriptor folder = openFolder(folderPath);
+  if (!folder) return fail(problemOf(errno));
+  removeLeftovers(folder.get());
+  std::string temporaryName;
+  int error = 0;
+  // Private while it is written when it is to take another file's mode.
+  Descriptor temporary = createTemporary(folder.get(), destination.existing ? 0600 : 0666, temporaryName, error);
+  if (!temporary) return fail(problemOf(error));
+  auto replacement = std::make_unique<PosixReplacement>(std::move(folder), destination, std::move(temporary),
+                                                        std::move(temporaryName), where);
+  start.replacement = std::move(replacement);
+  return start;
 }
 
 std::optional<FileIdentity> platform::identifyFile(const std::filesystem::path& path) {
@@ -153,13 +483,6 @@ std::optional<FileIdentity> platform::identifyFile(const std::filesystem::path& 
 }
 
 bool platform::sameName(const std::filesystem::path& a, const std::filesystem::path& b) { return a == b; }
-
-bool platform::replaceFile(const std::filesystem::path& from, const std::filesystem::path& to,
-                           std::string& systemText) {
-  if (::rename(from.c_str(), to.c_str()) == 0) return true;
-  systemText = std::strerror(errno);
-  return false;
-}
 
 std::vector<std::filesystem::path> commandLineArguments(int argc, char** argv) {
   return std::vector<std::filesystem::path>(argv + std::min(argc, 1), argv + argc);

@@ -1,6 +1,7 @@
-// Opening files, the command line, the console and the ANSI code page
-// through the Windows API. This is the one file of the runtime that includes
-// <windows.h> (which, among much else, defines a MAKEWORD macro).
+// Opening files, replacing them whole, the command line, the console and
+// the ANSI code page through the Windows API. This is the one file of the
+// runtime that includes <windows.h> (which, among much else, defines a
+// MAKEWORD macro).
 #define WIN32_LEAN_AND_MEAN
 #define NOMINMAX
 #include <windows.h>
@@ -12,6 +13,9 @@
 #include <algorithm>
 #include <cstdlib>
 #include <new>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "runtime/errors.h"
 #include "runtime/platform.h"
@@ -66,6 +70,11 @@ class WindowsFileSource final : public ByteSource {
 
   std::uint64_t size() const override { return size_; }
   std::optional<FileIdentity> identity() const override { return identity_; }
+  std::optional<std::uint64_t> currentSize() const override {
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(handle_, &size)) return std::nullopt;
+    return static_cast<std::uint64_t>(size.QuadPart);
+  }
 
   std::size_t readAt(std::uint64_t offset, std::span<std::uint8_t> out) override {
     OVERLAPPED at{};
@@ -242,56 +251,284 @@ platform::OpenOutcome platform::openRegularFile(const std::filesystem::path& pat
 
 namespace {
 
-class WindowsNewFile final : public platform::NewFile {
- public:
-  explicit WindowsNewFile(HANDLE handle) : handle_(handle) {}
-  ~WindowsNewFile() override {
-    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-  }
-  WindowsNewFile(const WindowsNewFile&) = delete;
-  WindowsNewFile& operator=(const WindowsNewFile&) = delete;
+using platform::SaveProblem;
+using platform::SaveRefusal;
 
-  bool write(std::string_view bytes) override {
-    while (!bytes.empty()) {
-      const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
-      DWORD written = 0;
-      if (!WriteFile(handle_, bytes.data(), chunk, &written, nullptr)) {
-        systemText_ = systemMessage(GetLastError());
-        return false;
-      }
-      bytes.remove_prefix(written);
-    }
-    return true;
-  }
-  bool finish() override {
-    const bool flushed = FlushFileBuffers(handle_) != 0;
-    const DWORD flushError = GetLastError();
-    const bool closed = CloseHandle(handle_) != 0;
-    const DWORD closeError = GetLastError();
+// A handle, closed when it goes.
+class Handle {
+ public:
+  explicit Handle(HANDLE handle = INVALID_HANDLE_VALUE) noexcept : handle_(handle) {}
+  ~Handle() { reset(); }
+  Handle(const Handle&) = delete;
+  Handle& operator=(const Handle&) = delete;
+  HANDLE get() const { return handle_; }
+  explicit operator bool() const { return handle_ != INVALID_HANDLE_VALUE; }
+  void reset() noexcept {
+    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
     handle_ = INVALID_HANDLE_VALUE;
-    if (!flushed || !closed) systemText_ = systemMessage(flushed ? closeError : flushError);
-    return flushed && closed;
   }
 
  private:
   HANDLE handle_;
 };
 
-std::wstring longPath(const std::filesystem::path& path) {
-  bool device = false;
-  return exactPath(path.native(), device);
+SaveProblem saveProblem(SaveRefusal refusal, std::string systemText = {}) {
+  SaveProblem problem;
+  problem.refusal = refusal;
+  problem.systemText = std::move(systemText);
+  return problem;
 }
+
+// The system's error in making, naming or opening a file as a save problem.
+SaveProblem problemOf(DWORD error) {
+  switch (error) {
+    case ERROR_PATH_NOT_FOUND: return saveProblem(SaveRefusal::FolderNotFound);
+    case ERROR_ACCESS_DENIED: return saveProblem(SaveRefusal::FolderNotWritable);
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_USER_MAPPED_FILE:
+    case ERROR_UNABLE_TO_REMOVE_REPLACED: return saveProblem(SaveRefusal::InUse);
+    case ERROR_FILENAME_EXCED_RANGE: return saveProblem(SaveRefusal::NameTooLong);
+    case ERROR_CANT_RESOLVE_FILENAME: return saveProblem(SaveRefusal::LinkLoop);
+    default: return saveProblem(SaveRefusal::Other, systemMessage(error));
+  }
+}
+
+// A path as messages show it: without the "\\?\" that makes the system take
+// it exactly as it stands.
+std::filesystem::path shownPath(const std::wstring& path) {
+  if (startsWith(path, L"\\\\?\\UNC\\")) return L"\\\\" + path.substr(8);
+  if (startsWith(path, L"\\\\?\\")) return path.substr(4);
+  return path;
+}
+
+std::wstring folderOf(const std::wstring& file) { return file.substr(0, file.find_last_of(L"\\/")); }
+
+// The file a symbolic link leads to, in the "\\?\" form; empty when the
+// link leads nowhere, with the system's error in `error`.
+std::wstring finalPathOf(const std::wstring& link, DWORD& error) {
+  const Handle file(CreateFileW(link.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  if (!file) {
+    error = GetLastError();
+    return {};
+  }
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetFinalPathNameByHandleW(file.get(), path.data(), static_cast<DWORD>(path.size()),
+                                                   FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    if (length == 0) {
+      error = GetLastError();
+      return {};
+    }
+    if (length < path.size()) {
+      path.resize(length);
+      return path;
+    }
+    path.resize(length + 1);
+  }
+}
+
+// Whether the file has more names than one (hard links).
+bool hasOtherNames(const std::wstring& file) {
+  const Handle handle(CreateFileW(file.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  BY_HANDLE_FILE_INFORMATION info{};
+  return handle && GetFileInformationByHandle(handle.get(), &info) && info.nNumberOfLinks > 1;
+}
+
+// Removes the temporary files that saves ended midway left in the folder. A
+// save in progress holds its file open without letting others delete it, so
+// only what ended saves left goes.
+void removeLeftovers(const std::wstring& folder) {
+  WIN32_FIND_DATAW data;
+  const HANDLE listing = FindFirstFileW((folder + L"\\.saving-*").c_str(), &data);
+  if (listing == INVALID_HANDLE_VALUE) return;
+  std::vector<std::wstring> names;
+  do {
+    if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && platform::isSaveTemporaryName(narrow(data.cFileName))) {
+      names.emplace_back(data.cFileName);
+    }
+  } while (FindNextFileW(listing, &data));
+  FindClose(listing);
+  for (const std::wstring& name : names) DeleteFileW((folder + L"\\" + name).c_str());
+}
+
+class WindowsReplacement final : public platform::FileReplacement {
+ public:
+  WindowsReplacement(std::wstring file, DWORD attributes, bool inPlace, HANDLE temporary, std::wstring temporaryPath,
+                     SaveProblem where)
+      : file_(std::move(file)),
+        exists_(attributes != INVALID_FILE_ATTRIBUTES),
+        attributes_(attributes),
+        inPlace_(inPlace),
+        temporary_(temporary),
+        temporaryPath_(std::move(temporaryPath)) {
+    problem_ = std::move(where);
+  }
+  ~WindowsReplacement() override {
+    temporary_.reset();
+    if (!temporaryPath_.empty()) DeleteFileW(temporaryPath_.c_str());
+  }
+  WindowsReplacement(const WindowsReplacement&) = delete;
+  WindowsReplacement& operator=(const WindowsReplacement&) = delete;
+
+  bool write(std::string_view bytes) override {
+    while (!bytes.empty()) {
+      const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+      DWORD written = 0;
+      if (!WriteFile(temporary_.get(), bytes.data(), chunk, &written, nullptr)) return failedWrite();
+      bytes.remove_prefix(written);
+    }
+    return true;
+  }
+
+  bool commit() override {
+    if (!FlushFileBuffers(temporary_.get())) return failedWrite();
+    if (inPlace_) return writeInPlace();
+    temporary_.reset();
+    if (!exists_) {
+      if (!MoveFileExW(temporaryPath_.c_str(), file_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return failed(problemOf(GetLastError()));
+      }
+      temporaryPath_.clear();  // it is the file now
+      return true;
+    }
+    // The replaced file keeps its attributes, security, creation time and
+    // streams; its attributes are given to the new content beforehand too,
+    // for the systems whose ReplaceFileW does not keep them.
+    SetFileAttributesW(temporaryPath_.c_str(), attributes_ & kKeptAttributes);
+    if (ReplaceFileW(file_.c_str(), temporaryPath_.c_str(), nullptr,
+                     REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr, nullptr)) {
+      temporaryPath_.clear();
+      return true;
+    }
+    const DWORD error = GetLastError();
+    if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT) {
+      // The replaced file is gone and the new one kept its temporary name:
+      // it takes the file's name now, or stays where the message says.
+      if (MoveFileExW(temporaryPath_.c_str(), file_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        temporaryPath_.clear();
+        return true;
+      }
+      const std::string where = narrow(shownPath(temporaryPath_).native());
+      temporaryPath_.clear();
+      return failed(
+          saveProblem(SaveRefusal::Other, systemMessage(GetLastError()) + "; the new content is in \"" + where + "\""));
+    }
+    return failed(error == ERROR_ACCESS_DENIED ? saveProblem(SaveRefusal::NoPermission) : problemOf(error));
+  }
+
+ private:
+  bool failed(SaveProblem problem) {
+    problem.folder = problem_.folder;
+    problem.fileExists = problem_.fileExists;
+    problem_ = std::move(problem);
+    return false;
+  }
+  bool failedWrite() { return failed(saveProblem(SaveRefusal::WriteFailed, systemMessage(GetLastError()))); }
+
+  // A file with other names: the new content, whole in the temporary file,
+  // is copied over the file's own bytes, so every name shows it.
+  bool writeInPlace() {
+    const Handle target(CreateFileW(file_.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!target) {
+      const DWORD error = GetLastError();
+      return failed(error == ERROR_ACCESS_DENIED ? saveProblem(SaveRefusal::NoPermission) : problemOf(error));
+    }
+    const LARGE_INTEGER start{};
+    if (!SetFilePointerEx(temporary_.get(), start, nullptr, FILE_BEGIN)) return failedWrite();
+    std::vector<char> block(std::size_t{1} << 20);
+    for (;;) {
+      DWORD got = 0;
+      if (!ReadFile(temporary_.get(), block.data(), static_cast<DWORD>(block.size()), &got, nullptr)) {
+        return failedWrite();
+      }
+      if (got == 0) break;
+      for (DWORD done = 0; done < got;) {
+        DWORD put = 0;
+        if (!WriteFile(target.get(), block.data() + done, got - done, &put, nullptr)) return failedWrite();
+        done += put;
+      }
+    }
+    if (!SetEndOfFile(target.get()) || !FlushFileBuffers(target.get())) return failedWrite();
+    return true;
+  }
+
+  // The attributes a file can be given, of those the replaced file had.
+  static constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                           FILE_ATTRIBUTE_NOT_CONTENT_INDEXED | FILE_ATTRIBUTE_OFFLINE;
+
+  std::wstring file_;
+  bool exists_;
+  DWORD attributes_;
+  bool inPlace_;
+  Handle temporary_;
+  std::wstring temporaryPath_;  // removed when the replacement goes, unless it became the file
+};
 
 }  // namespace
 
-std::unique_ptr<platform::NewFile> platform::createNewFile(const std::filesystem::path& path, std::string& systemText) {
-  const HANDLE handle =
-      CreateFileW(longPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) {
-    systemText = systemMessage(GetLastError());
-    return nullptr;
+platform::ReplacementStart platform::startReplacement(const std::filesystem::path& target) {
+  ReplacementStart start;
+  bool isDevice = false;
+  std::wstring file = exactPath(target.native(), isDevice);
+  SaveProblem where;
+  where.folder = shownPath(folderOf(file));
+  const auto fail = [&](SaveProblem problem) {
+    problem.folder = where.folder;
+    problem.fileExists = where.fileExists;
+    start.problem = std::move(problem);
+    return std::move(start);
+  };
+  if (isDevice) return fail(saveProblem(SaveRefusal::Device));
+  if (hasOverlongPart(file)) return fail(saveProblem(SaveRefusal::NameTooLong));
+  DWORD attributes = GetFileAttributesW(file.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
+    const DWORD error = GetLastError();
+    if (error != ERROR_FILE_NOT_FOUND) return fail(problemOf(error));
+  } else if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    // The file the name leads to, through any symbolic link: that file is
+    // replaced, and the link stays.
+    DWORD error = 0;
+    const std::wstring final = finalPathOf(file, error);
+    const bool link = attributes & FILE_ATTRIBUTE_REPARSE_POINT;
+    if (final.empty() && link) {
+      if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
+        return fail(saveProblem(SaveRefusal::BrokenLink));
+      }
+      return fail(problemOf(error));
+    }
+    if (!final.empty()) file = final;  // a file system that cannot tell has no links either
+    where.folder = shownPath(folderOf(file));
+    attributes = GetFileAttributesW(file.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return fail(saveProblem(SaveRefusal::BrokenLink));
   }
-  return std::make_unique<WindowsNewFile>(handle);
+  where.fileExists = attributes != INVALID_FILE_ATTRIBUTES;
+  bool inPlace = false;
+  if (where.fileExists) {
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) return fail(saveProblem(SaveRefusal::Folder));
+    if (attributes & FILE_ATTRIBUTE_READONLY) return fail(saveProblem(SaveRefusal::ReadOnly));
+    inPlace = hasOtherNames(file);
+  }
+  const std::wstring folder = folderOf(file);
+  removeLeftovers(folder);
+  for (int attempt = 0; attempt < 10; ++attempt) {
+    std::wstring temporaryPath = folder + L"\\" + widen(saveTemporaryName());
+    // Not shared while it is written: a save in progress is thus told from
+    // what an ended one left.
+    const HANDLE temporary = CreateFileW(temporaryPath.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                         FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (temporary != INVALID_HANDLE_VALUE) {
+      start.replacement = std::make_unique<WindowsReplacement>(std::move(file), attributes, inPlace, temporary,
+                                                               std::move(temporaryPath), where);
+      return start;
+    }
+    const DWORD error = GetLastError();
+    if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) return fail(problemOf(error));
+  }
+  return fail(problemOf(ERROR_FILE_EXISTS));
 }
 
 std::optional<FileIdentity> platform::identifyFile(const std::filesystem::path& path) {
@@ -313,15 +550,6 @@ bool platform::sameName(const std::filesystem::path& a, const std::filesystem::p
   const std::wstring& y = b.native();
   return CompareStringOrdinal(x.c_str(), static_cast<int>(x.size()), y.c_str(), static_cast<int>(y.size()), TRUE) ==
          CSTR_EQUAL;
-}
-
-bool platform::replaceFile(const std::filesystem::path& from, const std::filesystem::path& to,
-                           std::string& systemText) {
-  if (MoveFileExW(longPath(from).c_str(), longPath(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    return true;
-  }
-  systemText = systemMessage(GetLastError());
-  return false;
 }
 
 std::vector<std::filesystem::path> commandLineArguments(int, char**) {

@@ -55,6 +55,7 @@ RuntimeError explain(const RuntimeError& e, const ReadingState& s, const runtime
                                           ", more than the " + runtime::groupedNumber(kMaxTextLength) +
                                           " bytes an entry can hold.");
     case ErrorNumber::InputPastEndOfFile:
+      if (file.shrank()) return e;  // its message says where the file now ends
       if (at - start < kHeaderSize && at == size) {
         return RuntimeError(e.number(), entry + " is cut short: the file ends after " + std::to_string(at - start) +
                                             " of its " + std::to_string(kHeaderSize) + " header bytes.");
@@ -64,7 +65,7 @@ RuntimeError explain(const RuntimeError& e, const ReadingState& s, const runtime
                                             " bytes long, but the file ends after " + std::to_string(size - at) +
                                             " of them.");
       }
-      return e;  // the file shrank while it was read, which its message says
+      return e;
     default: return e;
   }
 }

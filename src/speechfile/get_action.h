@@ -94,10 +94,12 @@ runtime::RuntimeError outOfMemoryAt(std::uint64_t recordOffset);
 // number from `files`. Lines are appended as their records are read.
 //
 // Raises only GetError: when no file number is free, when the open fails, or
-// when a record cannot be read (a file that ends inside a record, a negative
-// text length (0x8000 and up), a read error, a list that cannot take more
-// lines). The lines appended before the error stay in the list, no line is
-// appended for the record that failed, and the file is closed on every path.
+// when a record cannot be read (a file that ends inside a record or became
+// shorter while it was read, a negative text length (0x8000 and up), a read
+// error, a list that cannot take more lines). The lines appended before the
+// error stay in the list (every whole record read before the file's end),
+// no line is appended for the record that failed, and the file is closed on
+// every path.
 void runGetAction(ReadingState& state, const PathSource& pathSource, LineList& list,
                   runtime::FileTable& files = runtime::files());
 

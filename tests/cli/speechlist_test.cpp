@@ -1,10 +1,13 @@
 // Runs the built speechlist program and checks its output and exit status.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "support/bad_inputs.h"
 #include "support/test_files.h"
@@ -91,6 +94,25 @@ TEST(Speechlist, UsageAndOpenErrors) {
       {{"a", "b"}, 2, "", "too many arguments"},
       {{"--bogus"}, 2, "", "speechlist: unknown option '--bogus'\n"},
       {{"--\x1B[2J"}, 2, "", "speechlist: unknown option '--\u241B[2J'\n"},
+      // Bytes that are not UTF-8 (0x9B is CSI to an 8-bit terminal) are shown, not sent.
+      {{"--\x9B"
+        "2J"},
+       2,
+       "",
+       "speechlist: unknown option '--\u2039"
+       "9B\u203A2J'\n"},
+      {{"--format", "\x9B"},
+       2,
+       "",
+       "speechlist: unknown format '\u2039"
+       "9B\u203A': give"},
+      {{(dir.path() / "\x9B"
+                      "2J.mul")
+            .string()},
+       1,
+       "",
+       "/\u2039"
+       "9B\u203A2J.mul\": There is no file with this name."},
       {{"--help"}, 0, "usage: speechlist [--format lines|csv|json] [--all] [--encoding NAME] [--] PATH\n", ""},
       {{"--encoding", "cp1259", "x"}, 2, "", "speechlist: unknown encoding 'cp1259': give ansi, utf-8, or a code page"},
       {{"--encoding"}, 2, "", "speechlist: --encoding needs a NAME"},
@@ -104,6 +126,10 @@ TEST(Speechlist, UsageAndOpenErrors) {
     EXPECT_EQ(run.status, c.status) << label;
     EXPECT_EQ(run.out.rfind(c.out, 0), 0u) << label << ": " << run.out;
     EXPECT_NE(run.err.find(c.errPart), std::string::npos) << label << ": " << run.err;
+    EXPECT_EQ(run.err.find("\x9B"
+                           "2J"),
+              std::string::npos)
+        << label << ": a raw byte reached standard error";
   }
 }
 
@@ -184,6 +210,145 @@ TEST(Speechlist, AFailedWriteIsNotReportedAsSuccess) {
     const ProgramRun run = speechlist(args, "/dev/full");
     EXPECT_EQ(run.status, 1) << args[0];
     EXPECT_EQ(run.err, "speechlist: Cannot write to standard output: No space left on device.\n") << args[0];
+  }
+}
+
+// speechlist with its standard output in a pipe that the test reads as it
+// goes: speechlist waits while the pipe is full, so the test knows how far
+// it can have read.
+class PipedSpeechlist {
+ public:
+  PipedSpeechlist(const std::string& path, bool sigpipeIgnored) {
+    int ends[2];
+    if (::pipe2(ends, O_CLOEXEC) != 0) throw std::runtime_error("no pipe");
+    out_ = ends[0];
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, ends[1], 1);
+    posix_spawn_file_actions_addopen(&actions, 2, errPath_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t defaults;
+    sigemptyset(&defaults);
+    if (!sigpipeIgnored) sigaddset(&defaults, SIGPIPE);
+    posix_spawnattr_setsigdefault(&attributes, &defaults);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
+    // A signal ignored when a program starts stays ignored in it.
+    struct sigaction ignore {};
+    struct sigaction previous {};
+    ignore.sa_handler = SIG_IGN;
+    if (sigpipeIgnored) ::sigaction(SIGPIPE, &ignore, &previous);
+    std::string program = SPEECHLIST_EXE, file = path;
+    char* argv[] = {program.data(), file.data(), nullptr};
+    if (posix_spawn(&pid_, SPEECHLIST_EXE, &actions, &attributes, argv, environ) != 0) pid_ = -1;
+    if (sigpipeIgnored) ::sigaction(SIGPIPE, &previous, nullptr);
+    ::close(ends[1]);
+    posix_spawnattr_destroy(&attributes);
+    posix_spawn_file_actions_destroy(&actions);
+  }
+  ~PipedSpeechlist() {
+    closeOutput();
+    if (pid_ > 0) exitStatus();
+  }
+  PipedSpeechlist(const PipedSpeechlist&) = delete;
+  PipedSpeechlist& operator=(const PipedSpeechlist&) = delete;
+
+  // Reads until `count` bytes more have come, or all there are.
+  std::string read(std::size_t count = SIZE_MAX) {
+    std::string got;
+    char block[65536];
+    while (got.size() < count) {
+      const ssize_t n = ::read(out_, block, sizeof block);
+      if (n <= 0) break;
+      got.append(block, static_cast<std::size_t>(n));
+    }
+    return got;
+  }
+  void closeOutput() {
+    if (out_ >= 0) ::close(out_);
+    out_ = -1;
+  }
+  // The exit status as the shell gives it: 128 + the signal that ended it.
+  int exitStatus() {
+    int status = 0;
+    if (::waitpid(pid_, &status, 0) != pid_) return -1;
+    pid_ = -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  }
+  std::string err() const { return text(testing_support::readAll(errPath_)); }
+
+ private:
+  TempDir dir_;
+  std::string errPath_ = (dir_.path() / "err").string();
+  pid_t pid_ = -1;
+  int out_ = -1;
+};
+
+// About 12 MB of entries, with the lines they give and where each ends.
+struct ManyEntries {
+  Bytes bytes;
+  std::vector<std::uint64_t> ends;
+  std::vector<std::string> lines;
+};
+
+ManyEntries manyEntries() {
+  ManyEntries many;
+  for (int i = 0; many.bytes.size() < 12'000'000; ++i) {
+    const std::string text(1 + i % 60, static_cast<char>('a' + i % 26));
+    const Bytes r = record(static_cast<std::uint16_t>(i), text);
+    many.bytes.insert(many.bytes.end(), r.begin(), r.end());
+    many.ends.push_back(many.bytes.size());
+    many.lines.push_back(testing_support::listLine(static_cast<std::int16_t>(i), Bytes(text.begin(), text.end())));
+  }
+  return many;
+}
+
+// Another program cuts the file short while speechlist lists it: every whole
+// entry before the cut is listed, then where the file now ends.
+TEST(Speechlist, AFileCutShortWhileListedListsEveryWholeEntryBeforeTheCut) {
+  const TempDir dir;
+  const ManyEntries many = manyEntries();
+  const std::string path = dir.write("speech.mul", many.bytes);
+  // Far past what speechlist can have read while the test reads nothing.
+  const std::uint64_t cut = 6'000'003;
+  PipedSpeechlist run(path, false);
+  std::string out = run.read(1);
+  std::filesystem::resize_file(path, cut);
+  out += run.read();
+  EXPECT_EQ(run.exitStatus(), 1);
+  std::string expected;
+  for (std::size_t i = 0; many.ends[i] <= cut; ++i) expected += many.lines[i] + "\n";
+  EXPECT_TRUE(out == expected) << out.size() << " bytes, " << expected.size() << " expected";
+  EXPECT_NE(run.err().find("became shorter while it was read: it now ends at byte 6000003, though it had " +
+                           std::to_string(many.bytes.size()) + " bytes"),
+            std::string::npos)
+      << run.err();
+}
+
+// A reader that goes away (`speechlist big.mul | head -1`) ends speechlist
+// as it ends the standard tools: by the signal SIGPIPE, without a word; or,
+// where whoever started it ignores that signal, at the first write that
+// fails, with a message and exit status 1, without reading on.
+TEST(Speechlist, AReaderThatGoesAwayEndsItAsItEndsTheStandardTools) {
+  const TempDir dir;
+  ManyEntries many = manyEntries();
+  const Bytes bad = record(1, 0x8000, "");  // an error the rest of the file would end in
+  many.bytes.insert(many.bytes.end(), bad.begin(), bad.end());
+  const std::string path = dir.write("speech.mul", many.bytes);
+  const struct {
+    bool sigpipeIgnored;
+    int status;
+    std::string err;
+  } cases[] = {
+      {false, 128 + SIGPIPE, ""},
+      {true, 1, "speechlist: Cannot write to standard output: Broken pipe.\n"},
+  };
+  for (const auto& c : cases) {
+    PipedSpeechlist run(path, c.sigpipeIgnored);
+    EXPECT_EQ(run.read(100).substr(0, 14), "ID: 0 Text: a\n");
+    run.closeOutput();
+    EXPECT_EQ(run.exitStatus(), c.status) << "SIGPIPE ignored: " << c.sigpipeIgnored;
+    EXPECT_EQ(run.err(), c.err) << "SIGPIPE ignored: " << c.sigpipeIgnored;
   }
 }
 

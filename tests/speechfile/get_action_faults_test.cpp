@@ -1,5 +1,6 @@
 // The Get action over a file layer that misbehaves: short reads, a failing
-// read in the middle of the file, a file that shrinks while it is read.
+// read in the middle of the file, a file that shrinks while it is read, a
+// file whose size is wrong.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -41,6 +42,7 @@ struct Result {
   std::vector<std::string> lines;
   std::optional<ErrorNumber> error;
   std::optional<std::uint64_t> offset;
+  std::string message;
   bool leftOpen = false;
 };
 
@@ -54,6 +56,7 @@ Result getThrough(const Bytes& bytes, Faults faults) {
   } catch (const speechfile::GetError& e) {
     result.error = e.cause().number();
     result.offset = e.recordOffset();
+    result.message = e.what();
   }
   result.lines = list.lines;
   result.leftOpen = files.isOpen(state.iFileNum);
@@ -69,31 +72,75 @@ TEST(GetActionFaults, ShortReadsAreRetriedAndChangeNothing) {
   }
 }
 
-TEST(GetActionFaults, AFailingReadOrAShrunkFileStopsAtARecordKeepingTheLinesBefore) {
+// The record that holds byte `at`, or that starts there: the first one not
+// whole before it.
+std::size_t firstRecordNotWholeBefore(const BigFile& file, std::uint64_t at) {
+  std::size_t i = 0;
+  while (i < file.starts.size() && (i + 1 < file.starts.size() ? file.starts[i + 1] : file.bytes.size()) <= at) ++i;
+  return i;
+}
+
+TEST(GetActionFaults, EveryEntryReadIsListedThenWhatStoppedTheRead) {
   const BigFile file = bigFile();
+  const std::uint64_t recordStart = file.starts[firstRecordNotWholeBefore(file, 300'000)];  // in the second buffer
+  const Bytes cutInsideARecord(file.bytes.begin(), file.bytes.begin() + 450'002);
+  const std::uint64_t many = file.bytes.size() + 5000;
+  enum class Listed { All, EveryWholeEntryBefore, OnlyEntriesBefore };
   const struct {
     const char* name;
+    const Bytes& bytes;
     Faults faults;
-    std::uint64_t at;
-    ErrorNumber error;
+    Listed listed;
+    std::uint64_t at;  // where the data ends or the read fails
+    std::optional<ErrorNumber> error;
+    std::string says;
   } cases[] = {
-      {"read error at 300,000", Faults{.failFrom = 300'000}, 300'000, ErrorNumber::DeviceIOError},
-      {"read error at byte 0", Faults{.failFrom = 0}, 0, ErrorNumber::DeviceIOError},
-      {"shrunk to 450,000", Faults{.chunk = 1000, .shrinkTo = 450'000}, 450'000, ErrorNumber::InputPastEndOfFile},
-      {"shrunk to 0", Faults{.shrinkTo = 0}, 0, ErrorNumber::InputPastEndOfFile},
+      // A read that fails loses the bytes it was to bring.
+      {"read error at 300,000", file.bytes, Faults{.failFrom = 300'000}, Listed::OnlyEntriesBefore, 300'000,
+       ErrorNumber::DeviceIOError, ""},
+      {"read error at byte 0", file.bytes, Faults{.failFrom = 0}, Listed::OnlyEntriesBefore, 0,
+       ErrorNumber::DeviceIOError, ""},
+      // A file that became shorter: every whole entry before its new end,
+      // then where it now ends.
+      {"shrunk to 450,000 with short reads", file.bytes, Faults{.chunk = 1000, .shrinkTo = 450'000},
+       Listed::EveryWholeEntryBefore, 450'000, ErrorNumber::InputPastEndOfFile, "now ends at byte 450000,"},
+      {"shrunk to 400,000, in the middle of a buffer", file.bytes, Faults{.shrinkTo = 400'000},
+       Listed::EveryWholeEntryBefore, 400'000, ErrorNumber::InputPastEndOfFile, "now ends at byte 400000,"},
+      {"shrunk to a record's start", file.bytes, Faults{.shrinkTo = recordStart}, Listed::EveryWholeEntryBefore,
+       recordStart, ErrorNumber::InputPastEndOfFile, "now ends at byte " + std::to_string(recordStart) + ","},
+      {"shrunk to 0", file.bytes, Faults{.shrinkTo = 0}, Listed::EveryWholeEntryBefore, 0,
+       ErrorNumber::InputPastEndOfFile, "now ends at byte 0,"},
+      // A file whose size is wrong from the start is read to its end.
+      {"a size of 0, with data", file.bytes, Faults{.sizeSays = 0}, Listed::All, 0, std::nullopt, ""},
+      {"a size of 0, with short reads", file.bytes, Faults{.chunk = 777, .sizeSays = 0}, Listed::All, 0, std::nullopt,
+       ""},
+      {"a size past its data", file.bytes, Faults{.sizeSays = many}, Listed::All, 0, std::nullopt, ""},
+      {"a size past its data, which ends inside an entry", cutInsideARecord, Faults{.sizeSays = many},
+       Listed::EveryWholeEntryBefore, 450'002, ErrorNumber::InputPastEndOfFile, "is cut short"},
   };
   for (const auto& c : cases) {
-    const Result result = getThrough(file.bytes, c.faults);
-    ASSERT_TRUE(result.error) << c.name;
-    EXPECT_EQ(*result.error, c.error) << c.name;
-    ASSERT_TRUE(result.offset) << c.name;
-    EXPECT_LE(*result.offset, c.at) << c.name;
+    SCOPED_TRACE(c.name);
+    const Result result = getThrough(c.bytes, c.faults);
+    EXPECT_FALSE(result.leftOpen);
+    if (!c.error) {
+      EXPECT_FALSE(result.error);
+      EXPECT_EQ(result.lines, file.lines);
+      continue;
+    }
+    ASSERT_TRUE(result.error);
+    EXPECT_EQ(*result.error, *c.error);
+    EXPECT_NE(result.message.find(c.says), std::string::npos) << result.message;
+    ASSERT_TRUE(result.offset);
     // The offset is a record's start, and exactly the records before it are listed.
     const auto it = std::find(file.starts.begin(), file.starts.end(), *result.offset);
-    ASSERT_NE(it, file.starts.end()) << c.name << ": " << *result.offset;
+    ASSERT_NE(it, file.starts.end()) << *result.offset;
     const auto before = static_cast<std::size_t>(it - file.starts.begin());
-    EXPECT_EQ(result.lines, std::vector<std::string>(file.lines.begin(), file.lines.begin() + before)) << c.name;
-    EXPECT_FALSE(result.leftOpen) << c.name;
+    if (c.listed == Listed::EveryWholeEntryBefore) {
+      EXPECT_EQ(before, firstRecordNotWholeBefore(file, c.at));
+    } else {
+      EXPECT_LE(*result.offset, c.at);
+    }
+    EXPECT_EQ(result.lines, std::vector<std::string>(file.lines.begin(), file.lines.begin() + before));
   }
 }
 
@@ -113,7 +160,7 @@ class TruncatingList final : public speechfile::LineList {
   std::uint64_t size_;
 };
 
-TEST(GetActionFaults, ARealFileThatShrinksWhileReadStopsWithAnError) {
+TEST(GetActionFaults, ARealFileThatShrinksWhileReadListsEveryWholeEntryBeforeItsNewEnd) {
   const testing_support::TempDir dir;
   const BigFile file = bigFile();
   const std::string path = dir.write("speech.mul", file.bytes);
@@ -125,10 +172,12 @@ TEST(GetActionFaults, ARealFileThatShrinksWhileReadStopsWithAnError) {
     FAIL() << "no error";
   } catch (const speechfile::GetError& e) {
     EXPECT_EQ(e.cause().number(), ErrorNumber::InputPastEndOfFile) << e.what();
-    ASSERT_TRUE(e.recordOffset());
-    EXPECT_LE(*e.recordOffset(), 400'000u);
-    EXPECT_GT(list.lines.size(), 100u);  // the first buffer's records were listed
-    EXPECT_NE(std::string(e.what()).find("became shorter while it was read"), std::string::npos) << e.what();
+    const std::size_t whole = firstRecordNotWholeBefore(file, 400'000);
+    EXPECT_EQ(e.recordOffset(), file.starts[whole]);
+    EXPECT_EQ(list.lines, std::vector<std::string>(file.lines.begin(), file.lines.begin() + whole));
+    EXPECT_NE(std::string(e.what()).find("became shorter while it was read: it now ends at byte 400000,"),
+              std::string::npos)
+        << e.what();
   }
   EXPECT_FALSE(files.isOpen(state.iFileNum));
 }

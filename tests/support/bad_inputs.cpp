@@ -3,7 +3,9 @@
 #ifdef _WIN32
 #include "ui/win32/windows_api.h"
 #else
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 #endif
 
@@ -59,6 +61,29 @@ std::vector<BadInput> makeBadInputs(const TempDir& dir) {
   ::mkfifo(fifo.c_str(), 0600);
   cases.push_back({"/dev/zero", "/dev/zero", {}, "This is a device, pipe or socket, not a file."});
   cases.push_back({"FIFO", fifo, {}, "This is a device, pipe or socket, not a file."});
+  // A Unix socket's name stays in the folder after its socket is closed.
+  const std::string socketPath = folder + "/socket";
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  socketPath.copy(address.sun_path, sizeof address.sun_path - 1);
+  if (const int unixSocket = ::socket(AF_UNIX, SOCK_STREAM, 0); unixSocket >= 0) {
+    if (::bind(unixSocket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
+      cases.push_back({"Unix socket", socketPath, {}, "This is a device, pipe or socket, not a file."});
+    }
+    ::close(unixSocket);
+  }
+  // Files the system makes up as they are read, which give no size or a
+  // wrong one, are read to their end. A process's status begins "Name:",
+  // an entry whose text would be 0x6D65 bytes long; the list of CPUs ("0-1")
+  // ends within its first entry.
+  cases.push_back({"/proc/self/status, of size 0",
+                   "/proc/self/status",
+                   {},
+                   "The entry at byte 0 is cut short: its text is 28005 bytes long, but the file ends after "});
+  if (fs::exists("/sys/devices/system/cpu/online")) {
+    cases.push_back(
+        {"a /sys file, of size 4096", "/sys/devices/system/cpu/online", {}, "The entry at byte 0 is cut short"});
+  }
   cases.push_back({"path with control characters",
                    folder + "/a\x1B[2Jb\nc.mul",
                    {},
