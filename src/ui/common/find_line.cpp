@@ -124,8 +124,8 @@ std::string foldCase(std::string_view utf8) {
   return out;
 }
 
-std::optional<std::size_t> findLine(const LineStore& lines, const FindRequest& request,
-                                    std::optional<std::size_t> from) {
+std::optional<std::size_t> findLine(const LineStore& lines, const FindRequest& request, std::optional<std::size_t> from,
+                                    runtime::Encoding encoding) {
   const std::size_t rows = lines.rowCount();
   if (request.text.empty() || rows == 0) return std::nullopt;
   const ShownForm shownForm = shownFormFor(request.text);
@@ -134,7 +134,7 @@ std::optional<std::size_t> findLine(const LineStore& lines, const FindRequest& r
   LineStore::Scratch scratch;
   std::string line;
   const auto matches = [&](const LineStore::Row& row) {
-    std::string_view text = speechfile::formatListLine(scratch.line, row.id, row.text);
+    std::string_view text = speechfile::formatListLine(scratch.line, row.id, row.text, encoding);
     if (shownForm == ShownForm::Differs && listing::changesWhenShown(text)) {
       line = listing::shownText(text);
       text = line;

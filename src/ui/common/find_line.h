@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "runtime/encoding.h"
 #include "ui/common/line_store.h"
 
 namespace ui {
@@ -20,12 +21,12 @@ struct FindRequest {
   FindDirection direction = FindDirection::Next;
 };
 
-// The first row after `from` (before it, for Previous) whose shown line holds
-// the text, coming round past the last (first) row and ending with `from`
+// The first row after `from` (before it, for Previous) whose shown line, its
+// text read in `encoding`, holds the text, coming round past the last (first) row and ending with `from`
 // itself; from the first (last) row when there is no current row. None when
 // no row matches or the text is empty.
-std::optional<std::size_t> findLine(const LineStore& lines, const FindRequest& request,
-                                    std::optional<std::size_t> from);
+std::optional<std::size_t> findLine(const LineStore& lines, const FindRequest& request, std::optional<std::size_t> from,
+                                    runtime::Encoding encoding = runtime::Encoding::systemDefault());
 
 // Letters without case: the lower-case form of the Latin, Greek and Cyrillic
 // letters the ANSI code pages hold; every other character as it is.

@@ -45,14 +45,14 @@ void refuseTheSpeechFile(const LineStore& lines, const fs::path& target) {
 
 }  // namespace
 
-void saveList(const LineStore& lines, const fs::path& target) {
+void saveList(const LineStore& lines, const fs::path& target, runtime::Encoding encoding) {
   refuseTheSpeechFile(lines, target);
   const listing::ExportFormat format = listing::exportFormatForFileName(runtime::pathText(target.filename()));
   runtime::writeWholeFile(target, [&](const runtime::ByteWriter& write) {
     std::string pending = listing::exportHeader(format);
     LineStore::Scratch scratch;
     lines.forEachRow(0, scratch, [&](std::size_t, const LineStore::Row& row) {
-      listing::appendEntry(pending, format, speechfile::Entry{row.offset, row.id, row.text});
+      listing::appendEntry(pending, format, speechfile::Entry{row.offset, row.id, row.text}, encoding);
       if (pending.size() >= (std::size_t{1} << 20)) {
         write(pending);
         pending.clear();

@@ -21,6 +21,7 @@ namespace {
 constexpr std::string_view kNoMemoryToSave = "There is not enough memory to save the list; the file was not written.";
 constexpr std::string_view kNoMemoryToFind = "There is not enough memory to search the lines.";
 constexpr std::string_view kNoMemoryToList = "There is not enough memory to list the file.";
+constexpr std::string_view kNoMemoryToRead = "There is not enough memory to read the texts in this encoding.";
 
 // After running out of memory: the window's reserve is given back, so that
 // the message and the window's painting have room.
@@ -152,7 +153,30 @@ std::optional<std::string> ViewerSession::runGet(const std::filesystem::path& pa
 
 std::string ViewerSession::shownLine(std::size_t row) const {
   LineStore::Scratch scratch;
-  return listing::shownText(lines_.line(row, scratch));
+  return listing::shownText(lines_.line(row, scratch, encoding_));
+}
+
+// ---- The encoding
+
+std::optional<std::string> ViewerSession::setEncoding(std::optional<runtime::Encoding> choice) {
+  const runtime::Encoding encoding = choice.value_or(runtime::Encoding::systemDefault());
+  try {
+    // The tables are made here, where running out of memory can be said.
+    listing::prepareConversions(encoding);
+  } catch (const std::bad_alloc&) {
+    return outOfMemory(kNoMemoryToRead);
+  }
+  choice_ = choice;
+  encoding_ = encoding;
+  return std::nullopt;
+}
+
+std::vector<EncodingMenuItem> encodingMenu(const std::optional<runtime::Encoding>& choice) {
+  std::vector<EncodingMenuItem> items{{runtime::systemDefaultName(), std::nullopt, !choice}};
+  for (const runtime::Encoding encoding : runtime::Encoding::all()) {
+    items.push_back({encoding.name(), encoding, choice == encoding});
+  }
+  return items;
 }
 
 // ---- Find
@@ -168,7 +192,7 @@ ViewerSession::Found ViewerSession::find(FindDirection direction, std::optional<
   try {
     FindRequest request = search_;
     request.direction = direction;
-    const std::optional<std::size_t> row = findLine(lines_, request, from);
+    const std::optional<std::size_t> row = findLine(lines_, request, from, encoding_);
     if (!row) return {std::nullopt, false, "No line holds \"" + shown(search_.text) + "\"."};
     const bool cameRound = from && (next ? *row <= *from : *row >= *from);
     std::string message;
@@ -187,7 +211,7 @@ TextOutcome ViewerSession::allShownLines(std::string_view lineEnd) const {
     LineStore::Scratch scratch;
     std::string shownLine;
     lines_.forEachRow(0, scratch, [&](std::size_t, const LineStore::Row& row) {
-      const std::string_view line = speechfile::formatListLine(scratch.line, row.id, row.text);
+      const std::string_view line = speechfile::formatListLine(scratch.line, row.id, row.text, encoding_);
       shownLine.resize(listing::maxShownSize(line.size()));
       outcome.text.append(shownLine.data(), listing::writeShownText(shownLine.data(), line));
       outcome.text += lineEnd;
@@ -202,7 +226,7 @@ TextOutcome ViewerSession::allShownLines(std::string_view lineEnd) const {
 
 std::optional<std::string> ViewerSession::saveListAs(const std::filesystem::path& target) const {
   try {
-    saveList(lines_, target);
+    saveList(lines_, target, encoding_);
     return std::nullopt;
   } catch (const std::bad_alloc&) {
     return outOfMemory(kNoMemoryToSave);
@@ -236,7 +260,8 @@ GetProgressText getProgressText(const ViewerSession::GetProgress& progress, cons
 
 namespace {
 
-constexpr std::array<listing::OptionSpec, 2> kViewerOptions = {{{"--help", {}, "-h"}, {"--version"}}};
+constexpr std::array<listing::OptionSpec, 3> kViewerOptions = {
+    {{"--help", {}, "-h"}, {"--version"}, listing::kEncodingOption}};
 
 }  // namespace
 
@@ -257,21 +282,31 @@ ViewerCommandLine readViewerCommandLine(const std::vector<std::filesystem::path>
   } else if (read.paths.size() > 1) {
     line.action = ViewerCommandLine::Action::Refuse;
     line.problem = listing::kTooManyPaths;
-  } else if (!read.paths.empty()) {
-    line.path = read.paths.front();
+  } else if (const auto encoding = listing::chosenEncoding(read, line.problem)) {
+    if (*encoding != runtime::Encoding::systemDefault()) line.encoding = *encoding;
+    if (!read.paths.empty()) line.path = read.paths.front();
+  } else {
+    line.action = ViewerCommandLine::Action::Refuse;
   }
   return line;
 }
 
 std::string viewerUsage(const ViewerProgram& program) {
   const std::string name(program.name);
-  return "usage: " + name + " [--] [PATH]\n" + "       " + name + " --help" +
+  return "usage: " + name + " [--encoding NAME] [--] [PATH]\n" + "       " + name + " --help" +
          (program.slashQuestionMark ? " | /?" : "") + " | --version\n" +
          "\n"
          "Opens the speech file viewer. With a PATH, the window starts with it in\n"
          "the path field and lists the file at once, as if Get had been clicked.\n"
          "Give \"--\" before a PATH that starts with '-'. The file is only read,\n"
-         "never written. To list a file on the terminal, use speechlist.\n";
+         "never written. To list a file on the terminal, use speechlist.\n"
+         "\n"
+         "  --encoding NAME  the texts' encoding: " +
+         std::string(runtime::kEncodingNames) +
+         ";\n"
+         "                   the list's menu offers them all too. Without it: the\n"
+         "                   system's default, " +
+         runtime::systemDefaultName() + ".\n";
 }
 
 std::string viewerVersion() { return "speechviewer " SPEECH_VERSION; }

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "listing/threaded_list.h"
+#include "runtime/encoding.h"
 #include "speechfile/get_action.h"
 #include "ui/common/find_line.h"
 #include "ui/common/line_store.h"
@@ -82,11 +83,24 @@ class ViewerSession {
   // The lines, for a list to draw: the row's line as the Get action forms
   // it (UTF-8, control characters and all), and as shown.
   std::size_t rowCount() const { return lines_.rowCount(); }
-  std::string_view line(std::size_t row, LineStore::Scratch& scratch) const { return lines_.line(row, scratch); }
+  std::string_view line(std::size_t row, LineStore::Scratch& scratch) const {
+    return lines_.line(row, scratch, encoding_);
+  }
   std::string shownLine(std::size_t row) const;
   // The row with the longest text, or rowCount() when there is none.
   std::size_t longestRow() const { return lines_.longestRow(); }
   const LineStore& lines() const { return lines_; }
+
+  // ---- The encoding the texts are read in
+
+  // The system default until another is chosen (none chooses it again);
+  // every line, find, copy and save uses it. Choosing one shows the lines in
+  // it at once: they are kept as bytes, and formed again when they are shown.
+  // Returns what went wrong (there was no memory for its tables), the
+  // encoding staying as it was.
+  std::optional<std::string> setEncoding(std::optional<runtime::Encoding> choice);
+  std::optional<runtime::Encoding> encodingChoice() const { return choice_; }
+  runtime::Encoding encoding() const { return encoding_; }
 
   // ---- Find
 
@@ -128,10 +142,23 @@ class ViewerSession {
   std::filesystem::path offered_;     // and as the field shows it
   LineStore lines_;
   FindRequest search_;
+  std::optional<runtime::Encoding> choice_;  // none: the system default
+  runtime::Encoding encoding_ = runtime::Encoding::systemDefault();
   std::unique_ptr<listing::GetControl> control_;     // of the Get that runs, or ran last
   bool stopped_ = false;                             // whether it was stopped on request
   std::future<std::optional<std::string>> running_;  // the Get that runs
 };
+
+// ---- The Encoding menu, as both windows offer it: the system default
+// first, with its number, then every encoding by name and number, the one
+// chosen checked.
+
+struct EncodingMenuItem {
+  std::string text;                           // "System default (1252)", "Cyrillic (1251)", ...
+  std::optional<runtime::Encoding> encoding;  // none: the system default
+  bool checked;
+};
+std::vector<EncodingMenuItem> encodingMenu(const std::optional<runtime::Encoding>& choice);
 
 // ---- A long Get's progress, as both windows show it
 
@@ -146,13 +173,14 @@ struct GetProgressText {
 };
 GetProgressText getProgressText(const ViewerSession::GetProgress& progress, const std::filesystem::path& file);
 
-// ---- The window's command line: [--] [PATH], --help, --version, in the
-// grammar and wording speechlist uses.
+// ---- The window's command line: [--encoding NAME] [--] [PATH], --help,
+// --version, in the grammar and wording speechlist uses.
 
 struct ViewerCommandLine {
   enum class Action { OpenWindow, ShowUsage, ShowVersion, Refuse };
   Action action = Action::OpenWindow;
   std::optional<std::filesystem::path> path;  // with OpenWindow: the file to list at once
+  std::optional<runtime::Encoding> encoding;  // with OpenWindow: --encoding's, unless the system default
   std::string problem;                        // with Refuse: what is wrong
 };
 

@@ -8,6 +8,9 @@
 #include <memory>
 #include <optional>
 
+#include <optional>
+#include "runtime/encoding.h"
+
 struct CommandLine {
   // Set when the program ends at once with this status: after --help or
   // --version (0, or 1 when the text could not be written) or after a wrong
@@ -15,6 +18,8 @@ struct CommandLine {
   std::optional<int> exitStatus;
   // The speech file to list at start.
   std::optional<std::filesystem::path> path;
+  // The encoding --encoding chose; none for the system default.
+  std::optional<runtime::Encoding> encoding;
 };
 
 // Reads the arguments after the program's name, and prints the usage, the

@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QCompleter>
@@ -125,7 +126,8 @@ frmMain::frmMain(QWidget* parent)
       copy_(makeAction(tr("&Copy"), QKeySequence::Copy, &frmMain::copyLine)),
       copyAll_(makeAction(tr("Copy &all lines"), QKeySequence::UnknownKey, &frmMain::copyAllLines)),
       saveAs_(makeAction(tr("&Save list as..."), QKeySequence::SaveAs, &frmMain::saveListAs)),
-      listMenu_(new QMenu(this)) {
+      listMenu_(new QMenu(this)),
+      encodingMenu_(new QMenu(tr("&Encoding"), listMenu_)) {
   static const bool factoryInstalled = (QAccessible::installFactory(makeAccessibleWindow), true);
   (void)factoryInstalled;
   setObjectName(QStringLiteral("frmMain"));
@@ -150,6 +152,10 @@ frmMain::frmMain(QWidget* parent)
   listMenu_->addActions({copy_, copyAll_});
   listMenu_->addSeparator();
   listMenu_->addActions({find_, saveAs_});
+  listMenu_->addSeparator();
+  listMenu_->addMenu(encodingMenu_);
+  encodingMenu_->setObjectName(QStringLiteral("encodingMenu"));
+  connect(encodingMenu_, &QMenu::aboutToShow, this, &frmMain::fillEncodingMenu);
   lstWords->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(lstWords, &LineListView::customContextMenuRequested, this, &frmMain::showListMenu);
   connect(lstWords, &LineListView::currentRowChanged, this, &frmMain::updateActions);
@@ -258,6 +264,25 @@ void frmMain::updateActions() {
 }
 
 void frmMain::showListMenu(const QPoint& at) { listMenu_->exec(lstWords->viewport()->mapToGlobal(at)); }
+
+void frmMain::fillEncodingMenu() {
+  encodingMenu_->clear();
+  auto* group = new QActionGroup(encodingMenu_);  // owned by the menu; its actions are checked one at a time
+  for (const ui::EncodingMenuItem& item : ui::encodingMenu(session_.encodingChoice())) {
+    QAction* action = encodingMenu_->addAction(qtText(item.text));
+    action->setCheckable(true);
+    action->setChecked(item.checked);
+    group->addAction(action);
+    connect(action, &QAction::triggered, this, [this, choice = item.encoding] { chooseEncoding(choice); });
+    if (!item.encoding) encodingMenu_->addSeparator();
+  }
+}
+
+void frmMain::chooseEncoding(std::optional<runtime::Encoding> choice) {
+  if (const std::optional<std::string> failure = session_.setEncoding(choice)) return tellFailure(*failure);
+  // The same rows, current line and scroll position, with their new texts.
+  lstWords->showTextsAgain();
+}
 
 void frmMain::copyLine() {
   if (const auto row = lstWords->currentRow()) QGuiApplication::clipboard()->setText(lstWords->shownLine(*row));

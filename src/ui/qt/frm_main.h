@@ -35,6 +35,10 @@ class frmMain : public QWidget {
   // the user had typed it and clicked Get.
   void startWith(const std::filesystem::path& path);
 
+  // Shows the lines with their texts read in `choice` (none: the system
+  // default), from the command line or the list's Encoding menu.
+  void chooseEncoding(std::optional<runtime::Encoding> choice);
+
  protected:
   void showEvent(QShowEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -73,6 +77,8 @@ class frmMain : public QWidget {
   void showListMenu(const QPoint& at);
   // What can be done now: copy with a current line, copy all and save with lines.
   void updateActions();
+  // The Encoding menu's items, the chosen one checked.
+  void fillEncodingMenu();
   // Makes an action with a standard shortcut, active in this window.
   QAction* makeAction(const QString& text, QKeySequence::StandardKey key, void (frmMain::*slot)());
   // A message box over the window, titled with the caption.
@@ -95,4 +101,5 @@ class frmMain : public QWidget {
   QAction* copyAll_;
   QAction* saveAs_;
   QMenu* listMenu_;
+  QMenu* encodingMenu_;
 };

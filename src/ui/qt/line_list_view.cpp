@@ -180,6 +180,22 @@ void LineListView::showRows() { showRowCount(session_.rowCount()); }
 
 void LineListView::showNoRows() { showRowCount(0); }
 
+void LineListView::showTextsAgain() {
+  widest_.reset();
+  rowWidths_.clear();
+  if (state_.rowCount() > 0) {
+    const std::size_t longest = session_.longestRow();
+    widest_.take(rowWidth(longest, units(line(longest))));
+  }
+  state_.setContentWidth(widest_.width());
+  syncScrollBars();
+  viewport()->update();
+  if (QAccessible::isActive()) {
+    QAccessibleEvent changed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+  }
+}
+
 void LineListView::showRowCount(std::size_t rows) {
   state_.reset(rows);
   widest_.reset();

@@ -26,6 +26,9 @@ class LineListView final : public QAbstractScrollArea {
   void showRows();
   // Shows no rows, and reads none, while a Get fills the session's lines.
   void showNoRows();
+  // The same rows with their texts formed again (in another encoding): the
+  // current row and the scroll position stay.
+  void showTextsAgain();
 
   int rowCount() const { return static_cast<int>(state_.rowCount()); }
   std::optional<std::size_t> currentRow() const { return state_.current(); }

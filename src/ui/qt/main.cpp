@@ -23,6 +23,7 @@ int main(int argc, char* argv[]) {
   for (const int size : {16, 24, 32, 48, 64, 128, 256}) icon.addFile(QStringLiteral(":/icons/%1.png").arg(size));
   QApplication::setWindowIcon(icon);
   frmMain window;
+  if (line.encoding) window.chooseEncoding(line.encoding);
   if (line.path) window.startWith(*line.path);
   window.show();
   return QApplication::exec();

@@ -181,8 +181,9 @@ void frmMain::registerClass() {
   if (!registered) throw std::runtime_error("cannot register the window class");
 }
 
-frmMain::frmMain(std::optional<std::filesystem::path> startPath) {
+frmMain::frmMain(std::optional<std::filesystem::path> startPath, std::optional<runtime::Encoding> encoding) {
   registerClass();
+  session_.setEncoding(encoding);
   findDialog_.lStructSize = sizeof findDialog_;
   findDialog_.Flags = FR_DOWN;
   // The size is set in WM_CREATE, once the window's DPI is known.
@@ -432,12 +433,36 @@ void frmMain::showListMenu(LPARAM at) {
   enable(SPEECH_COMMAND_COPY, lstWords->currentRow().has_value());
   enable(SPEECH_COMMAND_COPY_ALL, listed);
   enable(SPEECH_COMMAND_SAVE_LIST, listed);
+  fillEncodingMenu(GetSubMenu(items, GetMenuItemCount(items) - 1));
   const int command =
       TrackPopupMenu(items, TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, point.x, point.y, 0, hwnd_, nullptr);
   if (command) runCommand(command);
 }
 
+void frmMain::fillEncodingMenu(HMENU menu) const {
+  while (GetMenuItemCount(menu) > 0) DeleteMenu(menu, 0, MF_BYPOSITION);
+  int command = SPEECH_COMMAND_ENCODING_FIRST;
+  for (const ui::EncodingMenuItem& item : ui::encodingMenu(session_.encodingChoice())) {
+    AppendMenuW(menu, MF_STRING | (item.checked ? MF_CHECKED : MF_UNCHECKED), static_cast<UINT_PTR>(command++),
+                wide(item.text).c_str());
+    if (!item.encoding) AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  }
+}
+
+void frmMain::chooseEncoding(std::optional<runtime::Encoding> choice) {
+  if (const std::optional<std::string> failure = session_.setEncoding(choice))
+    return tell(hwnd_, *failure, MB_ICONERROR);
+  // The same rows, current line and scroll position, with their new texts.
+  lstWords->showTextsAgain();
+}
+
 bool frmMain::runCommand(int command) {
+  if (command >= SPEECH_COMMAND_ENCODING_FIRST && command <= SPEECH_COMMAND_ENCODING_LAST) {
+    const std::vector<ui::EncodingMenuItem> items = ui::encodingMenu(session_.encodingChoice());
+    const auto index = static_cast<std::size_t>(command - SPEECH_COMMAND_ENCODING_FIRST);
+    if (index < items.size()) chooseEncoding(items[index].encoding);
+    return true;
+  }
   switch (command) {
     case SPEECH_COMMAND_COPY: lstWords->copyCurrentLine(); return true;
     case SPEECH_COMMAND_COPY_ALL: copyAllLines(); return true;

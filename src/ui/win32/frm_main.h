@@ -38,7 +38,8 @@ class frmMain {
   // list. With a start path, the path field holds it and Get runs once the
   // window is shown, as if the user had typed it and clicked Get. Closing the
   // window ends the message loop.
-  explicit frmMain(std::optional<std::filesystem::path> startPath = std::nullopt);
+  explicit frmMain(std::optional<std::filesystem::path> startPath = std::nullopt,
+                   std::optional<runtime::Encoding> encoding = std::nullopt);
   ~frmMain();
   frmMain(const frmMain&) = delete;
   frmMain& operator=(const frmMain&) = delete;
@@ -48,6 +49,10 @@ class frmMain {
   // MAKEWORD macro of <windows.h> leaves it alone; call it as
   // (window.MAKEWORD)(bLo, bHi) where that header is included.
   std::int16_t(MAKEWORD)(std::uint8_t bLo, std::uint8_t bHi) const;
+
+  // Shows the lines with their texts read in `choice` (none: the system
+  // default), from the command line or the list's Encoding menu.
+  void chooseEncoding(std::optional<runtime::Encoding> choice);
 
  private:
   static void registerClass();
@@ -81,6 +86,8 @@ class frmMain {
   void showListMenu(LPARAM at);
   // A command of the list's menu or a shortcut; false for any other number.
   bool runCommand(int command);
+  // Puts the Encoding menu's items in `menu`, the chosen one checked.
+  void fillEncodingMenu(HMENU menu) const;
   // Every line as shown on the clipboard, each ending in CRLF.
   void copyAllLines();
   // Ctrl+F: the system's Find dialog, or the one already open, in front.

@@ -71,6 +71,14 @@ void LineListBox::showRows() { showRowCount(session_.rowCount()); }
 
 void LineListBox::showNoRows() { showRowCount(0); }
 
+void LineListBox::showTextsAgain() {
+  widest_.reset();
+  state_.setContentWidth(0);
+  takeLongestRow();
+  showState();
+  NotifyWinEvent(EVENT_OBJECT_REORDER, window_, OBJID_CLIENT, CHILDID_SELF);
+}
+
 void LineListBox::showRowCount(std::size_t rows) {
   state_.reset(rows);
   widest_.reset();

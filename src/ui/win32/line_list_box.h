@@ -43,6 +43,9 @@ class LineListBox final {
   void showRows();
   // Shows no rows, and reads none, while a Get fills the session's lines.
   void showNoRows();
+  // The same rows with their texts formed again (in another encoding): the
+  // current row and the scroll position stay.
+  void showTextsAgain();
 
   std::optional<std::size_t> currentRow() const { return state_.current(); }
   // Makes the row current and scrolls it into view, as a click on it would.

@@ -19,6 +19,9 @@
 #define SPEECH_COMMAND_SAVE_LIST 203
 #define SPEECH_COMMAND_FIND_NEXT 204
 #define SPEECH_COMMAND_FIND_PREVIOUS 205
+// The Encoding menu's items, in its order, from this number on.
+#define SPEECH_COMMAND_ENCODING_FIRST 250
+#define SPEECH_COMMAND_ENCODING_LAST 299
 
 #ifndef RC_INVOKED
 constexpr int kProgramIconId = SPEECH_PROGRAM_ICON;

@@ -20,6 +20,7 @@
 #include "ui/win32/windows_api.h"
 #endif
 
+#include "runtime/encoding.h"
 #include "runtime/errors.h"
 #include "support/allocation_faults.h"
 #include "support/bad_inputs.h"
@@ -323,6 +324,69 @@ TEST(ViewerSession, FindsTheNextOrPreviousLineComingRoundAndSaysHowItWent) {
   }
 }
 
+// ---- The encoding
+
+// One file of Cyrillic (1251), Japanese (932) and UTF-8 texts: each reads
+// right in its own encoding, and every line, find, copy and save follows the
+// encoding chosen, without reading the file again.
+TEST(ViewerSession, TheChosenEncodingShowsFindsCopiesAndSavesEveryLineInIt) {
+  const TempDir dir;
+  const std::string path =
+      dir.write("s.mul", concat({record(1, "\xCF\xF0\xE8\xE2\xE5\xF2"),
+                                 record(2, "\x82\xB1\x82\xF1\x82\xC9\x82\xBF\x82\xCD"), record(3, "h\xC3\xA9llo")}));
+  ui::ViewerSession session;
+  ASSERT_EQ(get(session, path), "");
+  session.setSearch("\u3053\u3093", false);
+  const struct {
+    unsigned codePage;
+    std::string line1, line2, line3;
+    std::optional<std::size_t> found;
+  } cases[] = {
+      {1251, "\u041F\u0440\u0438\u0432\u0435\u0442", "\u201A\u00B1\u201A\u0441\u201A\u0419\u201A\u0457\u201A\u041D",
+       "h\u0413\u00A9llo", std::nullopt},
+      // F0 E8 is a character of the user-defined area; F2 has no second byte.
+      {932, "\uFF8F\uE0A7\u7CA2\u2039F2\u203A", "\u3053\u3093\u306B\u3061\u306F", "h\uFF83\uFF69llo", 1},
+      // Bytes that are not UTF-8 show their value; C9 82 is U+0242.
+      {65001, "\u2039CF\u203A\u2039F0\u203A\u2039E8\u203A\u2039E2\u203A\u2039E5\u203A\u2039F2\u203A",
+       "\u203982\u203A\u2039B1\u203A\u203982\u203A\u2039F1\u203A\u203982\u203A\u0242\u2039BF\u203A\u203982\u203A\u2039C"
+       "D\u203A",
+       "h\u00E9llo", std::nullopt},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.codePage);
+    const auto encoding = runtime::Encoding::fromCodePage(c.codePage);
+    ASSERT_TRUE(encoding);
+    EXPECT_EQ(session.setEncoding(encoding), std::nullopt);
+    EXPECT_EQ(session.encoding(), *encoding);
+    const std::vector<std::string> lines = {"ID: 1 Text: " + c.line1, "ID: 2 Text: " + c.line2,
+                                            "ID: 3 Text: " + c.line3};
+    EXPECT_EQ(shownLines(session), lines);
+    EXPECT_EQ(session.find(ui::FindDirection::Next, std::nullopt).row, c.found);
+    EXPECT_EQ(session.allShownLines("\n").text, lines[0] + "\n" + lines[1] + "\n" + lines[2] + "\n");
+    EXPECT_EQ(session.saveListAs(dir.path() / "list.txt"), std::nullopt);
+    const Bytes saved = testing_support::readAll((dir.path() / "list.txt").string());
+    EXPECT_EQ(std::string(saved.begin(), saved.end()), session.allShownLines("\n").text);
+  }
+  EXPECT_EQ(session.setEncoding(std::nullopt), std::nullopt);
+  EXPECT_EQ(session.encoding(), runtime::Encoding::systemDefault());
+}
+
+TEST(ViewerSession, TheEncodingMenuOffersTheDefaultFirstThenEveryEncodingWithTheChosenChecked) {
+  const std::vector<ui::EncodingMenuItem> byDefault = ui::encodingMenu(std::nullopt);
+  ASSERT_EQ(byDefault.size(), 1 + runtime::Encoding::all().size());
+  EXPECT_EQ(byDefault[0].text, runtime::systemDefaultName());
+  EXPECT_TRUE(byDefault[0].checked);
+  const auto cyrillic = runtime::Encoding::fromCodePage(1251);
+  const std::vector<ui::EncodingMenuItem> chosen = ui::encodingMenu(cyrillic);
+  EXPECT_FALSE(chosen[0].checked);
+  const auto checked = std::find_if(chosen.begin(), chosen.end(), [](const auto& item) { return item.checked; });
+  ASSERT_NE(checked, chosen.end());
+  EXPECT_EQ(checked->text, "Cyrillic (1251)");
+  EXPECT_EQ(checked->encoding, cyrillic);
+  EXPECT_EQ(std::count_if(chosen.begin(), chosen.end(), [](const auto& item) { return item.checked; }), 1);
+  EXPECT_EQ(chosen.back().text, "UTF-8");
+}
+
 // ---- Copy and save
 
 TEST(ViewerSession, CopiesEveryLineAsShownWithThePlatformsLineEnd) {
@@ -417,6 +481,12 @@ TEST(ViewerCommandLine, OpensThePathOrAsksForTheUsageOrVersionOrSaysWhatIsWrong)
       {{"--frob"}, onWindows, Action::Refuse, std::nullopt, "unknown option '--frob'"},
       {{"--help=x"}, onLinux, Action::Refuse, std::nullopt, "unknown option '--help=x'"},
       {{"-x\x1B[2J"}, onLinux, Action::Refuse, std::nullopt, "unknown option '-x\xE2\x90\x9B[2J'"},  // shown
+      {{"--encoding", "cp1259", "a.mul"},
+       onWindows,
+       Action::Refuse,
+       std::nullopt,
+       "unknown encoding 'cp1259': give ansi, utf-8, or a code page: 874, 932, 936, 949, 950, 1250 to 1258"},
+      {{"--encoding"}, onLinux, Action::Refuse, std::nullopt, "--encoding needs a NAME"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.arguments.empty() ? "(none)" : c.arguments.front());
@@ -427,7 +497,15 @@ TEST(ViewerCommandLine, OpensThePathOrAsksForTheUsageOrVersionOrSaysWhatIsWrong)
     EXPECT_EQ(line.path, c.path ? std::optional(testing_support::pathFromUtf8(*c.path)) : std::nullopt);
     EXPECT_EQ(line.problem, c.problem);
   }
-  EXPECT_TRUE(ui::viewerUsage(onLinux).starts_with("usage: speechviewer [--] [PATH]\n"));
+  using runtime::Encoding;
+  const auto encodingOf = [](std::vector<std::filesystem::path> arguments) {
+    return ui::readViewerCommandLine(arguments, {"speechviewer"}).encoding;
+  };
+  EXPECT_EQ(encodingOf({"--encoding", "windows-1251", "a.mul"}), Encoding::fromCodePage(1251));
+  EXPECT_EQ(encodingOf({"--encoding=UTF-8"}), Encoding::fromCodePage(65001));
+  EXPECT_EQ(encodingOf({"--encoding", "ansi"}), std::nullopt);  // the system default
+  EXPECT_EQ(encodingOf({"a.mul"}), std::nullopt);
+  EXPECT_TRUE(ui::viewerUsage(onLinux).starts_with("usage: speechviewer [--encoding NAME] [--] [PATH]\n"));
   EXPECT_NE(ui::viewerUsage(onWindows).find("speechviewer.exe --help | /? | --version"), std::string::npos);
   EXPECT_EQ(ui::viewerVersion(), "speechviewer " SPEECH_VERSION);
 }

@@ -626,7 +626,8 @@ class FrmMainTest : public QObject {
     };
     openMenu(nullptr);
     QCOMPARE(menu, (QStringList{QStringLiteral("(off) &Copy"), QStringLiteral("(off) Copy &all lines"), QString(),
-                                QStringLiteral("&Find..."), QStringLiteral("(off) &Save list as...")}));
+                                QStringLiteral("&Find..."), QStringLiteral("(off) &Save list as..."), QString(),
+                                QStringLiteral("&Encoding")}));
 
     clickGet(window, QString::fromStdString(dir.write("s.mul", concat({record(1, "a\nb"), record(2, "two")}))));
     QClipboard* clipboard = QGuiApplication::clipboard();
@@ -642,9 +643,59 @@ class FrmMainTest : public QObject {
     QCOMPARE(clipboard->text(), field->text().left(2));
 
     openMenu("Copy &all lines");
-    QCOMPARE(menu.size(), 5);
+    QCOMPARE(menu.size(), 7);
     QVERIFY(!menu.join(QString()).contains(QStringLiteral("(off)")));
     QCOMPARE(clipboard->text(), QStringLiteral("ID: 1 Text: a\u240Ab\nID: 2 Text: two\n"));
+  }
+
+  // The list's Encoding menu: the system default first, checked, then every
+  // encoding; choosing one shows every line in it at once, the current line
+  // and the scroll position kept.
+  void theEncodingMenuShowsTheLinesInTheChosenEncoding() {
+    const TempDir dir;
+    Bytes file;
+    for (int i = 0; i < 60; ++i) {
+      const Bytes r = record(static_cast<std::uint16_t>(i), "\x82\xB1\x82\xF1\x82\xC9\x82\xBF\x82\xCD");
+      file.insert(file.end(), r.begin(), r.end());
+    }
+    frmMain window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    clickGet(window, QString::fromStdString(dir.write("s.mul", file)));
+    auto* list = child<LineListView>(window, "lstWords");
+    list->setFocus();
+    list->selectRow(40);
+    const int scrolled = list->verticalScrollBar()->value();
+    QStringList offered;
+    const auto choose = [&](const QString& name) {
+      const Answering<QMenu> answering([&](QMenu* shown) {
+        auto* encodings = window.findChild<QMenu*>(QStringLiteral("encodingMenu"));
+        emit encodings->aboutToShow();
+        offered.clear();
+        QAction* chosen = nullptr;
+        for (QAction* a : encodings->actions()) {
+          if (a->isSeparator()) continue;
+          offered << (a->isChecked() ? QStringLiteral("* ") : QString()) + a->text();
+          if (a->text() == name) chosen = a;
+        }
+        if (chosen) chosen->trigger();
+        shown->close();
+      });
+      const QPoint at = list->rowRect(40).center();
+      QContextMenuEvent event(QContextMenuEvent::Keyboard, at, list->viewport()->mapToGlobal(at));
+      QApplication::sendEvent(list->viewport(), &event);
+      QTRY_VERIFY(!offered.isEmpty());
+    };
+    choose(QStringLiteral("Japanese (932)"));
+    QCOMPARE(offered.size(), 16);
+    QVERIFY(offered.first().startsWith(QStringLiteral("* System default (")));
+    QCOMPARE(listed(window).at(40), QStringLiteral("ID: 28 Text: \u3053\u3093\u306B\u3061\u306F"));
+    QCOMPARE(list->currentRow(), std::optional<std::size_t>(40));
+    QCOMPARE(list->verticalScrollBar()->value(), scrolled);
+    choose(QString::fromStdString(runtime::systemDefaultName()));
+    QVERIFY(offered.contains(QStringLiteral("* Japanese (932)")));
+    QCOMPARE(listed(window).at(40),
+             QStringLiteral("ID: 28 Text: \u201A\u00B1\u201A\u00F1\u201A\u00C9\u201A\u00BF\u201A\u00CD"));
   }
 
   void saveListAsWritesTheChosenTypeAndNeverTheSpeechFile() {
@@ -709,7 +760,7 @@ class FrmMainTest : public QObject {
       bool fullOutput = false;
       QString display = QString();  // DISPLAY, or none
     } cases[] = {
-        {{QStringLiteral("--help")}, 0, QStringLiteral("usage: speechviewer [--] [PATH]"), QString()},
+        {{QStringLiteral("--help")}, 0, QStringLiteral("usage: speechviewer [--encoding NAME] [--] [PATH]"), QString()},
         {{QStringLiteral("--version")}, 0, QStringLiteral("speechviewer " SPEECH_VERSION "\n"), QString()},
         {{QStringLiteral("--help")}, 1, QString(), QStringLiteral("cannot write to standard output"), true},
         {{QStringLiteral("-x\u001B[2J")},

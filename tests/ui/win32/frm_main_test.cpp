@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/encoding.h"
 #include "support/bad_inputs.h"
 #include "support/test_files.h"
 #include "ui/common/window_description.h"
@@ -577,7 +578,7 @@ TEST(Win32Window, TheListsMenuOffersWhatAppliesAndCopiesALineOrEveryLine) {
   // From the keyboard (the Menu key), on an empty list.
   EXPECT_EQ(choosingFromMenu([] { press(VK_APPS); }, VK_ESCAPE),
             (std::vector<std::string>{"&Copy\tCtrl+C (off)", "Copy &all lines (off)", "-", "&Find...\tCtrl+F",
-                                      "&Save list as... (off)"}));
+                                      "&Save list as... (off)", "-", "&Encoding"}));
 
   viewer.clickGet(dir.write("s.mul", concat({record(1, "one"), record(2, "tab\there"), record(3, "three")})));
   const std::vector<std::string> lines = viewer.lines();
@@ -586,19 +587,107 @@ TEST(Win32Window, TheListsMenuOffersWhatAppliesAndCopiesALineOrEveryLine) {
   RECT second{};
   SendMessageW(viewer.list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&second));
   const LPARAM at = MAKELPARAM(second.left + 5, second.top + 2);
-  EXPECT_EQ(
-      choosingFromMenu(
-          [&] {
-            SendMessageW(viewer.list, WM_RBUTTONDOWN, MK_RBUTTON, at);
-            SendMessageW(viewer.list, WM_RBUTTONUP, 0, at);
-          },
-          L'c'),
-      (std::vector<std::string>{"&Copy\tCtrl+C", "Copy &all lines", "-", "&Find...\tCtrl+F", "&Save list as..."}));
+  EXPECT_EQ(choosingFromMenu(
+                [&] {
+                  SendMessageW(viewer.list, WM_RBUTTONDOWN, MK_RBUTTON, at);
+                  SendMessageW(viewer.list, WM_RBUTTONUP, 0, at);
+                },
+                L'c'),
+            (std::vector<std::string>{"&Copy\tCtrl+C", "Copy &all lines", "-", "&Find...\tCtrl+F", "&Save list as...",
+                                      "-", "&Encoding"}));
   EXPECT_EQ(SendMessageW(viewer.list, LB_GETCURSEL, 0, 0), 1);
   EXPECT_EQ(clipboardText(), "ID: 2 Text: tab\u2409here");
 
   choosingFromMenu([] { press(VK_F10, VK_SHIFT); }, L'a');
   EXPECT_EQ(clipboardText(), lines[0] + "\r\n" + lines[1] + "\r\n" + lines[2] + "\r\n");
+}
+
+// The list's Encoding menu: the system default first, checked, then every
+// encoding; choosing one shows every line in it at once, the current line
+// and the scroll position kept.
+TEST(Win32Window, TheEncodingMenuShowsTheLinesInTheChosenEncoding) {
+  const TempDir dir;
+  Bytes file;
+  for (int i = 0; i < 60; ++i) {
+    const Bytes r = record(static_cast<std::uint16_t>(i), "\x82\xB1\x82\xF1\x82\xC9\x82\xBF\x82\xCD");
+    file.insert(file.end(), r.begin(), r.end());
+  }
+  Viewer viewer;
+  viewer.clickGet(dir.write("s.mul", file));
+  SendMessageW(viewer.list, LB_SETCURSEL, 40, 0);
+  const LRESULT top = SendMessageW(viewer.list, LB_GETTOPINDEX, 0, 0);
+
+  // What the menu offers: read from its Encoding submenu while it is open.
+  static std::vector<std::string>* offered;
+  std::vector<std::string> items;
+  offered = &items;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) {
+    const HWND menuWindow = FindWindowW(L"#32768", nullptr);
+    if (!offered->empty() || !menuWindow || !IsWindowVisible(menuWindow)) return;
+    const auto menu = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
+    const HMENU encodings = GetSubMenu(menu, GetMenuItemCount(menu) - 1);
+    for (int item = 0; item < GetMenuItemCount(encodings); ++item) {
+      wchar_t text[64] = {};
+      GetMenuStringW(encodings, static_cast<UINT>(item), text, 64, MF_BYPOSITION);
+      const UINT state = GetMenuState(encodings, static_cast<UINT>(item), MF_BYPOSITION);
+      if (!(state & MF_SEPARATOR)) offered->push_back((state & MF_CHECKED ? "* " : "") + utf8(text));
+    }
+    PostMessageW(menuWindow, WM_KEYDOWN, VK_ESCAPE, 0);
+  });
+  SetFocus(viewer.list);
+  press(VK_APPS);
+  pump(std::chrono::milliseconds(100));
+  KillTimer(nullptr, timer);
+  ASSERT_EQ(items.size(), 16u);
+  EXPECT_EQ(items[0], "* " + runtime::systemDefaultName());
+  const auto japanese = std::find(items.begin(), items.end(), "Japanese (932)");
+  ASSERT_NE(japanese, items.end());
+
+  // Chosen: every line in it, the same line current, the same rows in view.
+  SendMessageW(viewer.frame, WM_COMMAND, SPEECH_COMMAND_ENCODING_FIRST + (japanese - items.begin()), 0);
+  EXPECT_EQ(viewer.lines().at(40), "ID: 28 Text: \u3053\u3093\u306B\u3061\u306F");
+  EXPECT_EQ(SendMessageW(viewer.list, LB_GETCURSEL, 0, 0), 40);
+  EXPECT_EQ(SendMessageW(viewer.list, LB_GETTOPINDEX, 0, 0), top);
+}
+
+// A Get that runs longer than a moment shows its progress in a small modal
+// window; Cancel stops it, the lines read so far stay, and a message says the
+// listing was stopped.
+TEST(Win32Window, ALongGetShowsItsProgressAndCancelStopsIt) {
+  const TempDir dir;
+  Bytes texts;
+  for (int i = 0; i < 100; ++i) {
+    const Bytes r = record(static_cast<std::uint16_t>(i), "entry " + std::to_string(i));
+    texts.insert(texts.end(), r.begin(), r.end());
+  }
+  const std::string path = dir.write("long.mul", texts);
+  std::filesystem::resize_file(testing_support::pathFromUtf8(path), std::uint64_t{1} << 30);
+  Viewer viewer;
+  SetWindowTextW(viewer.path, wide(path).c_str());
+  std::string progressText, message, icon;
+  bool listDisabled = false;
+  const auto clicked = std::chrono::steady_clock::now();
+  std::chrono::milliseconds appeared{-1};
+  answeringDialogs(
+      [&] { SendMessageW(viewer.button, BM_CLICK, 0, 0); },
+      [&](HWND dialog) {
+        if (GetDlgItem(dialog, SPEECH_PROGRESS_BAR)) {
+          appeared = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - clicked);
+          progressText = windowText(GetDlgItem(dialog, SPEECH_PROGRESS_TEXT));
+          listDisabled = !IsWindowEnabled(viewer.frame);
+          PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        } else if (isMessageBox(dialog)) {
+          message = messageBoxText(dialog);
+          icon = messageBoxIcon(dialog);
+          dismiss(dialog);
+        }
+      });
+  EXPECT_GE(appeared.count(), 400) << "not for a moment's work";
+  EXPECT_TRUE(progressText.starts_with("Reading long.mul: ")) << progressText;
+  EXPECT_TRUE(listDisabled) << "the window takes no input of its own meanwhile";
+  EXPECT_NE(message.find("The listing was stopped at byte"), std::string::npos) << message;
+  EXPECT_EQ(icon, "information");
+  EXPECT_EQ(viewer.lines().size(), 100u);
 }
 
 // Save list as, through the system's save dialog: a name typed in it and a
