@@ -6,9 +6,15 @@
 //   window_bench keys PATH RUNS  each key press in the list (Down, Page Down,
 //                                End, Home) and a click on a line, from the
 //                                event until the list is painted again
-//   window_bench find PATH RUNS  Find next in the find window for a text that
-//                                no line holds: a search over every line,
-//                                from the click until the window says so
+//   window_bench find PATH RUNS [ENCODING]
+//                                Find next in the find window for a text that
+//                                no line holds: a search over every line (its
+//                                texts read in ENCODING), from the click until
+//                                the window says so
+//   window_bench encoding PATH RUNS
+//                                a change of the texts' encoding (to 932 and
+//                                back), from the choice until the list is
+//                                painted again
 //
 // Prints one line of key=value pairs: medians over RUNS (and the slowest of
 // each key), memory in KiB (the largest growth).
@@ -28,6 +34,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/encoding.h"
 #include "ui/qt/frm_main.h"
 
 namespace {
@@ -147,9 +154,10 @@ int benchKeys(const char* file, int runs) {
   return 0;
 }
 
-int benchFind(const char* file, int runs) {
+int benchFind(const char* file, int runs, const char* encoding) {
   Window window;
   window.getFile(file);
+  if (encoding) window.form.chooseEncoding(runtime::Encoding::named(encoding));
   window.paint();
   auto* text = window.form.findChild<QLineEdit*>("findText");
   auto* next = window.form.findChild<QPushButton*>("findNext");
@@ -168,20 +176,35 @@ int benchFind(const char* file, int runs) {
   return 0;
 }
 
+int benchEncoding(const char* file, int runs) {
+  Window window;
+  window.getFile(file);
+  window.paint();
+  const auto japanese = runtime::Encoding::fromCodePage(932);
+  std::vector<double> ms;
+  for (int run = 0; run < runs; ++run) {
+    ms.push_back(window.timed([&] { window.form.chooseEncoding(japanese); }));
+    ms.push_back(window.timed([&] { window.form.chooseEncoding(std::nullopt); }));
+  }
+  std::printf("encoding_ms=%.2f encoding_max_ms=%.2f\n", median(ms), *std::max_element(ms.begin(), ms.end()));
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   if (argc < 4) {
-    std::fprintf(stderr, "usage: window_bench get|keys|find PATH RUNS\n");
+    std::fprintf(stderr, "usage: window_bench get|keys|find|encoding PATH RUNS [ENCODING]\n");
     return 2;
   }
   const std::string mode = argv[1];
   const int runs = std::max(1, std::atoi(argv[3]));
   if (mode == "get") return benchGet(argv[2], runs);
   if (mode == "keys") return benchKeys(argv[2], runs);
-  if (mode == "find") return benchFind(argv[2], runs);
-  std::fprintf(stderr, "usage: window_bench get|keys|find PATH RUNS\n");
+  if (mode == "find") return benchFind(argv[2], runs, argc > 4 ? argv[4] : nullptr);
+  if (mode == "encoding") return benchEncoding(argv[2], runs);
+  std::fprintf(stderr, "usage: window_bench get|keys|find|encoding PATH RUNS [ENCODING]\n");
   return 2;
 }

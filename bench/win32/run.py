@@ -114,6 +114,9 @@ def main():
         note = ", scrolled to the lines' end" if far_right else ""
         print(f"| {label}{note} | {size_mb:.1f} MB | {listed:.0f} ms | {win['get_ms']:.0f} ms"
               f" | {win['get_ms'] / listed:.2f}x | {growth_mb:.0f} MB | {growth_mb / size_mb:.2f}x | {keys} |")
+    print("\nA change of encoding (to 932 and back), until the list is painted again: median (slowest).\n")
+    for label, _, _, win, far_right in rows:
+        print(f"- {label}: {win['encoding_ms']:.1f} ms ({win['encoding_max_ms']:.1f})")
 
 
 if __name__ == "__main__":

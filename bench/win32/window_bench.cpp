@@ -1,6 +1,7 @@
 // Times the native window in-process: Get from the click until the list is
 // painted, with the memory the process commits for it, then each key press
-// and a click on a line until repainted.
+// and a click on a line until repainted, and a change of the texts' encoding
+// (to 932 and back) until repainted.
 //
 // Usage: win32_window_bench PATH OUT RUNS [far-right]
 // Writes one line of key=value pairs to OUT: medians over RUNS (a key's
@@ -112,11 +113,19 @@ int wmain(int argc, wchar_t** argv) {
     clicks.push_back(click());
   }
 
+  std::vector<double> encodings;
+  const auto japanese = runtime::Encoding::fromCodePage(932);
+  for (int round = 0; round < 5; ++round) {
+    encodings.push_back(timed([&] { window.chooseEncoding(japanese); }));
+    encodings.push_back(timed([&] { window.chooseEncoding(std::nullopt); }));
+  }
+
   std::FILE* out = _wfopen(argv[2], L"w");
   if (!out) return 1;
   std::fprintf(out, "get_ms=%.2f growth_kib=%.0f", median(getMs), growthKiB);
-  const std::pair<const char*, std::vector<double>*> figures[] = {
-      {"down", &down}, {"page_down", &pageDown}, {"end", &end}, {"home", &home}, {"click", &clicks}};
+  const std::pair<const char*, std::vector<double>*> figures[] = {{"down", &down},    {"page_down", &pageDown},
+                                                                  {"end", &end},      {"home", &home},
+                                                                  {"click", &clicks}, {"encoding", &encodings}};
   for (const auto& [name, values] : figures) {
     std::fprintf(out, " %s_ms=%.2f %s_max_ms=%.2f", name, median(*values), name,
                  *std::max_element(values->begin(), values->end()));

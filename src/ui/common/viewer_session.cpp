@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <exception>
 #include <new>
 #include <system_error>
@@ -263,6 +264,12 @@ namespace {
 constexpr std::array<listing::OptionSpec, 3> kViewerOptions = {
     {{"--help", {}, "-h"}, {"--version"}, listing::kEncodingOption}};
 
+bool isAnsi(std::string_view name) {
+  return name.size() == 4 && std::equal(name.begin(), name.end(), "ansi", [](char a, char b) {
+           return std::tolower(static_cast<unsigned char>(a)) == b;
+         });
+}
+
 }  // namespace
 
 ViewerCommandLine readViewerCommandLine(const std::vector<std::filesystem::path>& arguments,
@@ -283,7 +290,10 @@ ViewerCommandLine readViewerCommandLine(const std::vector<std::filesystem::path>
     line.action = ViewerCommandLine::Action::Refuse;
     line.problem = listing::kTooManyPaths;
   } else if (const auto encoding = listing::chosenEncoding(read, line.problem)) {
-    if (*encoding != runtime::Encoding::systemDefault()) line.encoding = *encoding;
+    // Any NAME but "ansi" is a choice of its own, even of the system's
+    // default code page: the Encoding menu checks it by its name.
+    const std::optional<std::string> name = read.value(listing::kEncodingOption.name);
+    if (name && runtime::Encoding::named(*name) && !isAnsi(*name)) line.encoding = *encoding;
     if (!read.paths.empty()) line.path = read.paths.front();
   } else {
     line.action = ViewerCommandLine::Action::Refuse;

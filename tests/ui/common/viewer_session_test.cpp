@@ -172,18 +172,13 @@ TEST(ViewerSession, ProgressIsToldInMegabytesAndSteps) {
   }
 }
 
-// The shared table's texts are written for Windows-1252, the code page
-// other systems convert through; under another one a file with bytes of
-// 0x80 and up lists other letters.
+// The shared table's texts are written for Windows-1252, the default where
+// the locale or the system names no other; under another one a file with
+// bytes of 0x80 and up lists other letters.
 bool linesFollowCodePage(const BadInput& c) {
-#ifdef _WIN32
-  if (c.lines.empty() || GetACP() == 1252) return false;
+  if (c.lines.empty() || runtime::Encoding::systemDefault().codePage() == 1252) return false;
   const Bytes bytes = testing_support::readAll(c.path);
   return std::any_of(bytes.begin(), bytes.end(), [](std::uint8_t b) { return b >= 0x80; });
-#else
-  (void)c;
-  return false;
-#endif
 }
 
 // One case: the lines listed, the message, nothing created or changed, and

@@ -205,7 +205,7 @@ struct CommandLineCase {
 const CommandLineCase kCommandLines[] = {
     {{}, std::nullopt, "", "", 0},
     {{L"C:\\Daten \u0416\\speech.mul"}, L"C:\\Daten \u0416\\speech.mul", "", "", 0},
-    {{L"/?"}, std::nullopt, "usage: speechviewer.exe [--] [PATH]", "information", 0},
+    {{L"/?"}, std::nullopt, "usage: speechviewer.exe [--encoding NAME] [--] [PATH]", "information", 0},
     {{L"a.mul", L"--version"}, std::nullopt, "speechviewer " SPEECH_VERSION, "information", 0},
     {{L"a.mul", L"b.mul"}, std::nullopt, "too many arguments: give one PATH", "error", 2},
     {{L"-\x1B[2J"}, std::nullopt, "unknown option '-\u241B[2J'", "error", 2},  // shown, not acted on
