@@ -3,13 +3,15 @@
 # Usage: scripts/install-deps.sh [run|test] [extra-package ...]
 #   run:  what building and running the viewer and speechlist needs
 #   test: that, and what the tests need (GoogleTest, clang, a virtual
-#         display); the default
+#         display, fonts with the glyphs of the double-byte code pages'
+#         texts); the default
 set -euo pipefail
 
 profile=test
 case "${1:-}" in run | test) profile=$1; shift ;; esac
 packages=(cmake ninja-build g++ qt6-base-dev)
-[ "$profile" = test ] && packages+=(clang clang-format libgtest-dev libgmock-dev python3 xvfb xdotool imagemagick)
+[ "$profile" = test ] && packages+=(clang clang-format libgtest-dev libgmock-dev python3 xvfb xdotool imagemagick
+                                   fonts-wqy-microhei)
 packages+=("$@")
 
 echo "==> Checking the Debian packages: ${packages[*]}"
