@@ -11,6 +11,11 @@
 //                                no line holds: a search over every line (its
 //                                texts read in ENCODING), from the click until
 //                                the window says so
+//   window_bench progress PATH RUNS
+//                                a Get of a file long to read: from the click
+//                                until its progress dialog shows, and from
+//                                Cancel (a second later) until the window
+//                                answers with its message
 //   window_bench encoding PATH RUNS
 //                                a change of the texts' encoding (to 932 and
 //                                back), from the choice until the list is
@@ -24,9 +29,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
@@ -176,6 +184,37 @@ int benchFind(const char* file, int runs, const char* encoding) {
   return 0;
 }
 
+int benchProgress(const char* file, int runs) {
+  Window window;
+  window.path->setText(QString::fromLocal8Bit(file));
+  std::vector<double> shown, answered;
+  for (int run = 0; run < runs; ++run) {
+    QElapsedTimer sinceClick, sinceCancel;
+    double progressMs = -1, answerMs = -1;
+    QTimer watch;
+    watch.callOnTimeout([&] {
+      QWidget* up = QApplication::activeModalWidget();
+      if (auto* progress = qobject_cast<QProgressDialog*>(up); progress && progressMs < 0) {
+        progressMs = sinceClick.nsecsElapsed() / 1e6;
+        QTimer::singleShot(1000, progress, [&sinceCancel, progress] {
+          sinceCancel.start();
+          progress->findChild<QPushButton*>()->click();  // as the user does
+        });
+      } else if (auto* box = qobject_cast<QMessageBox*>(up)) {
+        answerMs = sinceCancel.nsecsElapsed() / 1e6;
+        box->close();
+      }
+    });
+    watch.start(1);
+    sinceClick.start();
+    window.get->click();
+    shown.push_back(progressMs);
+    answered.push_back(answerMs);
+  }
+  std::printf("progress_ms=%.1f cancel_ms=%.1f\n", median(shown), median(answered));
+  return 0;
+}
+
 int benchEncoding(const char* file, int runs) {
   Window window;
   window.getFile(file);
@@ -196,7 +235,7 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   if (argc < 4) {
-    std::fprintf(stderr, "usage: window_bench get|keys|find|encoding PATH RUNS [ENCODING]\n");
+    std::fprintf(stderr, "usage: window_bench get|keys|find|encoding|progress PATH RUNS [ENCODING]\n");
     return 2;
   }
   const std::string mode = argv[1];
@@ -205,6 +244,7 @@ int main(int argc, char** argv) {
   if (mode == "keys") return benchKeys(argv[2], runs);
   if (mode == "find") return benchFind(argv[2], runs, argc > 4 ? argv[4] : nullptr);
   if (mode == "encoding") return benchEncoding(argv[2], runs);
-  std::fprintf(stderr, "usage: window_bench get|keys|find|encoding PATH RUNS [ENCODING]\n");
+  if (mode == "progress") return benchProgress(argv[2], runs);
+  std::fprintf(stderr, "usage: window_bench get|keys|find|encoding|progress PATH RUNS [ENCODING]\n");
   return 2;
 }

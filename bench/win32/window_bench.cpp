@@ -3,11 +3,15 @@
 // and a click on a line until repainted, and a change of the texts' encoding
 // (to 932 and back) until repainted.
 //
-// Usage: win32_window_bench PATH OUT RUNS [far-right]
+// Usage: win32_window_bench PATH OUT RUNS [far-right | progress]
 // Writes one line of key=value pairs to OUT: medians over RUNS (a key's
 // figure is the median of its presses, and its slowest press as _max).
-// With far-right the list is first scrolled to the lines' far end.
+// With far-right the list is first scrolled to the lines' far end. With
+// progress, for a file long to read: from the click until the progress
+// window shows, and from Cancel (a second later) until the window answers
+// with its message.
 #include "ui/win32/frm_main.h"
+#include "ui/win32/resources.h"
 
 #include <psapi.h>
 
@@ -49,6 +53,65 @@ void handlePendingMessages() {
   }
 }
 
+// The dialog of this thread that is up: the progress window or a message box.
+HWND dialogUp() {
+  HWND found = nullptr;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM result) -> BOOL {
+        wchar_t name[16] = {};
+        GetClassNameW(window, name, 16);
+        if (std::wstring(name) != L"#32770" || !IsWindowVisible(window)) return TRUE;
+        *reinterpret_cast<HWND*>(result) = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+struct ProgressTimes {
+  Clock::time_point clicked, cancelled;
+  double shownMs = -1, answeredMs = -1;
+  HWND progress = nullptr;
+};
+ProgressTimes* progressTimes;
+
+int benchProgress(const wchar_t* outPath, HWND field, HWND button, const std::wstring& path, int runs) {
+  std::vector<double> shown, answered;
+  for (int run = 0; run < runs; ++run) {
+    ProgressTimes times;
+    progressTimes = &times;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 1, [](HWND, UINT, UINT_PTR, DWORD) {
+      ProgressTimes& t = *progressTimes;
+      const HWND up = dialogUp();
+      if (!up) return;
+      if (GetDlgItem(up, SPEECH_PROGRESS_BAR)) {
+        if (t.shownMs < 0) {
+          t.shownMs = msSince(t.clicked);
+          t.progress = up;
+        } else if (msSince(t.clicked) > t.shownMs + 1000 && t.cancelled == Clock::time_point{}) {
+          t.cancelled = Clock::now();
+          PostMessageW(up, WM_COMMAND, IDCANCEL, 0);  // as Cancel does
+        }
+      } else if (t.cancelled != Clock::time_point{} && t.answeredMs < 0) {
+        t.answeredMs = msSince(t.cancelled);
+        PostMessageW(up, WM_COMMAND, IDOK, 0);
+      }
+    });
+    SetWindowTextW(field, path.c_str());
+    times.clicked = Clock::now();
+    SendMessageW(button, BM_CLICK, 0, 0);
+    KillTimer(nullptr, timer);
+    shown.push_back(times.shownMs);
+    answered.push_back(times.answeredMs);
+  }
+  std::FILE* out = _wfopen(outPath, L"w");
+  if (!out) return 1;
+  std::fprintf(out, "progress_ms=%.1f cancel_ms=%.1f\n", median(shown), median(answered));
+  std::fclose(out);
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -65,6 +128,11 @@ int wmain(int argc, wchar_t** argv) {
   const HWND field = GetDlgItem(frame, win32::kTxtPathId);
   const HWND button = GetDlgItem(frame, win32::kCmdGetId);
   handlePendingMessages();
+  if (argc > 4 && std::wstring(argv[4]) == L"progress") {
+    const int status = benchProgress(argv[2], field, button, path, runs);
+    DeleteFileW(empty.c_str());
+    return status;
+  }
   auto get = [&](const std::wstring& file) {
     SetWindowTextW(field, file.c_str());
     SendMessageW(button, BM_CLICK, 0, 0);

@@ -388,7 +388,13 @@ INT_PTR CALLBACK frmMain::progressProc(HWND dialog, UINT message, WPARAM wParam,
       // goes when it has.
       if (LOWORD(wParam) != IDCANCEL) return FALSE;
       self->session_.stopGet();
-      EnableWindow(GetDlgItem(dialog, IDCANCEL), FALSE);
+      // It stops at its next entry: the window answers at once, not at the
+      // next look at the progress.
+      if (self->session_.waitForGet(std::chrono::milliseconds(200))) {
+        EndDialog(dialog, IDCANCEL);
+      } else {
+        EnableWindow(GetDlgItem(dialog, IDCANCEL), FALSE);
+      }
       return TRUE;
     case WM_DESTROY:
       KillTimer(dialog, kPoll);

@@ -28,6 +28,24 @@ wine_session_start() {
   # and does not wait for a manager to take a closed window away.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  # Windows links its interface fonts to fonts with the Greek and the
+  # double-byte code pages' letters; here the same is done with the fonts
+  # Debian has, so that those texts show as on Windows rather than as boxes.
+  local linked=()
+  for font in /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf /usr/share/fonts/truetype/wqy/wqy-microhei.ttc; do
+    [ -e "$font" ] || continue
+    ln -sf "$font" "$WINEPREFIX/drive_c/windows/Fonts/"
+  done
+  [ -e /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf ] && linked+=("DejaVuSans.ttf,DejaVu Sans")
+  [ -e /usr/share/fonts/truetype/wqy/wqy-microhei.ttc ] && linked+=("wqy-microhei.ttc,WenQuanYi Micro Hei")
+  if [ ${#linked[@]} -gt 0 ]; then
+    local list
+    list=$(IFS='|'; echo "${linked[*]}" | sed 's/|/\\0/g')
+    for face in Tahoma "MS Shell Dlg" "MS Shell Dlg 2"; do
+      wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "$face" \
+        /t REG_MULTI_SZ /d "$list" /f >/dev/null 2>&1
+    done
+  fi
 }
 
 wine_set_dpi() {
