@@ -123,7 +123,8 @@ int run(int argc, char** argv) {
     } else if (text == "--help" || text == "-h") {
       return printRequested(kUsage);
     } else if (text == "--version") {
-      return printRequested("speechlist " SPEECH_VERSION "\n");
+      return printRequested("speechlist " SPEECH_VERSION "\n"
+                            "Copyright (c) 2026 the speech file viewer authors; MIT licence.\n");
     } else {
       return usageError("unknown option '" + text + "'");
     }

@@ -91,7 +91,10 @@ TEST(Speechlist, UsageAndOpenErrors) {
       {{"--bogus"}, 2, "", "speechlist: unknown option '--bogus'\n"},
       {{"--\x1B[2J"}, 2, "", "speechlist: unknown option '--\u241B[2J'\n"},
       {{"--help"}, 0, "usage: speechlist [--format lines|csv|json] [--all] [--] PATH\n", ""},
-      {{"--version"}, 0, "speechlist " SPEECH_VERSION "\n", ""},
+      {{"--version"}, 0,
+       "speechlist " SPEECH_VERSION "\n"
+       "Copyright (c) 2026 the speech file viewer authors; MIT licence.\n",
+       ""},
       {{"--", dashed}, 0, "ID: 1 Text: x\n", ""},
       {{(dir.path() / "missing.mul").string()}, 1, "", "File not found"},
   };

@@ -642,7 +642,10 @@ class FrmMainTest : public QObject {
     } cases[] = {
         {{QStringLiteral("--help")}, 0, QStringLiteral("usage: speechviewer [--] [PATH]"), QString()},
         {{QStringLiteral("-h")}, 0, QStringLiteral("usage: speechviewer"), QString()},
-        {{QStringLiteral("--version")}, 0, QStringLiteral("speechviewer " SPEECH_VERSION "\n"), QString()},
+        {{QStringLiteral("--version")}, 0,
+         QStringLiteral("speechviewer " SPEECH_VERSION "\n"
+                        "Copyright (c) 2026 the speech file viewer authors; MIT licence.\n"),
+         QString()},
         {{QStringLiteral("--help")}, 1, QString(), QStringLiteral("cannot write to standard output"), true},
         {{QStringLiteral("--frobnicate")}, 2, QString(), QStringLiteral("unknown option '--frobnicate'")},
         {{QStringLiteral("-x\u001B[2J")}, 2, QString(), QStringLiteral("unknown option '-x\u241B[2J'")},

@@ -64,7 +64,9 @@ CommandLine readCommandLine(int argc, char** argv) {
     } else if (text == QLatin1String("--help") || text == QLatin1String("-h")) {
       return {printRequested(kUsage), {}};
     } else if (text == QLatin1String("--version")) {
-      return {printRequested("speechviewer " SPEECH_VERSION "\n"), {}};
+      return {printRequested("speechviewer " SPEECH_VERSION "\n"
+                             "Copyright (c) 2026 the speech file viewer authors; MIT licence.\n"),
+              {}};
     } else {
       return {usageError("unknown option '" + shown(text) + "'"), {}};
     }

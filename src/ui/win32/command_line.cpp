@@ -62,7 +62,9 @@ std::vector<std::wstring> processArguments() {
 int answerCommandLine(const CommandLine& line) {
   switch (line.action) {
     case CommandLine::Action::ShowUsage: return tell(kUsage, MB_ICONINFORMATION);
-    case CommandLine::Action::ShowVersion: return tell(L"speechviewer " SPEECH_VERSION, MB_ICONINFORMATION);
+    case CommandLine::Action::ShowVersion:
+      return tell(L"speechviewer " SPEECH_VERSION L"\nCopyright (c) 2026 the speech file viewer authors; MIT licence.",
+                  MB_ICONINFORMATION);
     case CommandLine::Action::Refuse: return tell(line.problem + L"\n\n" + kUsage, MB_ICONERROR);
     case CommandLine::Action::OpenWindow: break;
   }
