@@ -11,8 +11,9 @@ int main(int argc, char* argv[]) {
   // The toolkit gets no arguments of ours to read as its own options.
   int toolkitArgc = argc > 0 ? 1 : 0;
   QApplication app(toolkitArgc, argv);
-  // The desktop entry's name lets the desktop match the window to its entry.
-  QGuiApplication::setDesktopFileName(QStringLiteral("speechviewer"));
+  // The desktop entry's name (the application ID) lets the desktop match the
+  // window to its entry.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.example.speechviewer"));
   QIcon icon;
   for (const int size : {16, 24, 32, 48, 64, 128, 256}) icon.addFile(QStringLiteral(":/icons/%1.png").arg(size));
   QApplication::setWindowIcon(icon);
