@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# Builds the Debian package, installs it on this machine with apt-get as a
-# user would, checks what it put in place (both programs, the desktop entry,
-# the icons, the man pages) and that the viewer starts from its desktop
-# entry, then removes the package again. Needs root, as apt-get does.
+# Builds the Debian package and checks it with lintian, installs it on this
+# machine with apt-get as a user would, checks what it put in place (both
+# programs, the licence and changelog, the desktop entry, the icons, the man
+# pages) and that the viewer starts from its desktop entry, then removes the
+# package again. Needs root, as apt-get does.
 # Usage: tests/packaging/deb_test.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 build=${1:-build}
-scripts/install-deps.sh test dpkg-dev desktop-file-utils man-db
+scripts/install-deps.sh test dpkg-dev desktop-file-utils man-db lintian
 scripts/build.sh "$build"
 
 echo "==> Making the package"
@@ -41,6 +42,11 @@ check() {  # check DESCRIPTION COMMAND...
   fi
 }
 
+# Debian's own checker, on the package as built: no error and no warning.
+# Its informational notes (the build's hardening flags, the .comment section
+# strip leaves in) do not fail the test.
+check "lintian finds no error or warning" lintian --fail-on error,warning "$deb"
+
 echo "==> Installing $deb"
 export DEBIAN_FRONTEND=noninteractive
 installed=true
@@ -59,6 +65,17 @@ silent() {  # silent COMMAND...: passes when COMMAND succeeds and prints nothing
   local out
   out=$("$@" 2>&1) && [ -z "$out" ] || { echo "$out"; return 1; }
 }
+version=$(sed -n 's/^project(speechviewer VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+doc=/usr/share/doc/speechviewer
+check "the changelog's latest entry is version $version" sh -c \
+  'zcat "$1/changelog.gz" | head -n 1 | grep -q "^speechviewer ($2) "' sh "$doc" "$version"
+# The copyright file holds LICENSE's holder and text word for word, in
+# Debian's format: the text indented by a space, a blank line as " .".
+same_licence() {
+  grep -qx "Copyright: $(sed -n 's/^Copyright (c) //p' LICENSE)" "$doc/copyright" &&
+    diff <(sed -n '/^ Permission/,$p' "$doc/copyright" | sed 's/^ //; s/^\.$//') <(sed -n '/^Permission/,$p' LICENSE)
+}
+check "the copyright file holds LICENSE" same_licence
 check "the desktop entry is valid, without a warning or hint" silent desktop-file-validate "$desktop_entry"
 for icon in scalable/apps/speechviewer.svg 16x16/apps/speechviewer.png 48x48/apps/speechviewer.png \
             256x256/apps/speechviewer.png; do
@@ -91,7 +108,7 @@ echo "==> Removing the package"
 apt-get remove -y -qq speechviewer >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; exit 1; }
 installed=false
 check "the package is removed" sh -c '! dpkg-query -W -f="\${Status}" speechviewer 2>/dev/null | grep -q "install ok installed"'
-check "its files are gone" sh -c '! test -e /usr/bin/speechviewer && ! test -e "$1"' sh "$desktop_entry"
+check "its files are gone" sh -c '! test -e /usr/bin/speechviewer && ! test -e "$1" && ! test -e "$2"' sh "$desktop_entry" "$doc"
 
 echo "packaging: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
