@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
 # Builds the Debian package and checks it with lintian, installs it on this
 # machine with apt-get as a user would, checks what it put in place (both
-# programs, the licence and changelog, the desktop entry, the icons, the man
-# pages) and that the viewer starts from its desktop entry, then removes the
-# package again. Needs root, as apt-get does.
+# programs, the licence and changelog, the desktop entry, the speech file's
+# MIME type, the icons, the man pages) and that the viewer starts from its
+# desktop entry, then removes the package again. Needs root, as apt-get does.
 # Usage: tests/packaging/deb_test.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 build=${1:-build}
-scripts/install-deps.sh test dpkg-dev desktop-file-utils man-db lintian
+# shared-mime-info updates the MIME database when the package is installed
+# and removed; xdg-utils' xdg-mime answers as a desktop would, through
+# libfile-mimeinfo-perl's mimetype outside a desktop session.
+scripts/install-deps.sh test dpkg-dev desktop-file-utils man-db lintian shared-mime-info xdg-utils \
+  libfile-mimeinfo-perl
 scripts/build.sh "$build"
 
 echo "==> Making the package"
@@ -77,6 +81,32 @@ same_licence() {
 }
 check "the copyright file holds LICENSE" same_licence
 check "the desktop entry is valid, without a warning or hint" silent desktop-file-validate "$desktop_entry"
+
+# What the file manager makes of speech files, asked through xdg-mime: a
+# file named speech.mul, in any case, is a speech file and the viewer's
+# entry opens it; another .mul file is not one. Empty XDG folders keep this
+# machine's user settings out of the answers.
+mime_type=application/x-speech-file
+mkdir -p "$work/files" "$work/xdg-config" "$work/xdg-data"
+for name in speech.mul SPEECH.MUL other.mul; do cp examples/speech.mul "$work/files/$name"; done
+xdg_mime() { XDG_CONFIG_HOME="$work/xdg-config" XDG_DATA_HOME="$work/xdg-data" xdg-mime "$@"; }
+prints() {  # prints EXPECTED COMMAND...: passes when COMMAND succeeds and prints just EXPECTED
+  local expected=$1 out
+  shift
+  out=$("$@" 2>&1) && [ "$out" = "$expected" ] || { echo "expected: $expected"; echo "printed:  $out"; return 1; }
+}
+not_speech_file() {  # not_speech_file FILE: passes when xdg-mime gives FILE another type
+  local type
+  type=$(xdg_mime query filetype "$1") || return 1
+  echo "$1: $type"
+  [ "$type" != "$mime_type" ]
+}
+for name in speech.mul SPEECH.MUL; do
+  check "xdg-mime: $name has the type $mime_type" prints "$mime_type" xdg_mime query filetype "$work/files/$name"
+done
+check "xdg-mime: other.mul has another type" not_speech_file "$work/files/other.mul"
+check "xdg-mime: the viewer's desktop entry opens $mime_type" \
+  prints "${desktop_entry##*/}" xdg_mime query default "$mime_type"
 for icon in scalable/apps/speechviewer.svg 16x16/apps/speechviewer.png 48x48/apps/speechviewer.png \
             256x256/apps/speechviewer.png; do
   check "icon $icon" test -s "/usr/share/icons/hicolor/$icon"
@@ -109,6 +139,7 @@ apt-get remove -y -qq speechviewer >"$work/apt.log" 2>&1 || { cat "$work/apt.log
 installed=false
 check "the package is removed" sh -c '! dpkg-query -W -f="\${Status}" speechviewer 2>/dev/null | grep -q "install ok installed"'
 check "its files are gone" sh -c '! test -e /usr/bin/speechviewer && ! test -e "$1" && ! test -e "$2"' sh "$desktop_entry" "$doc"
+check "xdg-mime: speech.mul no longer has the type $mime_type" not_speech_file "$work/files/speech.mul"
 
 echo "packaging: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
