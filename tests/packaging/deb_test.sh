@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Builds the Debian package and checks it with lintian, installs it on this
-# machine with apt-get as a user would, checks what it put in place (both
-# programs, the licence and changelog, the desktop entry, the speech file's
-# MIME type, the icons, the man pages) and that the viewer starts from its
-# desktop entry, then removes the package again. Needs root, as apt-get does.
+# Builds the Debian package and checks it with lintian and AppStream's
+# validator, installs it on this machine with apt-get as a user would,
+# checks what it put in place (both programs, the licence and changelog, the
+# desktop entry and its AppStream metadata, the speech file's MIME type, the
+# icons, the man pages) and that the viewer starts from its desktop entry,
+# then removes the package again. Needs root, as apt-get does.
 # Usage: tests/packaging/deb_test.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -11,8 +12,8 @@ build=${1:-build}
 # shared-mime-info updates the MIME database when the package is installed
 # and removed; xdg-utils' xdg-mime answers as a desktop would, through
 # libfile-mimeinfo-perl's mimetype outside a desktop session.
-scripts/install-deps.sh test dpkg-dev desktop-file-utils man-db lintian shared-mime-info xdg-utils \
-  libfile-mimeinfo-perl
+scripts/install-deps.sh test dpkg-dev desktop-file-utils man-db lintian appstream shared-mime-info \
+  xdg-utils libfile-mimeinfo-perl
 scripts/build.sh "$build"
 
 echo "==> Making the package"
@@ -20,6 +21,7 @@ rm -f "$build"/speechviewer_*.deb
 (cd "$build" && cpack -G DEB >cpack.log 2>&1) || { cat "$build/cpack.log"; exit 1; }
 deb=$(ls "$build"/speechviewer_*.deb)
 desktop_entry=/usr/share/applications/org.example.speechviewer.desktop
+metainfo=/usr/share/metainfo/org.example.speechviewer.metainfo.xml
 
 work=$(mktemp -d)
 pids=()
@@ -50,6 +52,12 @@ check() {  # check DESCRIPTION COMMAND...
 # Its informational notes (the build's hardening flags, the .comment section
 # strip leaves in) do not fail the test.
 check "lintian finds no error or warning" lintian --fail-on error,warning "$deb"
+# AppStream's validator on the package's files as a tree: the metainfo, and
+# that its launchable names the desktop entry the package installs. With
+# --strict, a warning or a note fails; only pedantic remarks would pass.
+mkdir "$work/tree"
+dpkg -x "$deb" "$work/tree"
+check "appstreamcli validate-tree finds nothing" appstreamcli validate-tree --no-net --strict "$work/tree"
 
 echo "==> Installing $deb"
 export DEBIAN_FRONTEND=noninteractive
@@ -80,6 +88,10 @@ same_licence() {
     diff <(sed -n '/^ Permission/,$p' "$doc/copyright" | sed 's/^ //; s/^\.$//') <(sed -n '/^Permission/,$p' LICENSE)
 }
 check "the copyright file holds LICENSE" same_licence
+check "appstreamcli validate finds nothing in the installed metainfo" \
+  appstreamcli validate --no-net --strict "$metainfo"
+check "the metainfo's latest release is version $version" sh -c \
+  'grep -m 1 "<release " "$1" | grep -q "version=\"$2\""' sh "$metainfo" "$version"
 check "the desktop entry is valid, without a warning or hint" silent desktop-file-validate "$desktop_entry"
 
 # What the file manager makes of speech files, asked through xdg-mime: a
@@ -138,7 +150,8 @@ echo "==> Removing the package"
 apt-get remove -y -qq speechviewer >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; exit 1; }
 installed=false
 check "the package is removed" sh -c '! dpkg-query -W -f="\${Status}" speechviewer 2>/dev/null | grep -q "install ok installed"'
-check "its files are gone" sh -c '! test -e /usr/bin/speechviewer && ! test -e "$1" && ! test -e "$2"' sh "$desktop_entry" "$doc"
+check "its files are gone" sh -c '! test -e /usr/bin/speechviewer && ! test -e "$1" && ! test -e "$2" && ! test -e "$3"' \
+  sh "$desktop_entry" "$metainfo" "$doc"
 check "xdg-mime: speech.mul no longer has the type $mime_type" not_speech_file "$work/files/speech.mul"
 
 echo "packaging: $passed passed, $failed failed"
