@@ -12,7 +12,7 @@ build=${1:-build}
 # shared-mime-info updates the MIME database when the package is installed
 # and removed; xdg-utils' xdg-mime answers as a desktop would, through
 # libfile-mimeinfo-perl's mimetype outside a desktop session.
-scripts/install-deps.sh test dpkg-dev desktop-file-utils man-db lintian appstream shared-mime-info \
+scripts/install-deps.sh test dpkg-dev desktop-file-utils man-db mandoc lintian appstream shared-mime-info \
   xdg-utils libfile-mimeinfo-perl
 scripts/build.sh "$build"
 
@@ -71,8 +71,9 @@ check "speechlist lists the example" sh -c \
   '/usr/bin/speechlist examples/speech.mul | head -n 1 | grep -qx "ID: 0 Text: hail"'
 check "speechlist --format csv" sh -c \
   '/usr/bin/speechlist --format csv examples/speech.mul | head -n 1 | grep -q "^offset,id,id_hex,length,text"'
-# Clean means silent: desktop-file-validate fails only on errors, but its
-# warnings and hints are worth fixing too.
+# Clean means silent: desktop-file-validate and mandoc fail only on some of
+# what they report, but their warnings, hints and style notes are worth
+# fixing too.
 silent() {  # silent COMMAND...: passes when COMMAND succeeds and prints nothing
   local out
   out=$("$@" 2>&1) && [ -z "$out" ] || { echo "$out"; return 1; }
@@ -125,6 +126,10 @@ for icon in scalable/apps/speechviewer.svg 16x16/apps/speechviewer.png 48x48/app
 done
 check "man speechlist" sh -c 'MANWIDTH=80 man speechlist 2>/dev/null | grep -q "speechlist - list the entries of a speech file"'
 check "man speechviewer" sh -c 'MANWIDTH=80 man speechviewer 2>/dev/null | grep -q "speechviewer - view the entries"'
+# One page a call: mandoc reads only the first of several compressed pages.
+for page in speechlist speechviewer; do
+  check "mandoc -Tlint finds nothing in man $page" silent mandoc -Tlint "/usr/share/man/man1/$page.1.gz"
+done
 
 # The desktop menu starts what the entry's Exec line says, with the file
 # for %f: the window must come up with the file listed in it.
@@ -150,8 +155,9 @@ echo "==> Removing the package"
 apt-get remove -y -qq speechviewer >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; exit 1; }
 installed=false
 check "the package is removed" sh -c '! dpkg-query -W -f="\${Status}" speechviewer 2>/dev/null | grep -q "install ok installed"'
-check "its files are gone" sh -c '! test -e /usr/bin/speechviewer && ! test -e "$1" && ! test -e "$2" && ! test -e "$3"' \
-  sh "$desktop_entry" "$metainfo" "$doc"
+gone() { for file in "$@"; do if test -e "$file"; then echo "still there: $file"; return 1; fi; done; }
+check "its files are gone" gone /usr/bin/speechviewer /usr/bin/speechlist "$desktop_entry" "$metainfo" "$doc" \
+  /usr/share/mime/packages/org.example.speechviewer.xml
 check "xdg-mime: speech.mul no longer has the type $mime_type" not_speech_file "$work/files/speech.mul"
 
 echo "packaging: $passed passed, $failed failed"
