@@ -139,7 +139,7 @@ int run(int argc, char** argv) {
     return usageError(args.problem);
   }
   if (args.has("--help")) return printRequested(usage());
-  if (args.has("--version")) return printRequested("speechlist " SPEECH_VERSION "\n");
+  if (args.has("--version")) return printRequested("speechlist " SPEECH_VERSION "\n" SPEECH_LICENCE "\n");
   listing::ExportFormat format = listing::ExportFormat::Lines;
   if (const auto name = args.value("--format")) {
     const auto named = listing::exportFormatNamed(*name);

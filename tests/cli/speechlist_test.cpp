@@ -116,7 +116,11 @@ TEST(Speechlist, UsageAndOpenErrors) {
       {{"--help"}, 0, "usage: speechlist [--format lines|csv|json] [--all] [--encoding NAME] [--] PATH\n", ""},
       {{"--encoding", "cp1259", "x"}, 2, "", "speechlist: unknown encoding 'cp1259': give ansi, utf-8, or a code page"},
       {{"--encoding"}, 2, "", "speechlist: --encoding needs a NAME"},
-      {{"--version"}, 0, "speechlist " SPEECH_VERSION "\n", ""},
+      {{"--version"},
+       0,
+       "speechlist " SPEECH_VERSION "\n"
+       "Copyright (c) 2026 the speech file viewer authors; MIT licence.\n",
+       ""},
       {{"--", dashed}, 0, "ID: 1 Text: x\n", ""},
       {{(dir.path() / "missing.mul").string()}, 1, "", "File not found"},
   };

@@ -319,6 +319,6 @@ std::string viewerUsage(const ViewerProgram& program) {
          runtime::systemDefaultName() + ".\n";
 }
 
-std::string viewerVersion() { return "speechviewer " SPEECH_VERSION; }
+std::string viewerVersion() { return "speechviewer " SPEECH_VERSION "\n" SPEECH_LICENCE; }
 
 }  // namespace ui

@@ -17,8 +17,9 @@ int main(int argc, char* argv[]) {
   // a thread the system cannot give when memory is short.
   QThreadPool::globalInstance()->setExpiryTimeout(-1);
   QThreadPool::globalInstance()->start([] {});
-  // The desktop entry's name lets the desktop match the window to its entry.
-  QGuiApplication::setDesktopFileName(QStringLiteral("speechviewer"));
+  // The desktop entry's name (the application ID) lets the desktop match the
+  // window to its entry.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.example.speechviewer"));
   QIcon icon;
   for (const int size : {16, 24, 32, 48, 64, 128, 256}) icon.addFile(QStringLiteral(":/icons/%1.png").arg(size));
   QApplication::setWindowIcon(icon);

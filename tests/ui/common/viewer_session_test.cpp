@@ -502,7 +502,8 @@ TEST(ViewerCommandLine, OpensThePathOrAsksForTheUsageOrVersionOrSaysWhatIsWrong)
   EXPECT_EQ(encodingOf({"a.mul"}), std::nullopt);
   EXPECT_TRUE(ui::viewerUsage(onLinux).starts_with("usage: speechviewer [--encoding NAME] [--] [PATH]\n"));
   EXPECT_NE(ui::viewerUsage(onWindows).find("speechviewer.exe --help | /? | --version"), std::string::npos);
-  EXPECT_EQ(ui::viewerVersion(), "speechviewer " SPEECH_VERSION);
+  EXPECT_EQ(ui::viewerVersion(),
+            "speechviewer " SPEECH_VERSION "\nCopyright (c) 2026 the speech file viewer authors; MIT licence.");
 }
 
 }  // namespace

@@ -761,7 +761,11 @@ class FrmMainTest : public QObject {
       QString display = QString();  // DISPLAY, or none
     } cases[] = {
         {{QStringLiteral("--help")}, 0, QStringLiteral("usage: speechviewer [--encoding NAME] [--] [PATH]"), QString()},
-        {{QStringLiteral("--version")}, 0, QStringLiteral("speechviewer " SPEECH_VERSION "\n"), QString()},
+        {{QStringLiteral("--version")},
+         0,
+         QStringLiteral("speechviewer " SPEECH_VERSION "\n"
+                        "Copyright (c) 2026 the speech file viewer authors; MIT licence.\n"),
+         QString()},
         {{QStringLiteral("--help")}, 1, QString(), QStringLiteral("cannot write to standard output"), true},
         {{QStringLiteral("-x\u001B[2J")},
          2,

@@ -17,7 +17,7 @@
 //   window_robot OUT accessible           the list as assistive technology reads it
 //   window_robot OUT hold PATH MS         holds PATH open without sharing for MS ms
 //   window_robot OUT close                closes the window; waits for the program to end
-//   window_robot OUT resources EXE        the manifest, version and icon in EXE
+//   window_robot OUT resources EXE        the manifest, version, licence and icon in EXE
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -268,6 +268,7 @@ void resources(const std::wstring& exe) {
   if (!info.empty() && GetFileVersionInfoW(exe.c_str(), 0, static_cast<DWORD>(info.size()), info.data())) {
     say("product", versionValue(info, L"ProductName"));
     say("version", versionValue(info, L"FileVersion"));
+    say("copyright", versionValue(info, L"LegalCopyright"));
   }
 }
 
