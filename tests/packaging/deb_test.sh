@@ -52,6 +52,8 @@ check() {  # check DESCRIPTION COMMAND...
 # Its informational notes (the build's hardening flags, the .comment section
 # strip leaves in) do not fail the test.
 check "lintian finds no error or warning" lintian --fail-on error,warning "$deb"
+check "it recommends fonts for the double-byte code pages' texts" sh -c \
+  "dpkg-deb -f '$deb' Recommends | grep -q 'fonts-noto-cjk | fonts-wqy-microhei'"
 # AppStream's validator on the package's files as a tree: the metainfo, and
 # that its launchable names the desktop entry the package installs. With
 # --strict, a warning or a note fails; only pedantic remarks would pass.
