@@ -1,0 +1,228 @@
+#!/usr/bin/env bash
+# The real speechviewer.exe under Wine, started from a folder of its own and
+# driven from a second process (window_robot.exe) and through the display
+# with real keys: its imports, manifest, version and icon; the layout at 96
+# and 144 DPI; Tab and Enter; Get, read through the list box messages and
+# through the accessibility interface; Find, F3 and Shift+F3; the list's
+# menu and the clipboard; message boxes; a file another process holds; the
+# program started with a path and with wrong arguments; and that nothing was
+# written beside it, beside the files, or to the registry. Writes the
+# screenshots BUILD_DIR/screenshot.png, screenshot-find.png and
+# screenshot-menu.png. Runs in the Wine session of the CTest fixture.
+# Usage: real_program_test.sh BUILD_DIR SOURCE_DIR
+set -euo pipefail
+build=$(cd "$1" && pwd)
+cd "$2"
+. tests/ui/win32/wine_session.sh
+. "$build/wine-session"
+bin=$build/bin
+work=$(mktemp -d)
+# This test sets the prefix's DPI itself: wine_run.sh sets it afresh after.
+trap 'rm -rf "$work" "$build/wine-dpi"' EXIT
+
+passed=0 failed=0
+check() {  # check NAME EXPECTED ACTUAL
+  if [ "$2" == "$3" ]; then
+    passed=$((passed + 1)); echo "ok: $1"
+  else
+    failed=$((failed + 1)); echo "FAILED: $1"; echo "  expected: $2"; echo "  actual:   $3"
+  fi
+}
+
+values() { sed -n "s/^$1: //p" "$work/robot.txt" | tr -d '\r'; }
+value() { values "$1" | head -n1; }
+robot() { : > "$work/robot.txt"; wine "$bin/window_robot.exe" "$(winepath -w "$work/robot.txt")" "$@" >/dev/null 2>&1 || true; }
+# Asks the robot ARGS until it reads KEY as EXPECTED, for up to ten seconds:
+# keys through the display reach the window a moment later.
+until_robot() {  # until_robot KEY EXPECTED ARGS...
+  local key=$1 expected=$2
+  shift 2
+  for _ in $(seq 50); do
+    robot "$@"
+    [ "$(values "$key" | tail -n1)" == "$expected" ] && return 0
+    sleep 0.2
+  done
+}
+# Waits until a window with this title is shown, or is gone.
+window_up() { xdotool search --sync --onlyvisible --name "$1" >/dev/null; }
+window_gone() { for _ in $(seq 50); do xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0; sleep 0.2; done; }
+
+dlls=$(x86_64-w64-mingw32-objdump -p "$bin/speechviewer.exe" | sed -n 's/^\s*DLL Name: //p' | tr 'a-z' 'A-Z' | sort | tr '\n' ' ')
+others=$(for dll in $dlls; do
+  case $dll in KERNEL32.DLL|USER32.DLL|GDI32.DLL|COMCTL32.DLL|COMDLG32.DLL|OLEACC.DLL|OLEAUT32.DLL|OLE32.DLL|SHELL32.DLL|SHLWAPI.DLL|ADVAPI32.DLL|MSVCRT.DLL) ;; *) echo "$dll" ;; esac
+done)
+check "speechviewer.exe imports only system DLLs ($dlls)" "" "$others"
+robot resources "$(winepath -w "$bin/speechviewer.exe")"
+check "it carries a manifest for common controls 6" yes "$(value 'manifest common controls 6')"
+check "the manifest asks for per-monitor DPI awareness" yes "$(value 'manifest per-monitor DPI')"
+check "the manifest leaves the ANSI code page to the system" none "$(value 'manifest active code page')"
+check "it carries an icon" yes "$(value icon)"
+check "its version resource names it" "Speech file viewer $(sed -n 's/^project(speechviewer VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)" \
+  "$(value product) $(value version)"
+check "and its licence" "Copyright (c) 2026 the speech file viewer authors; MIT licence." "$(value copyright)"
+
+# The viewer runs from a folder of its own, and reads files from another:
+# both must stay as they were.
+app="$work/app" files="$work/files"
+mkdir -p "$app" "$files"
+cp "$bin/speechviewer.exe" "$app/"
+python3 - "$files/lines.mul" <<'PY'
+import struct, sys
+def entry(i, text): return struct.pack(">HH", i, len(text)) + text
+data = entry(0x2A, b"hail") + entry(0x100, b"") + entry(0x8001, b"ok")
+data += entry(0x1B, b"a\x00b\tc\nd\re\x1bf\x7fg\x81h end")
+data += entry(7, "caf\xe9 \x80".encode("latin-1")) + entry(9, b"long " + b"m" * 300 + b" END")
+data += b"".join(entry(0x100 + i, b"entry %d" % i) for i in range(40))
+open(sys.argv[1], "wb").write(data)
+PY
+printf '\x00\x01\x00\x03one\x00\x02\x80\x00' > "$files/bad.mul"
+cp "$files/lines.mul" "$files/held.mul"
+listing() { (cd "$1" && find . -printf '%p %s %T@\n' | sort); }
+app_before=$(listing "$app")
+files_before=$(listing "$files")
+wine reg export 'HKCU\Software' "$(winepath -w "$work/registry-before.reg")" >/dev/null 2>&1 || true
+
+wine_set_dpi 96
+LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 wine "$app/speechviewer.exe" >/dev/null 2>&1 &
+robot wait
+check "the window comes up with a client area of 313 x 401 at 96 DPI" "313 x 401" "$(value client)"
+check "its caption" "Speech.mul by Quorrin" "$(value caption)"
+check "the controls' places" "8 8 294 x 13|8 24 297 x 303|8 336 297 x 19|8 384 297 x 17" \
+  "$(value 'place Label1')|$(value 'place lstWords')|$(value 'place txtPath')|$(value 'place cmdGet')"
+check "the texts" "Speech ID - SpeechText|c:\\program files\\kestrel haven\\speech.mul|Get" \
+  "$(value 'text Label1')|$(value 'text txtPath')|$(value 'text cmdGet')"
+check "the list starts empty, with the focus" "0 lstWords" "$(value lines) $(value focus)"
+frame=$(value frame)
+
+# Real keys through the display.
+focus_after() { xdotool key "$1"; until_robot focus "$2" focus; value focus; }
+check "Tab, Tab, Tab, Shift+Tab move the focus in tab order" "txtPath cmdGet lstWords cmdGet" \
+  "$(focus_after Tab txtPath) $(focus_after Tab cmdGet) $(focus_after Tab lstWords) $(focus_after shift+Tab cmdGet)"
+
+robot set "$(winepath -w "$files/lines.mul")"
+xdotool key Return
+until_robot lines 45 lines
+check "Enter on the focused Get button clicks it" 45 "$(value lines)"
+
+robot get "$(winepath -w "$files/lines.mul")"
+check "Get lists the file, control characters shown" \
+  "45|ID: 2A Text: hail|ID: 8001 Text: ok|ID: 1B Text: a␀b␉c␊d␍e␛f␡g‹81›h end|ID: 7 Text: café €" \
+  "$(value lines)|$(values line | head -4 | paste -sd'|')"
+check "no message box after a good Get" "" "$(value message)"
+robot accessible
+check "assistive technology in another process reads the list and its lines" \
+  "45|33 Speech ID - SpeechText|34 ID: 2A Text: hail|34 ID: 8001 Text: ok" \
+  "$(value 'accessible lines')|$(value 'accessible 0')|$(value 'accessible 1')|$(value 'accessible 2')"
+sleep 0.5  # the list's last paint, for the picture
+import -window root -crop "$frame" +repage "$build/screenshot.png"
+echo "screenshot: $build/screenshot.png"
+
+# Find, the list's menu and the clipboard, with real keys.
+xdotool key ctrl+f
+window_up '^Find$'
+xdotool type "entry 3"
+xdotool key Return
+until_robot current "8 ID: 103 Text: entry 3" current
+check "Ctrl+F, a text and Enter in the find window: the first line that holds it" "8 ID: 103 Text: entry 3" "$(value current)"
+sleep 0.3  # the found line's paint, for the picture
+import -window root -crop "$(sed 's/^\([0-9]*\)x/800x/' <<<"$frame")" +repage "$build/screenshot-find.png"
+xdotool key Escape
+window_gone '^Find$'
+xdotool key F3
+until_robot current "35 ID: 11E Text: entry 30" current
+check "F3 finds the next, scrolled into view" "35 ID: 11E Text: entry 30|yes" "$(value current)|$(value 'in view')"
+xdotool key shift+F3
+until_robot current "8 ID: 103 Text: entry 3" current
+xdotool key shift+F3
+until_robot current "44 ID: 127 Text: entry 39" current
+check "Shift+F3 the previous, coming round past the first" "44 ID: 127 Text: entry 39|yes" "$(value current)|$(value 'in view')"
+xdotool key ctrl+f
+window_up '^Find$'
+xdotool key ctrl+a
+xdotool type zzz
+xdotool key Return
+robot message
+check "no line found: a message box over the find window" 'No line holds "zzz".|Find' "$(value message)|$(value 'message owner')"
+xdotool key Escape
+window_gone '^Find$'
+xdotool key Tab
+until_robot focus lstWords focus
+check "closing the find window gives the focus back, and Tab moves it on to the list" lstWords "$(value focus)"
+xdotool key Menu
+sleep 0.5  # the menu has no title to wait for; and its paint, for the picture
+import -window root -crop "$frame" +repage "$build/screenshot-menu.png"
+xdotool key c
+until_robot clipboard "ID: 127 Text: entry 39" clipboard
+check "the Menu key opens the list's menu, and its Copy copies the current line" "ID: 127 Text: entry 39" "$(values clipboard)"
+xdotool key shift+F10
+sleep 0.5  # likewise
+xdotool key a
+until_robot 'clipboard ends in CRLF' yes clipboard
+check "Shift+F10 opens it too, and Copy all lines copies every line, each ending in CRLF" \
+  "45|ID: 2A Text: hail|ID: 127 Text: entry 39|yes" \
+  "$(values clipboard | wc -l)|$(values clipboard | head -n1)|$(values clipboard | tail -n1)|$(value 'clipboard ends in CRLF')"
+echo "screenshots: $build/screenshot-find.png, $build/screenshot-menu.png"
+
+robot get "$(winepath -w "$files/bad.mul")"
+check "an error mid-file: a message box titled with the caption" "Speech.mul by Quorrin" "$(value 'message title')"
+check "it says where and what, in plain words" yes \
+  "$(value message | grep -q 'The entry at byte 7 gives a text length of 0x8000, more than the 32,767 bytes an entry can hold. (Overflow, runtime error 6)' && echo yes || echo no)"
+check "the line before the error stays" "1 ID: 1 Text: one" "$(value lines) $(value line)"
+
+: >"$work/hold.txt"
+wine "$bin/window_robot.exe" "$(winepath -w "$work/hold.txt")" hold "$(winepath -w "$files/held.mul")" 4000 >/dev/null 2>&1 &
+holder=$!
+for _ in $(seq 50); do grep -q '^holding: yes' "$work/hold.txt" && break; sleep 0.1; done
+robot get "$(winepath -w "$files/held.mul")"
+check "a file another process holds without sharing is in use" yes \
+  "$(value message | grep -q 'The file is in use: another program has it open' && echo yes || echo no)"
+check "the list is then empty" 0 "$(value lines)"
+wait "$holder" || true
+
+robot get "$(winepath -w "$files/lines.mul")"
+check "the window goes on" 45 "$(value lines)"
+robot close
+check "closing the window ends the program" yes "$(value ended)"
+
+# Started with a path, as "Open with" and a file dropped on the program do.
+LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 wine "$app/speechviewer.exe" "$(winepath -w "$files/lines.mul")" >/dev/null 2>&1 &
+robot listed
+check "started with a path, it lists the file once shown" "45|ID: 2A Text: hail|" \
+  "$(value lines)|$(value line)|$(value message)"
+robot close
+LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 wine "$app/speechviewer.exe" -- "$(winepath -w "$files/bad.mul")" >/dev/null 2>&1 &
+robot listed
+check "an error in that file comes up over the shown window" "Speech.mul by Quorrin|1" \
+  "$(value 'message owner')|$(value lines)"
+robot close
+
+# A wrong command line, and --version: a message box, no window, and the
+# exit status.
+for setting in "2 --frob" "0 --version"; do
+  read -r status argument <<<"$setting"
+  LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 wine "$app/speechviewer.exe" "$argument" >/dev/null 2>&1 &
+  pid=$!
+  robot starting
+  shown="$(value 'message title')|$(value window)"
+  if [ "$(value message)" == none ]; then robot close; fi
+  actual=0
+  wait "$pid" || actual=$?
+  check "speechviewer.exe $argument: a message box and no window, then exit status $status" \
+    "Speech.mul by Quorrin|none|$status" "$shown|$actual"
+done
+check "nothing was written beside the program" "$app_before" "$(listing "$app")"
+check "nothing was written beside the files it read" "$files_before" "$(listing "$files")"
+wine reg export 'HKCU\Software' "$(winepath -w "$work/registry-after.reg")" >/dev/null 2>&1 || true
+check "no registry key was written" "" "$(diff "$work/registry-before.reg" "$work/registry-after.reg" | grep '^[<>] \[' || true)"
+
+# The manifest's DPI awareness, for real: the same program at 144 DPI.
+wine_set_dpi 144
+LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 wine "$app/speechviewer.exe" >/dev/null 2>&1 &
+robot wait
+check "at 144 DPI the client area is 470 x 602" "470 x 602" "$(value client)"
+check "and the list 446 x 455" "12 36 446 x 455" "$(value 'place lstWords')"
+robot close
+wine_set_dpi 96
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
