@@ -77,15 +77,6 @@ std::string usage() {
   return text + std::string(kUsageAfterLocales);
 }
 
-class ArgumentPath final : public speechfile::PathSource {
- public:
-  explicit ArgumentPath(std::filesystem::path path) : path_(std::move(path)) {}
-  std::filesystem::path path() const override { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
-
 void printError(std::string_view message) {
   runtime::writeUtf8(stderr, "speechlist: " + listing::shownText(message) + "\n");
 }
@@ -111,7 +102,8 @@ int listFile(const std::filesystem::path& path, listing::ExportFormat format, bo
              runtime::Encoding encoding) {
   ListingOutput list(format, withEmpty, encoding);
   speechfile::ReadingState state;
-  const std::optional<speechfile::GetError> failure = listing::runGetOnTwoThreads(state, ArgumentPath(path), list);
+  const std::optional<speechfile::GetError> failure =
+      listing::runGetOnTwoThreads(state, speechfile::GivenPath(path), list);
   // The lines before an error come first; a file that did not open gets no
   // csv header.
   const bool written = list.finish(!failure || failure->recordOffset());

@@ -35,6 +35,17 @@ class PathSource {
   virtual std::filesystem::path path() const = 0;
 };
 
+// A path given as it is: on speechlist's command line, or by a window's
+// field once it has been read.
+class GivenPath final : public PathSource {
+ public:
+  explicit GivenPath(std::filesystem::path path) : path_(std::move(path)) {}
+  std::filesystem::path path() const override { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
 // One entry of the speech file as the Get action hands it to the list.
 // Its list line is formatListLine(scratch, id, text) (record.h).
 struct Entry {

@@ -159,21 +159,12 @@ TEST(Speechlist, ALargeFileListsEveryLineInOrderBeforeTheError) {
   EXPECT_NE(run.err.find("The entry at byte " + std::to_string(badAt) + " gives"), std::string::npos) << run.err;
 }
 
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define SPEECH_UNDER_ADDRESS_SANITIZER 1
-#endif
-#endif
-#if defined(__SANITIZE_ADDRESS__)
-#define SPEECH_UNDER_ADDRESS_SANITIZER 1
-#endif
-
 // Under every limit on its memory, speechlist lists the whole file, or lists
 // the lines before the point where memory ran out and says so: never a crash.
 TEST(Speechlist, RunningOutOfMemoryEndsWithAMessageNeverACrash) {
-#ifdef SPEECH_UNDER_ADDRESS_SANITIZER
-  GTEST_SKIP() << "the address sanitizer needs more address space than these limits leave";
-#endif
+  if (testing_support::kUnderAddressSanitizer) {
+    GTEST_SKIP() << "the address sanitizer needs more address space than these limits leave";
+  }
   const TempDir dir;
   Bytes file;
   for (int i = 0; i < 100'000; ++i) {

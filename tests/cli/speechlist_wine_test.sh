@@ -11,14 +11,7 @@ run=$(dirname "$0")/../ui/win32/wine_run.sh
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-passed=0 failed=0
-check() {  # check NAME EXPECTED ACTUAL
-  if [ "$2" == "$3" ]; then
-    passed=$((passed + 1)); echo "ok: $1"
-  else
-    failed=$((failed + 1)); echo "FAILED: $1"; echo "  expected: $2"; echo "  actual:   $3"
-  fi
-}
+. "$(dirname "$0")/../support/checks.sh"
 speechlist() { "$run" "$exe" "$@"; }
 
 # ID 0x2A, 3 text bytes C0 E9 80; then a record with a bad length at offset 7.
@@ -57,5 +50,4 @@ speechlist --encoding 1259 "$work/encodings.mul" >"$work/out.txt" 2>"$work/err.t
 check "an unknown encoding is a usage error that names it" "2 yes" \
   "$status $(grep -q "unknown encoding '1259'" "$work/err.txt" && echo yes || echo no)"
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+checks_done

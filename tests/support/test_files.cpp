@@ -61,6 +61,18 @@ Bytes record(std::uint16_t id, std::string_view text) {
   return record(id, static_cast<std::uint16_t>(text.size()), text);
 }
 
+std::string makeLongFile(const TempDir& dir, std::uint64_t* textsEnd) {
+  Bytes texts;
+  for (int i = 0; i < 100; ++i) {
+    const Bytes r = record(static_cast<std::uint16_t>(i), "entry " + std::to_string(i));
+    texts.insert(texts.end(), r.begin(), r.end());
+  }
+  if (textsEnd) *textsEnd = texts.size();
+  const std::string path = dir.write("long.mul", texts);
+  std::filesystem::resize_file(pathFromUtf8(path), std::uint64_t{1} << 30);
+  return path;
+}
+
 Bytes concat(std::initializer_list<Bytes> parts) {
   Bytes all;
   for (const Bytes& part : parts) all.insert(all.end(), part.begin(), part.end());

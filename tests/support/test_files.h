@@ -43,6 +43,26 @@ Bytes record(std::uint16_t id, std::string_view text);
 Bytes record(std::uint16_t id, std::uint16_t length, std::string_view text);
 Bytes concat(std::initializer_list<Bytes> parts);
 
+// A file "long.mul" in `dir` of 100 entries with text ("entry 0" to
+// "entry 99"), then 1 GiB of entries without (a sparse file: each four zero
+// bytes are an entry of ID 0 and no text), which takes seconds to read.
+// Returns its path (UTF-8); `textsEnd` is where the texts end.
+std::string makeLongFile(const TempDir& dir, std::uint64_t* textsEnd = nullptr);
+
+// Whether the tests run under the address sanitizer, which needs more
+// address space than the tests' limits on it leave.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kUnderAddressSanitizer = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kUnderAddressSanitizer = true;
+#else
+constexpr bool kUnderAddressSanitizer = false;
+#endif
+#else
+constexpr bool kUnderAddressSanitizer = false;
+#endif
+
 // A path given as UTF-8, on Windows too.
 std::filesystem::path pathFromUtf8(std::string_view utf8);
 

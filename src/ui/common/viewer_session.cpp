@@ -60,16 +60,6 @@ class FieldPath final : public speechfile::PathSource {
   const std::filesystem::path& offered_;
 };
 
-// A path given as it is.
-class Field final : public speechfile::PathSource {
- public:
-  explicit Field(std::filesystem::path path) : path_(std::move(path)) {}
-  std::filesystem::path path() const override { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
-
 // What a field shows for a path: the shown form of its name where its bytes
 // are not plain UTF-8 text. Windows' names are UTF-16 and always shown as
 // they are.
@@ -139,7 +129,7 @@ std::optional<std::string> ViewerSession::endGet() {
 std::optional<std::string> ViewerSession::runGet(const std::filesystem::path& path) {
   try {
     // The file is read on this thread while a second one stores the entries.
-    const Field field(path);
+    const speechfile::GivenPath field(path);
     if (const auto error = listing::runGetOnTwoThreads(reading_, field, lines_, control_.get())) {
       stopped_ = error->cause().number() == runtime::ErrorNumber::UserInterrupt;
       return shown(error->what());

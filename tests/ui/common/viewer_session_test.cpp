@@ -36,14 +36,7 @@ using testing_support::record;
 using testing_support::TempDir;
 
 // The path field, as the windows hand it to the session.
-class Field final : public speechfile::PathSource {
- public:
-  explicit Field(std::filesystem::path path) : path_(std::move(path)) {}
-  std::filesystem::path path() const override { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
+using Field = speechfile::GivenPath;
 
 std::vector<std::string> shownLines(const ui::ViewerSession& session) {
   std::vector<std::string> lines;
@@ -110,27 +103,12 @@ TEST(ViewerSession, TextsConvertThroughTheSystemsAnsiCodePage) {
 }
 #endif
 
-// A file of 100 entries with text, then 1 GiB of entries without (a sparse
-// file: each four zero bytes are an entry of ID 0 and no text), which takes
-// seconds to read. Returns its path; `textsEnd` is where the texts end.
-std::filesystem::path makeLongFile(const TempDir& dir, std::uint64_t& textsEnd) {
-  Bytes texts;
-  for (int i = 0; i < 100; ++i) {
-    const Bytes r = record(static_cast<std::uint16_t>(i), "entry " + std::to_string(i + 1000));
-    texts.insert(texts.end(), r.begin(), r.end());
-  }
-  textsEnd = texts.size();
-  const std::filesystem::path path = testing_support::pathFromUtf8(dir.write("long.mul", texts));
-  std::filesystem::resize_file(path, std::uint64_t{1} << 30);
-  return path;
-}
-
 // A long Get shows how far it has read, and stops when asked: the lines
 // read before stay, and the message says so.
 TEST(ViewerSession, ALongGetTellsItsProgressAndStopsWhenAsked) {
   const TempDir dir;
   std::uint64_t textsEnd = 0;
-  const std::filesystem::path path = makeLongFile(dir, textsEnd);
+  const std::filesystem::path path = testing_support::pathFromUtf8(testing_support::makeLongFile(dir, &textsEnd));
   ui::ViewerSession session;
   session.startGet(Field(path));
   while (!session.waitForGet(std::chrono::milliseconds(1)) && session.getProgress().bytesRead <= textsEnd) {
@@ -146,7 +124,7 @@ TEST(ViewerSession, ALongGetTellsItsProgressAndStopsWhenAsked) {
   EXPECT_TRUE(message.ends_with("; the entries before it are listed. (User interrupt occurred, runtime error 18)"))
       << message;
   EXPECT_EQ(session.rowCount(), 100u);
-  EXPECT_EQ(session.shownLine(99), "ID: 63 Text: entry 1099");
+  EXPECT_EQ(session.shownLine(99), "ID: 63 Text: entry 99");
   EXPECT_FALSE(testing_support::holdsOpenFileUnder(dir.path()));
 
   // A Get that is not stopped says nothing of it.

@@ -264,13 +264,8 @@ class FrmMainTest : public QObject {
   }
 
   void runningOutOfMemoryKeepsTheLinesBeforeAndTheWindowGoesOn() {
-#if defined(__SANITIZE_ADDRESS__)
-    QSKIP("the address sanitizer needs more address space than the limit leaves");
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-    QSKIP("the address sanitizer needs more address space than the limit leaves");
-#endif
-#endif
+    if (testing_support::kUnderAddressSanitizer)
+      QSKIP("the address sanitizer needs more address space than the limit leaves");
     const TempDir dir;
     // 4,000 entries of 32,767 zero bytes (read from holes of a sparse file),
     // about 131 MB: more than the limit below lets the list hold.
@@ -313,13 +308,8 @@ class FrmMainTest : public QObject {
   // clipboard's text: with room for neither, a message, and the window
   // goes on.
   void runningOutOfMemoryToCopyEveryLineIsSaidNeverACrash() {
-#if defined(__SANITIZE_ADDRESS__)
-    QSKIP("the address sanitizer needs more address space than the limit leaves");
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-    QSKIP("the address sanitizer needs more address space than the limit leaves");
-#endif
-#endif
+    if (testing_support::kUnderAddressSanitizer)
+      QSKIP("the address sanitizer needs more address space than the limit leaves");
     const TempDir dir;
     Bytes file;
     const Bytes entry = record(7, std::string(1000, 'x'));
@@ -358,13 +348,7 @@ class FrmMainTest : public QObject {
   // stay, and a message says the listing was stopped.
   void aLongGetShowsItsProgressAndCancelStopsIt() {
     const TempDir dir;
-    Bytes texts;
-    for (int i = 0; i < 100; ++i) {
-      const Bytes r = record(static_cast<std::uint16_t>(i), "entry " + std::to_string(i));
-      texts.insert(texts.end(), r.begin(), r.end());
-    }
-    const std::string path = dir.write("long.mul", texts);
-    std::filesystem::resize_file(path, std::uint64_t{1} << 30);  // then 1 GiB of entries without text
+    const std::string path = testing_support::makeLongFile(dir);
     frmMain window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));

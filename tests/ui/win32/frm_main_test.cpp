@@ -656,13 +656,7 @@ TEST(Win32Window, TheEncodingMenuShowsTheLinesInTheChosenEncoding) {
 // listing was stopped.
 TEST(Win32Window, ALongGetShowsItsProgressAndCancelStopsIt) {
   const TempDir dir;
-  Bytes texts;
-  for (int i = 0; i < 100; ++i) {
-    const Bytes r = record(static_cast<std::uint16_t>(i), "entry " + std::to_string(i));
-    texts.insert(texts.end(), r.begin(), r.end());
-  }
-  const std::string path = dir.write("long.mul", texts);
-  std::filesystem::resize_file(testing_support::pathFromUtf8(path), std::uint64_t{1} << 30);
+  const std::string path = testing_support::makeLongFile(dir);
   Viewer viewer;
   SetWindowTextW(viewer.path, wide(path).c_str());
   std::string progressText, message, icon;

@@ -20,14 +20,7 @@ work=$(mktemp -d)
 # This test sets the prefix's DPI itself: wine_run.sh sets it afresh after.
 trap 'rm -rf "$work" "$build/wine-dpi"' EXIT
 
-passed=0 failed=0
-check() {  # check NAME EXPECTED ACTUAL
-  if [ "$2" == "$3" ]; then
-    passed=$((passed + 1)); echo "ok: $1"
-  else
-    failed=$((failed + 1)); echo "FAILED: $1"; echo "  expected: $2"; echo "  actual:   $3"
-  fi
-}
+. "tests/support/checks.sh"
 
 values() { sed -n "s/^$1: //p" "$work/robot.txt" | tr -d '\r'; }
 value() { values "$1" | head -n1; }
@@ -224,5 +217,4 @@ check "and the list 446 x 455" "12 36 446 x 455" "$(value 'place lstWords')"
 robot close
 wine_set_dpi 96
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+checks_done
