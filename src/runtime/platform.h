@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "runtime/byte_source.h"
@@ -115,6 +116,14 @@ struct SaveProblem {
   std::filesystem::path folder;  // the folder the file is in, for the messages that name it
   bool fileExists = false;       // whether there was a file to replace
 };
+
+// A save problem of the given kind, with the system's words where it has them.
+inline SaveProblem saveProblem(SaveRefusal refusal, std::string systemText = {}) {
+  SaveProblem problem;
+  problem.refusal = refusal;
+  problem.systemText = std::move(systemText);
+  return problem;
+}
 
 // Replacing a file whole: the new content goes into a temporary file in the
 // target's folder, which then takes the target's place in one step, so the

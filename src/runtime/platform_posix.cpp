@@ -115,6 +115,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using platform::SaveProblem;
+using platform::saveProblem;
 using platform::SaveRefusal;
 
 // Symbolic links followed from a save's target at the most, as many as the
@@ -145,13 +146,6 @@ class Descriptor {
  private:
   int fd_;
 };
-
-SaveProblem saveProblem(SaveRefusal refusal, std::string systemText = {}) {
-  SaveProblem problem;
-  problem.refusal = refusal;
-  problem.systemText = std::move(systemText);
-  return problem;
-}
 
 // The system's error in making, naming or opening a file as a save problem.
 SaveProblem problemOf(int error) {

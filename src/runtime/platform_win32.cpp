@@ -252,6 +252,7 @@ platform::OpenOutcome platform::openRegularFile(const std::filesystem::path& pat
 namespace {
 
 using platform::SaveProblem;
+using platform::saveProblem;
 using platform::SaveRefusal;
 
 // A handle, closed when it goes.
@@ -271,13 +272,6 @@ class Handle {
  private:
   HANDLE handle_;
 };
-
-SaveProblem saveProblem(SaveRefusal refusal, std::string systemText = {}) {
-  SaveProblem problem;
-  problem.refusal = refusal;
-  problem.systemText = std::move(systemText);
-  return problem;
-}
 
 // The system's error in making, naming or opening a file as a save problem.
 SaveProblem problemOf(DWORD error) {
