@@ -6,11 +6,12 @@
 //   window_bench keys PATH RUNS  each key press in the list (Down, Page Down,
 //                                End, Home) and a click on a line, from the
 //                                event until the list is painted again
-//   window_bench find PATH RUNS [ENCODING]
+//   window_bench find PATH RUNS [ENCODING [TEXT]]
 //                                Find next in the find window for a text that
-//                                no line holds: a search over every line (its
-//                                texts read in ENCODING), from the click until
-//                                the window says so
+//                                no line holds (TEXT, UTF-8; an ASCII one by
+//                                default): a search over every line (its texts
+//                                read in ENCODING), from the click until the
+//                                window says so
 //   window_bench progress PATH RUNS
 //                                a Get of a file long to read: from the click
 //                                until its progress dialog shows, and from
@@ -162,7 +163,7 @@ int benchKeys(const char* file, int runs) {
   return 0;
 }
 
-int benchFind(const char* file, int runs, const char* encoding) {
+int benchFind(const char* file, int runs, const char* encoding, const char* needle) {
   Window window;
   window.getFile(file);
   if (encoding) window.form.chooseEncoding(runtime::Encoding::named(encoding));
@@ -170,7 +171,7 @@ int benchFind(const char* file, int runs, const char* encoding) {
   auto* text = window.form.findChild<QLineEdit*>("findText");
   auto* next = window.form.findChild<QPushButton*>("findNext");
   auto* status = window.form.findChild<QLabel*>("findStatus");
-  text->setText(QStringLiteral("no line holds this"));
+  text->setText(needle ? QString::fromUtf8(needle) : QStringLiteral("no line holds this"));
   std::vector<double> ms;
   for (int run = 0; run < runs; ++run) {
     status->clear();
@@ -235,16 +236,16 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   if (argc < 4) {
-    std::fprintf(stderr, "usage: window_bench get|keys|find|encoding|progress PATH RUNS [ENCODING]\n");
+    std::fprintf(stderr, "usage: window_bench get|keys|find|encoding|progress PATH RUNS [ENCODING [TEXT]]\n");
     return 2;
   }
   const std::string mode = argv[1];
   const int runs = std::max(1, std::atoi(argv[3]));
   if (mode == "get") return benchGet(argv[2], runs);
   if (mode == "keys") return benchKeys(argv[2], runs);
-  if (mode == "find") return benchFind(argv[2], runs, argc > 4 ? argv[4] : nullptr);
+  if (mode == "find") return benchFind(argv[2], runs, argc > 4 ? argv[4] : nullptr, argc > 5 ? argv[5] : nullptr);
   if (mode == "encoding") return benchEncoding(argv[2], runs);
   if (mode == "progress") return benchProgress(argv[2], runs);
-  std::fprintf(stderr, "usage: window_bench get|keys|find|encoding|progress PATH RUNS [ENCODING]\n");
+  std::fprintf(stderr, "usage: window_bench get|keys|find|encoding|progress PATH RUNS [ENCODING [TEXT]]\n");
   return 2;
 }
