@@ -4,14 +4,14 @@
 #   run:  what building and running the viewer and speechlist needs
 #   test: that, and what the tests need (GoogleTest, clang, a virtual
 #         display, fonts with the glyphs of the double-byte code pages'
-#         texts); the default
+#         texts, Unicode's data for the case-folding table); the default
 set -euo pipefail
 
 profile=test
 case "${1:-}" in run | test) profile=$1; shift ;; esac
 packages=(cmake ninja-build g++ qt6-base-dev)
 [ "$profile" = test ] && packages+=(clang clang-format libgtest-dev libgmock-dev python3 xvfb xdotool imagemagick
-                                   fonts-wqy-microhei)
+                                   fonts-wqy-microhei unicode-data)
 packages+=("$@")
 
 echo "==> Checking the Debian packages: ${packages[*]}"

@@ -1,10 +1,14 @@
 #include "ui/common/find_line.h"
 
+#include <array>
+#include <cstdint>
 #include <span>
+#include <vector>
 
 #include "listing/shown_text.h"
 #include "runtime/utf8.h"
 #include "speechfile/record.h"
+#include "ui/common/case_folding_table.h"
 
 namespace ui {
 namespace {
@@ -24,54 +28,108 @@ void encode(std::string& out, char32_t c) {
     runtime::appendUtf8(out, c);
 }
 
-// Folds into `out`, which is reused from row to row.
-void foldInto(std::string& out, std::string_view utf8) {
-  out.clear();
-  for (std::size_t at = 0; at < utf8.size();) {
-    const auto b = static_cast<unsigned char>(utf8[at]);
-    if (b < 0x80) {
-      out += static_cast<char>(b >= 'A' && b <= 'Z' ? b + 32 : b);
-      ++at;
-    } else {
-      encode(out, foldCase(decode(utf8, at)));
-    }
+// The folding as a table of two levels, made when the program is compiled:
+// the characters in blocks of 256, each block that holds a character that
+// folds with what to add to each of its characters; every other block is the
+// first, which adds nothing.
+constexpr char32_t kFoldingEnd = generated::kCaseFolding.back().from + 1;  // the table is in ascending order
+
+consteval std::size_t foldingBlockCount() {
+  std::size_t blocks = 1;
+  for (std::size_t i = 0; i < generated::kCaseFolding.size(); ++i) {
+    if (i == 0 || generated::kCaseFolding[i].from >> 8 != generated::kCaseFolding[i - 1].from >> 8) ++blocks;
+  }
+  return blocks;
+}
+
+struct FoldingTable {
+  std::array<std::uint8_t, (kFoldingEnd >> 8) + 1> blockOf{};
+  std::array<std::array<std::int32_t, 256>, foldingBlockCount()> offsets{};
+};
+static_assert(foldingBlockCount() <= 256);
+
+consteval FoldingTable makeFoldingTable() {
+  FoldingTable table;
+  std::size_t blocks = 1;
+  for (const generated::CaseFolding& f : generated::kCaseFolding) {
+    std::uint8_t& block = table.blockOf[f.from >> 8];
+    if (block == 0) block = static_cast<std::uint8_t>(blocks++);
+    table.offsets[block][f.from & 0xFF] = static_cast<std::int32_t>(f.to) - static_cast<std::int32_t>(f.from);
+  }
+  return table;
+}
+
+constexpr FoldingTable kFolding = makeFoldingTable();
+
+char32_t asciiFolded(unsigned char b) { return b >= 'A' && b <= 'Z' ? b + 32 : b; }
+
+// What a character matches beyond its folding. Turkish pairs i with İ and ı
+// with I, the other languages i with I (which folding does); a search cannot
+// tell the language, so both pairings hold, and "istanbul" finds "İSTANBUL"
+// as "id" finds "ID". ı and i, İ and I, ı and İ never match: no language
+// takes them for one letter.
+char32_t alsoMatches(char32_t c) {
+  switch (c) {
+    case U'i': return U'\u0130';
+    case U'I': return U'\u0131';
+    case U'\u0130': return U'i';
+    case U'\u0131': return U'I';
+    default: return LineMatcher::kNoCharacter;
   }
 }
 
-// Whether the folded needle starts at `at` in the line, folding the line's
+// Whether the text's letters start at `at` in the line, folding the line's
 // characters as they are compared rather than folding the whole line first.
-bool foldedMatchAt(std::string_view line, std::size_t at, std::string_view needle) {
-  for (std::size_t n = 0; n < needle.size();) {
+bool foldedMatchAt(std::string_view line, std::size_t at, std::span<const LineMatcher::Letter> letters) {
+  for (const LineMatcher::Letter& letter : letters) {
     if (at >= line.size()) return false;
     const auto b = static_cast<unsigned char>(line[at]);
+    char32_t c = b, folded;
     if (b < 0x80) {
-      if (static_cast<unsigned char>(needle[n]) != (b >= 'A' && b <= 'Z' ? b + 32 : b)) return false;
+      folded = asciiFolded(b);
       ++at;
-      ++n;
-    } else if (foldCase(decode(line, at)) != decode(needle, n)) {
-      return false;
+    } else {
+      c = decode(line, at);
+      folded = foldCase(c);
     }
+    if (folded != letter.folded && c != letter.alsoMatches) return false;
   }
   return true;
 }
 
-// Whether the line holds the folded needle anywhere. Folding never turns a
-// character into ASCII or out of it, so an ASCII first character is looked
-// for by its byte in either case, and any other at the start of each
-// character that is not ASCII.
-bool holdsFolded(std::string_view line, std::string_view needle) {
-  const auto first = static_cast<unsigned char>(needle.front());
-  if (first >= 0x80) {
+// The first byte of each character that matches an ASCII letter: the letter
+// in either case, the few characters that fold into ASCII (U+017F long s,
+// U+212A Kelvin sign) and the letter's Turkish pair.
+std::vector<char> firstBytesMatching(const LineMatcher::Letter& letter) {
+  std::vector<char> bytes{static_cast<char>(letter.folded)};
+  if (letter.folded >= 'a' && letter.folded <= 'z') bytes.push_back(static_cast<char>(letter.folded - 32));
+  std::string utf8;
+  for (const generated::CaseFolding& f : generated::kCaseFolding) {
+    if (f.from >= 0x80 && f.to == letter.folded) runtime::appendUtf8(utf8, f.from);
+  }
+  if (letter.alsoMatches != LineMatcher::kNoCharacter) runtime::appendUtf8(utf8, letter.alsoMatches);
+  for (std::size_t at = 0; at < utf8.size(); at += runtime::decodeUtf8(utf8, at).length) bytes.push_back(utf8[at]);
+  return bytes;
+}
+
+// Whether the line holds the text's letters anywhere. An ASCII first letter
+// is looked for by the first byte of each character that matches it; any
+// other at the start of each character that is not ASCII, and at the one
+// ASCII letter it may also match.
+bool holdsFolded(std::string_view line, std::span<const LineMatcher::Letter> letters,
+                 std::span<const char> asciiFirstBytes) {
+  const LineMatcher::Letter& first = letters.front();
+  if (first.folded >= 0x80) {
+    const char32_t alsoAscii = first.alsoMatches < 0x80 ? first.alsoMatches : LineMatcher::kNoCharacter;
     for (std::size_t at = 0; at < line.size(); ++at) {
-      if ((static_cast<unsigned char>(line[at]) & 0xC0) == 0xC0 && foldedMatchAt(line, at, needle)) return true;
+      const auto b = static_cast<unsigned char>(line[at]);
+      if (((b & 0xC0) == 0xC0 || b == alsoAscii) && foldedMatchAt(line, at, letters)) return true;
     }
     return false;
   }
-  const char cases[2] = {static_cast<char>(first),
-                         static_cast<char>(first >= 'a' && first <= 'z' ? first - 32 : first)};
-  for (const char c : std::span(cases, cases[0] == cases[1] ? 1 : 2)) {
+  for (const char c : asciiFirstBytes) {
     for (std::size_t at = line.find(c); at != std::string_view::npos; at = line.find(c, at + 1)) {
-      if (foldedMatchAt(line, at, needle)) return true;
+      if (foldedMatchAt(line, at, letters)) return true;
     }
   }
   return false;
@@ -100,54 +158,53 @@ ShownForm shownFormFor(std::string_view text) {
 }  // namespace
 
 char32_t foldCase(char32_t c) {
-  if (c >= 'A' && c <= 'Z') return c + 32;
-  if (c < 0xC0) return c;
-  if (c <= 0xDE) return c == 0xD7 ? c : c + 32;  // Latin-1
-  if (c == 0x178) return 0xFF;                   // Ÿ
-  if (c >= 0x100 && c <= 0x137) return c | 1;    // Latin Extended-A, in pairs
-  if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) return (c & 1) ? c + 1 : c;
-  if (c >= 0x14A && c <= 0x177) return c | 1;
-  if (c >= 0x391 && c <= 0x3AB && c != 0x3A2) return c + 32;  // Greek
-  if (c == 0x386) return 0x3AC;
-  if (c >= 0x388 && c <= 0x38A) return c + 37;
-  if (c == 0x38C) return 0x3CC;
-  if (c == 0x38E || c == 0x38F) return c + 63;
-  if (c >= 0x410 && c <= 0x42F) return c + 32;  // Cyrillic
-  if (c >= 0x400 && c <= 0x40F) return c + 80;
-  if (c >= 0x490 && c <= 0x4BF) return c | 1;
-  return c;
+  if (c >= kFoldingEnd) return c;
+  return static_cast<char32_t>(c + kFolding.offsets[kFolding.blockOf[c >> 8]][c & 0xFF]);
 }
 
 std::string foldCase(std::string_view utf8) {
   std::string out;
-  foldInto(out, utf8);
+  for (std::size_t at = 0; at < utf8.size();) encode(out, foldCase(decode(utf8, at)));
   return out;
+}
+
+LineMatcher::LineMatcher(const FindRequest& request, runtime::Encoding encoding)
+    : request_(request), encoding_(encoding) {
+  const ShownForm shownForm = shownFormFor(request.text);
+  canMatch_ = !request.text.empty() && shownForm != ShownForm::NeverMatches;
+  showsLines_ = shownForm == ShownForm::Differs;
+  if (request.matchCase || !canMatch_) return;
+  for (std::size_t at = 0; at < request.text.size();) {
+    const char32_t c = decode(request.text, at);
+    letters_.push_back({foldCase(c), alsoMatches(c)});
+  }
+  if (letters_.front().folded < 0x80) asciiFirst_ = firstBytesMatching(letters_.front());
+}
+
+bool LineMatcher::matches(const LineStore::Row& row) {
+  if (!canMatch_) return false;
+  std::string_view text = speechfile::formatListLine(line_, row.id, row.text, encoding_);
+  if (showsLines_ && listing::changesWhenShown(text)) {
+    shown_ = listing::shownText(text);
+    text = shown_;
+  }
+  return request_.matchCase ? text.find(request_.text) != std::string_view::npos
+                            : holdsFolded(text, letters_, asciiFirst_);
 }
 
 std::optional<std::size_t> findLine(const LineStore& lines, const FindRequest& request, std::optional<std::size_t> from,
                                     runtime::Encoding encoding) {
   const std::size_t rows = lines.rowCount();
-  if (request.text.empty() || rows == 0) return std::nullopt;
-  const ShownForm shownForm = shownFormFor(request.text);
-  if (shownForm == ShownForm::NeverMatches) return std::nullopt;
-  const std::string needle = request.matchCase ? request.text : foldCase(request.text);
+  LineMatcher matcher(request, encoding);
+  if (!matcher.canMatch() || rows == 0) return std::nullopt;
   LineStore::Scratch scratch;
-  std::string line;
-  const auto matches = [&](const LineStore::Row& row) {
-    std::string_view text = speechfile::formatListLine(scratch.line, row.id, row.text, encoding);
-    if (shownForm == ShownForm::Differs && listing::changesWhenShown(text)) {
-      line = listing::shownText(text);
-      text = line;
-    }
-    return request.matchCase ? text.find(needle) != std::string_view::npos : holdsFolded(text, needle);
-  };
   // Walks the rows in [first, end) in file order; `last` keeps going to find
   // the last match instead of the first.
   std::optional<std::size_t> found;
   const auto scan = [&](std::size_t first, std::size_t end, bool last) {
     lines.forEachRow(first, scratch, [&](std::size_t index, const LineStore::Row& row) {
       if (index >= end) return false;
-      if (matches(row)) found = index;
+      if (matcher.matches(row)) found = index;
       return last || !found;
     });
     return found;

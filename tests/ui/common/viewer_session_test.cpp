@@ -297,6 +297,65 @@ TEST(ViewerSession, FindsTheNextOrPreviousLineComingRoundAndSaysHowItWent) {
   }
 }
 
+// Every row that Find next stops at for `text` without Match case, in order.
+std::vector<std::size_t> rowsHolding(ui::ViewerSession& session, const std::string& text) {
+  session.setSearch(text, false);
+  std::vector<std::size_t> rows;
+  for (std::optional<std::size_t> row; (row = session.find(ui::FindDirection::Next, row).row);) {
+    if (!rows.empty() && *row <= rows.back()) break;  // came round
+    rows.push_back(*row);
+  }
+  return rows;
+}
+
+// Letters match in either case as Unicode folds them, in the encoding the
+// texts are read in: the Vietnamese horned letters, the final sigma, the
+// dotted and dotless i (i is I, i is İ and ı is I; ı is never i or İ, nor İ I),
+// and the letters that fold into ASCII. One letter is one letter: ß never
+// finds "ss".
+TEST(ViewerSession, FindWithoutMatchCaseFoldsEveryLetterOfTheEncoding) {
+  const struct {
+    unsigned codePage;
+    std::vector<std::string> texts;  // the rows, in the code page's bytes
+    std::vector<std::pair<std::string, std::vector<std::size_t>>> finds;
+  } cases[] = {
+      {1258, {"PH\xDD\xD5NG", "ph\xFD\xF5ng"}, {{"ph\u01B0\u01A1ng", {0, 1}}, {"PH\u01AF\u01A0NG", {0, 1}}}},
+      {1253,
+       {"\xD3\xC9\xD3\xD5\xD6\xCF\xD3", "\xF3\xE9\xF3\xF5\xF6\xEF\xF2", "\xF2\xE9\xF3\xF5\xF6\xEF\xF3"},
+       {{"\u03C3\u03B9\u03C3\u03C5\u03C6\u03BF\u03C2", {0, 1, 2}},
+        {"\u03A3\u0399\u03A3\u03A5\u03A6\u039F\u03A3", {0, 1, 2}},
+        {"\u03C2\u03B9\u03C3\u03C5\u03C6\u03BF\u03C3", {0, 1, 2}}}},
+      {1254,
+       {"\xDDSTANBUL", "ISTANBUL", "istanbul", "\xFDstanbul", "xi", "xI", "x\xFD", "x\xDD"},
+       {{"istanbul", {0, 1, 2}},
+        {"ISTANBUL", {1, 2, 3}},
+        {"\u0131stanbul", {1, 3}},
+        {"\u0130STANBUL", {0, 2}},
+        {"xi", {4, 5, 7}},
+        {"xI", {4, 5, 6}},
+        {"x\u0131", {5, 6}},
+        {"x\u0130", {4, 7}}}},
+      {65001,
+       {"\u017Ftar", "STAR", "\u212Aelvin", "stra\u00DFe", "STRA\u1E9EE"},
+       {{"star", {0, 1}},
+        {"\u017FTAR", {0, 1}},
+        {"kelvin", {2}},
+        {"tar", {0, 1}},
+        {"stra\u1E9Ee", {3, 4}},
+        {"strasse", {}}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.codePage);
+    Bytes file;
+    for (const std::string& text : c.texts) file = concat({file, record(0x70, text)});
+    const TempDir dir;
+    ui::ViewerSession session;
+    ASSERT_EQ(get(session, dir.write("s.mul", file)), "");
+    ASSERT_EQ(session.setEncoding(runtime::Encoding::fromCodePage(c.codePage)), std::nullopt);
+    for (const auto& [text, rows] : c.finds) EXPECT_EQ(rowsHolding(session, text), rows) << text;
+  }
+}
+
 // ---- The encoding
 
 // One file of Cyrillic (1251), Japanese (932) and UTF-8 texts: each reads
