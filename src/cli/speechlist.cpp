@@ -1,9 +1,7 @@
 // speechlist PATH: prints the list lines of the speech file at PATH on
 // standard output, in file order, one per line, as UTF-8.
 #include <array>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <exception>
 #include <new>
 #include <optional>
@@ -12,6 +10,7 @@
 #include <vector>
 
 #include "cli/listing_output.h"
+#include "cli/program_messages.h"
 #include "listing/command_line.h"
 #include "listing/export_formats.h"
 #include "listing/shown_text.h"
@@ -77,25 +76,11 @@ std::string usage() {
   return text + std::string(kUsageAfterLocales);
 }
 
-void printError(std::string_view message) {
-  runtime::writeUtf8(stderr, "speechlist: " + listing::shownText(message) + "\n");
-}
+constexpr cli::ProgramMessages kMessages("speechlist", usage);
 
 int usageError(std::string_view problem) {
-  printError(problem);
-  runtime::writeUtf8(stderr, usage());
+  kMessages.usageError(problem);
   return 2;
-}
-
-std::string writeFailure(int error) {
-  return std::string("Cannot write to standard output: ") + std::strerror(error) + ".";
-}
-
-// Prints text asked for on standard output (--help, --version).
-int printRequested(std::string_view text) {
-  if (runtime::writeUtf8(stdout, text) && std::fflush(stdout) == 0) return 0;
-  printError(writeFailure(errno ? errno : EIO));
-  return 1;
 }
 
 int listFile(const std::filesystem::path& path, listing::ExportFormat format, bool withEmpty,
@@ -108,8 +93,8 @@ int listFile(const std::filesystem::path& path, listing::ExportFormat format, bo
   // csv header.
   const bool written = list.finish(!failure || failure->recordOffset());
   // A failed write ends the Get; the Get's error then only repeats it.
-  if (failure && !list.endedTheGet()) printError(failure->what());
-  if (!written) printError(writeFailure(list.writeError()));
+  if (failure && !list.endedTheGet()) kMessages.error(failure->what());
+  if (!written) kMessages.error(cli::writeFailure(list.writeError()));
   return !failure && written ? 0 : 1;
 }
 
@@ -130,8 +115,8 @@ int run(int argc, char** argv) {
       return usageError(args.problem + ": " + std::string(runtime::kEncodingNames));
     return usageError(args.problem);
   }
-  if (args.has("--help")) return printRequested(usage());
-  if (args.has("--version")) return printRequested("speechlist " SPEECH_VERSION "\n" SPEECH_LICENCE "\n");
+  if (args.has("--help")) return kMessages.print(kMessages.usage()) ? 0 : 1;
+  if (args.has("--version")) return kMessages.print("speechlist " SPEECH_VERSION "\n" SPEECH_LICENCE "\n") ? 0 : 1;
   listing::ExportFormat format = listing::ExportFormat::Lines;
   if (const auto name = args.value("--format")) {
     const auto named = listing::exportFormatNamed(*name);

@@ -58,6 +58,12 @@ Arguments readArguments(const std::vector<std::filesystem::path>& arguments, std
     const std::size_t equals = text.starts_with("--") ? text.find('=') : std::string::npos;
     const std::string name = text.substr(0, equals);
     const OptionSpec* option = optionNamed(known, name);
+    // A short option's value may follow it at once: "-U5".
+    const OptionSpec* glued = option || text.starts_with("--") ? nullptr : optionNamed(known, text.substr(0, 2));
+    if (glued && !glued->valueName.empty()) {
+      read.options.emplace_back(glued->name, text.substr(2));
+      continue;
+    }
     if (!option || (option->valueName.empty() && equals != std::string::npos)) {
       read.problem = "unknown option '" + shownText(text) + "'";
       return read;

@@ -1,7 +1,8 @@
 // The command-line grammar speechlist and the viewer share, with one wording
 // for every mistake: options and paths in any order, "--" ending the
-// options, and an option's value given as "--name VALUE" or "--name=VALUE".
-// An argument of one character, "-" included, is a path.
+// options, and an option's value given as "--name VALUE" or "--name=VALUE"
+// (a short one's also as "-xVALUE"). An argument of one character, "-"
+// included, is a path.
 #pragma once
 
 #include <filesystem>
