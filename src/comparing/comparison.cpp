@@ -1,6 +1,6 @@
 #include "comparing/comparison.h"
 
-#include "comparing/both_at_once.h"
+#include "comparing/entry_kinds.h"
 
 #include <algorithm>
 #include <cstring>
@@ -14,83 +14,8 @@ namespace {
 // Entries walked between two looks at the control.
 constexpr std::size_t kLookEvery = 1 << 16;
 
-// Orders entries by ID, then text length, then text bytes: 0 when they are
-// the same entry.
-int compareEntry(const speechfile::Entry& a, const speechfile::Entry& b) {
-  if (a.id != b.id) return a.id < b.id ? -1 : 1;
-  if (a.text.size() != b.text.size()) return a.text.size() < b.text.size() ? -1 : 1;
-  if (a.text.empty()) return 0;
-  return std::memcmp(a.text.data(), b.text.data(), a.text.size());
-}
-
 bool sameEntry(const Entries& a, std::size_t i, const Entries& b, std::size_t j) {
-  return compareEntry(a.entry(i), b.entry(j)) == 0;
-}
-
-std::uint64_t hashOf(const speechfile::Entry& entry) {
-  const std::string_view text(reinterpret_cast<const char*>(entry.text.data()), entry.text.size());
-  return std::hash<std::string_view>{}(text)*0x9E3779B97F4A7C15u + static_cast<std::uint16_t>(entry.id);
-}
-
-// An entry of one file's part to be matched, ordered by its hash first, so
-// that equal entries stand together and most comparisons read no text.
-struct Keyed {
-  std::uint64_t hash;
-  std::uint32_t index;  // in the part
-};
-
-// The entries [from, from + count) of a file, each with its hash, sorted.
-struct SortedPart {
-  const Entries& entries;
-  std::size_t from;
-  std::vector<Keyed> keyed;
-
-  speechfile::Entry entry(const Keyed& k) const { return entries.entry(from + k.index); }
-};
-
-int compareKeyed(const SortedPart& p, const Keyed& a, const SortedPart& q, const Keyed& b) {
-  if (a.hash != b.hash) return a.hash < b.hash ? -1 : 1;
-  return compareEntry(p.entry(a), q.entry(b));
-}
-
-void sortPart(SortedPart& part, std::size_t count) {
-  part.keyed.resize(count);
-  for (std::size_t i = 0; i < count; ++i) {
-    part.keyed[i] = {hashOf(part.entries.entry(part.from + i)), static_cast<std::uint32_t>(i)};
-  }
-  // A sort rather than a hash table: a file made to give many entries one
-  // hash costs a factor of log n, never n.
-  std::sort(part.keyed.begin(), part.keyed.end(),
-            [&](const Keyed& a, const Keyed& b) { return compareKeyed(part, a, part, b) < 0; });
-}
-
-// Gives each entry of the two parts the number of its kind: two entries
-// have the same number when they are the same entry.
-struct Kinds {
-  std::vector<std::uint32_t> ofOld, ofNew;
-};
-
-Kinds numberKinds(const Entries& oldEntries, std::size_t oldFrom, std::size_t oldCount, const Entries& newEntries,
-                  std::size_t newFrom, std::size_t newCount) {
-  SortedPart oldPart{oldEntries, oldFrom, {}}, newPart{newEntries, newFrom, {}};
-  runBothAtOnce([&] { sortPart(oldPart, oldCount); }, [&] { sortPart(newPart, newCount); });
-
-  Kinds kinds;
-  kinds.ofOld.resize(oldCount);
-  kinds.ofNew.resize(newCount);
-  std::uint32_t next = 0;
-  std::size_t i = 0, j = 0;
-  const auto& a = oldPart.keyed;
-  const auto& b = newPart.keyed;
-  while (i < a.size() || j < b.size()) {
-    const bool fromOld = j == b.size() || (i < a.size() && compareKeyed(oldPart, a[i], newPart, b[j]) <= 0);
-    const SortedPart& part = fromOld ? oldPart : newPart;
-    const Keyed first = fromOld ? a[i] : b[j];
-    while (i < a.size() && compareKeyed(part, first, oldPart, a[i]) == 0) kinds.ofOld[a[i++].index] = next;
-    while (j < b.size() && compareKeyed(part, first, newPart, b[j]) == 0) kinds.ofNew[b[j++].index] = next;
-    ++next;
-  }
-  return kinds;
+  return comparing::sameEntry(a.entry(i), b.entry(j));
 }
 
 // Builds the runs one entry (or run) at a time, joining neighbours of one
@@ -195,6 +120,19 @@ class Pairing {
   bool fewest_ = true;
 };
 
+// Whether each pair of entries the diff of the parts from `start` on keeps
+// in common is one entry: read in file order.
+bool keptInCommonAreTheSame(const Entries& oldEntries, const Entries& newEntries, std::size_t start,
+                            const SequenceDiff& diff) {
+  std::size_t i = 0, j = 0;
+  for (;;) {
+    while (i < diff.removed.size() && diff.removed[i]) ++i;
+    while (j < diff.added.size() && diff.added[j]) ++j;
+    if (i == diff.removed.size() || j == diff.added.size()) return true;
+    if (!sameEntry(oldEntries, start + i++, newEntries, start + j++)) return false;
+  }
+}
+
 }  // namespace
 
 bool Comparison::same() const {
@@ -244,17 +182,26 @@ Comparison compareEntries(const Entries& oldEntries, const Entries& newEntries, 
     --oldEnd, --newEnd;
   }
 
-  SequenceDiff middle;
-  {
-    const Kinds kinds = numberKinds(oldEntries, start, oldEnd - start, newEntries, start, newEnd - start);
+  const EntryRange oldPart{oldEntries, start, oldEnd - start}, newPart{newEntries, start, newEnd - start};
+  const auto diffKinds = [&](const Kinds& kinds) {
     const std::uint64_t placedBefore = 2 * (start + (oldSize - oldEnd));
     SequenceDiffer differ(limits);
-    middle = differ.diff(kinds.ofOld, kinds.ofNew, [&](std::uint64_t placed, std::uint64_t) {
+    return differ.diff(kinds.ofOld, kinds.ofNew, [&](std::uint64_t placed, std::uint64_t) {
       if (!control) return;
       if (control->stopAsked()) throw CompareStopped();
       control->tellMatching(placedBefore + placed, total);
     });
+  };
+  // Told apart by their hashes, the entries the diff keeps in common must be
+  // the same entries; only hashes that are equal by chance or made to be can
+  // fail that, and the diff is then made again with the entries told apart
+  // by their bytes.
+  std::optional<SequenceDiff> middle;
+  if (const std::optional<Kinds> byHash = kindsByHash(oldPart, newPart)) {
+    middle = diffKinds(*byHash);
+    if (!keptInCommonAreTheSame(oldEntries, newEntries, start, *middle)) middle.reset();
   }
+  if (!middle) middle = diffKinds(kindsByBytes(oldPart, newPart));
 
   Comparison comparison;
   Pairing pairing(oldEntries, newEntries, comparison.runs, control, limits, total / 2, total);
@@ -263,17 +210,17 @@ Comparison compareEntries(const Entries& oldEntries, const Entries& newEntries, 
   const std::size_t oldCount = oldEnd - start, newCount = newEnd - start;
   while (i < oldCount || j < newCount) {
     std::size_t same = 0;
-    while (i + same < oldCount && j + same < newCount && !middle.removed[i + same] && !middle.added[j + same]) ++same;
+    while (i + same < oldCount && j + same < newCount && !middle->removed[i + same] && !middle->added[j + same]) ++same;
     pairing.addSame(start + i, start + j, same);
     i += same, j += same;
     std::size_t removedEnd = i, addedEnd = j;
-    while (removedEnd < oldCount && middle.removed[removedEnd]) ++removedEnd;
-    while (addedEnd < newCount && middle.added[addedEnd]) ++addedEnd;
+    while (removedEnd < oldCount && middle->removed[removedEnd]) ++removedEnd;
+    while (addedEnd < newCount && middle->added[addedEnd]) ++addedEnd;
     pairing.addBetweenSame(start + i, start + removedEnd, start + j, start + addedEnd);
     i = removedEnd, j = addedEnd;
   }
   pairing.addSame(oldEnd, newEnd, oldSize - oldEnd);
-  comparison.fewest = middle.fewest && pairing.fewest();
+  comparison.fewest = middle->fewest && pairing.fewest();
   if (control) control->tellMatching(total, total);
   return comparison;
 }

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "speechfile/get_action.h"
@@ -36,10 +37,13 @@ class FileEntries final : public Entries {
   // the first). Raises std::bad_alloc, keeping what was appended before.
   void append(const speechfile::Entry& entry);
   // Where the entries appended so far end: the bytes of the file they hold.
-  std::uint64_t byteSize() const { return records_.size(); }
+  std::uint64_t byteSize() const { return size_; }
 
  private:
-  std::vector<std::uint8_t> records_;
+  void makeRoom(std::size_t bytes);
+
+  std::unique_ptr<std::uint8_t[]> records_;  // written as entries come, never before
+  std::size_t size_ = 0, capacity_ = 0;
   std::vector<std::uint64_t> starts_;  // where each entry's record starts: its offset
 };
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "comparing/compare_files.h"
+#include "comparing/entry_kinds.h"
 #include "comparing/sequence_diff.h"
 #include "listing/threaded_list.h"
 #include "support/test_files.h"
@@ -169,6 +170,34 @@ TEST(CompareEntries, AStopAskedWhileMatchingEndsIt) {
   comparing::CompareControl control;
   control.stop();
   EXPECT_THROW(comparing::compareEntries(old, young, &control), comparing::CompareStopped);
+}
+
+TEST(EntryKinds, GiveOneKindToTheSameEntriesAndOnlyToThem) {
+  const EntryList lists[] = {
+      {},
+      {{1, "hail"}, {1, "hail"}, {2, "hail"}, {1, "hai"}, {1, "hail "}},
+      {{0, ""}, {1, ""}, {0, ""}, {0xFFFF, ""}, {0, std::string(1, '\0')}},
+      {{5, std::string(32767, 'x')}, {5, std::string(32766, 'x') + "y"}, {5, std::string(32767, 'x')}},
+  };
+  for (const EntryList& list : lists) {
+    comparing::FileEntries old, young;
+    std::uint64_t at = 0;
+    for (const auto& [id, text] : list) {
+      const auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+      old.append({at, static_cast<std::int16_t>(id), bytes});
+      young.append({at, static_cast<std::int16_t>(id), bytes});
+      at += 4 + text.size();
+    }
+    const comparing::EntryRange oldRange{old, 0, old.size()}, newRange{young, 0, young.size()};
+    const std::optional<comparing::Kinds> byHash = comparing::kindsByHash(oldRange, newRange);
+    ASSERT_TRUE(byHash);
+    for (const comparing::Kinds& kinds : {*byHash, comparing::kindsByBytes(oldRange, newRange)}) {
+      for (std::size_t i = 0; i < list.size(); ++i) {
+        EXPECT_EQ(kinds.ofOld[i], kinds.ofNew[i]);
+        for (std::size_t j = 0; j < list.size(); ++j) EXPECT_EQ(kinds.ofOld[i] == kinds.ofNew[j], list[i] == list[j]);
+      }
+    }
+  }
 }
 
 // ---- The bounded diff of two sequences
