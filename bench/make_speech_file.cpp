@@ -2,10 +2,16 @@
 // of them ASCII, some with letters beyond it in the chosen encoding, and some
 // records without text. The same seed always gives the same file.
 //
-// Usage: make_speech_file [--text-length L] [--encoding E] N PATH [SEED]
+// Usage: make_speech_file [--text-length L] [--encoding E] [--changed P]
+//                         [--prefix WORD] N PATH [SEED]
 // With --text-length, every record has a text of exactly L bytes. E is 1252
 // (the default: accented letters), 932 (Japanese), utf-8 (accented letters
-// and Japanese) or ascii (none beyond ASCII).
+// and Japanese) or ascii (none beyond ASCII). With --changed, P percent of
+// the records (chosen by a seed of their own) differ from the file made
+// without it: one in four removed, one in four with a new record before it,
+// the others with their text changed, for comparing the two. With --prefix,
+// every text starts with WORD, so that the file shares no entry with one
+// made without it.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -75,20 +81,29 @@ struct Random {
 int main(int argc, char** argv) {
   long long fixedLength = -1;
   std::string encoding = "1252";
-  while (argc > 2 && (std::string(argv[1]) == "--text-length" || std::string(argv[1]) == "--encoding")) {
-    if (std::string(argv[1]) == "--text-length")
+  double changedPercent = 0;
+  std::string prefix;
+  for (; argc > 2 && std::string(argv[1]).starts_with("--"); argc -= 2, argv += 2) {
+    const std::string option = argv[1];
+    if (option == "--text-length")
       fixedLength = std::atoll(argv[2]);
-    else
+    else if (option == "--encoding")
       encoding = argv[2];
-    argc -= 2;
-    argv += 2;
+    else if (option == "--changed")
+      changedPercent = std::atof(argv[2]);
+    else if (option == "--prefix")
+      prefix = std::string(argv[2]) + " ";
+    else
+      break;
   }
   const OwnWords* own = nullptr;
   for (const OwnWords& each : kOwnWords) {
     if (encoding == each.encoding) own = &each;
   }
   if (argc < 3 || fixedLength > 32767 || !own) {
-    std::fprintf(stderr, "usage: make_speech_file [--text-length L] [--encoding 1252|932|utf-8|ascii] N PATH [SEED]\n");
+    std::fprintf(stderr,
+                 "usage: make_speech_file [--text-length L] [--encoding 1252|932|utf-8|ascii] [--changed P]"
+                 " [--prefix WORD] N PATH [SEED]\n");
     return 2;
   }
   std::vector<const char*> vocabulary(kAsciiWords, kAsciiWords + kOwnFrom);
@@ -101,8 +116,16 @@ int main(int argc, char** argv) {
     std::perror(argv[2]);
     return 1;
   }
+  Random changes{0xC4A96E5ULL};
+  const auto changeBelow = static_cast<std::uint32_t>(changedPercent / 100 * 4294967295.0);
   std::string text;
   std::vector<unsigned char> record;
+  const auto write = [&](std::uint16_t id, const std::string& text) {
+    record = {static_cast<unsigned char>(id >> 8), static_cast<unsigned char>(id),
+              static_cast<unsigned char>(text.size() >> 8), static_cast<unsigned char>(text.size())};
+    record.insert(record.end(), text.begin(), text.end());
+    std::fwrite(record.data(), 1, record.size(), out);
+  };
   for (long long i = 0; i < count; ++i) {
     const auto id = static_cast<std::uint16_t>(random.next());
     text.clear();
@@ -119,10 +142,15 @@ int main(int argc, char** argv) {
         text += vocabulary[random.next() % kWordCount];
       }
     }
-    record = {static_cast<unsigned char>(id >> 8), static_cast<unsigned char>(id),
-              static_cast<unsigned char>(text.size() >> 8), static_cast<unsigned char>(text.size())};
-    record.insert(record.end(), text.begin(), text.end());
-    std::fwrite(record.data(), 1, record.size(), out);
+    text.insert(0, prefix);
+    if (changeBelow > 0 && changes.next() < changeBelow) {
+      const std::uint32_t how = changes.next() % 4;
+      if (how == 0) continue;                                                                         // removed
+      if (how == 1) write(static_cast<std::uint16_t>(changes.next()), "added " + std::to_string(i));  // one before it
+      if (how >= 2) text += " (changed)";
+    }
+    if (text.size() > 32767) text.resize(32767);
+    write(id, text);
   }
   if (std::fclose(out) != 0) {
     std::perror(argv[2]);

@@ -5,10 +5,12 @@ For each file size: cat (the I/O floor), speechlist and the struct baseline
 script, each to /dev/null, and the Qt window's Get in-process on the
 offscreen platform, until the list is painted, with how much the process
 grew. Then each key press and a click in the window's list, a search over
-every line, and a file of 2,000 texts of 32,767 bytes; and speechlist on
+every line, and a file of 2,000 texts of 32,767 bytes; speechlist on
 1,000,000 records in each encoding: realistic texts in 1252, 932 and UTF-8,
-and texts of ASCII only. Times are medians of RUNS runs; memory is peak
-resident set size (for the window: how much the process grew during Get)."""
+and texts of ASCII only; and speechdiff on two files of 1,000,000 records,
+with 1% of them changed and with nothing shared. Times are medians of RUNS
+runs; memory is peak resident set size (for the window: how much the
+process grew during Get)."""
 import os
 import pathlib
 import statistics
@@ -23,28 +25,31 @@ SCRIPT_UP_TO = 1_000_000  # the script takes half a minute a run beyond this
 LONG_TEXTS = 2_000  # texts of 32,767 bytes each
 
 
-def wall_ms(argv):
-    """Wall time in ms of one run, output to /dev/null."""
+def wall_ms(argv, statuses=(0,)):
+    """Wall time in ms of one run, output to /dev/null; the run must end
+    with one of the exit statuses."""
     with open(os.devnull, "wb") as null:
         start = time.perf_counter()
         code = subprocess.call(list(map(str, argv)), stdout=null)
         elapsed = (time.perf_counter() - start) * 1000
-    if code != 0:
+    if code not in statuses:
         sys.exit(f"failed: {' '.join(map(str, argv))}")
     return elapsed
 
 
-def peak_mib(argv):
+def peak_mib(argv, statuses=(0,)):
     """Peak RSS in MiB of one run, from GNU time: a child forked from this
     Python process would count Python's own pages until it execs."""
     proc = subprocess.run(["/usr/bin/time", "-f", "%M", *map(str, argv)], stdout=subprocess.DEVNULL,
-                          stderr=subprocess.PIPE, text=True, check=True)
+                          stderr=subprocess.PIPE, text=True)
+    if proc.returncode not in statuses:
+        sys.exit(f"failed: {' '.join(map(str, argv))}")
     return int(proc.stderr.split()[-1]) / 1024
 
 
-def measure(argv, runs):
+def measure(argv, runs, statuses=(0,)):
     """Median wall time of RUNS runs, and the peak memory of one more."""
-    return statistics.median(wall_ms(argv) for _ in range(runs)), peak_mib(argv)
+    return statistics.median(wall_ms(argv, statuses) for _ in range(runs)), peak_mib(argv, statuses)
 
 
 def window(bench, mode, path, runs, *extra):
@@ -55,12 +60,19 @@ def window(bench, mode, path, runs, *extra):
     return {k: float(v) for k, v in (pair.split("=") for pair in out.split())}
 
 
-def speech_file(build, data, n, text_length=None, encoding="1252"):
+def speech_file(build, data, n, text_length=None, encoding="1252", variant=None):
+    """A file of N records; a variant (--changed P or --prefix WORD, with a
+    seed) is the same file changed, or one that shares nothing with it."""
     name = f"speech-{n}.mul" if text_length is None else f"long-{n}x{text_length}.mul"
+    if variant:
+        name = "-".join(variant).replace("--", "") + "-" + name
     path = data / (name if encoding == "1252" else f"{encoding}-{name}")
     if not path.exists():
         extra = [] if text_length is None else ["--text-length", str(text_length)]
-        subprocess.run([build / "bin" / "make_speech_file", *extra, "--encoding", encoding, str(n), path], check=True)
+        extra += list(variant[:2]) if variant else []
+        seed = list(variant[2:]) if variant else []
+        subprocess.run([build / "bin" / "make_speech_file", *extra, "--encoding", encoding, str(n), path, *seed],
+                       check=True)
     return path
 
 
@@ -89,6 +101,34 @@ def encodings_table(build, data, runs):
         ms, _ = measure([speechlist, "--encoding", encoding, path], runs)
         base = base or ms
         lines.append(f"| ASCII only | {encoding} | {path.stat().st_size / 1e6:.1f} MB | {ms:.1f} ms | {ms / base:.2f}x |")
+    return lines
+
+
+COMPARED_RECORDS = 1_000_000
+
+
+def compare_table(build, data, runs):
+    """speechdiff on two files of 1,000,000 records: one with 1% of its
+    records changed (one in four of them removed, one in four with a record
+    added before it, the others with a new text), against speechlist of
+    both files; and two that share no record, with the peak memory against
+    the two files' size."""
+    speechlist, speechdiff = build / "bin" / "speechlist", build / "bin" / "speechdiff"
+    old = speech_file(build, data, COMPARED_RECORDS)
+    pairs = [("1% of the records changed", speech_file(build, data, COMPARED_RECORDS, variant=("--changed", "1"))),
+             ("nothing shared", speech_file(build, data, COMPARED_RECORDS, variant=("--prefix", "other", "2")))]
+    lines = [f"\nspeechdiff on two files of {COMPARED_RECORDS:,} records, to /dev/null (goals: at most 3x speechlist"
+             " of both files with 1% changed; under 10 s and under 4x the two files' size in memory with nothing"
+             " shared):\n",
+             "| files | both files | speechlist of both | speechdiff | / speechlist of both | peak memory"
+             " | memory / both files |", "|---|---|---|---|---|---|---|"]
+    for name, new in pairs:
+        both_mb = (old.stat().st_size + new.stat().st_size) / 1e6
+        listed_ms = sum(measure([speechlist, path], runs)[0] for path in (old, new))
+        diff_ms, diff_mib = measure([speechdiff, old, new], runs, statuses=(1,))
+        diff_mb = diff_mib * 1024 * 1024 / 1e6
+        lines.append(f"| {name} | {both_mb:.1f} MB | {listed_ms:.1f} ms | {diff_ms:.1f} ms | {diff_ms / listed_ms:.2f}x"
+                     f" | {diff_mb:.0f} MB | {diff_mb / both_mb:.2f}x |")
     return lines
 
 
@@ -132,6 +172,8 @@ def main():
     print("  measured the keys, the searches and a change of encoding", file=sys.stderr)
     encodings = encodings_table(build, data, runs)
     print("  measured the encodings", file=sys.stderr)
+    comparing = compare_table(build, data, runs)
+    print("  measured speechdiff", file=sys.stderr)
 
     print(f"Medians of {runs} runs; memory is peak resident set size.\n")
     print("| records | file | cat | speechlist | speechlist / cat | struct script | script / speechlist"
@@ -159,6 +201,7 @@ def main():
     print(f"A change of encoding (to 932 and back) with 10,000,000 lines listed, until the list is painted:"
           f" {switch['encoding_ms']:.1f} ms (slowest {switch['encoding_max_ms']:.1f} ms).")
     print("\n".join(encodings))
+    print("\n".join(comparing))
 
 
 if __name__ == "__main__":
