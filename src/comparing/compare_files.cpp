@@ -8,6 +8,7 @@
 #include "runtime/errors.h"
 #include "runtime/file_table.h"
 #include "speechfile/get_action.h"
+#include "texts/texts.h"
 
 namespace comparing {
 namespace {
@@ -38,7 +39,8 @@ class EntryKeeper final : public speechfile::LineList {
  private:
   void keep(const speechfile::Entry& entry) {
     if ((control_ && control_->stopAsked()) || abandoned_.load(std::memory_order_relaxed)) {
-      throw runtime::RuntimeError(runtime::ErrorNumber::UserInterrupt, "The compare was stopped.");
+      throw runtime::RuntimeError(runtime::ErrorNumber::UserInterrupt,
+                                  texts::text(SPEECH_TEXT("comparing", "The compare was stopped.")));
     }
     entries_.append(entry);
     if (control_ && ++sinceTold_ == kTellEvery) {

@@ -1,6 +1,7 @@
 #include "comparing/comparison.h"
 
 #include "comparing/entry_kinds.h"
+#include "texts/texts.h"
 
 #include <algorithm>
 #include <cstring>
@@ -167,7 +168,9 @@ Comparison compareEntries(const Entries& oldEntries, const Entries& newEntries, 
                           const DiffLimits& limits) {
   const std::size_t oldSize = oldEntries.size(), newSize = newEntries.size();
   if (std::uint64_t{oldSize} + newSize > kMostEntriesCompared) {
-    throw std::length_error("The files hold more than 4,294,967,294 entries together, more than can be compared.");
+    throw std::length_error(texts::text(
+        SPEECH_TEXT("comparing", "The files hold more than %1 entries together, more than can be compared."),
+        {texts::Argument::count(kMostEntriesCompared)}));
   }
   // Matching is done twice over, by entry and then by ID: each counts for
   // one half of its progress.
