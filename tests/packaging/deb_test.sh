@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package and checks it with lintian and AppStream's
 # validator, installs it on this machine with apt-get as a user would,
-# checks what it put in place (both programs, the licence and changelog, the
+# checks what it put in place (the programs, the licence and changelog, the
 # desktop entry and its AppStream metadata, the speech file's MIME type, the
 # icons, the man pages) and that the viewer starts from its desktop entry,
 # then removes the package again. Needs root, as apt-get does.
@@ -126,10 +126,12 @@ for icon in scalable/apps/speechviewer.svg 16x16/apps/speechviewer.png 48x48/app
             256x256/apps/speechviewer.png; do
   check "icon $icon" test -s "/usr/share/icons/hicolor/$icon"
 done
+check "speechdiff compares the example with itself" sh -c '/usr/bin/speechdiff examples/speech.mul examples/speech.mul'
 check "man speechlist" sh -c 'MANWIDTH=80 man speechlist 2>/dev/null | grep -q "speechlist - list the entries of a speech file"'
+check "man speechdiff" sh -c 'MANWIDTH=80 man speechdiff 2>/dev/null | grep -q "speechdiff - compare two speech files entry by entry"'
 check "man speechviewer" sh -c 'MANWIDTH=80 man speechviewer 2>/dev/null | grep -q "speechviewer - view the entries"'
 # One page a call: mandoc reads only the first of several compressed pages.
-for page in speechlist speechviewer; do
+for page in speechlist speechdiff speechviewer; do
   check "mandoc -Tlint finds nothing in man $page" silent mandoc -Tlint "/usr/share/man/man1/$page.1.gz"
 done
 
@@ -158,7 +160,7 @@ apt-get remove -y -qq speechviewer >"$work/apt.log" 2>&1 || { cat "$work/apt.log
 installed=false
 check "the package is removed" sh -c '! dpkg-query -W -f="\${Status}" speechviewer 2>/dev/null | grep -q "install ok installed"'
 gone() { for file in "$@"; do if test -e "$file"; then echo "still there: $file"; return 1; fi; done; }
-check "its files are gone" gone /usr/bin/speechviewer /usr/bin/speechlist "$desktop_entry" "$metainfo" "$doc" \
+check "its files are gone" gone /usr/bin/speechviewer /usr/bin/speechlist /usr/bin/speechdiff "$desktop_entry" "$metainfo" "$doc" \
   /usr/share/mime/packages/org.example.speechviewer.xml
 check "xdg-mime: speech.mul no longer has the type $mime_type" not_speech_file "$work/files/speech.mul"
 
