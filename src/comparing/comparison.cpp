@@ -1,13 +1,10 @@
 #include "comparing/comparison.h"
 
+#include <algorithm>
+#include <stdexcept>
+
 #include "comparing/entry_kinds.h"
 #include "texts/texts.h"
-
-#include <algorithm>
-#include <cstring>
-#include <functional>
-#include <stdexcept>
-#include <string_view>
 
 namespace comparing {
 namespace {
