@@ -1,6 +1,5 @@
 #include "comparing/compare_files.h"
 
-#include <atomic>
 #include <new>
 #include <stdexcept>
 
@@ -17,12 +16,13 @@ namespace {
 constexpr unsigned kTellEvery = 4096;
 
 // Where the Get puts a file's entries: the store, telling the control how
-// far the file is read, and ending the Get when the control asks or the
-// other file could not be read.
+// far the file is read, and ending the Get when the control asks. (A file
+// that cannot be read does not end the other's Get, so that both files'
+// problems are told, whichever comes first.)
 class EntryKeeper final : public speechfile::LineList {
  public:
-  EntryKeeper(FileEntries& entries, CompareControl* control, int file, const std::atomic<bool>& abandoned)
-      : entries_(entries), control_(control), file_(file), abandoned_(abandoned) {}
+  EntryKeeper(FileEntries& entries, CompareControl* control, int file)
+      : entries_(entries), control_(control), file_(file) {}
 
   void clear() override {}
   void opened(const speechfile::OpenedFile& file) override {
@@ -38,7 +38,7 @@ class EntryKeeper final : public speechfile::LineList {
 
  private:
   void keep(const speechfile::Entry& entry) {
-    if ((control_ && control_->stopAsked()) || abandoned_.load(std::memory_order_relaxed)) {
+    if (control_ && control_->stopAsked()) {
       throw runtime::RuntimeError(runtime::ErrorNumber::UserInterrupt,
                                   texts::text(SPEECH_TEXT("comparing", "The compare was stopped.")));
     }
@@ -52,21 +52,19 @@ class EntryKeeper final : public speechfile::LineList {
   FileEntries& entries_;
   CompareControl* const control_;
   const int file_;
-  const std::atomic<bool>& abandoned_;
   unsigned sinceTold_ = 0;
 };
 
 // Reads the file at `path` into `entries` with a table of open files of its
 // own, as the other file is read at the same time.
 std::optional<speechfile::GetError> readFile(const std::filesystem::path& path, FileEntries& entries,
-                                             CompareControl* control, int file, std::atomic<bool>& abandoned) {
+                                             CompareControl* control, int file) {
   runtime::FileTable files;
   speechfile::ReadingState state;
-  EntryKeeper keeper(entries, control, file, abandoned);
+  EntryKeeper keeper(entries, control, file);
   try {
     speechfile::runGetAction(state, speechfile::GivenPath(path), keeper, files);
   } catch (const speechfile::GetError& e) {
-    if (e.cause().number() != runtime::ErrorNumber::UserInterrupt) abandoned.store(true, std::memory_order_relaxed);
     return e;
   }
   if (control) control->tellRead(file, entries.byteSize());
@@ -85,9 +83,8 @@ CompareOutcome compareFiles(const std::filesystem::path& oldPath, const std::fil
   try {
     ComparedFiles files;
     std::optional<speechfile::GetError> oldError, newError;
-    std::atomic<bool> abandoned{false};
-    runBothAtOnce([&] { oldError = readFile(oldPath, files.oldEntries, control, 0, abandoned); },
-                  [&] { newError = readFile(newPath, files.newEntries, control, 1, abandoned); });
+    runBothAtOnce([&] { oldError = readFile(oldPath, files.oldEntries, control, 0); },
+                  [&] { newError = readFile(newPath, files.newEntries, control, 1); });
     for (const auto* error : {&oldError, &newError}) {
       if (*error && !wasStopped(**error)) outcome.failures.push_back((*error)->what());
     }
