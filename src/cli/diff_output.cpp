@@ -149,14 +149,13 @@ void DiffOutput::writeUnified(const comparing::ComparedFiles& files, const std::
 
 void DiffOutput::writeRows(const comparing::ComparedFiles& files) {
   if (format_ == DiffFormat::Csv) pending_ += csvHeader();
-  for (const Run& run : files.comparison.runs) {
-    if (run.change == Change::Same) continue;
-    for (std::size_t k = 0; k < run.count && writeError_ == 0; ++k) {
-      std::optional<speechfile::Entry> oldEntry, newEntry;
-      if (run.oldCount() > 0) oldEntry = files.oldEntries.entry(run.oldStart + k);
-      if (run.newCount() > 0) newEntry = files.newEntries.entry(run.newStart + k);
-      appendRow(changeName(run.change), oldEntry, newEntry);
-    }
+  const comparing::Differences differences(files.comparison);
+  for (std::size_t d = 0; d < differences.size() && writeError_ == 0; ++d) {
+    const comparing::Differences::Difference difference = differences[d];
+    std::optional<speechfile::Entry> oldEntry, newEntry;
+    if (difference.change != Change::Added) oldEntry = files.oldEntries.entry(difference.oldEntry);
+    if (difference.change != Change::Removed) newEntry = files.newEntries.entry(difference.newEntry);
+    appendRow(changeName(difference.change), oldEntry, newEntry);
   }
 }
 

@@ -147,6 +147,33 @@ Comparison::Counts Comparison::counts() const {
   return counts;
 }
 
+Differences::Differences(const Comparison& comparison) {
+  for (const Run& run : comparison.runs) {
+    if (run.change == Change::Same) continue;
+    runs_.push_back(run);
+    ends_.push_back(size() + run.count);
+  }
+}
+
+Differences::Difference Differences::operator[](std::size_t index) const {
+  const std::size_t at = static_cast<std::size_t>(std::upper_bound(ends_.begin(), ends_.end(), index) - ends_.begin());
+  const Run& run = runs_[at];
+  const std::size_t within = index - (ends_[at] - run.count);
+  return {run.change, run.oldStart + (run.oldCount() ? within : 0), run.newStart + (run.newCount() ? within : 0)};
+}
+
+std::size_t Differences::firstAtOrAfter(std::size_t newEntry) const {
+  // The first run that does not end before the entry.
+  const auto run = std::partition_point(runs_.begin(), runs_.end(), [&](const Run& r) {
+    return r.newStart + std::max<std::size_t>(r.newCount(), 1) <= newEntry;
+  });
+  if (run == runs_.end()) return size();
+  const std::size_t at = static_cast<std::size_t>(run - runs_.begin());
+  const std::size_t first = ends_[at] - run->count;
+  if (run->newCount() == 0 || newEntry <= run->newStart) return first;
+  return first + (newEntry - run->newStart);
+}
+
 CompareControl::Progress CompareControl::progress() const {
   if (stage_.load(std::memory_order_relaxed) == Stage::Matching) {
     return {Stage::Matching, matched_.load(std::memory_order_relaxed), toMatch_.load(std::memory_order_relaxed)};

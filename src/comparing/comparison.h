@@ -52,6 +52,30 @@ struct Comparison {
   Counts counts() const;
 };
 
+// The differences of a comparison one by one, as a list of them shows them:
+// each entry of its removed, added and changed runs, in file order, found
+// by its number among them without a list of every one.
+class Differences {
+ public:
+  explicit Differences(const Comparison& comparison);
+
+  struct Difference {
+    Change change;         // Removed, Added or Changed
+    std::size_t oldEntry;  // the old file's entry; for Added, the one it stands before
+    std::size_t newEntry;  // the new file's entry; for Removed, the one it stands before
+  };
+  std::size_t size() const { return ends_.empty() ? 0 : ends_.back(); }
+  // The difference `index` (below size()).
+  Difference operator[](std::size_t index) const;
+  // The number of the first difference whose new entry is `newEntry` or
+  // after it: size() when there is none.
+  std::size_t firstAtOrAfter(std::size_t newEntry) const;
+
+ private:
+  std::vector<Run> runs_;          // the runs that are not the same
+  std::vector<std::size_t> ends_;  // the differences up to the end of each
+};
+
 // What a window sees of a compare that runs on another thread, and how it
 // stops it: shared by that thread and the window's.
 class CompareControl {

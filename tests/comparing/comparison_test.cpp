@@ -5,6 +5,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -170,6 +171,28 @@ TEST(CompareEntries, AStopAskedWhileMatchingEndsIt) {
   comparing::CompareControl control;
   control.stop();
   EXPECT_THROW(comparing::compareEntries(old, young, &control), comparing::CompareStopped);
+}
+
+TEST(Differences, AreTheEntriesOfTheRunsThatDifferFoundByNumberOrFromANewEntry) {
+  const EntryList old = {{1, "a"}, {2, "b"}, {3, "c"}, {4, "d"}, {5, "e"}};
+  const EntryList young = {{1, "a"}, {2, "B"}, {7, "n"}, {4, "d"}, {5, "E"}};
+  const TempDir dir;
+  const comparing::CompareOutcome outcome =
+      comparing::compareFiles(testing_support::pathFromUtf8(dir.write("old.mul", fileOf(old))),
+                              testing_support::pathFromUtf8(dir.write("new.mul", fileOf(young))));
+  ASSERT_TRUE(outcome.compared);
+  const comparing::Differences differences(outcome.compared->comparison);
+  std::vector<std::tuple<Change, std::size_t, std::size_t>> listed;
+  for (std::size_t d = 0; d < differences.size(); ++d) {
+    listed.emplace_back(differences[d].change, differences[d].oldEntry, differences[d].newEntry);
+  }
+  const std::vector<std::tuple<Change, std::size_t, std::size_t>> expected = {
+      {Change::Changed, 1, 1}, {Change::Removed, 2, 2}, {Change::Added, 3, 2}, {Change::Changed, 4, 4}};
+  EXPECT_EQ(listed, expected);
+  const std::size_t firstFrom[] = {0, 0, 1, 3, 3, 4};  // for the new entries 0 to 5
+  for (std::size_t entry = 0; entry < std::size(firstFrom); ++entry) {
+    EXPECT_EQ(differences.firstAtOrAfter(entry), firstFrom[entry]) << "from the new entry " << entry;
+  }
 }
 
 TEST(EntryKinds, GiveOneKindToTheSameEntriesAndOnlyToThem) {
