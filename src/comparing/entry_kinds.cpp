@@ -40,11 +40,14 @@ std::vector<std::uint64_t> hashesOf(const EntryRange& range) {
 }
 
 // Both parts' hashes, each on a core of its own where there are two.
-std::pair<std::vector<std::uint64_t>, std::vector<std::uint64_t>> hashesOfBoth(const EntryRange& old,
-                                                                               const EntryRange& young) {
-  std::vector<std::uint64_t> oldHashes, newHashes;
-  runBothAtOnce([&] { oldHashes = hashesOf(old); }, [&] { newHashes = hashesOf(young); });
-  return {std::move(oldHashes), std::move(newHashes)};
+struct Hashes {
+  std::vector<std::uint64_t> ofOld, ofNew;
+};
+
+Hashes hashesOfBoth(const EntryRange& old, const EntryRange& young) {
+  Hashes hashes;
+  runBothAtOnce([&] { hashes.ofOld = hashesOf(old); }, [&] { hashes.ofNew = hashesOf(young); });
+  return hashes;
 }
 
 // ---- By hash: an open-addressing table of the hashes, whose slot numbers
@@ -120,15 +123,15 @@ bool sameEntry(const speechfile::Entry& a, const speechfile::Entry& b) { return 
 std::optional<Kinds> kindsByHash(const EntryRange& old, const EntryRange& young) {
   // Slot numbers must stay below 2^32.
   if (old.count + young.count >= std::size_t{1} << 31) return std::nullopt;
-  const auto [oldHashes, newHashes] = hashesOfBoth(old, young);
+  const Hashes hashes = hashesOfBoth(old, young);
   HashTable table(old.count + young.count);
   const std::uint64_t mostProbes = kProbesPerEntry * (old.count + young.count + 1);
   Kinds kinds;
-  for (const auto& [hashes, numbers] : {std::pair{&oldHashes, &kinds.ofOld}, std::pair{&newHashes, &kinds.ofNew}}) {
-    numbers->resize(hashes->size());
-    for (std::size_t i = 0; i < hashes->size(); ++i) {
-      if (i + kLookAhead < hashes->size()) table.prefetch((*hashes)[i + kLookAhead]);
-      (*numbers)[i] = table.slotOf((*hashes)[i]);
+  for (const auto& [part, numbers] : {std::pair{&hashes.ofOld, &kinds.ofOld}, std::pair{&hashes.ofNew, &kinds.ofNew}}) {
+    numbers->resize(part->size());
+    for (std::size_t i = 0; i < part->size(); ++i) {
+      if (i + kLookAhead < part->size()) table.prefetch((*part)[i + kLookAhead]);
+      (*numbers)[i] = table.slotOf((*part)[i]);
       if (table.probes() > mostProbes) return std::nullopt;
     }
   }
@@ -136,9 +139,9 @@ std::optional<Kinds> kindsByHash(const EntryRange& old, const EntryRange& young)
 }
 
 Kinds kindsByBytes(const EntryRange& old, const EntryRange& young) {
-  const auto [oldHashes, newHashes] = hashesOfBoth(old, young);
+  const Hashes hashes = hashesOfBoth(old, young);
   SortedPart oldPart{old, {}}, newPart{young, {}};
-  runBothAtOnce([&] { sortPart(oldPart, oldHashes); }, [&] { sortPart(newPart, newHashes); });
+  runBothAtOnce([&] { sortPart(oldPart, hashes.ofOld); }, [&] { sortPart(newPart, hashes.ofNew); });
 
   Kinds kinds;
   kinds.ofOld.resize(old.count);
