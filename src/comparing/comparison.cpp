@@ -11,6 +11,8 @@ namespace {
 
 // Entries walked between two looks at the control.
 constexpr std::size_t kLookEvery = 1 << 16;
+// The cost of each search of the pairing by ID (see sequence_diff.h).
+constexpr std::size_t kPairingSearchCost = 64;
 
 bool sameEntry(const Entries& a, std::size_t i, const Entries& b, std::size_t j) {
   return comparing::sameEntry(a.entry(i), b.entry(j));
@@ -230,8 +232,12 @@ Comparison compareEntries(const Entries& oldEntries, const Entries& newEntries, 
   }
   if (!middle) middle = diffKinds(kindsByBytes(oldPart, newPart));
 
+  // Pairing by ID looks less far: where the IDs between two runs of the
+  // same differ in many places, which entries pair matters little.
+  DiffLimits pairingLimits = limits;
+  pairingLimits.searchCost = std::min(limits.searchCost, kPairingSearchCost);
   Comparison comparison;
-  Pairing pairing(oldEntries, newEntries, comparison.runs, control, limits, total / 2, total);
+  Pairing pairing(oldEntries, newEntries, comparison.runs, control, pairingLimits, total / 2, total);
   pairing.addSame(0, 0, start);
   std::size_t i = 0, j = 0;
   const std::size_t oldCount = oldEnd - start, newCount = newEnd - start;
