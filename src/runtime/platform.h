@@ -17,6 +17,7 @@
 
 #include "runtime/byte_source.h"
 #include "runtime/code_page.h"
+#include "runtime/file_save.h"
 
 namespace runtime {
 
@@ -103,6 +104,7 @@ enum class SaveRefusal {
   FolderNotFound,     // the folder the file is to be in does not exist
   NotAFolder,         // a part of the path that should be a folder is a file
   NameTooLong,
+  NameNotKept,  // a name the system would not keep as it stands; see systemText
   LinkLoop,     // symbolic links that lead round in a circle, or too many
   BrokenLink,   // a link to a file that cannot be found
   InUse,        // another program holds the file without sharing it
@@ -112,7 +114,7 @@ enum class SaveRefusal {
 
 struct SaveProblem {
   SaveRefusal refusal = SaveRefusal::Other;
-  std::string systemText;        // the system's words, for WriteFailed and Other
+  std::string systemText;        // the system's words, for WriteFailed and Other; why, for NameNotKept
   std::filesystem::path folder;  // the folder the file is in, for the messages that name it
   bool fileExists = false;       // whether there was a file to replace
 };
@@ -132,7 +134,9 @@ inline SaveProblem saveProblem(SaveRefusal refusal, std::string systemText = {})
 // attributes and security on Windows) and, where the system allows, its
 // owner and group. A file with more than one name (hard links) is written
 // in place once the whole new content is in the temporary file, so that
-// every name shows the new content.
+// every name shows the new content. The check the save was started with
+// sees the file about to be replaced, from a handle on it, before the
+// temporary file is made and again right before the commit replaces it.
 //
 // The temporary file has no name where the system offers that (Linux), so
 // nothing is left if the program is ended midway; elsewhere a later save to
@@ -144,12 +148,22 @@ class FileReplacement {
   // Appends to the new content; false on failure, with problem() saying why.
   virtual bool write(std::string_view bytes) = 0;
   // Puts the new content in the target's place; false on failure, with
-  // problem() saying why, and the target as it was.
+  // problem() saying why, and the target as it was. What the check raises
+  // goes through, the target as it was.
   virtual bool commit() = 0;
   const SaveProblem& problem() const { return problem_; }
 
  protected:
+  explicit FileReplacement(ReplaceCheck check) : check_(std::move(check)) {}
+  // Hands the check the file about to be replaced; raises when it refuses.
+  void approve(const std::optional<ReplacedFile>& replaced) const {
+    if (check_) check_(replaced);
+  }
+
   SaveProblem problem_;
+
+ private:
+  ReplaceCheck check_;
 };
 
 struct ReplacementStart {
@@ -162,13 +176,24 @@ struct ReplacementStart {
 std::string saveTemporaryName();
 bool isSaveTemporaryName(std::string_view name);
 
-// Checks that `target` can be replaced and makes its temporary file. The
-// path is not empty, names a file and holds no zero character.
-ReplacementStart startReplacement(const std::filesystem::path& target);
+// Checks that `target` can be replaced, hands `check` the file there (see
+// FileReplacement), and makes the temporary file. The path is not empty,
+// names a file and holds no zero character. What `check` raises goes through.
+ReplacementStart startReplacement(const std::filesystem::path& target, const ReplaceCheck& check);
 
-// The identity of the file `path` names, following symbolic links; none when
-// nothing is there or the system cannot tell.
-std::optional<FileIdentity> identifyFile(const std::filesystem::path& path);
+// A seam for tests: while one lives, the system's resolution of every
+// save's target (its links followed, its final name looked up) comes out as
+// `file` instead, as on a system whose lookup names another file than the
+// one given.
+class SaveTargetsResolvedTo {
+ public:
+  explicit SaveTargetsResolvedTo(std::filesystem::path file);
+  ~SaveTargetsResolvedTo();
+  SaveTargetsResolvedTo(const SaveTargetsResolvedTo&) = delete;
+  SaveTargetsResolvedTo& operator=(const SaveTargetsResolvedTo&) = delete;
+};
+// The file the seam above resolves every target to, while it lives.
+const std::optional<std::filesystem::path>& saveTargetResolution();
 
 // Whether two absolute, normalised paths are the same name, as the system
 // compares names (ignoring case on Windows).
