@@ -12,7 +12,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::string_view kTemporaryPrefix = ".saving-";
+// This program's mark, so that a later save removes only what a save of
+// its own left.
+constexpr std::string_view kTemporaryPrefix = ".speechviewer-saving-";
 constexpr std::size_t kTemporaryDigits = 16;
 
 [[noreturn]] void raiseSaveError(ErrorNumber number, const fs::path& target, const std::string& why) {

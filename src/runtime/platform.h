@@ -4,6 +4,7 @@
 // from them are written once, above this seam.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -171,10 +172,17 @@ struct ReplacementStart {
   SaveProblem problem;                           // why not, otherwise
 };
 
-// The name of a save's temporary file: ".saving-" and 16 random hexadecimal
-// digits, short so that it fits wherever the target's name fits.
+// The name of a save's temporary file: ".speechviewer-saving-" and 16
+// random hexadecimal digits, this program's mark and short enough to fit
+// wherever a name fits.
 std::string saveTemporaryName();
 bool isSaveTemporaryName(std::string_view name);
+
+// A file of a save's making, left in the folder by a save that was ended
+// midway, is removed by a later save only when it is at least this old:
+// a save still in progress holds its file (locked or open without
+// sharing), and is never that slow.
+inline constexpr std::chrono::hours kLeftoverAge{1};
 
 // Checks that `target` can be replaced, hands `check` the file there (see
 // FileReplacement), and makes the temporary file. The path is not empty,

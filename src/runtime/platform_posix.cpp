@@ -257,9 +257,21 @@ FileNamed fileNamed(int folder, const fs::path& name) {
   return {std::nullopt, errno};
 }
 
+// Whether a file with a save's temporary name is what a save ended midway
+// left: a regular file of this user's, with no other name, of a mode a save
+// gives it (its owner may read and write it, and nobody run it), and
+// unchanged for long enough that no save can still be writing it.
+bool isLeftoverOfASave(const struct stat& st) {
+  using namespace std::chrono;
+  const sys_time<nanoseconds> changed(seconds(st.st_mtim.tv_sec) + nanoseconds(st.st_mtim.tv_nsec));
+  return S_ISREG(st.st_mode) && st.st_uid == ::geteuid() && st.st_nlink == 1 && (st.st_mode & 0600) == 0600 &&
+         (st.st_mode & 07111) == 0 && system_clock::now() - changed >= platform::kLeftoverAge;
+}
+
 // Removes the temporary files that saves ended midway left in the folder. A
 // save in progress holds a lock on its temporary file; one that was ended
-// holds none, since the system drops a process's locks when it ends.
+// holds none, since the system drops a process's locks when it ends. Any
+// other file is left as it is, whoever made it.
 void removeLeftovers(int folder) {
   Descriptor listing(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (!listing) return;
@@ -275,7 +287,7 @@ void removeLeftovers(int folder) {
     const Descriptor file(::openat(folder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     struct stat st {};
     struct stat named {};
-    if (!file || ::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+    if (!file || ::fstat(file.get(), &st) != 0 || !isLeftoverOfASave(st)) continue;
     if (::flock(file.get(), LOCK_EX | LOCK_NB) != 0) continue;  // a save in progress
     if (::fstatat(folder, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 && named.st_ino == st.st_ino &&
         named.st_dev == st.st_dev) {

@@ -55,17 +55,20 @@ std::string systemMessage(DWORD error) {
   return message.empty() ? "Windows error " + std::to_string(error) : narrow(message);
 }
 
+// A time of the system's, which counts 100 ns from 1601.
+using Ticks = std::chrono::duration<std::int64_t, std::ratio<1, 10'000'000>>;
+Ticks ticksOf(const FILETIME& time) { return Ticks(std::int64_t{time.dwHighDateTime} << 32 | time.dwLowDateTime); }
+
 // What an open handle says of the file a save is about to replace.
 std::optional<ReplacedFile> factsOf(HANDLE handle) {
   BY_HANDLE_FILE_INFORMATION info{};
   if (!GetFileInformationByHandle(handle, &info)) return std::nullopt;
-  // FILETIME counts 100 ns from 1601; the Unix epoch is 11,644,473,600 s later.
-  const auto ticks = std::int64_t{info.ftLastWriteTime.dwHighDateTime} << 32 | info.ftLastWriteTime.dwLowDateTime;
   using namespace std::chrono;
+  constexpr seconds kUnixEpoch{11'644'473'600};  // after the system's
   return ReplacedFile{
       FileIdentity{info.dwVolumeSerialNumber, std::uint64_t{info.nFileIndexHigh} << 32 | info.nFileIndexLow},
       std::uint64_t{info.nFileSizeHigh} << 32 | info.nFileSizeLow,
-      sys_time<nanoseconds>(nanoseconds((ticks - 116'444'736'000'000'000) * 100))};
+      sys_time<nanoseconds>(duration_cast<nanoseconds>(ticksOf(info.ftLastWriteTime) - kUnixEpoch))};
 }
 
 // The file an open handle reads: its volume's serial number and its index.
@@ -407,21 +410,40 @@ FileNamed fileNamed(const std::wstring& file) {
   return {std::nullopt, GetLastError()};
 }
 
+// Whether a file with a save's temporary name is what a save ended midway
+// left: a plain file (not a folder, a link, nor read-only, hidden or a
+// system file) with no other name, unchanged for long enough that no save
+// can still be writing it.
+bool isLeftoverOfASave(const BY_HANDLE_FILE_INFORMATION& info) {
+  constexpr DWORD kNoSaveMakes = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_READONLY |
+                                 FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+  FILETIME now{};
+  GetSystemTimeAsFileTime(&now);
+  return !(info.dwFileAttributes & kNoSaveMakes) && info.nNumberOfLinks == 1 &&
+         ticksOf(now) - ticksOf(info.ftLastWriteTime) >= platform::kLeftoverAge;
+}
+
 // Removes the temporary files that saves ended midway left in the folder. A
-// save in progress holds its file open without letting others delete it, so
-// only what ended saves left goes.
+// save in progress holds its file open without sharing it, so it cannot be
+// opened here; what is opened is checked and removed by that very handle.
+// Any other file is left as it is, whoever made it.
 void removeLeftovers(const std::wstring& folder) {
   WIN32_FIND_DATAW data;
-  const HANDLE listing = FindFirstFileW((folder + L"\\.saving-*").c_str(), &data);
+  const HANDLE listing = FindFirstFileW((folder + L"\\.speechviewer-saving-*").c_str(), &data);
   if (listing == INVALID_HANDLE_VALUE) return;
   std::vector<std::wstring> names;
   do {
-    if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && platform::isSaveTemporaryName(narrow(data.cFileName))) {
-      names.emplace_back(data.cFileName);
-    }
+    if (platform::isSaveTemporaryName(narrow(data.cFileName))) names.emplace_back(data.cFileName);
   } while (FindNextFileW(listing, &data));
   FindClose(listing);
-  for (const std::wstring& name : names) DeleteFileW((folder + L"\\" + name).c_str());
+  for (const std::wstring& name : names) {
+    const Handle file(CreateFileW((folder + L"\\" + name).c_str(), DELETE | FILE_READ_ATTRIBUTES, 0, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!file || !GetFileInformationByHandle(file.get(), &info) || !isLeftoverOfASave(info)) continue;
+    FILE_DISPOSITION_INFO removal{TRUE};
+    SetFileInformationByHandle(file.get(), FileDispositionInfo, &removal, sizeof removal);
+  }
 }
 
 class WindowsReplacement final : public platform::FileReplacement {

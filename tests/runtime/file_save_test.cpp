@@ -21,6 +21,7 @@
 #include <functional>
 #include <iostream>
 #include <set>
+#include <tuple>
 
 #include "runtime/byte_source.h"
 #include "runtime/errors.h"
@@ -357,26 +358,127 @@ TEST(WriteWholeFile, TheCheckSeesTheFileAboutToBeReplacedAndMayRefuseIt) {
   }
 }
 
-// What a save ended midway left, a later save removes; the file of a save
-// still in progress it leaves alone.
-TEST(WriteWholeFile, ALaterSaveRemovesWhatAnEndedSaveLeft) {
-  const TempDir dir;
-  write(dir.path(), ".saving-0123456789abcdef", "left by a save that was ended");
-  const fs::path inProgress = write(dir.path(), ".saving-fedcba9876543210", "a save in progress");
+// Holds a file as a save in progress holds its own: locked, or open
+// without sharing.
+class HeldAsASaveInProgress {
+ public:
+  explicit HeldAsASaveInProgress(const fs::path& file) {
 #ifdef _WIN32
-  const HANDLE held = CreateFileW(inProgress.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    handle_ = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_NE(handle_, INVALID_HANDLE_VALUE);
 #else
-  const int held = ::open(inProgress.c_str(), O_RDWR);
-  ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    fd_ = ::open(file.c_str(), O_RDWR);
+    EXPECT_EQ(::flock(fd_, LOCK_EX), 0);
 #endif
-  save(dir.path() / "list.txt", "new");
-  EXPECT_EQ(namesUnder(dir.path()), (std::set<std::string>{".saving-fedcba9876543210", "list.txt"}));
+  }
+  ~HeldAsASaveInProgress() {
 #ifdef _WIN32
-  CloseHandle(held);
+    CloseHandle(handle_);
 #else
-  ::close(held);
+    ::close(fd_);
 #endif
+  }
+  HeldAsASaveInProgress(const HeldAsASaveInProgress&) = delete;
+  HeldAsASaveInProgress& operator=(const HeldAsASaveInProgress&) = delete;
+
+ private:
+#ifdef _WIN32
+  HANDLE handle_;
+#else
+  int fd_;
+#endif
+};
+
+// A file last changed `age` ago.
+fs::path changedAgo(const fs::path& file, std::chrono::minutes age) {
+  fs::last_write_time(file, fs::file_time_type::clock::now() - age);
+  return file;
+}
+
+// A later save removes what a save of this program left when it was ended
+// midway, and only that: any other file in the folder stays, whoever made
+// it, and so does the file of a save that may still be in progress.
+TEST(WriteWholeFile, ALaterSaveRemovesOnlyWhatAnEndedSaveLeft) {
+  const std::string left = ".speechviewer-saving-0123456789abcdef";
+  const auto aLeftover = [left](const fs::path& dir) {
+    return changedAgo(write(dir, left, "left by a save that was ended"), std::chrono::minutes(61));
+  };
+  std::vector<std::tuple<const char*, std::function<fs::path(const fs::path& dir)>, bool>> cases = {
+      // what it is, the file it makes, whether a save removes it
+      {"what a save ended midway left", aLeftover, true},
+      {"one last changed a minute ago",
+       [&](const fs::path& dir) { return changedAgo(aLeftover(dir), std::chrono::minutes(1)); }, false},
+      {"a save in progress, long since started", aLeftover, false},
+      {"a name without this program's mark",
+       [](const fs::path& dir) {
+         return changedAgo(write(dir, ".saving-0123456789abcdef", "x"), std::chrono::hours(2));
+       },
+       false},
+      {"the mark with digits of another kind",
+       [](const fs::path& dir) {
+         return changedAgo(write(dir, ".speechviewer-saving-0123456789ABCDEF", "x"), std::chrono::hours(2));
+       },
+       false},
+      {"a file with another name",
+       [&](const fs::path& dir) {
+         fs::create_hard_link(aLeftover(dir), dir / "mine.txt");
+         return dir / left;
+       },
+       false},
+      {"a read-only file",
+       [&](const fs::path& dir) {
+         fs::permissions(aLeftover(dir), fs::perms::owner_read);
+         return dir / left;
+       },
+       false},
+      {"a folder",
+       [&](const fs::path& dir) {
+         fs::create_directory(dir / left);
+         std::error_code ignored;  // Wine cannot change a folder's time
+         fs::last_write_time(dir / left, fs::file_time_type::clock::now() - std::chrono::hours(2), ignored);
+         return dir / left;
+       },
+       false},
+#ifndef _WIN32
+      {"a symbolic link to one",
+       [&](const fs::path& dir) {
+         fs::rename(aLeftover(dir), dir / "elsewhere");
+         fs::create_symlink("elsewhere", dir / left);
+         return dir / left;
+       },
+       false},
+      {"an executable",
+       [&](const fs::path& dir) {
+         fs::permissions(aLeftover(dir), fs::perms::owner_all);
+         return dir / left;
+       },
+       false},
+#endif
+  };
+#ifndef _WIN32
+  if (::geteuid() == 0) {
+    cases.emplace_back(
+        "another user's",
+        [&](const fs::path& dir) {
+          const fs::path file = aLeftover(dir);
+          EXPECT_EQ(::chown(file.c_str(), 4321, 4321), 0);
+          return file;
+        },
+        false);
+  }
+#endif
+  for (const auto& [name, make, removed] : cases) {
+    SCOPED_TRACE(name);
+    const TempDir dir;
+    const fs::path candidate = make(dir.path());
+    std::optional<HeldAsASaveInProgress> held;
+    if (std::string_view(name).starts_with("a save in progress")) held.emplace(candidate);
+    std::set<std::string> names = namesUnder(dir.path());
+    if (removed) names.erase(left);
+    names.insert("list.txt");
+    save(dir.path() / "list.txt", "new");
+    EXPECT_EQ(namesUnder(dir.path()), names);
+  }
 }
 
 #ifdef _WIN32
