@@ -26,6 +26,10 @@ namespace runtime {
 // wide command line, so that any path can be given.
 std::vector<std::filesystem::path> commandLineArguments(int argc, char** argv);
 
+// Whether "/?" asks a program for its usage, as on Windows; elsewhere it is
+// a path.
+bool slashQuestionMarkAsksForUsage();
+
 // Prepares standard output for UTF-8 bytes: on Windows, binary mode, so that
 // "\n" is written as it is.
 void prepareStandardOutput();

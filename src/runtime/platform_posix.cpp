@@ -532,6 +532,8 @@ std::vector<std::filesystem::path> commandLineArguments(int argc, char** argv) {
   return std::vector<std::filesystem::path>(argv + std::min(argc, 1), argv + argc);
 }
 
+bool slashQuestionMarkAsksForUsage() { return false; }
+
 void prepareStandardOutput() {}
 
 LargeBlock allocateLargeBlock(std::size_t size, bool hugePages) {

@@ -664,6 +664,8 @@ std::vector<std::filesystem::path> commandLineArguments(int, char**) {
   return arguments;
 }
 
+bool slashQuestionMarkAsksForUsage() { return true; }
+
 void prepareStandardOutput() { _setmode(_fileno(stdout), _O_BINARY); }
 
 LargeBlock allocateLargeBlock(std::size_t size, bool) {

@@ -2,7 +2,7 @@
 # speechlist.exe under Wine, in the ANSI code page that the test's locale
 # gives it (SPEECH_EXPECTED_CODE_PAGE): a text through the system's code
 # page, an error's message and status, a path of non-ASCII letters, bare
-# newlines, and --encoding.
+# newlines, --encoding, and /?.
 # Usage: speechlist_wine_test.sh SPEECHLIST_EXE EXPECTED_LINE
 set -euo pipefail
 exe=$1 expected=$2
@@ -49,5 +49,11 @@ status=0
 speechlist --encoding 1259 "$work/encodings.mul" >"$work/out.txt" 2>"$work/err.txt" || status=$?
 check "an unknown encoding is a usage error that names it" "2 yes" \
   "$status $(grep -q "unknown encoding '1259'" "$work/err.txt" && echo yes || echo no)"
+
+# /? asks for the usage, as it does of the viewer.
+status=0
+speechlist '/?' >"$work/out.txt" 2>"$work/err.txt" || status=$?
+check "/? prints the usage and exits 0" "0|usage: speechlist [--format lines|csv|json] [--all] [--encoding NAME] [--] PATH|       speechlist --help | /? | --version" \
+  "$status|$(head -n 2 "$work/out.txt" | tr -d '\r' | paste -sd'|')"
 
 checks_done
