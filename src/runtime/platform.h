@@ -36,7 +36,8 @@ void prepareStandardOutput();
 
 // Writes UTF-8 text to `stream` (stdout or stderr). A Windows console gets it
 // as Unicode whatever its code page; files and pipes get the UTF-8 bytes.
-// Returns false when the write failed.
+// Returns false when the write failed, with errno saying why: EPIPE for a
+// pipe whose reader went away, on Windows as elsewhere.
 bool writeUtf8(std::FILE* stream, std::string_view text);
 
 // Memory for a large block of data (megabytes). With `hugePages`, in pages

@@ -11,6 +11,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <new>
@@ -263,6 +264,21 @@ platform::OpenOutcome device() {
   platform::OpenOutcome outcome;
   outcome.refusal = platform::OpenRefusal::Device;
   return outcome;
+}
+
+// The C library's error number for a failed write. A pipe whose reader
+// went away is a broken pipe, as on POSIX systems, however Windows puts it.
+int writeErrorNumber(DWORD error) {
+  switch (error) {
+    case ERROR_BROKEN_PIPE:
+    case ERROR_NO_DATA:  // the pipe is being closed
+    case ERROR_PIPE_NOT_CONNECTED: return EPIPE;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL: return ENOSPC;
+    case ERROR_ACCESS_DENIED: return EACCES;
+    case ERROR_INVALID_HANDLE: return EBADF;
+    default: return EIO;
+  }
 }
 
 // Whether the tables can convert a code page as the system does: one or two
@@ -692,7 +708,23 @@ bool writeUtf8(std::FILE* stream, std::string_view text) {
     DWORD written = 0;
     return WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr) != 0;
   }
-  return std::fwrite(text.data(), 1, text.size(), stream) == text.size();
+  if (stream != stdout || handle == INVALID_HANDLE_VALUE || handle == nullptr) {
+    return std::fwrite(text.data(), 1, text.size(), stream) == text.size();
+  }
+  // Standard output takes the bytes as they are (prepareStandardOutput):
+  // what the C library holds for it goes first, then the system writes the
+  // text, and a failure is told in errno as on POSIX systems.
+  if (std::fflush(stream) != 0) return false;
+  while (!text.empty()) {
+    const auto chunk = static_cast<DWORD>(std::min<std::size_t>(text.size(), 1u << 30));
+    DWORD written = 0;
+    if (!WriteFile(handle, text.data(), chunk, &written, nullptr)) {
+      errno = writeErrorNumber(GetLastError());
+      return false;
+    }
+    text.remove_prefix(written);
+  }
+  return true;
 }
 
 unsigned platform::systemCodePage() {
