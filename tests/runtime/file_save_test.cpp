@@ -21,7 +21,6 @@
 #include <functional>
 #include <iostream>
 #include <set>
-#include <tuple>
 
 #include "runtime/byte_source.h"
 #include "runtime/errors.h"
@@ -397,84 +396,57 @@ fs::path changedAgo(const fs::path& file, std::chrono::minutes age) {
 
 // A later save removes what a save of this program left when it was ended
 // midway, and only that: any other file in the folder stays, whoever made
-// it, and so does the file of a save that may still be in progress.
+// it, and so does the file of a save that may still be in progress. Each
+// case makes a file, by default as an ended save leaves it (last changed
+// over an hour ago), then changes it so.
 TEST(WriteWholeFile, ALaterSaveRemovesOnlyWhatAnEndedSaveLeft) {
   const std::string left = ".speechviewer-saving-0123456789abcdef";
-  const auto aLeftover = [left](const fs::path& dir) {
-    return changedAgo(write(dir, left, "left by a save that was ended"), std::chrono::minutes(61));
+  struct Case {
+    const char* what;
+    std::string name;
+    std::function<void(const fs::path& file)> change = [](const fs::path&) {};
+    bool held = false;  // as a save in progress holds its file
+    bool removed = false;
   };
-  std::vector<std::tuple<const char*, std::function<fs::path(const fs::path& dir)>, bool>> cases = {
-      // what it is, the file it makes, whether a save removes it
-      {"what a save ended midway left", aLeftover, true},
-      {"one last changed a minute ago",
-       [&](const fs::path& dir) { return changedAgo(aLeftover(dir), std::chrono::minutes(1)); }, false},
-      {"a save in progress, long since started", aLeftover, false},
-      {"a name without this program's mark",
-       [](const fs::path& dir) {
-         return changedAgo(write(dir, ".saving-0123456789abcdef", "x"), std::chrono::hours(2));
-       },
-       false},
-      {"the mark with digits of another kind",
-       [](const fs::path& dir) {
-         return changedAgo(write(dir, ".speechviewer-saving-0123456789ABCDEF", "x"), std::chrono::hours(2));
-       },
-       false},
-      {"a file with another name",
-       [&](const fs::path& dir) {
-         fs::create_hard_link(aLeftover(dir), dir / "mine.txt");
-         return dir / left;
-       },
-       false},
-      {"a read-only file",
-       [&](const fs::path& dir) {
-         fs::permissions(aLeftover(dir), fs::perms::owner_read);
-         return dir / left;
-       },
-       false},
-      {"a folder",
-       [&](const fs::path& dir) {
-         fs::create_directory(dir / left);
+  std::vector<Case> cases = {
+      {.what = "what a save ended midway left", .name = left, .removed = true},
+      {"one last changed a minute ago", left, [](const fs::path& f) { changedAgo(f, std::chrono::minutes(1)); }},
+      {.what = "a save in progress, long since started", .name = left, .held = true},
+      {.what = "a name without this program's mark", .name = ".saving-0123456789abcdef"},
+      {.what = "the mark with digits of another kind", .name = ".speechviewer-saving-0123456789ABCDEF"},
+      {"a file with another name", left,
+       [](const fs::path& f) { fs::create_hard_link(f, f.parent_path() / "mine.txt"); }},
+      {"a read-only file", left, [](const fs::path& f) { fs::permissions(f, fs::perms::owner_read); }},
+      {"a folder", left,
+       [](const fs::path& f) {
+         fs::remove(f);
+         fs::create_directory(f);
          std::error_code ignored;  // Wine cannot change a folder's time
-         fs::last_write_time(dir / left, fs::file_time_type::clock::now() - std::chrono::hours(2), ignored);
-         return dir / left;
-       },
-       false},
+         fs::last_write_time(f, fs::file_time_type::clock::now() - std::chrono::hours(2), ignored);
+       }},
 #ifndef _WIN32
-      {"a symbolic link to one",
-       [&](const fs::path& dir) {
-         fs::rename(aLeftover(dir), dir / "elsewhere");
-         fs::create_symlink("elsewhere", dir / left);
-         return dir / left;
-       },
-       false},
-      {"an executable",
-       [&](const fs::path& dir) {
-         fs::permissions(aLeftover(dir), fs::perms::owner_all);
-         return dir / left;
-       },
-       false},
+      {"a symbolic link to one", left,
+       [](const fs::path& f) {
+         fs::rename(f, f.parent_path() / "elsewhere");
+         fs::create_symlink("elsewhere", f);
+       }},
+      {"an executable", left, [](const fs::path& f) { fs::permissions(f, fs::perms::owner_all); }},
 #endif
   };
 #ifndef _WIN32
   if (::geteuid() == 0) {
-    cases.emplace_back(
-        "another user's",
-        [&](const fs::path& dir) {
-          const fs::path file = aLeftover(dir);
-          EXPECT_EQ(::chown(file.c_str(), 4321, 4321), 0);
-          return file;
-        },
-        false);
+    cases.push_back({"another user's", left, [](const fs::path& f) { EXPECT_EQ(::chown(f.c_str(), 4321, 4321), 0); }});
   }
 #endif
-  for (const auto& [name, make, removed] : cases) {
-    SCOPED_TRACE(name);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
     const TempDir dir;
-    const fs::path candidate = make(dir.path());
+    const fs::path file = changedAgo(write(dir.path(), c.name, "left by a save"), std::chrono::minutes(61));
+    c.change(file);
     std::optional<HeldAsASaveInProgress> held;
-    if (std::string_view(name).starts_with("a save in progress")) held.emplace(candidate);
+    if (c.held) held.emplace(file);
     std::set<std::string> names = namesUnder(dir.path());
-    if (removed) names.erase(left);
+    if (c.removed) names.erase(c.name);
     names.insert("list.txt");
     save(dir.path() / "list.txt", "new");
     EXPECT_EQ(namesUnder(dir.path()), names);
