@@ -24,8 +24,6 @@
 namespace {
 
 constexpr std::string_view kUsageBeforeLocales =
-    "usage: speechlist [--format lines|csv|json] [--all] [--encoding NAME] [--] PATH\n"
-    "       speechlist --help | --version\n"
     "\n"
     "Prints one line per speech-file entry that has text, in file order:\n"
     "  ID: <hexadecimal ID> Text: <text>\n"
@@ -68,7 +66,9 @@ constexpr std::string_view kUsageAfterLocales =
     "output cannot be written, 2 for wrong usage.\n";
 
 std::string usage() {
-  std::string text(kUsageBeforeLocales);
+  std::string text = std::string("usage: speechlist [--format lines|csv|json] [--all] [--encoding NAME] [--] PATH\n") +
+                     "       speechlist --help" + (runtime::slashQuestionMarkAsksForUsage() ? " | /?" : "") +
+                     " | --version\n" + std::string(kUsageBeforeLocales);
   for (const runtime::LocaleTableRow& row : runtime::localeTableRows()) {
     const std::string number = std::to_string(row.codePage);
     text += std::string(21 - number.size(), ' ') + number + "  " + row.languages + "\n";
@@ -108,7 +108,9 @@ constexpr std::array<listing::OptionSpec, 5> kOptions = {{
 
 int run(int argc, char** argv) {
   runtime::prepareStandardOutput();
-  const listing::Arguments args = listing::readArguments(runtime::commandLineArguments(argc, argv), kOptions);
+  std::vector<listing::OptionSpec> known(kOptions.begin(), kOptions.end());
+  if (runtime::slashQuestionMarkAsksForUsage()) known.push_back({"--help", {}, "/?"});
+  const listing::Arguments args = listing::readArguments(runtime::commandLineArguments(argc, argv), known);
   if (!args.problem.empty()) {
     if (args.problem.starts_with("--format")) return usageError(args.problem + ": lines, csv or json");
     if (args.problem.starts_with("--encoding"))

@@ -45,9 +45,16 @@ void appendEscape(std::string& out, unsigned code) {
   out += kHexDigits[code & 0xF];
 }
 
+// Whether the text holds U+2028 or U+2029 (E2 80 A8 or E2 80 A9) at `i`.
+bool isLineOrParagraphSeparator(std::string_view text, std::size_t i) {
+  return text.size() - i >= 3 && text[i] == '\xE2' && text[i + 1] == '\x80' &&
+         (text[i + 2] == '\xA8' || text[i + 2] == '\xA9');
+}
+
 // JSON's escapes for quote, backslash and U+0000 to U+001F, and \u escapes
 // for U+007F to U+009F as well, which JSON allows: a terminal that shows the
-// output then meets no control character at all.
+// output then meets no control character at all. U+2028 and U+2029 are
+// escaped too: readers that take them for line ends would split a line.
 void appendJsonString(std::string& out, std::string_view text) {
   out += '"';
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -55,6 +62,11 @@ void appendJsonString(std::string& out, std::string_view text) {
     const auto b = static_cast<unsigned char>(c);
     if (b == 0x7F) {
       appendEscape(out, b);
+      continue;
+    }
+    if (isLineOrParagraphSeparator(text, i)) {
+      out += text[i + 2] == '\xA8' ? "\\u2028" : "\\u2029";
+      i += 2;
       continue;
     }
     if (b == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) <= 0x9F) {

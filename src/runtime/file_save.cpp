@@ -12,7 +12,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::string_view kTemporaryPrefix = ".saving-";
+// This program's mark, so that a later save removes only what a save of
+// its own left.
+constexpr std::string_view kTemporaryPrefix = ".speechviewer-saving-";
 constexpr std::size_t kTemporaryDigits = 16;
 
 [[noreturn]] void raiseSaveError(ErrorNumber number, const fs::path& target, const std::string& why) {
@@ -41,6 +43,7 @@ constexpr std::size_t kTemporaryDigits = 16;
     case SaveRefusal::NotAFolder:
       raiseSaveError(ErrorNumber::PathNotFound, target, "a part of the path that should be a folder is a file");
     case SaveRefusal::NameTooLong: raiseSaveError(ErrorNumber::BadFileNameOrNumber, target, "the name is too long");
+    case SaveRefusal::NameNotKept: raiseSaveError(ErrorNumber::BadFileNameOrNumber, target, problem.systemText);
     case SaveRefusal::LinkLoop:
       raiseSaveError(ErrorNumber::PathFileAccessError, target,
                      "it is a symbolic link that leads round in a circle, or through too many links");
@@ -55,7 +58,18 @@ constexpr std::size_t kTemporaryDigits = 16;
   raiseSaveError(ErrorNumber::PathFileAccessError, target, problem.systemText);
 }
 
+std::optional<fs::path>& resolutionForTests() {
+  static std::optional<fs::path> file;
+  return file;
+}
+
 }  // namespace
+
+platform::SaveTargetsResolvedTo::SaveTargetsResolvedTo(fs::path file) { resolutionForTests() = std::move(file); }
+
+platform::SaveTargetsResolvedTo::~SaveTargetsResolvedTo() { resolutionForTests().reset(); }
+
+const std::optional<fs::path>& platform::saveTargetResolution() { return resolutionForTests(); }
 
 std::string platform::saveTemporaryName() {
   static constexpr char kDigits[] = "0123456789abcdef";
@@ -72,13 +86,13 @@ bool platform::isSaveTemporaryName(std::string_view name) {
                      [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
 }
 
-void writeWholeFile(const fs::path& target, const std::function<void(const ByteWriter& write)>& produce) {
+void writeWholeFile(const fs::path& target, const ReplaceCheck& check, const Producer& produce) {
   if (target.empty() || !target.has_filename())
     raiseSaveError(ErrorNumber::BadFileNameOrNumber, target, "it names no file");
   if (target.native().find(fs::path::value_type{}) != fs::path::string_type::npos) {
     raiseSaveError(ErrorNumber::BadFileNameOrNumber, target, "the name contains a zero character");
   }
-  platform::ReplacementStart start = platform::startReplacement(target);
+  platform::ReplacementStart start = platform::startReplacement(target, check);
   if (!start.replacement) raiseProblem(target, start.problem);
   platform::FileReplacement& file = *start.replacement;
   produce([&](std::string_view bytes) {

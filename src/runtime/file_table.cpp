@@ -41,9 +41,20 @@ std::size_t BufferedFile::readUpTo(std::uint64_t offset, std::span<std::uint8_t>
 
 void BufferedFile::raisePastEnd(std::uint64_t at, std::uint64_t count) const {
   if (shrank_) {
+    // Where the file ends now, asked now: another program may have cut it
+    // further back than the read had come.
+    const std::optional<std::uint64_t> now = source_->currentSize();
+    const std::string opened = ", though it had " + std::to_string(openedSize_) + " bytes when it was opened";
+    if (!now || *now > size()) {
+      throw RuntimeError(
+          ErrorNumber::InputPastEndOfFile,
+          "The file became shorter while it was read: its data ended at byte " + std::to_string(size()) + opened + ".");
+    }
+    const std::string readTo =
+        *now < size() ? " (the read had come to byte " + std::to_string(size()) + ")" : std::string();
     throw RuntimeError(ErrorNumber::InputPastEndOfFile,
-                       "The file became shorter while it was read: it now ends at byte " + std::to_string(size()) +
-                           ", though it had " + std::to_string(openedSize_) + " bytes when it was opened.");
+                       "The file became shorter while it was read: it now ends at byte " + std::to_string(*now) +
+                           opened + readTo + ".");
   }
   throw RuntimeError(ErrorNumber::InputPastEndOfFile, "The file ends at byte " + std::to_string(size()) + ", but " +
                                                           std::to_string(count) +

@@ -4,6 +4,7 @@
 // from them are written once, above this seam.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -17,6 +18,7 @@
 
 #include "runtime/byte_source.h"
 #include "runtime/code_page.h"
+#include "runtime/file_save.h"
 
 namespace runtime {
 
@@ -24,13 +26,18 @@ namespace runtime {
 // wide command line, so that any path can be given.
 std::vector<std::filesystem::path> commandLineArguments(int argc, char** argv);
 
+// Whether "/?" asks a program for its usage, as on Windows; elsewhere it is
+// a path.
+bool slashQuestionMarkAsksForUsage();
+
 // Prepares standard output for UTF-8 bytes: on Windows, binary mode, so that
 // "\n" is written as it is.
 void prepareStandardOutput();
 
 // Writes UTF-8 text to `stream` (stdout or stderr). A Windows console gets it
 // as Unicode whatever its code page; files and pipes get the UTF-8 bytes.
-// Returns false when the write failed.
+// Returns false when the write failed, with errno saying why: EPIPE for a
+// pipe whose reader went away, on Windows as elsewhere.
 bool writeUtf8(std::FILE* stream, std::string_view text);
 
 // Memory for a large block of data (megabytes). With `hugePages`, in pages
@@ -103,6 +110,7 @@ enum class SaveRefusal {
   FolderNotFound,     // the folder the file is to be in does not exist
   NotAFolder,         // a part of the path that should be a folder is a file
   NameTooLong,
+  NameNotKept,  // a name the system would not keep as it stands; see systemText
   LinkLoop,     // symbolic links that lead round in a circle, or too many
   BrokenLink,   // a link to a file that cannot be found
   InUse,        // another program holds the file without sharing it
@@ -112,7 +120,7 @@ enum class SaveRefusal {
 
 struct SaveProblem {
   SaveRefusal refusal = SaveRefusal::Other;
-  std::string systemText;        // the system's words, for WriteFailed and Other
+  std::string systemText;        // the system's words, for WriteFailed and Other; why, for NameNotKept
   std::filesystem::path folder;  // the folder the file is in, for the messages that name it
   bool fileExists = false;       // whether there was a file to replace
 };
@@ -132,7 +140,9 @@ inline SaveProblem saveProblem(SaveRefusal refusal, std::string systemText = {})
 // attributes and security on Windows) and, where the system allows, its
 // owner and group. A file with more than one name (hard links) is written
 // in place once the whole new content is in the temporary file, so that
-// every name shows the new content.
+// every name shows the new content. The check the save was started with
+// sees the file about to be replaced, from a handle on it, before the
+// temporary file is made and again right before the commit replaces it.
 //
 // The temporary file has no name where the system offers that (Linux), so
 // nothing is left if the program is ended midway; elsewhere a later save to
@@ -144,12 +154,22 @@ class FileReplacement {
   // Appends to the new content; false on failure, with problem() saying why.
   virtual bool write(std::string_view bytes) = 0;
   // Puts the new content in the target's place; false on failure, with
-  // problem() saying why, and the target as it was.
+  // problem() saying why, and the target as it was. What the check raises
+  // goes through, the target as it was.
   virtual bool commit() = 0;
   const SaveProblem& problem() const { return problem_; }
 
  protected:
+  explicit FileReplacement(ReplaceCheck check) : check_(std::move(check)) {}
+  // Hands the check the file about to be replaced; raises when it refuses.
+  void approve(const std::optional<ReplacedFile>& replaced) const {
+    if (check_) check_(replaced);
+  }
+
   SaveProblem problem_;
+
+ private:
+  ReplaceCheck check_;
 };
 
 struct ReplacementStart {
@@ -157,18 +177,36 @@ struct ReplacementStart {
   SaveProblem problem;                           // why not, otherwise
 };
 
-// The name of a save's temporary file: ".saving-" and 16 random hexadecimal
-// digits, short so that it fits wherever the target's name fits.
+// The name of a save's temporary file: ".speechviewer-saving-" and 16
+// random hexadecimal digits, this program's mark and short enough to fit
+// wherever a name fits.
 std::string saveTemporaryName();
 bool isSaveTemporaryName(std::string_view name);
 
-// Checks that `target` can be replaced and makes its temporary file. The
-// path is not empty, names a file and holds no zero character.
-ReplacementStart startReplacement(const std::filesystem::path& target);
+// A file of a save's making, left in the folder by a save that was ended
+// midway, is removed by a later save only when it is at least this old:
+// a save still in progress holds its file (locked or open without
+// sharing), and is never that slow.
+inline constexpr std::chrono::hours kLeftoverAge{1};
 
-// The identity of the file `path` names, following symbolic links; none when
-// nothing is there or the system cannot tell.
-std::optional<FileIdentity> identifyFile(const std::filesystem::path& path);
+// Checks that `target` can be replaced, hands `check` the file there (see
+// FileReplacement), and makes the temporary file. The path is not empty,
+// names a file and holds no zero character. What `check` raises goes through.
+ReplacementStart startReplacement(const std::filesystem::path& target, const ReplaceCheck& check);
+
+// A seam for tests: while one lives, the system's resolution of every
+// save's target (its links followed, its final name looked up) comes out as
+// `file` instead, as on a system whose lookup names another file than the
+// one given.
+class SaveTargetsResolvedTo {
+ public:
+  explicit SaveTargetsResolvedTo(std::filesystem::path file);
+  ~SaveTargetsResolvedTo();
+  SaveTargetsResolvedTo(const SaveTargetsResolvedTo&) = delete;
+  SaveTargetsResolvedTo& operator=(const SaveTargetsResolvedTo&) = delete;
+};
+// The file the seam above resolves every target to, while it lives.
+const std::optional<std::filesystem::path>& saveTargetResolution();
 
 // Whether two absolute, normalised paths are the same name, as the system
 // compares names (ignoring case on Windows).

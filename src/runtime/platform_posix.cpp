@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -229,9 +230,48 @@ Descriptor openFolder(const fs::path& folder) {
   return fd;
 }
 
+ReplacedFile factsOf(const struct stat& st) {
+  using namespace std::chrono;
+  return {identityOf(st), static_cast<std::uint64_t>(st.st_size),
+          sys_time<nanoseconds>(seconds(st.st_mtim.tv_sec) + nanoseconds(st.st_mtim.tv_nsec))};
+}
+
+// The file now at `name` in the folder, as a handle opened on it (on the name
+// itself, not what a symbolic link there leads to, as a rename replaces the
+// name) says; none when nothing has that name, or the system's error.
+struct FileNamed {
+  std::optional<ReplacedFile> file;
+  int error = 0;
+};
+
+FileNamed fileNamed(int folder, const fs::path& name) {
+  struct stat st {};
+#ifdef O_PATH
+  const Descriptor fd(::openat(folder, name.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
+  const bool told = fd && ::fstat(fd.get(), &st) == 0;
+#else
+  const bool told = ::fstatat(folder, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0;
+#endif
+  if (told) return {factsOf(st)};
+  if (errno == ENOENT) return {};
+  return {std::nullopt, errno};
+}
+
+// Whether a file with a save's temporary name is what a save ended midway
+// left: a regular file of this user's, with no other name, of a mode a save
+// gives it (its owner may read and write it, and nobody run it), and
+// unchanged for long enough that no save can still be writing it.
+bool isLeftoverOfASave(const struct stat& st) {
+  using namespace std::chrono;
+  const sys_time<nanoseconds> changed(seconds(st.st_mtim.tv_sec) + nanoseconds(st.st_mtim.tv_nsec));
+  return S_ISREG(st.st_mode) && st.st_uid == ::geteuid() && st.st_nlink == 1 && (st.st_mode & 0600) == 0600 &&
+         (st.st_mode & 07111) == 0 && system_clock::now() - changed >= platform::kLeftoverAge;
+}
+
 // Removes the temporary files that saves ended midway left in the folder. A
 // save in progress holds a lock on its temporary file; one that was ended
-// holds none, since the system drops a process's locks when it ends.
+// holds none, since the system drops a process's locks when it ends. Any
+// other file is left as it is, whoever made it.
 void removeLeftovers(int folder) {
   Descriptor listing(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (!listing) return;
@@ -247,7 +287,7 @@ void removeLeftovers(int folder) {
     const Descriptor file(::openat(folder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     struct stat st {};
     struct stat named {};
-    if (!file || ::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+    if (!file || ::fstat(file.get(), &st) != 0 || !isLeftoverOfASave(st)) continue;
     if (::flock(file.get(), LOCK_EX | LOCK_NB) != 0) continue;  // a save in progress
     if (::fstatat(folder, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) == 0 && named.st_ino == st.st_ino &&
         named.st_dev == st.st_dev) {
@@ -299,8 +339,9 @@ class PosixReplacement final : public platform::FileReplacement {
   // `where` names the folder and tells whether a file is replaced, for the
   // messages of what fails later.
   PosixReplacement(Descriptor folder, const Destination& destination, Descriptor temporary, std::string temporaryName,
-                   SaveProblem where)
-      : folder_(std::move(folder)),
+                   SaveProblem where, const ReplaceCheck& check)
+      : FileReplacement(check),
+        folder_(std::move(folder)),
         name_(destination.file.filename()),
         existing_(destination.existing),
         temporary_(std::move(temporary)),
@@ -331,6 +372,7 @@ class PosixReplacement final : public platform::FileReplacement {
     if (existing_) keepOwnerAndMode();
     if (::fsync(temporary_.get()) != 0) return failed(saveProblem(SaveRefusal::WriteFailed, std::strerror(errno)));
     if (temporaryName_.empty() && !nameTheTemporary()) return false;
+    if (!approveWhatIsReplaced()) return false;
     if (::renameat(folder_.get(), temporaryName_.c_str(), folder_.get(), name_.c_str()) != 0) {
       return failed(problemOf(errno));
     }
@@ -346,6 +388,15 @@ class PosixReplacement final : public platform::FileReplacement {
     problem_.folder = where.folder;
     problem_.fileExists = where.fileExists;
     return false;
+  }
+
+  // Hands the check the file the rename is about to replace, whatever it is
+  // by now.
+  bool approveWhatIsReplaced() {
+    const FileNamed now = fileNamed(folder_.get(), name_);
+    if (now.error != 0) return failed(problemOf(now.error));
+    approve(now.file);
+    return true;
   }
 
   void keepOwnerAndMode() {
@@ -393,6 +444,7 @@ class PosixReplacement final : public platform::FileReplacement {
     if (::fstat(target.get(), &now) != 0 || now.st_dev != existing_->st_dev || now.st_ino != existing_->st_ino) {
       return failed(saveProblem(SaveRefusal::Other, "another program replaced it while the new content was written"));
     }
+    approve(factsOf(now));
     const auto size = static_cast<off_t>(written_);
 #ifdef FALLOC_FL_KEEP_SIZE
     // Room for what the file grows by, first: a full disk then stops the
@@ -431,10 +483,11 @@ class PosixReplacement final : public platform::FileReplacement {
 
 }  // namespace
 
-platform::ReplacementStart platform::startReplacement(const fs::path& target) {
+platform::ReplacementStart platform::startReplacement(const fs::path& target, const ReplaceCheck& check) {
   ReplacementStart start;
   Destination destination;
-  if (const auto problem = follow(target, destination)) {
+  const std::optional<fs::path>& resolution = saveTargetResolution();
+  if (const auto problem = follow(resolution ? *resolution : target, destination)) {
     start.problem = *problem;
     return start;
   }
@@ -458,6 +511,9 @@ platform::ReplacementStart platform::startReplacement(const fs::path& target) {
   }
   Descriptor folder = openFolder(folderPath);
   if (!folder) return fail(problemOf(errno));
+  const FileNamed present = fileNamed(folder.get(), destination.file.filename());
+  if (present.error != 0) return fail(problemOf(present.error));
+  if (check) check(present.file);
   removeLeftovers(folder.get());
   std::string temporaryName;
   int error = 0;
@@ -465,15 +521,9 @@ platform::ReplacementStart platform::startReplacement(const fs::path& target) {
   Descriptor temporary = createTemporary(folder.get(), destination.existing ? 0600 : 0666, temporaryName, error);
   if (!temporary) return fail(problemOf(error));
   auto replacement = std::make_unique<PosixReplacement>(std::move(folder), destination, std::move(temporary),
-                                                        std::move(temporaryName), where);
+                                                        std::move(temporaryName), where, check);
   start.replacement = std::move(replacement);
   return start;
-}
-
-std::optional<FileIdentity> platform::identifyFile(const std::filesystem::path& path) {
-  struct stat st {};
-  if (::stat(path.c_str(), &st) != 0) return std::nullopt;
-  return identityOf(st);
 }
 
 bool platform::sameName(const std::filesystem::path& a, const std::filesystem::path& b) { return a == b; }
@@ -481,6 +531,8 @@ bool platform::sameName(const std::filesystem::path& a, const std::filesystem::p
 std::vector<std::filesystem::path> commandLineArguments(int argc, char** argv) {
   return std::vector<std::filesystem::path>(argv + std::min(argc, 1), argv + argc);
 }
+
+bool slashQuestionMarkAsksForUsage() { return false; }
 
 void prepareStandardOutput() {}
 

@@ -11,6 +11,8 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <new>
 #include <string>
@@ -54,11 +56,27 @@ std::string systemMessage(DWORD error) {
   return message.empty() ? "Windows error " + std::to_string(error) : narrow(message);
 }
 
-// The file an open handle reads: its volume's serial number and its index.
-std::optional<FileIdentity> identityOf(HANDLE handle) {
+// A time of the system's, which counts 100 ns from 1601.
+using Ticks = std::chrono::duration<std::int64_t, std::ratio<1, 10'000'000>>;
+Ticks ticksOf(const FILETIME& time) { return Ticks(std::int64_t{time.dwHighDateTime} << 32 | time.dwLowDateTime); }
+
+// What an open handle says of the file a save is about to replace.
+std::optional<ReplacedFile> factsOf(HANDLE handle) {
   BY_HANDLE_FILE_INFORMATION info{};
   if (!GetFileInformationByHandle(handle, &info)) return std::nullopt;
-  return FileIdentity{info.dwVolumeSerialNumber, std::uint64_t{info.nFileIndexHigh} << 32 | info.nFileIndexLow};
+  using namespace std::chrono;
+  constexpr seconds kUnixEpoch{11'644'473'600};  // after the system's
+  return ReplacedFile{
+      FileIdentity{info.dwVolumeSerialNumber, std::uint64_t{info.nFileIndexHigh} << 32 | info.nFileIndexLow},
+      std::uint64_t{info.nFileSizeHigh} << 32 | info.nFileSizeLow,
+      sys_time<nanoseconds>(duration_cast<nanoseconds>(ticksOf(info.ftLastWriteTime) - kUnixEpoch))};
+}
+
+// The file an open handle reads: its volume's serial number and its index.
+std::optional<FileIdentity> identityOf(HANDLE handle) {
+  const std::optional<ReplacedFile> file = factsOf(handle);
+  if (!file) return std::nullopt;
+  return file->identity;
 }
 
 class WindowsFileSource final : public ByteSource {
@@ -132,6 +150,49 @@ bool lastPartIsBlanks(const std::wstring& typed) {
   return partStart < typed.size() && typed.find_first_not_of(L' ', partStart) == std::wstring::npos;
 }
 
+// Why Windows would not keep a name of the path as it stands, in plain
+// words; empty when it would. Windows drops a dot or a space at the end of
+// a name (so "speech.mul." names "speech.mul"), takes what follows a ':'
+// after the drive's for a stream inside a file, and allows neither the
+// control characters nor any of <>"|?* in a name.
+std::string nameWindowsWouldNotKeep(const std::wstring& typed) {
+  // The "\\?\" and UNC prefixes, a UNC path's server and share, and a
+  // drive's colon are not names.
+  const bool exact = startsWith(typed, L"\\\\?\\");
+  const bool unc = exact ? startsWith(typed, L"\\\\?\\UNC\\") : startsWith(typed, L"\\\\");
+  std::size_t start = unc ? (exact ? 8 : 2) : (exact ? 4 : 0);
+  const auto nextPart = [&](std::size_t from) {
+    const std::size_t separator = typed.find_first_of(L"\\/", from);
+    return separator == std::wstring::npos ? typed.size() : separator + 1;
+  };
+  if (unc) {
+    start = nextPart(nextPart(start));
+  } else if (typed.size() >= start + 2 && typed[start + 1] == L':' &&
+             ((typed[start] >= L'A' && typed[start] <= L'Z') || (typed[start] >= L'a' && typed[start] <= L'z'))) {
+    start += 2;
+  }
+  for (std::size_t partStart = start; partStart <= typed.size();) {
+    const std::size_t separator = typed.find_first_of(L"\\/", partStart);
+    const std::size_t partEnd = separator == std::wstring::npos ? typed.size() : separator;
+    const std::wstring_view part = std::wstring_view(typed).substr(partStart, partEnd - partStart);
+    const std::string shown = "\"" + narrow(part) + "\"";
+    for (const wchar_t c : part) {
+      if (c < 0x20) return shown + " holds a control character, which Windows does not allow in a name";
+      if (c == L':') return "the \":\" in " + shown + " would name a stream inside a file, not a file";
+      if (std::wstring_view(L"<>\"|?*").find(c) != std::wstring_view::npos) {
+        return shown + " holds the character \"" + narrow(std::wstring(1, c)) +
+               "\", which Windows does not allow in a name";
+      }
+    }
+    if (part != L"." && part != L".." && !part.empty() && (part.back() == L'.' || part.back() == L' ')) {
+      return shown + (part.back() == L'.' ? " ends in a dot" : " ends in a space") +
+             ", which Windows drops from a name";
+    }
+    partStart = partEnd + 1;
+  }
+  return {};
+}
+
 // How the file is named to CreateFileW: the full path in the "\\?\" form,
 // which the system takes exactly as it stands (no blank or dot dropped from a
 // name) and past 260 characters. A path in that form already stays as it is.
@@ -203,6 +264,21 @@ platform::OpenOutcome device() {
   platform::OpenOutcome outcome;
   outcome.refusal = platform::OpenRefusal::Device;
   return outcome;
+}
+
+// The C library's error number for a failed write. A pipe whose reader
+// went away is a broken pipe, as on POSIX systems, however Windows puts it.
+int writeErrorNumber(DWORD error) {
+  switch (error) {
+    case ERROR_BROKEN_PIPE:
+    case ERROR_NO_DATA:  // the pipe is being closed
+    case ERROR_PIPE_NOT_CONNECTED: return EPIPE;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL: return ENOSPC;
+    case ERROR_ACCESS_DENIED: return EACCES;
+    case ERROR_INVALID_HANDLE: return EBADF;
+    default: return EIO;
+  }
 }
 
 // Whether the tables can convert a code page as the system does: one or two
@@ -331,28 +407,67 @@ bool hasOtherNames(const std::wstring& file) {
   return handle && GetFileInformationByHandle(handle.get(), &info) && info.nNumberOfLinks > 1;
 }
 
+// The file now at `file`, as a handle opened on it says; none when nothing
+// is there, or the system's error.
+struct FileNamed {
+  std::optional<ReplacedFile> file;
+  DWORD error = 0;
+};
+
+FileNamed fileNamed(const std::wstring& file) {
+  const Handle handle(CreateFileW(file.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  if (!handle) {
+    const DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return {};
+    return {std::nullopt, error};
+  }
+  if (auto facts = factsOf(handle.get())) return {std::move(facts)};
+  return {std::nullopt, GetLastError()};
+}
+
+// Whether a file with a save's temporary name is what a save ended midway
+// left: a plain file (not a folder, a link, nor read-only, hidden or a
+// system file) with no other name, unchanged for long enough that no save
+// can still be writing it.
+bool isLeftoverOfASave(const BY_HANDLE_FILE_INFORMATION& info) {
+  constexpr DWORD kNoSaveMakes = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_READONLY |
+                                 FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+  FILETIME now{};
+  GetSystemTimeAsFileTime(&now);
+  return !(info.dwFileAttributes & kNoSaveMakes) && info.nNumberOfLinks == 1 &&
+         ticksOf(now) - ticksOf(info.ftLastWriteTime) >= platform::kLeftoverAge;
+}
+
 // Removes the temporary files that saves ended midway left in the folder. A
-// save in progress holds its file open without letting others delete it, so
-// only what ended saves left goes.
+// save in progress holds its file open without sharing it, so it cannot be
+// opened here; what is opened is checked and removed by that very handle.
+// Any other file is left as it is, whoever made it.
 void removeLeftovers(const std::wstring& folder) {
   WIN32_FIND_DATAW data;
-  const HANDLE listing = FindFirstFileW((folder + L"\\.saving-*").c_str(), &data);
+  const HANDLE listing = FindFirstFileW((folder + L"\\.speechviewer-saving-*").c_str(), &data);
   if (listing == INVALID_HANDLE_VALUE) return;
   std::vector<std::wstring> names;
   do {
-    if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && platform::isSaveTemporaryName(narrow(data.cFileName))) {
-      names.emplace_back(data.cFileName);
-    }
+    if (platform::isSaveTemporaryName(narrow(data.cFileName))) names.emplace_back(data.cFileName);
   } while (FindNextFileW(listing, &data));
   FindClose(listing);
-  for (const std::wstring& name : names) DeleteFileW((folder + L"\\" + name).c_str());
+  for (const std::wstring& name : names) {
+    const Handle file(CreateFileW((folder + L"\\" + name).c_str(), DELETE | FILE_READ_ATTRIBUTES, 0, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!file || !GetFileInformationByHandle(file.get(), &info) || !isLeftoverOfASave(info)) continue;
+    FILE_DISPOSITION_INFO removal{TRUE};
+    SetFileInformationByHandle(file.get(), FileDispositionInfo, &removal, sizeof removal);
+  }
 }
 
 class WindowsReplacement final : public platform::FileReplacement {
  public:
   WindowsReplacement(std::wstring file, DWORD attributes, bool inPlace, HANDLE temporary, std::wstring temporaryPath,
-                     SaveProblem where)
-      : file_(std::move(file)),
+                     SaveProblem where, const ReplaceCheck& check)
+      : FileReplacement(check),
+        file_(std::move(file)),
         exists_(attributes != INVALID_FILE_ATTRIBUTES),
         attributes_(attributes),
         inPlace_(inPlace),
@@ -381,6 +496,7 @@ class WindowsReplacement final : public platform::FileReplacement {
     if (!FlushFileBuffers(temporary_.get())) return failedWrite();
     if (inPlace_) return writeInPlace();
     temporary_.reset();
+    if (!approveWhatIsReplaced()) return false;
     if (!exists_) {
       if (!MoveFileExW(temporaryPath_.c_str(), file_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return failed(problemOf(GetLastError()));
@@ -422,6 +538,15 @@ class WindowsReplacement final : public platform::FileReplacement {
   }
   bool failedWrite() { return failed(saveProblem(SaveRefusal::WriteFailed, systemMessage(GetLastError()))); }
 
+  // Hands the check the file that the name given to the system's replace
+  // leads to now, whatever it is by then.
+  bool approveWhatIsReplaced() {
+    const FileNamed now = fileNamed(file_);
+    if (now.error != 0) return failed(problemOf(now.error));
+    approve(now.file);
+    return true;
+  }
+
   // A file with other names: the new content, whole in the temporary file,
   // is copied over the file's own bytes, so every name shows it.
   bool writeInPlace() {
@@ -431,6 +556,9 @@ class WindowsReplacement final : public platform::FileReplacement {
       const DWORD error = GetLastError();
       return failed(error == ERROR_ACCESS_DENIED ? saveProblem(SaveRefusal::NoPermission) : problemOf(error));
     }
+    const std::optional<ReplacedFile> replaced = factsOf(target.get());
+    if (!replaced) return failedWrite();
+    approve(replaced);
     const LARGE_INTEGER start{};
     if (!SetFilePointerEx(temporary_.get(), start, nullptr, FILE_BEGIN)) return failedWrite();
     std::vector<char> block(std::size_t{1} << 20);
@@ -464,7 +592,7 @@ class WindowsReplacement final : public platform::FileReplacement {
 
 }  // namespace
 
-platform::ReplacementStart platform::startReplacement(const std::filesystem::path& target) {
+platform::ReplacementStart platform::startReplacement(const std::filesystem::path& target, const ReplaceCheck& check) {
   ReplacementStart start;
   bool isDevice = false;
   std::wstring file = exactPath(target.native(), isDevice);
@@ -477,6 +605,9 @@ platform::ReplacementStart platform::startReplacement(const std::filesystem::pat
     return std::move(start);
   };
   if (isDevice) return fail(saveProblem(SaveRefusal::Device));
+  if (std::string why = nameWindowsWouldNotKeep(target.native()); !why.empty()) {
+    return fail(saveProblem(SaveRefusal::NameNotKept, std::move(why)));
+  }
   if (hasOverlongPart(file)) return fail(saveProblem(SaveRefusal::NameTooLong));
   DWORD attributes = GetFileAttributesW(file.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) {
@@ -499,6 +630,11 @@ platform::ReplacementStart platform::startReplacement(const std::filesystem::pat
     attributes = GetFileAttributesW(file.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return fail(saveProblem(SaveRefusal::BrokenLink));
   }
+  if (const std::optional<std::filesystem::path>& resolution = saveTargetResolution()) {
+    file = exactPath(resolution->native(), isDevice);
+    where.folder = shownPath(folderOf(file));
+    attributes = GetFileAttributesW(file.c_str());
+  }
   where.fileExists = attributes != INVALID_FILE_ATTRIBUTES;
   bool inPlace = false;
   if (where.fileExists) {
@@ -506,6 +642,9 @@ platform::ReplacementStart platform::startReplacement(const std::filesystem::pat
     if (attributes & FILE_ATTRIBUTE_READONLY) return fail(saveProblem(SaveRefusal::ReadOnly));
     inPlace = hasOtherNames(file);
   }
+  const FileNamed present = fileNamed(file);
+  if (present.error != 0) return fail(problemOf(present.error));
+  if (check) check(present.file);
   const std::wstring folder = folderOf(file);
   removeLeftovers(folder);
   for (int attempt = 0; attempt < 10; ++attempt) {
@@ -516,27 +655,13 @@ platform::ReplacementStart platform::startReplacement(const std::filesystem::pat
                                          FILE_ATTRIBUTE_NORMAL, nullptr);
     if (temporary != INVALID_HANDLE_VALUE) {
       start.replacement = std::make_unique<WindowsReplacement>(std::move(file), attributes, inPlace, temporary,
-                                                               std::move(temporaryPath), where);
+                                                               std::move(temporaryPath), where, check);
       return start;
     }
     const DWORD error = GetLastError();
     if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) return fail(problemOf(error));
   }
   return fail(problemOf(ERROR_FILE_EXISTS));
-}
-
-std::optional<FileIdentity> platform::identifyFile(const std::filesystem::path& path) {
-  bool isDevice = false;
-  const std::wstring name = exactPath(path.native(), isDevice);
-  if (isDevice) return std::nullopt;
-  // No access asked for: enough to read the file's identity, and never in
-  // the way of another program.
-  const HANDLE handle = CreateFileW(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
-  const std::optional<FileIdentity> identity = identityOf(handle);
-  CloseHandle(handle);
-  return identity;
 }
 
 bool platform::sameName(const std::filesystem::path& a, const std::filesystem::path& b) {
@@ -554,6 +679,8 @@ std::vector<std::filesystem::path> commandLineArguments(int, char**) {
   LocalFree(wide);
   return arguments;
 }
+
+bool slashQuestionMarkAsksForUsage() { return true; }
 
 void prepareStandardOutput() { _setmode(_fileno(stdout), _O_BINARY); }
 
@@ -581,7 +708,23 @@ bool writeUtf8(std::FILE* stream, std::string_view text) {
     DWORD written = 0;
     return WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr) != 0;
   }
-  return std::fwrite(text.data(), 1, text.size(), stream) == text.size();
+  if (stream != stdout || handle == INVALID_HANDLE_VALUE || handle == nullptr) {
+    return std::fwrite(text.data(), 1, text.size(), stream) == text.size();
+  }
+  // Standard output takes the bytes as they are (prepareStandardOutput):
+  // what the C library holds for it goes first, then the system writes the
+  // text, and a failure is told in errno as on POSIX systems.
+  if (std::fflush(stream) != 0) return false;
+  while (!text.empty()) {
+    const auto chunk = static_cast<DWORD>(std::min<std::size_t>(text.size(), 1u << 30));
+    DWORD written = 0;
+    if (!WriteFile(handle, text.data(), chunk, &written, nullptr)) {
+      errno = writeErrorNumber(GetLastError());
+      return false;
+    }
+    text.remove_prefix(written);
+  }
+  return true;
 }
 
 unsigned platform::systemCodePage() {

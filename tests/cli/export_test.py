@@ -95,6 +95,20 @@ with tempfile.TemporaryDirectory() as folder:
               "a control character reached the output")
         compare(name, expected, rows)
 
+    # U+2028 and U+2029 are valid in JSON, but end a line for readers that
+    # split on every Unicode line end (Python's str.splitlines among them):
+    # escaped, each entry is one line for them too.
+    separators = [(1, "line\u2028sep".encode()), (2, "para\u2029sep \u2028\u2029".encode()), (3, b"plain")]
+    utf8 = write_file(folder, "separators.mul", separators)
+    result = run("--format", "json", "--encoding", "utf-8", utf8)
+    check("json separators", result.returncode == 0, result.stderr)
+    check("json separators", b"\xe2\x80\xa8" not in result.stdout and b"\xe2\x80\xa9" not in result.stdout,
+          "U+2028 or U+2029 unescaped")
+    lines = result.stdout.decode("utf-8").splitlines()
+    check("json separators", len(lines) == len(separators), f"{len(lines)} lines for {len(separators)} entries")
+    texts = [json.loads(line)["text"] for line in lines] if len(lines) == len(separators) else []
+    check("json separators", texts == [t.decode() for _, t in separators], repr(texts))
+
     # An error mid-file: the entries before it as whole rows, then the message.
     bad = write_file(folder, "bad.mul", records[:2] + [(5, b"")])
     with open(bad, "ab") as f:

@@ -2,7 +2,7 @@
 # speechlist.exe under Wine, in the ANSI code page that the test's locale
 # gives it (SPEECH_EXPECTED_CODE_PAGE): a text through the system's code
 # page, an error's message and status, a path of non-ASCII letters, bare
-# newlines, and --encoding.
+# newlines, --encoding, /?, and a reader that goes away.
 # Usage: speechlist_wine_test.sh SPEECHLIST_EXE EXPECTED_LINE
 set -euo pipefail
 exe=$1 expected=$2
@@ -49,5 +49,40 @@ status=0
 speechlist --encoding 1259 "$work/encodings.mul" >"$work/out.txt" 2>"$work/err.txt" || status=$?
 check "an unknown encoding is a usage error that names it" "2 yes" \
   "$status $(grep -q "unknown encoding '1259'" "$work/err.txt" && echo yes || echo no)"
+
+# /? asks for the usage, as it does of the viewer.
+status=0
+speechlist '/?' >"$work/out.txt" 2>"$work/err.txt" || status=$?
+check "/? prints the usage and exits 0" "0|usage: speechlist [--format lines|csv|json] [--all] [--encoding NAME] [--] PATH|       speechlist --help | /? | --version" \
+  "$status|$(head -n 2 "$work/out.txt" | tr -d '\r' | paste -sd'|')"
+
+# A reader that went away, before the first write or after a few bytes: a
+# broken pipe, worded as on Linux. Wine is started with the pipe itself as
+# its output, which no one here reads to its end.
+. "$(cd "$(dirname "$exe")/.." && pwd)/wine-session"
+python3 - "$exe" "$work" >"$work/pipes.txt" <<'PY'
+import os, struct, subprocess, sys
+exe, work = sys.argv[1:]
+big = os.path.join(work, "big.mul")
+with open(big, "wb") as f:
+    f.write(b"".join(struct.pack(">HH", i % 65536, 5) + b"hello" for i in range(300000)))
+for when in ("before the first write", "after 100 bytes"):
+    reader, writer = os.pipe()
+    if when.startswith("before"):
+        os.close(reader)
+    with open(os.path.join(work, "pipe-err.txt"), "wb") as err:
+        run = subprocess.Popen(["wine", exe, big], stdin=subprocess.DEVNULL, stdout=writer, stderr=err)
+    os.close(writer)
+    if not when.startswith("before"):
+        os.read(reader, 100)
+        os.close(reader)
+    status = run.wait()
+    said = open(os.path.join(work, "pipe-err.txt"), "rb").read().decode().strip()
+    print(f"{when}: {status} {said}")
+PY
+for when in "before the first write" "after 100 bytes"; do
+  check "a reader gone $when: a broken pipe, status 1" \
+    "$when: 1 speechlist: Cannot write to standard output: Broken pipe." "$(grep "^$when:" "$work/pipes.txt")"
+done
 
 checks_done

@@ -15,13 +15,16 @@
 
 #include <fcntl.h>
 
+#include <chrono>
 #include <cstring>
 #include <fstream>
 #include <functional>
 #include <iostream>
 #include <set>
 
+#include "runtime/byte_source.h"
 #include "runtime/errors.h"
+#include "runtime/platform.h"
 #include "support/bad_inputs.h"
 #include "support/test_files.h"
 
@@ -238,6 +241,34 @@ TEST(WriteWholeFile, RefusesWhatItMustNotReplaceAndChangesNothing) {
          return dir / "a";
        },
        " cannot be written: it is a symbolic link that leads round in a circle"},
+#else
+      // Names Windows would not keep as they stand: it would write another
+      // file than the one named, or one that no other program can open.
+      {"a dot after the name of a file that is there",
+       [](const fs::path& dir) {
+         write(dir, "small.mul", "old");
+         return dir / "small.mul.";
+       },
+       ": \"small.mul.\" ends in a dot, which Windows drops from a name. (Bad file name or number"},
+      {"a space after a name", [](const fs::path& dir) { return dir / "list.txt "; },
+       ": \"list.txt \" ends in a space, which Windows drops from a name."},
+      {"a dot after a folder's name",
+       [](const fs::path& dir) {
+         fs::create_directory(dir / "sub");
+         return dir / "sub." / "list.txt";
+       },
+       ": \"sub.\" ends in a dot, which Windows drops from a name."},
+      {"a stream of a file",
+       [](const fs::path& dir) {
+         write(dir, "list.txt", "old");
+         return dir / "list.txt:stream";
+       },
+       ": the \":\" in \"list.txt:stream\" would name a stream inside a file, not a file."},
+      {"a control character", [](const fs::path& dir) { return dir / "a\tb.txt"; },
+       ": \"a\tb.txt\" holds a control character, which Windows does not allow in a name."},
+      {"a character Windows refuses", [](const fs::path& dir) { return dir / "why?.txt"; },
+       ": \"why?.txt\" holds the character \"?\", which Windows does not allow in a name."},
+      {"another", [](const fs::path& dir) { return dir / "a|b.txt"; }, "holds the character \"|\""},
 #endif
   };
   for (const auto& c : cases) {
@@ -251,26 +282,175 @@ TEST(WriteWholeFile, RefusesWhatItMustNotReplaceAndChangesNothing) {
   }
 }
 
-// What a save ended midway left, a later save removes; the file of a save
-// still in progress it leaves alone.
-TEST(WriteWholeFile, ALaterSaveRemovesWhatAnEndedSaveLeft) {
-  const TempDir dir;
-  write(dir.path(), ".saving-0123456789abcdef", "left by a save that was ended");
-  const fs::path inProgress = write(dir.path(), ".saving-fedcba9876543210", "a save in progress");
+// What a file's check is handed: the file's identity and size, from the
+// file itself, and a time of its last change that is about now.
+std::optional<runtime::ReplacedFile> replacedFile(const fs::path& file) {
+  if (!fs::exists(file)) return std::nullopt;
+  return runtime::ReplacedFile{*runtime::openFileReadOnly(file)->identity(), fs::file_size(file), {}};
+}
+
+// The save hands its check the file it is about to replace, before anything
+// is written and again right before it is replaced, whatever is there by
+// then; when the check refuses, nothing changes.
+TEST(WriteWholeFile, TheCheckSeesTheFileAboutToBeReplacedAndMayRefuseIt) {
+  const struct {
+    const char* name;
+    const char* target;
+    std::vector<const char*> seen;                            // the file handed to each call ("" for none)
+    std::function<void(const fs::path& dir)> meanwhile = {};  // done while the content is written
+    const char* resolvedTo = nullptr;                         // where the system resolves the target
+  } cases[] = {
+      {"a new file", "new.txt", {"", ""}},
+      {"an earlier list", "list.txt", {"list.txt", "list.txt"}},
+      {"a file with another name (a hard link), written in place", "h2.txt", {"h1.txt", "h1.txt"}},
+      {"a file moved to the target meanwhile",
+       "new.txt",
+       {"", "kept.txt"},
+       [](const fs::path& dir) { fs::rename(dir / "kept.txt", dir / "new.txt"); }},
+      {"a target the system resolves to another file", "other.txt", {"kept.txt", "kept.txt"}, {}, "kept.txt"},
+  };
+  for (const auto& c : cases) {
+    for (const bool refuse : {false, true}) {
+      SCOPED_TRACE(std::string(c.name) + (refuse ? ", refused" : ""));
+      const TempDir dir;
+      write(dir.path(), "list.txt", "an earlier list");
+      write(dir.path(), "h1.txt", "linked");
+      fs::create_hard_link(dir.path() / "h1.txt", dir.path() / "h2.txt");
+      write(dir.path(), "kept.txt", "kept");
+      std::vector<std::optional<runtime::ReplacedFile>> expected;
+      for (const char* name : c.seen) expected.push_back(*name ? replacedFile(dir.path() / name) : std::nullopt);
+      std::vector<std::optional<runtime::ReplacedFile>> seen;
+      const auto now = std::chrono::system_clock::now();
+      std::optional<runtime::platform::SaveTargetsResolvedTo> resolved;
+      if (c.resolvedTo) resolved.emplace(dir.path() / c.resolvedTo);
+      std::map<std::string, std::string> before;  // but the temporary file
+      std::string failure;
+      try {
+        const runtime::ReplaceCheck check = [&](const std::optional<runtime::ReplacedFile>& replaced) {
+          if (replaced) {
+            EXPECT_LT(std::chrono::abs(replaced->modified - now), std::chrono::minutes(10));
+            seen.push_back(runtime::ReplacedFile{replaced->identity, replaced->size, {}});
+          } else {
+            seen.push_back(std::nullopt);
+          }
+          if (refuse && seen.size() == c.seen.size()) {
+            throw runtime::RuntimeError(runtime::ErrorNumber::PermissionDenied, "refused");
+          }
+        };
+        runtime::writeWholeFile(dir.path() / c.target, check, [&](const runtime::ByteWriter& write) {
+          if (c.meanwhile) c.meanwhile(dir.path());
+          before = testing_support::snapshot(dir.path());
+          std::erase_if(before, [](const auto& entry) { return entry.first.find("saving-") != std::string::npos; });
+          write("new");
+        });
+      } catch (const runtime::RuntimeError& e) {
+        failure = e.what();
+      }
+      EXPECT_EQ(seen, expected);
+      EXPECT_EQ(failure, refuse ? "refused (Permission denied, runtime error 70)" : "");
+      if (refuse) {
+        EXPECT_EQ(testing_support::snapshot(dir.path()), before);
+      } else {
+        EXPECT_EQ(contentOf(dir.path() / (c.resolvedTo ? c.resolvedTo : c.target)), "new");
+      }
+    }
+  }
+}
+
+// Holds a file as a save in progress holds its own: locked, or open
+// without sharing.
+class HeldAsASaveInProgress {
+ public:
+  explicit HeldAsASaveInProgress(const fs::path& file) {
 #ifdef _WIN32
-  const HANDLE held = CreateFileW(inProgress.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    handle_ = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_NE(handle_, INVALID_HANDLE_VALUE);
 #else
-  const int held = ::open(inProgress.c_str(), O_RDWR);
-  ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    fd_ = ::open(file.c_str(), O_RDWR);
+    EXPECT_EQ(::flock(fd_, LOCK_EX), 0);
 #endif
-  save(dir.path() / "list.txt", "new");
-  EXPECT_EQ(namesUnder(dir.path()), (std::set<std::string>{".saving-fedcba9876543210", "list.txt"}));
+  }
+  ~HeldAsASaveInProgress() {
 #ifdef _WIN32
-  CloseHandle(held);
+    CloseHandle(handle_);
 #else
-  ::close(held);
+    ::close(fd_);
 #endif
+  }
+  HeldAsASaveInProgress(const HeldAsASaveInProgress&) = delete;
+  HeldAsASaveInProgress& operator=(const HeldAsASaveInProgress&) = delete;
+
+ private:
+#ifdef _WIN32
+  HANDLE handle_;
+#else
+  int fd_;
+#endif
+};
+
+// A file last changed `age` ago.
+fs::path changedAgo(const fs::path& file, std::chrono::minutes age) {
+  fs::last_write_time(file, fs::file_time_type::clock::now() - age);
+  return file;
+}
+
+// A later save removes what a save of this program left when it was ended
+// midway, and only that: any other file in the folder stays, whoever made
+// it, and so does the file of a save that may still be in progress. Each
+// case makes a file, by default as an ended save leaves it (last changed
+// over an hour ago), then changes it so.
+TEST(WriteWholeFile, ALaterSaveRemovesOnlyWhatAnEndedSaveLeft) {
+  const std::string left = ".speechviewer-saving-0123456789abcdef";
+  struct Case {
+    const char* what;
+    std::string name;
+    std::function<void(const fs::path& file)> change = [](const fs::path&) {};
+    bool held = false;  // as a save in progress holds its file
+    bool removed = false;
+  };
+  std::vector<Case> cases = {
+      {.what = "what a save ended midway left", .name = left, .removed = true},
+      {"one last changed a minute ago", left, [](const fs::path& f) { changedAgo(f, std::chrono::minutes(1)); }},
+      {.what = "a save in progress, long since started", .name = left, .held = true},
+      {.what = "a name without this program's mark", .name = ".saving-0123456789abcdef"},
+      {.what = "the mark with digits of another kind", .name = ".speechviewer-saving-0123456789ABCDEF"},
+      {"a file with another name", left,
+       [](const fs::path& f) { fs::create_hard_link(f, f.parent_path() / "mine.txt"); }},
+      {"a read-only file", left, [](const fs::path& f) { fs::permissions(f, fs::perms::owner_read); }},
+      {"a folder", left,
+       [](const fs::path& f) {
+         fs::remove(f);
+         fs::create_directory(f);
+         std::error_code ignored;  // Wine cannot change a folder's time
+         fs::last_write_time(f, fs::file_time_type::clock::now() - std::chrono::hours(2), ignored);
+       }},
+#ifndef _WIN32
+      {"a symbolic link to one", left,
+       [](const fs::path& f) {
+         fs::rename(f, f.parent_path() / "elsewhere");
+         fs::create_symlink("elsewhere", f);
+       }},
+      {"an executable", left, [](const fs::path& f) { fs::permissions(f, fs::perms::owner_all); }},
+#endif
+  };
+#ifndef _WIN32
+  if (::geteuid() == 0) {
+    cases.push_back({"another user's", left, [](const fs::path& f) { EXPECT_EQ(::chown(f.c_str(), 4321, 4321), 0); }});
+  }
+#endif
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const TempDir dir;
+    const fs::path file = changedAgo(write(dir.path(), c.name, "left by a save"), std::chrono::minutes(61));
+    c.change(file);
+    std::optional<HeldAsASaveInProgress> held;
+    if (c.held) held.emplace(file);
+    std::set<std::string> names = namesUnder(dir.path());
+    if (c.removed) names.erase(c.name);
+    names.insert("list.txt");
+    save(dir.path() / "list.txt", "new");
+    EXPECT_EQ(namesUnder(dir.path()), names);
+  }
 }
 
 #ifdef _WIN32

@@ -110,6 +110,10 @@ TEST(GetActionFaults, EveryEntryReadIsListedThenWhatStoppedTheRead) {
        recordStart, ErrorNumber::InputPastEndOfFile, "now ends at byte " + std::to_string(recordStart) + ","},
       {"shrunk to 0", file.bytes, Faults{.shrinkTo = 0}, Listed::EveryWholeEntryBefore, 0,
        ErrorNumber::InputPastEndOfFile, "now ends at byte 0,"},
+      {"cut to 100,000 once read to 450,000", file.bytes, Faults{.shrinkTo = 450'000, .sizeNow = 100'000},
+       Listed::EveryWholeEntryBefore, 450'000, ErrorNumber::InputPastEndOfFile,
+       "now ends at byte 100000, though it had " + std::to_string(file.bytes.size()) +
+           " bytes when it was opened (the read had come to byte 450000)."},
       // A file whose size is wrong from the start is read to its end.
       {"a size of 0, with data", file.bytes, Faults{.sizeSays = 0}, Listed::All, 0, std::nullopt, ""},
       {"a size of 0, with short reads", file.bytes, Faults{.chunk = 777, .sizeSays = 0}, Listed::All, 0, std::nullopt,
@@ -160,26 +164,34 @@ class TruncatingList final : public speechfile::LineList {
   std::uint64_t size_;
 };
 
+// Cut ahead of the read, and behind it (the first buffer already read):
+// every whole entry before where the read found the end, and where the file
+// ends now.
 TEST(GetActionFaults, ARealFileThatShrinksWhileReadListsEveryWholeEntryBeforeItsNewEnd) {
-  const testing_support::TempDir dir;
   const BigFile file = bigFile();
-  const std::string path = dir.write("speech.mul", file.bytes);
-  TruncatingList list(path, 400'000);
-  runtime::FileTable files;
-  speechfile::ReadingState state;
-  try {
-    speechfile::runGetAction(state, testing_support::FixedPath(path), list, files);
-    FAIL() << "no error";
-  } catch (const speechfile::GetError& e) {
-    EXPECT_EQ(e.cause().number(), ErrorNumber::InputPastEndOfFile) << e.what();
-    const std::size_t whole = firstRecordNotWholeBefore(file, 400'000);
-    EXPECT_EQ(e.recordOffset(), file.starts[whole]);
-    EXPECT_EQ(list.lines, std::vector<std::string>(file.lines.begin(), file.lines.begin() + whole));
-    EXPECT_NE(std::string(e.what()).find("became shorter while it was read: it now ends at byte 400000,"),
-              std::string::npos)
-        << e.what();
+  for (const std::uint64_t cut : {std::uint64_t{400'000}, std::uint64_t{100'000}}) {
+    SCOPED_TRACE(cut);
+    const testing_support::TempDir dir;
+    const std::string path = dir.write("speech.mul", file.bytes);
+    TruncatingList list(path, cut);
+    runtime::FileTable files;
+    speechfile::ReadingState state;
+    const std::uint64_t readTo = std::max<std::uint64_t>(cut, runtime::BufferedFile::kBufferSize);
+    try {
+      speechfile::runGetAction(state, testing_support::FixedPath(path), list, files);
+      ADD_FAILURE() << "no error";
+    } catch (const speechfile::GetError& e) {
+      EXPECT_EQ(e.cause().number(), ErrorNumber::InputPastEndOfFile) << e.what();
+      const std::size_t whole = firstRecordNotWholeBefore(file, readTo);
+      EXPECT_EQ(e.recordOffset(), file.starts[whole]);
+      EXPECT_EQ(list.lines, std::vector<std::string>(file.lines.begin(), file.lines.begin() + whole));
+      EXPECT_NE(std::string(e.what()).find("became shorter while it was read: it now ends at byte " +
+                                           std::to_string(cut) + ","),
+                std::string::npos)
+          << e.what();
+    }
+    EXPECT_FALSE(files.isOpen(state.iFileNum));
   }
-  EXPECT_FALSE(files.isOpen(state.iFileNum));
 }
 
 }  // namespace

@@ -16,6 +16,7 @@ struct Faults {
   std::size_t chunk = SIZE_MAX;         // at most this many bytes per read (short reads)
   std::uint64_t shrinkTo = UINT64_MAX;  // the file became shorter: its data ends here, though size() says more
   std::uint64_t sizeSays = UINT64_MAX;  // a wrong size, given before and after (files under /proc and /sys)
+  std::uint64_t sizeNow = UINT64_MAX;   // the size given once the data ended: cut further back than it was read
   std::uint64_t failFrom = UINT64_MAX;  // a read that touches this byte or later fails
 };
 
@@ -24,7 +25,9 @@ class FaultySource final : public runtime::ByteSource {
   FaultySource(std::vector<std::uint8_t> bytes, Faults faults) : bytes_(std::move(bytes)), faults_(faults) {}
 
   std::uint64_t size() const override { return faults_.sizeSays != UINT64_MAX ? faults_.sizeSays : bytes_.size(); }
-  std::optional<std::uint64_t> currentSize() const override { return std::min(size(), faults_.shrinkTo); }
+  std::optional<std::uint64_t> currentSize() const override {
+    return std::min({size(), faults_.shrinkTo, faults_.sizeNow});
+  }
 
   std::size_t readAt(std::uint64_t offset, std::span<std::uint8_t> out) override {
     if (offset + out.size() > faults_.failFrom) {

@@ -26,9 +26,9 @@ Names namesOf(const fs::path& path) {
   return names;
 }
 
-// Whether `target` is the speech file, or names where it was.
-bool isTheSpeechFile(const fs::path& target, const LineStore::Source& source) {
-  if (source.identity && runtime::platform::identifyFile(target) == source.identity) return true;
+// Whether `target` names where the speech file was read from, spelt in
+// any way, whether or not the file is still there.
+bool namesTheSpeechFile(const fs::path& target, const LineStore::Source& source) {
   const Names targetNames = namesOf(target);
   const Names sourceNames = namesOf(source.path);
   using runtime::platform::sameName;
@@ -36,19 +36,27 @@ bool isTheSpeechFile(const fs::path& target, const LineStore::Source& source) {
          sameName(targetNames.lexical, sourceNames.resolved) || sameName(targetNames.resolved, sourceNames.resolved);
 }
 
-void refuseTheSpeechFile(const LineStore& lines, const fs::path& target) {
-  if (lines.source() && isTheSpeechFile(target, *lines.source())) {
-    throw runtime::RuntimeError(runtime::ErrorNumber::PermissionDenied,
-                                "This is the speech file the lines come from; the list is not saved over it.");
-  }
+[[noreturn]] void refuseTheSpeechFile() {
+  throw runtime::RuntimeError(runtime::ErrorNumber::PermissionDenied,
+                              "This is the speech file the lines come from; the list is not saved over it.");
+}
+
+// Refuses to replace the speech file under whatever name the system
+// resolves the target to: the save hands this the file it is about to
+// replace, read from that very file.
+runtime::ReplaceCheck notTheSpeechFile(const std::optional<LineStore::Source>& source) {
+  if (!source || !source->identity) return {};
+  return [identity = *source->identity](const std::optional<runtime::ReplacedFile>& replaced) {
+    if (replaced && replaced->identity == identity) refuseTheSpeechFile();
+  };
 }
 
 }  // namespace
 
 void saveList(const LineStore& lines, const fs::path& target, runtime::Encoding encoding) {
-  refuseTheSpeechFile(lines, target);
+  if (lines.source() && namesTheSpeechFile(target, *lines.source())) refuseTheSpeechFile();
   const listing::ExportFormat format = listing::exportFormatForFileName(runtime::pathText(target.filename()));
-  runtime::writeWholeFile(target, [&](const runtime::ByteWriter& write) {
+  runtime::writeWholeFile(target, notTheSpeechFile(lines.source()), [&](const runtime::ByteWriter& write) {
     std::string pending = listing::exportHeader(format);
     LineStore::Scratch scratch;
     lines.forEachRow(0, scratch, [&](std::size_t, const LineStore::Row& row) {
@@ -60,9 +68,6 @@ void saveList(const LineStore& lines, const fs::path& target, runtime::Encoding 
       return true;
     });
     write(pending);
-    // Once more just before the list takes the target's place: the speech
-    // file may have been moved there while the list was written.
-    refuseTheSpeechFile(lines, target);
   });
 }
 

@@ -8,6 +8,7 @@
 #endif
 
 #include "runtime/errors.h"
+#include "runtime/platform.h"
 #include "support/bad_inputs.h"
 #include "support/test_files.h"
 #include "ui/common/find_line.h"
@@ -110,15 +111,21 @@ TEST(SaveList, WritesTheFormatTheNameAsksForAndNeverOverTheSpeechFile) {
 }
 
 // The speech file is never written over, whatever it is called by the time
-// the list is saved: each case lists M1/speech.mul, then does what a user or
-// another program might do, then saves to the target it gives.
+// the list is saved, or whatever the system resolves the name given to:
+// each case lists M1/speech.mul, then does what a user or another program
+// might do, then saves to the target it gives.
 TEST(SaveList, NeverWritesOverTheSpeechFileWhateverItIsCalledNow) {
   namespace fs = std::filesystem;
   const Bytes content = concat({record(0x2A, "hail"), record(2, "ok")});
   const struct {
     const char* name;
     std::function<fs::path(const fs::path& root)> after;  // returns the target
+    bool resolvedToTheSpeechFile = false;                 // whatever the target, the system resolves it so
+    std::string says = "This is the speech file the lines come from";
   } cases[] = {
+      {"another name, which the system resolves to it", [](const fs::path& root) { return root / "other.txt"; }, true},
+      {"its own name, which the system resolves to it", [](const fs::path& root) { return root / "M1" / "speech.mul"; },
+       true},
       {"the path as read", [](const fs::path& root) { return root / "M1" / "speech.mul"; }},
       {"the path spelt another way",
        [](const fs::path& root) { return root / "M1" / "." / ".." / "M1" / "speech.mul"; }},
@@ -164,6 +171,17 @@ TEST(SaveList, NeverWritesOverTheSpeechFileWhateverItIsCalledNow) {
          fs::remove(root / "M1" / "speech.mul");
          return root / "L" / "speech.mul";
        }},
+#else
+      // Names Windows would not keep as they stand, some of which it
+      // resolves to the speech file.
+      {"its name and a dot", [](const fs::path& root) { return root / "M1" / "speech.mul."; }, false,
+       "\"speech.mul.\" ends in a dot, which Windows drops from a name."},
+      {"its name and a space", [](const fs::path& root) { return root / "M1" / "speech.mul "; }, false,
+       "\"speech.mul \" ends in a space, which Windows drops from a name."},
+      {"its folder's name and a dot", [](const fs::path& root) { return root / "M1." / "speech.mul"; }, false,
+       "\"M1.\" ends in a dot, which Windows drops from a name."},
+      {"its data stream", [](const fs::path& root) { return root / "M1" / "speech.mul::$DATA"; }, false,
+       "the \":\" in \"speech.mul::$DATA\" would name a stream inside a file, not a file."},
 #endif
   };
   for (const auto& c : cases) {
@@ -177,13 +195,15 @@ TEST(SaveList, NeverWritesOverTheSpeechFileWhateverItIsCalledNow) {
     ASSERT_EQ(store.rowCount(), 2u);
     const fs::path target = c.after(dir.path());
     const auto moved = testing_support::snapshot(dir.path());
+    std::optional<runtime::platform::SaveTargetsResolvedTo> resolved;
+    if (c.resolvedToTheSpeechFile) resolved.emplace(speech);
     try {
       ui::saveList(store, target);
       ADD_FAILURE() << target << " was written";
     } catch (const runtime::RuntimeError& e) {
-      EXPECT_NE(std::string(e.what()).find("This is the speech file the lines come from"), std::string::npos)
-          << e.what();
+      EXPECT_NE(std::string(e.what()).find(c.says), std::string::npos) << e.what();
     }
+    resolved.reset();
     EXPECT_EQ(testing_support::snapshot(dir.path()), moved) << "nothing is written or created";
     for (const auto& entry : fs::recursive_directory_iterator(dir.path())) {
       if (entry.is_regular_file()) {

@@ -5,7 +5,8 @@
 # and 144 DPI; Tab and Enter; Get, read through the list box messages and
 # through the accessibility interface; Find, F3 and Shift+F3; the list's
 # menu and the clipboard; message boxes; a file another process holds; the
-# program started with a path and with wrong arguments; and that nothing was
+# program started with a path and with wrong arguments; Save list as a name
+# Windows would not keep; and that nothing was
 # written beside it, beside the files, or to the registry. Writes the
 # screenshots BUILD_DIR/screenshot.png, screenshot-find.png and
 # screenshot-menu.png. Runs in the Wine session of the CTest fixture.
@@ -187,6 +188,25 @@ LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 wine "$app/speechviewer.exe" -- "$(winepath 
 robot listed
 check "an error in that file comes up over the shown window" "Speech.mul by Quorrin|1" \
   "$(value 'message owner')|$(value lines)"
+robot close
+
+# Save list as the speech file's name with a dot after it, which Windows
+# would not keep, and Yes when the dialog asks to replace it: refused in
+# plain words, twice, with no new file made and the speech file as it was.
+saving="$work/saving"
+mkdir -p "$saving"
+cp "$files/lines.mul" "$saving/small.mul"
+saving_before=$(listing "$saving")
+LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 wine "$app/speechviewer.exe" "$(winepath -w "$saving/small.mul")" >/dev/null 2>&1 &
+robot listed
+for attempt in first second; do
+  robot save "$(winepath -w "$saving/small.mul")."
+  check "Save list as \"small.mul.\", the $attempt time, is refused in plain words" \
+    '"small.mul." ends in a dot, which Windows drops from a name.' \
+    "$(value message | grep -o '"small.mul." ends in a dot, which Windows drops from a name.' || value message)"
+done
+check "no file was made, and the speech file is as it was" "$saving_before|same" \
+  "$(listing "$saving")|$(cmp -s "$files/lines.mul" "$saving/small.mul" && echo same || echo changed)"
 robot close
 
 # A wrong command line, and --version: a message box, no window, and the

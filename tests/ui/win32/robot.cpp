@@ -15,17 +15,19 @@
 //   window_robot OUT current              the list's current line, and whether it is in view
 //   window_robot OUT clipboard            the text on the clipboard, its lines
 //   window_robot OUT accessible           the list as assistive technology reads it
-//   window_robot OUT hold PATH MS         holds PATH open without sharing for MS ms
-//   window_robot OUT close                closes the window; waits for the program to end
-//   window_robot OUT resources EXE        the manifest, version, licence and icon in EXE
+//   window_robot OUT save PATH            Save list as PATH in the save dialog, Yes if it asks to replace; the message
+//   after window_robot OUT hold PATH MS         holds PATH open without sharing for MS ms window_robot OUT close closes
+//   the window; waits for the program to end window_robot OUT resources EXE        the manifest, version, licence and
+//   icon in EXE
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
-#include <oleacc.h>
-
 #include "window_reading.h"
+// After <windows.h>, which window_reading.h includes and these build on.
+#include <dlgs.h>
+#include <oleacc.h>
 
 namespace {
 
@@ -37,6 +39,8 @@ struct Control {
 };
 // The window's control numbers, as a robot learns them from its makers.
 constexpr Control kControls[] = {{"Label1", 100}, {"lstWords", 101}, {"txtPath", 102}, {"cmdGet", 103}};
+// The list menu's Save list as... command.
+constexpr WPARAM kSaveListCommand = 203;
 
 std::FILE* out;
 
@@ -221,6 +225,53 @@ void sayAccessible(HWND viewer) {
   CoUninitialize();
 }
 
+// The save dialog the thread shows, if it is up.
+HWND saveDialogOf(DWORD thread) {
+  HWND found = nullptr;
+  EnumThreadWindows(
+      thread,
+      [](HWND window, LPARAM result) -> BOOL {
+        if (!IsWindowVisible(window) || windowText(window) != "Save list as" || !GetDlgItem(window, cmb13)) return TRUE;
+        *reinterpret_cast<HWND*>(result) = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+// As a user would: the list menu's Save list as..., the name typed in the
+// save dialog, Save, and Yes when the dialog asks whether to replace a file.
+void save(HWND viewer, const std::wstring& path) {
+  const DWORD thread = GetWindowThreadProcessId(viewer, nullptr);
+  PostMessageW(viewer, WM_COMMAND, kSaveListCommand, 0);
+  bool typed = false;
+  bool asked = false;
+  int quiet = 0;  // looks since the dialog went, without a message box
+  for (int attempt = 0; attempt < 400 && quiet < 20; ++attempt) {
+    Sleep(50);
+    waitUntilIdle(viewer);
+    if (const HWND box = messageBoxOf(thread)) {
+      if (windowText(box) == "Save list as") {
+        asked = true;
+        PostMessageW(box, WM_COMMAND, IDYES, 0);
+        continue;
+      }
+      say("asked to replace", asked ? "yes" : "no");
+      return closeMessageBox(viewer, box);
+    }
+    const HWND dialog = saveDialogOf(thread);
+    if (dialog && !typed) {
+      SetDlgItemTextW(dialog, cmb13, path.c_str());
+      PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+      typed = true;
+    } else if (typed && !dialog) {
+      ++quiet;
+    }
+  }
+  say("asked to replace", asked ? "yes" : "no");
+  say("message", typed ? "none" : "no save dialog");
+}
+
 void hold(const std::wstring& path, DWORD ms) {
   const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   say("holding", file == INVALID_HANDLE_VALUE ? "no" : "yes");
@@ -314,6 +365,8 @@ int wmain(int argc, wchar_t** argv) {
     sayAccessible(viewer);
   else if (command == L"get" && argc > 3)
     get(viewer, argv[3]);
+  else if (command == L"save" && argc > 3)
+    save(viewer, argv[3]);
   else if (command == L"listed")
     listed(viewer);
   else if (command == L"current")
