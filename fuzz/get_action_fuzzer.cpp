@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "listing/list_line.h"
 #include "listing/shown_text.h"
 #include "runtime/encoding.h"
 #include "runtime/errors.h"
@@ -20,7 +21,6 @@
 #include "runtime/text.h"
 #include "runtime/utf8.h"
 #include "speechfile/get_action.h"
-#include "speechfile/record.h"
 #include "ui/common/line_store.h"
 
 namespace {
@@ -146,7 +146,7 @@ class Lines final : public speechfile::LineList {
     store.clear();
   }
   void addItem(const speechfile::Entry& entry) override {
-    lines.emplace_back(speechfile::formatListLine(scratch, entry.id, entry.text, encoding));
+    lines.emplace_back(listing::formatListLine(scratch, entry.id, entry.text, encoding));
     offsets.push_back(entry.offset);
     store.addItem(entry);
   }

@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "listing/list_line.h"
 #include "listing/shown_text.h"
 #include "runtime/errors.h"
 #include "runtime/platform.h"
-#include "speechfile/record.h"
 
 namespace {
 
@@ -31,13 +31,12 @@ void ListingOutput::addItem(const speechfile::Entry& entry) {
   if (format_ != listing::ExportFormat::Lines) return addExported(entry);
   // The line in its shown form and "\n", written in place, with room for the
   // conversion to write a block past its end.
-  const std::size_t longest =
-      speechfile::maxListLineSize(0) + listing::maxShownAnsiTextSize(entry.text.size()) + 1 + 16;
+  const std::size_t longest = listing::maxListLineSize(0) + listing::maxShownAnsiTextSize(entry.text.size()) + 1 + 16;
   if (longest > kWriteBytes - used_) {
     flushPending();
     stopIfWriteFailed();
   }
-  char* end = speechfile::writeListLineWith(pending_.get() + used_, entry.id, [&](char* at) {
+  char* end = listing::writeListLineWith(pending_.get() + used_, entry.id, [&](char* at) {
     return listing::writeShownAnsiTextPadded(at, entry.text, encoding_);
   });
   *end++ = '\n';

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cctype>
 
+#include "listing/list_line.h"
 #include "listing/shown_text.h"
 #include "runtime/text.h"
-#include "speechfile/record.h"
 
 namespace listing {
 namespace {
@@ -20,9 +20,9 @@ std::string_view exactText(const speechfile::Entry& entry, runtime::Encoding enc
 }
 
 std::string_view shownLine(const speechfile::Entry& entry, runtime::Encoding encoding, std::string& scratch) {
-  scratch.resize(speechfile::maxListLineSize(0) + maxShownAnsiTextSize(entry.text.size()));
-  char* const end = speechfile::writeListLineWith(
-      scratch.data(), entry.id, [&](char* at) { return writeShownAnsiText(at, entry.text, encoding); });
+  scratch.resize(listing::maxListLineSize(0) + maxShownAnsiTextSize(entry.text.size()));
+  char* const end = listing::writeListLineWith(scratch.data(), entry.id,
+                                               [&](char* at) { return writeShownAnsiText(at, entry.text, encoding); });
   return {scratch.data(), static_cast<std::size_t>(end - scratch.data())};
 }
 

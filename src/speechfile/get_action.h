@@ -47,7 +47,7 @@ class GivenPath final : public PathSource {
 };
 
 // One entry of the speech file as the Get action hands it to the list.
-// Its list line is formatListLine(scratch, id, text) (record.h).
+// Its list line is listing::formatListLine(scratch, id, text).
 struct Entry {
   std::uint64_t offset;  // byte offset of the record's first byte
   std::int16_t id;

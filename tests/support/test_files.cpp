@@ -6,8 +6,8 @@
 #include <random>
 #include <stdexcept>
 
+#include "listing/list_line.h"
 #include "runtime/text.h"
-#include "speechfile/record.h"
 
 namespace testing_support {
 
@@ -90,7 +90,7 @@ void RecordingList::addItem(const speechfile::Entry& entry) {
 
 std::string listLine(std::int16_t id, std::span<const std::uint8_t> text) {
   std::string scratch;
-  return std::string(speechfile::formatListLine(scratch, id, text));
+  return std::string(listing::formatListLine(scratch, id, text));
 }
 
 std::string ansiText(std::span<const std::uint8_t> bytes, runtime::Encoding encoding,

@@ -5,9 +5,9 @@
 #include <span>
 #include <vector>
 
+#include "listing/list_line.h"
 #include "listing/shown_text.h"
 #include "runtime/utf8.h"
-#include "speechfile/record.h"
 #include "ui/common/case_folding_table.h"
 
 namespace ui {
@@ -183,7 +183,7 @@ LineMatcher::LineMatcher(const FindRequest& request, runtime::Encoding encoding)
 
 bool LineMatcher::matches(const LineStore::Row& row) {
   if (!canMatch_) return false;
-  std::string_view text = speechfile::formatListLine(line_, row.id, row.text, encoding_);
+  std::string_view text = listing::formatListLine(line_, row.id, row.text, encoding_);
   if (showsLines_ && listing::changesWhenShown(text)) {
     shown_ = listing::shownText(text);
     text = shown_;

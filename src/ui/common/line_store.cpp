@@ -4,6 +4,7 @@
 #include <cstring>
 #include <new>
 
+#include "listing/list_line.h"
 #include "listing/memory_reserve.h"
 #include "runtime/copy_bytes.h"
 #include "runtime/errors.h"
@@ -143,7 +144,7 @@ LineStore::Row LineStore::row(std::size_t index, Scratch& scratch) const {
 
 std::string_view LineStore::line(std::size_t index, Scratch& scratch, runtime::Encoding encoding) const {
   const Row r = row(index, scratch);
-  return speechfile::formatListLine(scratch.line, r.id, r.text, encoding);
+  return listing::formatListLine(scratch.line, r.id, r.text, encoding);
 }
 
 }  // namespace ui

@@ -8,11 +8,11 @@
 #include <system_error>
 
 #include "listing/command_line.h"
+#include "listing/list_line.h"
 #include "listing/memory_reserve.h"
 #include "listing/shown_text.h"
 #include "listing/threaded_list.h"
 #include "runtime/errors.h"
-#include "speechfile/record.h"
 #include "ui/common/save_list.h"
 #include "version.h"
 
@@ -202,7 +202,7 @@ TextOutcome ViewerSession::allShownLines(std::string_view lineEnd) const {
     LineStore::Scratch scratch;
     std::string shownLine;
     lines_.forEachRow(0, scratch, [&](std::size_t, const LineStore::Row& row) {
-      const std::string_view line = speechfile::formatListLine(scratch.line, row.id, row.text, encoding_);
+      const std::string_view line = listing::formatListLine(scratch.line, row.id, row.text, encoding_);
       shownLine.resize(listing::maxShownSize(line.size()));
       outcome.text.append(shownLine.data(), listing::writeShownText(shownLine.data(), line));
       outcome.text += lineEnd;
