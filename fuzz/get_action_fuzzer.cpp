@@ -131,11 +131,6 @@ Outcome decodeSimply(const std::uint8_t* data, std::size_t size, runtime::Encodi
   return outcome;
 }
 
-class Path final : public speechfile::PathSource {
- public:
-  std::filesystem::path path() const override { return "memory"; }
-};
-
 // The lines as text, and the same entries in the window's line store, which
 // must give them back exactly.
 class Lines final : public speechfile::LineList {
@@ -183,7 +178,7 @@ Outcome runGet(const std::uint8_t* data, std::size_t size, runtime::Encoding enc
   Lines list(encoding);
   Outcome outcome;
   try {
-    speechfile::runGetAction(state, Path(), list, files);
+    speechfile::runGetAction(state, "memory", list, files);
   } catch (const speechfile::GetError& e) {
     outcome.error = e.cause().number();
     outcome.stopOffset = e.recordOffset().value_or(UINT64_MAX);

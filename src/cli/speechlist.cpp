@@ -87,8 +87,7 @@ int listFile(const std::filesystem::path& path, listing::ExportFormat format, bo
              runtime::Encoding encoding) {
   ListingOutput list(format, withEmpty, encoding);
   speechfile::ReadingState state;
-  const std::optional<speechfile::GetError> failure =
-      listing::runGetOnTwoThreads(state, speechfile::GivenPath(path), list);
+  const std::optional<speechfile::GetError> failure = listing::runGetOnTwoThreads(state, path, list);
   // The lines before an error come first; a file that did not open gets no
   // csv header.
   const bool written = list.finish(!failure || failure->recordOffset());

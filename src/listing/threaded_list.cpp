@@ -210,13 +210,13 @@ std::optional<ThreadedList::Failure> ThreadedList::finish() {
 }
 
 std::optional<speechfile::GetError> runGetOnTwoThreads(speechfile::ReadingState& state,
-                                                       const speechfile::PathSource& pathSource,
-                                                       speechfile::LineList& target, GetControl* control) {
+                                                       const std::filesystem::path& path, speechfile::LineList& target,
+                                                       GetControl* control) {
   ThreadedList list(target, control);
   std::optional<speechfile::GetError> error;
   bool outOfMemory = false;
   try {
-    speechfile::runGetAction(state, pathSource, list);
+    speechfile::runGetAction(state, path, list);
   } catch (const speechfile::GetError& e) {
     error = e;
   } catch (const std::bad_alloc&) {
@@ -226,9 +226,9 @@ std::optional<speechfile::GetError> runGetOnTwoThreads(speechfile::ReadingState&
   }
   if (const auto failure = list.finish()) {
     // The target failed first, on an entry the Get had read past.
-    error = speechfile::GetError(pathSource.path(), failure->offset, failure->error);
+    error = speechfile::GetError(path, failure->offset, failure->error);
   } else if (outOfMemory && !error) {
-    error = speechfile::GetError(pathSource.path(), list.keptUpTo(), speechfile::outOfMemoryAt(list.keptUpTo()));
+    error = speechfile::GetError(path, list.keptUpTo(), speechfile::outOfMemoryAt(list.keptUpTo()));
   }
   if (error && error->cause().number() == runtime::ErrorNumber::OutOfMemory) memory_reserve::release();
   return error;

@@ -118,7 +118,7 @@ class ThreadedList final : public speechfile::LineList {
 // its error, which names an earlier entry than the Get had come to. With a
 // `control`, tells it how far the Get has read and stops when it asks.
 std::optional<speechfile::GetError> runGetOnTwoThreads(speechfile::ReadingState& state,
-                                                       const speechfile::PathSource& pathSource,
-                                                       speechfile::LineList& target, GetControl* control = nullptr);
+                                                       const std::filesystem::path& path, speechfile::LineList& target,
+                                                       GetControl* control = nullptr);
 
 }  // namespace listing

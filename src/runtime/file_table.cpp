@@ -119,25 +119,75 @@ void BufferedFile::readBytesSlow(std::span<std::uint8_t> out) {
 
 FileTable::FileTable(Opener opener) : opener_(std::move(opener)) {}
 
-std::int16_t FileTable::nextFreeNumber() const {
+bool FileTable::freeForThisThread(std::int16_t number) const {
+  const std::thread::id keeper = keptFor_[number];
+  return !slots_[number] && (keeper == std::thread::id() || keeper == std::this_thread::get_id());
+}
+
+std::int16_t FileTable::nextFreeNumber() {
+  const std::lock_guard lock(mutex_);
+  const std::thread::id self = std::this_thread::get_id();
+  // A number already kept for this thread comes first, so that asking twice
+  // keeps one number, not two.
   for (std::int16_t number = kFirstNumber; number <= kLastNumber; ++number) {
-    if (!slots_[number]) return number;
+    if (keptFor_[number] == self && !slots_[number]) return number;
+  }
+  for (std::int16_t number = kFirstNumber; number <= kLastNumber; ++number) {
+    if (freeForThisThread(number)) {
+      keptFor_[number] = self;
+      return number;
+    }
   }
   throw RuntimeError(ErrorNumber::TooManyFiles, "All file numbers from 1 to 255 are in use.");
 }
 
 void FileTable::openBinary(std::int16_t number, const std::filesystem::path& path) {
-  if (number < kFirstNumber || number > kLastNumber) {
+  if (!inRange(number)) {
     throw RuntimeError(ErrorNumber::BadFileNameOrNumber, "File number " + std::to_string(number) + " is out of range.");
   }
-  if (slots_[number]) {
-    throw RuntimeError(ErrorNumber::FileAlreadyOpen, "File number " + std::to_string(number) + " is in use.");
+  {
+    const std::lock_guard lock(mutex_);
+    if (!freeForThisThread(number)) {
+      throw RuntimeError(ErrorNumber::FileAlreadyOpen, "File number " + std::to_string(number) + " is in use.");
+    }
+    keptFor_[number] = std::this_thread::get_id();  // until the file is in place
   }
-  slots_[number] = std::make_unique<BufferedFile>(opener_(path));
+  std::unique_ptr<BufferedFile> file;
+  try {
+    file = std::make_unique<BufferedFile>(opener_(path));
+  } catch (...) {
+    const std::lock_guard lock(mutex_);
+    keptFor_[number] = std::thread::id();
+    throw;
+  }
+  const std::lock_guard lock(mutex_);
+  slots_[number] = std::move(file);
+  keptFor_[number] = std::thread::id();
+}
+
+bool FileTable::isOpen(std::int16_t number) const {
+  if (!inRange(number)) return false;
+  const std::lock_guard lock(mutex_);
+  return slots_[number] != nullptr;
+}
+
+BufferedFile& FileTable::openFile(std::int16_t number) {
+  if (inRange(number)) {
+    const std::lock_guard lock(mutex_);
+    if (slots_[number]) return *slots_[number];
+  }
+  raiseNotOpen(number);
 }
 
 void FileTable::close(std::int16_t number) noexcept {
-  if (isOpen(number)) slots_[number].reset();
+  if (!inRange(number)) return;
+  std::unique_ptr<BufferedFile> closing;
+  {
+    const std::lock_guard lock(mutex_);
+    closing = std::move(slots_[number]);
+    if (keptFor_[number] == std::this_thread::get_id()) keptFor_[number] = std::thread::id();
+  }
+  // The file is closed outside the lock: closing may wait on the system.
 }
 
 void FileTable::raiseNotOpen(std::int16_t number) {

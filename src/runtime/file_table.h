@@ -9,8 +9,10 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <span>
+#include <thread>
 #include <vector>
 
 #include "runtime/byte_source.h"
@@ -88,6 +90,9 @@ class BufferedFile {
   const std::uint8_t* limit_ = nullptr;   // end of the bytes read into buffer_
 };
 
+// The table is safe for use from several threads at once: two threads that
+// each ask for a free number and open a file under it are never handed one
+// number, and each reads its own open file.
 class FileTable {
  public:
   // The numbers handed out when the caller gives no range.
@@ -98,33 +103,41 @@ class FileTable {
   explicit FileTable(Opener opener = openFileReadOnly);
 
   // The lowest number not in use. Raises TooManyFiles when all are taken.
-  std::int16_t nextFreeNumber() const;
+  // The number is kept for the calling thread until it opens a file under
+  // it or closes it: the same thread is handed it again, another thread the
+  // next one, so that asking and then opening is one step for each thread.
+  std::int16_t nextFreeNumber();
 
   // Opens `path` in binary mode under `number`. Raises BadFileNameOrNumber
-  // for a number out of range, FileAlreadyOpen if it is taken, and whatever
-  // the opener raises (file not found, permission denied, ...).
+  // for a number out of range, FileAlreadyOpen if it is taken (open, or kept
+  // for another thread), and whatever the opener raises (file not found,
+  // permission denied, ...). The opener runs without holding the table, so
+  // a slow open holds up no other thread.
   void openBinary(std::int16_t number, const std::filesystem::path& path);
 
-  bool isOpen(std::int16_t number) const {
-    return number >= kFirstNumber && number <= kLastNumber && slots_[number] != nullptr;
-  }
+  bool isOpen(std::int16_t number) const;
 
   // The open file known by `number`, for a run of calls on it; raises
   // BadFileNameOrNumber for a number that is not open. The reference is valid
-  // until the number is closed.
-  BufferedFile& openFile(std::int16_t number) {
-    if (isOpen(number)) return *slots_[number];
-    raiseNotOpen(number);
-  }
+  // until the number is closed; only one thread at a time reads through it.
+  BufferedFile& openFile(std::int16_t number);
 
-  // Closes the file; a number that is not open is left alone.
+  // Closes the file, and gives up a number kept for this thread; a number
+  // that is not open is left alone.
   void close(std::int16_t number) noexcept;
 
  private:
   [[noreturn]] static void raiseNotOpen(std::int16_t number);
+  static bool inRange(std::int16_t number) { return number >= kFirstNumber && number <= kLastNumber; }
+  // Whether `number` is neither open nor kept for another thread than this
+  // one. Called with the lock held.
+  bool freeForThisThread(std::int16_t number) const;
 
   Opener opener_;
+  mutable std::mutex mutex_;
   std::array<std::unique_ptr<BufferedFile>, kLastNumber + 1> slots_;
+  // The thread each free number is kept for; no thread where none is.
+  std::array<std::thread::id, kLastNumber + 1> keptFor_;
 };
 
 // The process's table of open files, as the runtime keeps one per program.

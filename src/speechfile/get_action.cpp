@@ -81,12 +81,10 @@ runtime::RuntimeError outOfMemoryAt(std::uint64_t recordOffset) {
 GetError::GetError(const std::filesystem::path& path, std::optional<std::uint64_t> recordOffset, RuntimeError cause)
     : std::runtime_error(describe(path, cause)), recordOffset_(recordOffset), cause_(std::move(cause)) {}
 
-void runGetAction(ReadingState& s, const PathSource& pathSource, LineList& list, runtime::FileTable& files) {
+void runGetAction(ReadingState& s, const std::filesystem::path& path, LineList& list, runtime::FileTable& files) {
   list.clear();
-  std::filesystem::path path;
   try {
     s.iFileNum = files.nextFreeNumber();
-    path = pathSource.path();
     files.openBinary(s.iFileNum, path);
   } catch (const RuntimeError& e) {
     throw GetError(path, std::nullopt, e);

@@ -27,25 +27,6 @@ struct ReadingState {
   std::int16_t iFileNum = 0;   // number of the open speech file
 };
 
-// Where the path comes from: in the window, the path field; in speechlist,
-// the command line. The path is used exactly as given.
-class PathSource {
- public:
-  virtual ~PathSource() = default;
-  virtual std::filesystem::path path() const = 0;
-};
-
-// A path given as it is: on speechlist's command line, or by a window's
-// field once it has been read.
-class GivenPath final : public PathSource {
- public:
-  explicit GivenPath(std::filesystem::path path) : path_(std::move(path)) {}
-  std::filesystem::path path() const override { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
-
 // One entry of the speech file as the Get action hands it to the list.
 // Its list line is listing::formatListLine(scratch, id, text).
 struct Entry {
@@ -101,8 +82,10 @@ class GetError : public std::runtime_error {
 // The error for an entry that no memory is left to list.
 runtime::RuntimeError outOfMemoryAt(std::uint64_t recordOffset);
 
-// Runs the Get action with `state` as the reading state, taking its file
-// number from `files`. Lines are appended as their records are read.
+// Runs the Get action with `state` as the reading state on the file at
+// `path`, used exactly as given (in the window, the path field as it was when
+// Get was clicked), taking its file number from `files`. Lines are appended
+// as their records are read.
 //
 // Raises only GetError: when no file number is free, when the open fails, or
 // when a record cannot be read (a file that ends inside a record or became
@@ -111,7 +94,7 @@ runtime::RuntimeError outOfMemoryAt(std::uint64_t recordOffset);
 // error stay in the list (every whole record read before the file's end),
 // no line is appended for the record that failed, and the file is closed on
 // every path.
-void runGetAction(ReadingState& state, const PathSource& pathSource, LineList& list,
+void runGetAction(ReadingState& state, const std::filesystem::path& path, LineList& list,
                   runtime::FileTable& files = runtime::files());
 
 }  // namespace speechfile

@@ -52,7 +52,7 @@ Result getThrough(const Bytes& bytes, Faults faults) {
   RecordingList list;
   Result result;
   try {
-    speechfile::runGetAction(state, testing_support::FixedPath("injected"), list, files);
+    speechfile::runGetAction(state, testing_support::pathFromUtf8("injected"), list, files);
   } catch (const speechfile::GetError& e) {
     result.error = e.cause().number();
     result.offset = e.recordOffset();
@@ -178,7 +178,7 @@ TEST(GetActionFaults, ARealFileThatShrinksWhileReadListsEveryWholeEntryBeforeIts
     speechfile::ReadingState state;
     const std::uint64_t readTo = std::max<std::uint64_t>(cut, runtime::BufferedFile::kBufferSize);
     try {
-      speechfile::runGetAction(state, testing_support::FixedPath(path), list, files);
+      speechfile::runGetAction(state, testing_support::pathFromUtf8(path), list, files);
       ADD_FAILURE() << "no error";
     } catch (const speechfile::GetError& e) {
       EXPECT_EQ(e.cause().number(), ErrorNumber::InputPastEndOfFile) << e.what();

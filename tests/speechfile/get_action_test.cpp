@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <condition_variable>
 #include <filesystem>
+#include <functional>
+#include <mutex>
 #include <optional>
+#include <thread>
 
 #include "speechfile/record.h"
 #include "support/test_files.h"
@@ -14,7 +19,7 @@ using runtime::ErrorNumber;
 using speechfile::GetError;
 using testing_support::Bytes;
 using testing_support::concat;
-using testing_support::FixedPath;
+using testing_support::pathFromUtf8;
 using testing_support::record;
 using testing_support::RecordingList;
 using testing_support::TempDir;
@@ -34,7 +39,7 @@ Outcome runGet(const std::string& path, runtime::FileTable& files, speechfile::R
   list.lines = {"stale line from before"};
   Outcome outcome;
   try {
-    speechfile::runGetAction(state, FixedPath(path), list, files);
+    speechfile::runGetAction(state, pathFromUtf8(path), list, files);
   } catch (const GetError& e) {
     outcome.error = e.cause().number();
     outcome.offset = e.recordOffset();
@@ -181,6 +186,61 @@ TEST(GetAction, NeverChangesTheFile) {
   EXPECT_EQ(testing_support::readAll(path), bytes);
   EXPECT_EQ(std::filesystem::last_write_time(path), modified);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+// Two Gets at once on two threads, each holding its file open until the
+// other has opened its own: each is handed a number of its own and lists its
+// own file whole.
+TEST(GetAction, TwoGetsAtOnceOnTwoThreadsEachHaveAFileNumberOfTheirOwn) {
+  std::mutex mutex;
+  std::condition_variable bothOpen;
+  int opened = 0;
+  // A file whose first read waits until both files are open.
+  class WaitingSource final : public runtime::ByteSource {
+   public:
+    WaitingSource(Bytes bytes, std::function<void()> wait) : bytes_(std::move(bytes)), wait_(std::move(wait)) {}
+    std::uint64_t size() const override { return bytes_.size(); }
+    std::size_t readAt(std::uint64_t offset, std::span<std::uint8_t> out) override {
+      std::call_once(waited_, wait_);
+      return bytes_.readAt(offset, out);
+    }
+
+   private:
+    runtime::MemorySource bytes_;
+    std::function<void()> wait_;
+    std::once_flag waited_;
+  };
+  runtime::FileTable files([&](const std::filesystem::path& path) {
+    return std::make_unique<WaitingSource>(record(path == "a" ? 0xA : 0xB, path.string() + " text"), [&] {
+      std::unique_lock lock(mutex);
+      ++opened;
+      bothOpen.notify_all();
+      bothOpen.wait_for(lock, std::chrono::seconds(10), [&] { return opened == 2; });
+    });
+  });
+  struct Run {
+    speechfile::ReadingState state;
+    RecordingList list;
+    std::string error;
+  } a, b;
+  const auto get = [&](Run& run, const char* path) {
+    try {
+      speechfile::runGetAction(run.state, path, run.list, files);
+    } catch (const GetError& e) {
+      run.error = e.what();
+    }
+  };
+  std::thread first(get, std::ref(a), "a");
+  std::thread second(get, std::ref(b), "b");
+  first.join();
+  second.join();
+  EXPECT_EQ(opened, 2) << "the two files were never open at once";
+  EXPECT_EQ(a.error + b.error, "");
+  EXPECT_EQ(a.list.lines, Lines{"ID: A Text: a text"});
+  EXPECT_EQ(b.list.lines, Lines{"ID: B Text: b text"});
+  EXPECT_NE(a.state.iFileNum, b.state.iFileNum);
+  EXPECT_FALSE(files.isOpen(a.state.iFileNum) || files.isOpen(b.state.iFileNum));
+  EXPECT_EQ(files.nextFreeNumber(), 1);  // both numbers were given back
 }
 
 }  // namespace

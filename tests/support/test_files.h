@@ -66,15 +66,6 @@ constexpr bool kUnderAddressSanitizer = false;
 // A path given as UTF-8, on Windows too.
 std::filesystem::path pathFromUtf8(std::string_view utf8);
 
-class FixedPath final : public speechfile::PathSource {
- public:
-  explicit FixedPath(std::string_view utf8) : path_(pathFromUtf8(utf8)) {}
-  std::filesystem::path path() const override { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
-
 // The list lines of one Get, as text, and the entries without text.
 class RecordingList final : public speechfile::LineList {
  public:

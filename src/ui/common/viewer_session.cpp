@@ -41,25 +41,6 @@ std::string shown(std::string_view message) {
   }
 }
 
-// The path field as the Get reads it: the path given, while the field shows
-// it as it was offered.
-class FieldPath final : public speechfile::PathSource {
- public:
-  FieldPath(const speechfile::PathSource& field, const std::filesystem::path& given,
-            const std::filesystem::path& offered)
-      : field_(field), given_(given), offered_(offered) {}
-  std::filesystem::path path() const override {
-    std::filesystem::path typed = field_.path();
-    if (!offered_.empty() && typed == offered_) return given_;
-    return typed;
-  }
-
- private:
-  const speechfile::PathSource& field_;
-  const std::filesystem::path& given_;
-  const std::filesystem::path& offered_;
-};
-
 // What a field shows for a path: the shown form of its name where its bytes
 // are not plain UTF-8 text. Windows' names are UTF-16 and always shown as
 // they are.
@@ -87,15 +68,21 @@ ViewerSession::~ViewerSession() {
   running_.wait();
 }
 
-std::optional<std::string> ViewerSession::get(const speechfile::PathSource& path) {
-  startGet(path);
+std::optional<std::string> ViewerSession::get(const std::filesystem::path& field) {
+  startGet(field);
   return endGet();
 }
 
-void ViewerSession::startGet(const speechfile::PathSource& path) {
-  // The field is read here, on the window's thread, as the Get is about to
-  // start; the Get itself empties the list first.
-  const std::filesystem::path file = FieldPath(path, given_, offered_).path();
+std::filesystem::path ViewerSession::pathToRead(const std::filesystem::path& field) const {
+  // The path given, while the field shows it as it was offered.
+  if (!offered_.empty() && field == offered_) return given_;
+  return field;
+}
+
+void ViewerSession::startGet(const std::filesystem::path& field) {
+  // The field was read on the window's thread as Get was clicked; the Get
+  // itself empties the list first.
+  const std::filesystem::path file = pathToRead(field);
   control_ = std::make_unique<listing::GetControl>();
   stopped_ = false;
   try {
@@ -129,8 +116,7 @@ std::optional<std::string> ViewerSession::endGet() {
 std::optional<std::string> ViewerSession::runGet(const std::filesystem::path& path) {
   try {
     // The file is read on this thread while a second one stores the entries.
-    const speechfile::GivenPath field(path);
-    if (const auto error = listing::runGetOnTwoThreads(reading_, field, lines_, control_.get())) {
+    if (const auto error = listing::runGetOnTwoThreads(reading_, path, lines_, control_.get())) {
       stopped_ = error->cause().number() == runtime::ErrorNumber::UserInterrupt;
       return shown(error->what());
     }

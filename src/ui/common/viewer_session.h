@@ -54,16 +54,17 @@ class ViewerSession {
   // the very file given, while an edited field names what it shows.
   std::filesystem::path offerPath(const std::filesystem::path& given);
 
-  // The Get action: empties the list, reads the file `path` names and keeps
-  // a line for each entry with text. Returns what went wrong when the file
-  // could not be read to its end; the lines read before stay listed.
-  std::optional<std::string> get(const speechfile::PathSource& path);
+  // The Get action: empties the list, reads the file that `field` (the path
+  // field's text, read once as Get was clicked) names and keeps a line for
+  // each entry with text. Returns what went wrong when the file could not
+  // be read to its end; the lines read before stay listed.
+  std::optional<std::string> get(const std::filesystem::path& field);
 
   // The same Get for a window that paints and shows its progress while it
-  // runs: startGet reads the path from `path` and starts the Get on a thread
-  // of its own. Until endGet, nothing but waitForGet, getProgress and
-  // stopGet may be called, and the window's list must show no rows.
-  void startGet(const speechfile::PathSource& path);
+  // runs: startGet starts the Get of the file `field` names on a thread of
+  // its own. Until endGet, nothing but waitForGet, getProgress and stopGet
+  // may be called, and the window's list must show no rows.
+  void startGet(const std::filesystem::path& field);
   // Waits up to `timeout` for the Get; true once it has ended.
   bool waitForGet(std::chrono::milliseconds timeout);
   struct GetProgress {
@@ -135,6 +136,9 @@ class ViewerSession {
   SaveSuggestion saveSuggestion() const;
 
  private:
+  // The file a Get of the path field reads: the path given, while the field
+  // shows it as it was offered; otherwise what the field shows.
+  std::filesystem::path pathToRead(const std::filesystem::path& field) const;
   std::optional<std::string> runGet(const std::filesystem::path& path);
 
   speechfile::ReadingState reading_;  // iSpeechID, bFirst, bSecond, iTextLen, bText, iFileNum: kept between runs

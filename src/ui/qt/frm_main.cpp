@@ -50,15 +50,8 @@ Widget* placed(Widget* widget, const ui::ControlDescription& control) {
   return widget;
 }
 
-// The path field as the Get action's path source: what was typed, as a path.
-class TextBoxPath final : public speechfile::PathSource {
- public:
-  explicit TextBoxPath(const QLineEdit& box) : box_(box) {}
-  std::filesystem::path path() const override { return std::filesystem::path(box_.text().toStdU16String()); }
-
- private:
-  const QLineEdit& box_;
-};
+// The path field's text, as typed, as a path.
+std::filesystem::path typedPath(const QLineEdit& box) { return std::filesystem::path(box.text().toStdU16String()); }
 
 // Shows a cursor over the whole program for as long as it lives: the wait
 // cursor while nothing else can be done, the busy one while a dialog can.
@@ -344,7 +337,7 @@ void frmMain::cmdGet_Click() {
   bool ended = false;
   {
     const OverrideCursor wait;
-    session_.startGet(TextBoxPath(*txtPath));
+    session_.startGet(typedPath(*txtPath));
     ended = session_.waitForGet(ui::kGetShowsProgressAfter);
   }
   if (!ended) showGetProgress();

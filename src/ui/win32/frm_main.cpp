@@ -63,20 +63,13 @@ win32::UniqueIcon programIcon(int dpi, int widthMetric, int heightMetric) {
                                                          GetSystemMetricsForDpi(heightMetric, dpi), 0)));
 }
 
-// The path field as the Get action's path source: what was typed, as the
-// wide string the field holds, so that any name opens as typed.
-class TextBoxPath final : public speechfile::PathSource {
- public:
-  explicit TextBoxPath(HWND box) : box_(box) {}
-  std::filesystem::path path() const override {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(box_)), L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(box_, text.data(), static_cast<int>(text.size() + 1))));
-    return std::filesystem::path(std::move(text));
-  }
-
- private:
-  HWND box_;
-};
+// The path field's text, as typed: the wide string the field holds, so that
+// any name opens as typed.
+std::filesystem::path typedPath(HWND box) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(box)), L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(box, text.data(), static_cast<int>(text.size() + 1))));
+  return std::filesystem::path(std::move(text));
+}
 
 // Shows the wait cursor for as long as it lives.
 class WaitCursor {
@@ -347,7 +340,7 @@ void frmMain::cmdGet_Click() {
   bool ended = false;
   {
     const WaitCursor wait;
-    session_.startGet(TextBoxPath(txtPath));
+    session_.startGet(typedPath(txtPath));
     ended = session_.waitForGet(ui::kGetShowsProgressAfter);
   }
   if (!ended) showGetProgress();
@@ -406,7 +399,7 @@ INT_PTR CALLBACK frmMain::progressProc(HWND dialog, UINT message, WPARAM wParam,
 }
 
 void frmMain::showProgressIn(HWND dialog) {
-  const ui::GetProgressText progress = ui::getProgressText(session_.getProgress(), TextBoxPath(txtPath).path());
+  const ui::GetProgressText progress = ui::getProgressText(session_.getProgress(), typedPath(txtPath));
   SetDlgItemTextW(dialog, SPEECH_PROGRESS_TEXT, wide(progress.text).c_str());
   const HWND bar = GetDlgItem(dialog, SPEECH_PROGRESS_BAR);
   // While the size is not known, the bar only says that work goes on.

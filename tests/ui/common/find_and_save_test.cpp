@@ -24,7 +24,7 @@ ui::LineStore storeOf(const Bytes& file) {
   ui::LineStore store;
   runtime::FileTable files([&](const std::filesystem::path&) { return std::make_unique<runtime::MemorySource>(file); });
   speechfile::ReadingState state;
-  speechfile::runGetAction(state, testing_support::FixedPath("memory"), store, files);
+  speechfile::runGetAction(state, testing_support::pathFromUtf8("memory"), store, files);
   return store;
 }
 
@@ -191,7 +191,7 @@ TEST(SaveList, NeverWritesOverTheSpeechFileWhateverItIsCalledNow) {
     const std::string speech = dir.write("M1/speech.mul", content);
     ui::LineStore store;
     speechfile::ReadingState state;
-    speechfile::runGetAction(state, testing_support::FixedPath(speech), store);
+    speechfile::runGetAction(state, testing_support::pathFromUtf8(speech), store);
     ASSERT_EQ(store.rowCount(), 2u);
     const fs::path target = c.after(dir.path());
     const auto moved = testing_support::snapshot(dir.path());
@@ -230,7 +230,7 @@ TEST(SaveList, NeverWritesOverTheSpeechFileThroughABindMount) {
   } const unmount{dir.path() / "B"};
   ui::LineStore store;
   speechfile::ReadingState state;
-  speechfile::runGetAction(state, testing_support::FixedPath(speech), store);
+  speechfile::runGetAction(state, testing_support::pathFromUtf8(speech), store);
   EXPECT_THROW(ui::saveList(store, dir.path() / "B" / "speech.mul"), runtime::RuntimeError);
   EXPECT_EQ(testing_support::readAll(speech), record(0x2A, "hail"));
 }

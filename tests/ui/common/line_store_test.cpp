@@ -40,7 +40,7 @@ void getInto(Listed& listed, const Bytes& file) {
   runtime::FileTable files([&](const std::filesystem::path&) { return std::make_unique<runtime::MemorySource>(file); });
   speechfile::ReadingState state;
   BothLists both(listed);
-  speechfile::runGetAction(state, testing_support::FixedPath("memory"), both, files);
+  speechfile::runGetAction(state, testing_support::pathFromUtf8("memory"), both, files);
 }
 
 TEST(LineStore, GivesBackEveryLineAndOffsetExactly) {

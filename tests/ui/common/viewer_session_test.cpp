@@ -36,7 +36,6 @@ using testing_support::record;
 using testing_support::TempDir;
 
 // The path field, as the windows hand it to the session.
-using Field = speechfile::GivenPath;
 
 std::vector<std::string> shownLines(const ui::ViewerSession& session) {
   std::vector<std::string> lines;
@@ -46,7 +45,7 @@ std::vector<std::string> shownLines(const ui::ViewerSession& session) {
 
 // A Get of the file at `path` (UTF-8): the message, or "" when there is none.
 std::string get(ui::ViewerSession& session, const std::string& path) {
-  return session.get(Field(testing_support::pathFromUtf8(path))).value_or("");
+  return session.get(testing_support::pathFromUtf8(path)).value_or("");
 }
 
 // ---- Get
@@ -110,7 +109,7 @@ TEST(ViewerSession, ALongGetTellsItsProgressAndStopsWhenAsked) {
   std::uint64_t textsEnd = 0;
   const std::filesystem::path path = testing_support::pathFromUtf8(testing_support::makeLongFile(dir, &textsEnd));
   ui::ViewerSession session;
-  session.startGet(Field(path));
+  session.startGet(path);
   while (!session.waitForGet(std::chrono::milliseconds(1)) && session.getProgress().bytesRead <= textsEnd) {
   }
   const ui::ViewerSession::GetProgress progress = session.getProgress();
@@ -230,16 +229,16 @@ TEST(ViewerSession, APathGivenWithAnyBytesIsReadAsGivenWhileTheFieldShowsIt) {
                        "\xE2\x80\xB9"
                        "FF\xE2\x80\xBA\xE2\x80\xB9"
                        "FE\xE2\x80\xBA.mul");
-  EXPECT_EQ(session.get(Field(field)), std::nullopt);
+  EXPECT_EQ(session.get(field), std::nullopt);
   EXPECT_EQ(shownLines(session), std::vector<std::string>{"ID: 1 Text: given"});
-  EXPECT_EQ(session.get(Field(field)), std::nullopt);  // again, while the field is as it was
+  EXPECT_EQ(session.get(field), std::nullopt);  // again, while the field is as it was
   EXPECT_EQ(shownLines(session), std::vector<std::string>{"ID: 1 Text: given"});
   // Edited, even back to a text that names a file: what it shows is read.
-  EXPECT_NE(session.get(Field(std::filesystem::path(field.string() + " "))).value_or("").find("There is no file"),
+  EXPECT_NE(session.get(std::filesystem::path(field.string() + " ")).value_or("").find("There is no file"),
             std::string::npos);
-  EXPECT_EQ(session.get(Field(field)), std::nullopt);
+  EXPECT_EQ(session.get(field), std::nullopt);
   EXPECT_EQ(session.offerPath(dir.path() / "plain.mul"), dir.path() / "plain.mul");
-  EXPECT_EQ(session.get(Field(field)), std::nullopt);
+  EXPECT_EQ(session.get(field), std::nullopt);
   EXPECT_EQ(shownLines(session), std::vector<std::string>{"ID: 3 Text: as shown"});
 
   // A control character in a name shows as its picture, and opens the file.
@@ -247,7 +246,7 @@ TEST(ViewerSession, APathGivenWithAnyBytesIsReadAsGivenWhileTheFieldShowsIt) {
   EXPECT_EQ(shownControls, dir.path() /
                                "a\xE2\x90\x8A"
                                "b.mul");
-  EXPECT_EQ(session.get(Field(shownControls)), std::nullopt);
+  EXPECT_EQ(session.get(shownControls), std::nullopt);
   EXPECT_EQ(shownLines(session), std::vector<std::string>{"ID: 4 Text: x"});
 #endif
 }
