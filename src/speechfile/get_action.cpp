@@ -2,8 +2,8 @@
 
 #include <new>
 
-#include "runtime/text.h"
 #include "speechfile/record.h"
+#include "speechfile/record_errors.h"
 
 namespace speechfile {
 namespace {
@@ -41,34 +41,6 @@ inline std::int16_t readField(ReadingState& s, runtime::BufferedFile& file) {
 // checked 16-bit arithmetic. A length field of 0x8000 overflows there, and
 // 0x8001 to 0xFFFF give bounds below the lower bound.
 void dimensionText(ReadingState& s) { runtime::redimension(s.bText, runtime::subtractChecked(s.iTextLen, 1)); }
-
-// Says in plain words what stopped the reading of the record at `start`.
-RuntimeError explain(const RuntimeError& e, const ReadingState& s, const runtime::BufferedFile& file,
-                     std::uint64_t start) {
-  const std::string entry = "The entry at byte " + std::to_string(start);
-  const std::uint64_t at = file.position();
-  const std::uint64_t size = file.size();
-  switch (e.number()) {
-    case ErrorNumber::Overflow:
-    case ErrorNumber::SubscriptOutOfRange:
-      return RuntimeError(e.number(), entry + " gives a text length of 0x" + runtime::hexText(s.iTextLen) +
-                                          ", more than the " + runtime::groupedNumber(kMaxTextLength) +
-                                          " bytes an entry can hold.");
-    case ErrorNumber::InputPastEndOfFile:
-      if (file.shrank()) return e;  // its message says where the file now ends
-      if (at - start < kHeaderSize && at == size) {
-        return RuntimeError(e.number(), entry + " is cut short: the file ends after " + std::to_string(at - start) +
-                                            " of its " + std::to_string(kHeaderSize) + " header bytes.");
-      }
-      if (at - start == kHeaderSize && static_cast<std::uint64_t>(s.iTextLen) > size - at) {
-        return RuntimeError(e.number(), entry + " is cut short: its text is " + std::to_string(s.iTextLen) +
-                                            " bytes long, but the file ends after " + std::to_string(size - at) +
-                                            " of them.");
-      }
-      return e;
-    default: return e;
-  }
-}
 
 }  // namespace
 
@@ -109,7 +81,7 @@ void runGetAction(ReadingState& s, const std::filesystem::path& path, LineList& 
       list.addItem(Entry{recordStart, s.iSpeechID, s.bText});
     }
   } catch (const RuntimeError& e) {
-    throw GetError(path, recordStart, explain(e, s, file, recordStart));
+    throw GetError(path, recordStart, explainStop(e, s.iTextLen, file, recordStart));
   } catch (const std::bad_alloc&) {
     throw GetError(path, recordStart, outOfMemoryAt(recordStart));
   }
