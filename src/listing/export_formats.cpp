@@ -11,6 +11,7 @@ namespace listing {
 namespace {
 
 constexpr char kHexDigits[] = "0123456789abcdef";
+constexpr char kUpperHexDigits[] = "0123456789ABCDEF";
 
 std::string_view exactText(const speechfile::Entry& entry, runtime::Encoding encoding, std::string& scratch) {
   scratch.resize(runtime::maxAnsiTextSize(entry.text.size()));
@@ -37,6 +38,17 @@ void appendCsvField(std::string& out, std::string_view text) {
     out += c;
   }
   out += '"';
+}
+
+// The bytes in upper-case hexadecimal, two digits each.
+void appendHexBytes(std::string& out, std::span<const std::uint8_t> bytes) {
+  const std::size_t at = out.size();
+  out.resize(at + 2 * bytes.size());
+  char* to = out.data() + at;
+  for (const std::uint8_t b : bytes) {
+    *to++ = kUpperHexDigits[b >> 4];
+    *to++ = kUpperHexDigits[b & 0xF];
+  }
 }
 
 void appendEscape(std::string& out, unsigned code) {
@@ -135,6 +147,11 @@ void appendEntry(std::string& out, ExportFormat format, const speechfile::Entry&
     out +=
         "{\"offset\":" + offset + ",\"id\":" + id + ",\"id_hex\":\"" + idHex + "\",\"length\":" + length + ",\"text\":";
     appendJsonString(out, text);
+    if (!runtime::convertsBack(entry.text, encoding)) {
+      out += ",\"" + std::string(kBytesKey) + "\":\"";
+      appendHexBytes(out, entry.text);
+      out += '"';
+    }
     out += "}\n";
   }
 }

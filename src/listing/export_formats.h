@@ -8,6 +8,11 @@
 //          quote, CR or LF is quoted, with its quotes doubled
 //   json   JSON Lines: one object per entry with the same five keys:
 //          {"offset":0,"id":42,"id_hex":"2A","length":4,"text":"hail"}
+//          and, for a text that does not convert back to the same bytes (a
+//          lead byte without its pair, bytes that are not valid UTF-8, a
+//          pair whose character converts back to another pair), its bytes
+//          in hexadecimal as well, so that every entry can be made again:
+//          {"offset":0,"id":1,"id_hex":"1","length":1,"text":"\ufffd","bytes":"82"}
 //
 // In csv and json the ID is the unsigned 16-bit value (0 to 65535), the
 // offset is the byte offset of the entry's record, the length its text's
@@ -27,6 +32,9 @@
 namespace listing {
 
 enum class ExportFormat { Lines, Csv, Json };
+
+// json's key for a text's bytes.
+constexpr std::string_view kBytesKey = "bytes";
 
 // "lines", "csv", "json".
 std::optional<ExportFormat> exportFormatNamed(std::string_view name);

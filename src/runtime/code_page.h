@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <utility>
 #include <vector>
 
 #include "runtime/encoding.h"
@@ -25,6 +26,10 @@ struct CodePageSource {
   // For each lead byte in ascending order, the character of the lead byte
   // followed by each of the 256 bytes; 0 where that pair is no character.
   std::vector<char16_t> pairs;
+  // For each character that more than one byte or pair converts to, the one
+  // the system's conversion gives it back as: a byte (below 256), or a pair
+  // as lead byte * 256 + second byte. The others convert back to it.
+  std::vector<std::pair<char16_t, std::uint16_t>> preferred;
 };
 
 struct CodePageTables {
@@ -56,6 +61,33 @@ CodePageTables makeCodePageTables(const CodePageSource& source);
 
 // The tables of a code page (not of UTF-8), made at first use.
 const CodePageTables& codePageTables(Encoding encoding);
+
+// The conversion back, from characters to a code page's bytes: the exact
+// inverse of its conversion.
+struct CodePageEncoder {
+  // An entry of bytesOf: none, a byte (kSingleByte | byte), or a pair (lead
+  // byte * 256 + second byte; every lead byte is 0x81 or more).
+  static constexpr std::uint16_t kNoBytes = 0;
+  static constexpr std::uint16_t kSingleByte = 0x100;
+  // The bytes of each character U+0000 to U+FFFF.
+  std::vector<std::uint16_t> bytesOf;
+  // Each byte that converts to a character which converts back to it.
+  std::bitset<256> byteConvertsBack;
+  // The same for each pair: for each lead byte's row (as in the source's
+  // pairs), 256 bits.
+  std::vector<std::bitset<256>> pairConvertsBack;
+  std::array<std::int16_t, 256> rowOf{};  // of each lead byte; -1 for other bytes
+  // A single-byte code page every byte of which converts back.
+  bool everyByteConvertsBack = false;
+  // Whether ASCII (U+0000 to U+007F) is its own bytes, as in every code page
+  // listed, so that a run of it is copied as it is.
+  bool asciiAsItIs = false;
+};
+
+CodePageEncoder makeCodePageEncoder(const CodePageSource& source);
+
+// The conversion back of a code page (not of UTF-8), made at first use.
+const CodePageEncoder& codePageEncoder(Encoding encoding);
 
 // One value for each encoding, made at first use by `make` and then read
 // without a lock.

@@ -18,6 +18,7 @@
 // Usage: make_code_page_tables OUTPUT.cpp
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -150,7 +151,57 @@ struct Tables {
   std::vector<char16_t> single;
   std::vector<bool> lead;
   std::vector<char16_t> pairs;
+  // character << 16 | bytes, for each character more than one byte or pair
+  // converts to: the bytes iconv converts it back to.
+  std::vector<std::uint32_t> preferred;
 };
+
+// What iconv converts one character back to: a byte, or a pair as lead byte
+// * 256 + second byte; none when it gives no bytes or more than two.
+std::optional<std::uint16_t> convertBack(unsigned codePage, char16_t c) {
+  const iconv_t back = iconv_open(("CP" + std::to_string(codePage)).c_str(), "UTF-16LE");
+  if (back == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+  char units[2] = {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+  char bytes[4];
+  char* in = units;
+  char* out = bytes;
+  std::size_t inLeft = 2, outLeft = sizeof bytes;
+  const bool converted = iconv(back, &in, &inLeft, &out, &outLeft) != static_cast<std::size_t>(-1);
+  iconv_close(back);
+  const auto n = out - bytes;
+  if (!converted || n < 1 || n > 2) return std::nullopt;
+  const auto lead = static_cast<unsigned char>(bytes[0]), second = static_cast<unsigned char>(bytes[1]);
+  return static_cast<std::uint16_t>(n == 1 ? lead : lead << 8 | second);
+}
+
+// The characters that more than one byte or pair converts to, each with the
+// bytes iconv converts it back to, which is what Windows gives.
+bool findPreferred(Tables& t) {
+  std::map<char16_t, std::vector<std::uint16_t>> sources;
+  for (unsigned byte = 0; byte < 256; ++byte) {
+    if (!t.lead[byte]) sources[t.single[byte]].push_back(static_cast<std::uint16_t>(byte));
+  }
+  std::size_t row = 0;
+  for (unsigned lead = 0; lead < 256; ++lead) {
+    if (!t.lead[lead]) continue;
+    for (unsigned trail = 0; trail < 256; ++trail) {
+      const char16_t c = t.pairs[256 * row + trail];
+      if (c != 0) sources[c].push_back(static_cast<std::uint16_t>(lead << 8 | trail));
+    }
+    ++row;
+  }
+  for (const auto& [c, bytes] : sources) {
+    if (bytes.size() < 2) continue;
+    const std::optional<std::uint16_t> back = convertBack(t.codePage, c);
+    if (!back || std::find(bytes.begin(), bytes.end(), *back) == bytes.end()) {
+      std::fprintf(stderr, "make_code_page_tables: iconv converts U+%04X of code page %u back to none of its bytes\n",
+                   unsigned{c}, t.codePage);
+      return false;
+    }
+    t.preferred.push_back(std::uint32_t{c} << 16 | *back);
+  }
+  return true;
+}
 
 bool makeTables(Tables& t) {
   t.single.assign(256, 0);
@@ -211,8 +262,8 @@ int main(int argc, char** argv) {
   }
   std::vector<Tables> all;
   for (const unsigned codePage : kCodePages) {
-    all.push_back(Tables{codePage, {}, {}, {}});
-    if (!makeTables(all.back())) return 1;
+    all.push_back(Tables{codePage, {}, {}, {}, {}});
+    if (!makeTables(all.back()) || !findPreferred(all.back())) return 1;
   }
   std::ofstream out(argv[1]);
   out << "// Made by make_code_page_tables from iconv; not to be edited.\n"
@@ -227,6 +278,11 @@ int main(int argc, char** argv) {
       writeUnits(out, t.pairs);
       out << "};\n";
     }
+    if (!t.preferred.empty()) {
+      out << "const std::uint32_t kPreferred" << t.codePage << "[] = {\n";
+      for (std::size_t i = 0; i < t.preferred.size(); ++i) out << t.preferred[i] << (i % 8 == 7 ? "u,\n" : "u,");
+      out << "\n};\n";
+    }
   }
   out << "\nconst CodePage kAll[] = {\n";
   for (const Tables& t : all) {
@@ -236,7 +292,9 @@ int main(int argc, char** argv) {
     }
     out << "    {" << t.codePage << ", kSingle" << t.codePage << ", {" << words[0] << "ULL, " << words[1] << "ULL, "
         << words[2] << "ULL, " << words[3] << "ULL}, "
-        << (t.pairs.empty() ? "nullptr" : "kPairs" + std::to_string(t.codePage)) << "},\n";
+        << (t.pairs.empty() ? "nullptr" : "kPairs" + std::to_string(t.codePage)) << ", "
+        << (t.preferred.empty() ? "nullptr" : "kPreferred" + std::to_string(t.codePage)) << ", " << t.preferred.size()
+        << "},\n";
   }
   out << "};\n\n}  // namespace\n\nconst std::span<const CodePage> kCodePages = kAll;\n\n}  // namespace "
          "runtime::generated\n";

@@ -591,6 +591,10 @@ CodePageSource platform::codePageSource(unsigned codePage) {
   std::copy(page->single, page->single + 256, source.single.begin());
   for (int byte = 0; byte < 256; ++byte) source.leadBytes[byte] = (page->leadBytes[byte / 64] >> (byte % 64)) & 1;
   source.pairs.assign(page->pairs, page->pairs + 256 * source.leadBytes.count());
+  for (std::size_t i = 0; i < page->preferredCount; ++i) {
+    source.preferred.emplace_back(static_cast<char16_t>(page->preferred[i] >> 16),
+                                  static_cast<std::uint16_t>(page->preferred[i] & 0xFFFF));
+  }
   return source;
 }
 

@@ -753,6 +753,27 @@ CodePageSource platform::codePageSource(unsigned codePage) {
       source.pairs.push_back(one ? static_cast<char16_t>(units[0]) : u'\0');
     }
   }
+  // The characters that more than one byte or pair converts to, and what
+  // the system converts each back to, strictly.
+  std::vector<std::uint8_t> seen(0x10000);
+  const auto count = [&](char16_t c) {
+    if (c != 0 && seen[c] < 2) ++seen[c];
+  };
+  for (int byte = 0; byte < 256; ++byte) {
+    if (!source.leadBytes[byte]) count(source.single[byte]);
+  }
+  for (const char16_t c : source.pairs) count(c);
+  for (unsigned c = 1; c < 0x10000; ++c) {
+    if (seen[c] < 2) continue;
+    const wchar_t unit = static_cast<wchar_t>(c);
+    char bytes[2] = {};
+    BOOL usedDefault = FALSE;
+    const int n = WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, &unit, 1, bytes, 2, nullptr, &usedDefault);
+    if (usedDefault || n < 1) continue;
+    const auto lead = static_cast<std::uint8_t>(bytes[0]), second = static_cast<std::uint8_t>(bytes[1]);
+    source.preferred.emplace_back(static_cast<char16_t>(c),
+                                  static_cast<std::uint16_t>(n == 1 ? lead : lead << 8 | second));
+  }
   return source;
 }
 

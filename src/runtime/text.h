@@ -4,8 +4,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "runtime/encoding.h"
 
@@ -46,5 +49,36 @@ char* writeAnsiText(char* out, std::span<const std::uint8_t> bytes, Encoding enc
 
 // Writes the sign of a byte, "‹A0›", at `out`; returns the end.
 char* writeByteSign(char* out, std::uint8_t byte);
+
+// ---- The conversion back: from UTF-8 to an encoding's bytes
+
+// A character an encoding has no bytes for, and where it starts in the UTF-8
+// text (a byte offset); or, where the text is not valid UTF-8 there, the
+// byte that is not.
+struct Unencodable {
+  std::size_t at;
+  char32_t character;  // the byte's value when not validUtf8
+  bool validUtf8 = true;
+};
+
+// Appends the bytes of the UTF-8 text in `encoding` to `out`: the exact
+// inverse of the conversion, so that every character a code page defines
+// goes back to its bytes, the C1 controls and private-use code points that
+// stand for its undefined bytes included. Where several byte sequences
+// convert to one character (the double-byte code pages have such), it gives
+// the one Windows converts the character back to. Returns the first
+// character that has no bytes in the encoding, U+FFFD among them in every
+// code page, and nothing is appended then.
+std::optional<Unencodable> encodeText(std::string_view utf8, Encoding encoding, std::vector<std::uint8_t>& out);
+
+// How a message names a character that has no bytes in an encoding:
+// "'ж' (U+0436) has no bytes in Western European (1252)".
+std::string noBytesText(char32_t character, Encoding encoding);
+
+// Whether `bytes`, converted exactly (UndefinedBytes::AsWindowsGives) and
+// encoded again, give the same bytes. Not so for a lead byte without its
+// pair, bytes that are not valid UTF-8, and a pair that converts to a
+// character which Windows converts back to other bytes.
+bool convertsBack(std::span<const std::uint8_t> bytes, Encoding encoding);
 
 }  // namespace runtime

@@ -4,6 +4,7 @@
 // conversion comes from the system's own, so that both agree.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,8 @@
 #include "runtime/utf8.h"
 #include "support/test_files.h"
 #ifdef _WIN32
+#include <windows.h>
+
 #include "runtime/generated_code_pages.h"
 #include "runtime/platform.h"
 #endif
@@ -171,6 +174,101 @@ TEST(CodePages, EveryByteAndPairIsOneCharacterOrSignsThatSwallowNothing) {
   }
 }
 
+// ---- The conversion back
+
+std::optional<Bytes> encoded(std::string_view utf8, Encoding e) {
+  Bytes out = {0xEE};  // what was there before stays
+  if (runtime::encodeText(utf8, e, out)) {
+    EXPECT_EQ(out, Bytes{0xEE}) << "a refused text was partly appended";
+    return std::nullopt;
+  }
+  EXPECT_EQ(out.front(), 0xEE);
+  return Bytes(out.begin() + 1, out.end());
+}
+
+// Every byte and every pair of every code page converts back to itself, or,
+// where it converts to U+FFFD (a lead byte alone) or to a character that
+// another pair converts to as well, is known not to: its character then goes
+// back to the bytes Windows gives it, which convert to the same character.
+TEST(CodePages, EveryByteAndPairConvertsBackToItselfOrToTheBytesWindowsGivesItsCharacter) {
+  for (const Encoding e : Encoding::all()) {
+    if (e.isUtf8()) continue;
+    std::vector<Bytes> units;
+    for (int b = 0; b < 256; ++b) units.push_back({static_cast<std::uint8_t>(b)});
+    for (int lead = 0x81; lead < 0xFF; ++lead) {
+      if (exact(Bytes{static_cast<std::uint8_t>(lead)}, e) != "\uFFFD") continue;
+      for (int second = 0; second < 256; ++second) {
+        const Bytes pair = {static_cast<std::uint8_t>(lead), static_cast<std::uint8_t>(second)};
+        if (runtime::decodeUtf8(exact(pair, e), 0).length == exact(pair, e).size()) units.push_back(pair);
+      }
+    }
+    int elsewhere = 0;
+    for (const Bytes& unit : units) {
+      const std::string text = exact(unit, e);
+      const std::optional<Bytes> back = encoded(text, e);
+      const bool same = back == unit;
+      ASSERT_EQ(runtime::convertsBack(unit, e), same) << e.codePage() << " " << testing::PrintToString(unit);
+      if (text == "\uFFFD") {
+        ASSERT_FALSE(back) << e.codePage();
+      } else if (!same) {
+        ++elsewhere;
+        ASSERT_TRUE(back) << e.codePage() << " " << testing::PrintToString(unit);
+        ASSERT_EQ(exact(*back, e), text) << e.codePage() << " " << testing::PrintToString(unit);
+      }
+    }
+    // 932's NEC-selected IBM extensions and some of NEC's row 13 (398 pairs
+    // for 396 characters), and ten pairs of 950, give characters that other
+    // pairs give too.
+    EXPECT_EQ(elsewhere, e.codePage() == 932 ? 398 : e.codePage() == 950 ? 10 : 0) << e.codePage();
+  }
+}
+
+TEST(CodePages, EachTextConvertsBackToItsBytesOrToTheSameCharacters) {
+  for (const Text& t : kTexts) {
+    const Encoding e = encoding(t.codePage);
+    const std::optional<Bytes> back = encoded(t.exact, e);
+    EXPECT_EQ(runtime::convertsBack(bytes(t.bytes), e), back == bytes(t.bytes)) << t.codePage << ": " << t.exact;
+    // Of these, only U+FFFD has no bytes, in a code page; a duplicate goes
+    // back to other bytes.
+    EXPECT_EQ(!back, !e.isUtf8() && t.exact.find("\uFFFD") != std::string::npos) << t.codePage << ": " << t.exact;
+    if (back) {
+      EXPECT_EQ(exact(*back, e), t.exact) << t.codePage;
+    }
+  }
+}
+
+TEST(CodePages, ACharacterWithoutBytesIsRefusedByNameAndPlace) {
+  const struct {
+    unsigned codePage;
+    std::string text;
+    std::optional<std::size_t> at;  // none: encoded
+    std::string says;
+  } cases[] = {
+      {1252, "ab\u0436", 2, "'\u0436' (U+0436) has no bytes in Western European (1252)"},
+      {1251, "\u041F\u0440\u0438\u0432\u0435\u0442 \u20AC", std::nullopt, ""},
+      {932, "x\U0001F600", 1, "'\U0001F600' (U+1F600) has no bytes in Japanese (932)"},
+      {1252, "caf\u00E9 \uFFFD", 6, "'\uFFFD' (U+FFFD) has no bytes in Western European (1252)"},
+      {1252, "\u0100", 0, "'\u0100' (U+0100) has no bytes in Western European (1252)"},  // never 'A'
+      {1253, "\u00E9", 0, "'\u00E9' (U+00E9) has no bytes in Greek (1253)"},
+      {65001, "\U0001F600\uFFFD\u0000", std::nullopt, ""},
+  };
+  for (const auto& c : cases) {
+    const Encoding e = encoding(c.codePage);
+    Bytes out;
+    const std::optional<runtime::Unencodable> refused = runtime::encodeText(c.text, e, out);
+    EXPECT_EQ(refused.has_value(), c.at.has_value()) << c.codePage << " " << c.text;
+    if (!refused || !c.at) continue;
+    EXPECT_EQ(refused->at, *c.at) << c.text;
+    EXPECT_EQ(runtime::noBytesText(refused->character, e), c.says);
+  }
+  Bytes out;
+  const auto invalid = runtime::encodeText("ok\xFF", encoding(65001), out);
+  ASSERT_TRUE(invalid);
+  EXPECT_FALSE(invalid->validUtf8);
+  EXPECT_EQ(invalid->at, 2u);
+  EXPECT_FALSE(runtime::convertsBack(bytes("ok\xFF"), encoding(65001)));
+}
+
 #ifdef _WIN32
 // The tables Linux converts with, made from iconv and Windows' additions at
 // build time, against the system's conversion, character by character.
@@ -196,6 +294,37 @@ TEST(CodePages, TheSystemConvertsEveryByteAndPairAsTheTablesMadeAtBuildTime) {
       ++row;
     }
     EXPECT_EQ(differences, 0) << page.number;
+  }
+}
+// The conversion back of the system's code page, character by character,
+// against the system's own, strictly (no best fit); and the choice among
+// duplicates that the tables made at build time hold, against the system's.
+TEST(CodePages, TheSystemConvertsEveryCharacterBackAsTheEncoderDoes) {
+  const Encoding system = Encoding::systemDefault();
+  if (!system.isUtf8()) {
+    int differences = 0;
+    for (unsigned c = 1; c < 0x10000; ++c) {
+      if (c >= 0xD800 && c <= 0xDFFF) continue;
+      const wchar_t unit = static_cast<wchar_t>(c);
+      char bytesOut[4] = {};
+      BOOL usedDefault = FALSE;
+      const int n =
+          WideCharToMultiByte(system.codePage(), WC_NO_BEST_FIT_CHARS, &unit, 1, bytesOut, 4, nullptr, &usedDefault);
+      std::string utf8;
+      runtime::appendUtf8(utf8, static_cast<char32_t>(c));
+      const std::optional<Bytes> ours = encoded(utf8, system);
+      const std::optional<Bytes> theirs =
+          usedDefault || n < 1 ? std::nullopt : std::optional<Bytes>(Bytes(bytesOut, bytesOut + n));
+      if (ours != theirs && ++differences <= 5) ADD_FAILURE() << system.codePage() << " U+" << std::hex << c;
+    }
+    EXPECT_EQ(differences, 0) << system.codePage();
+  }
+  for (const runtime::generated::CodePage& page : runtime::generated::kCodePages) {
+    const runtime::CodePageSource source = runtime::platform::codePageSource(page.number);
+    std::vector<std::uint32_t> preferred;
+    for (const auto& [c, bytesBack] : source.preferred) preferred.push_back(std::uint32_t{c} << 16 | bytesBack);
+    EXPECT_EQ(preferred, std::vector<std::uint32_t>(page.preferred, page.preferred + page.preferredCount))
+        << page.number;
   }
 }
 #endif
