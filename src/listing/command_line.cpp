@@ -15,6 +15,13 @@ const OptionSpec* optionNamed(std::span<const OptionSpec> known, std::string_vie
   return found == known.end() ? nullptr : &*found;
 }
 
+// The path an argument's text names: its bytes on POSIX, its UTF-8 read as
+// wide characters on Windows.
+std::filesystem::path pathOfText(const std::string& text) {
+  if constexpr (sizeof(std::filesystem::path::value_type) == 1) return std::filesystem::path(text);
+  return std::filesystem::path(std::u8string(text.begin(), text.end()));
+}
+
 }  // namespace
 
 bool Arguments::has(std::string_view name) const {
@@ -25,6 +32,14 @@ std::optional<std::string> Arguments::value(std::string_view name) const {
   std::optional<std::string> last;
   for (const auto& [option, value] : options) {
     if (option == name) last = value;
+  }
+  return last;
+}
+
+std::optional<std::filesystem::path> Arguments::pathValue(std::string_view name) const {
+  std::optional<std::filesystem::path> last;
+  for (std::size_t i = 0; i < options.size(); ++i) {
+    if (options[i].first == name) last = optionPaths[i];
   }
   return last;
 }
@@ -69,17 +84,22 @@ Arguments readArguments(const std::vector<std::filesystem::path>& arguments, std
       return read;
     }
     std::string value;
+    std::filesystem::path valuePath;
     if (!option->valueName.empty()) {
       if (equals != std::string::npos) {
         value = text.substr(equals + 1);
+        valuePath = pathOfText(value);
       } else if (i + 1 < arguments.size()) {
-        value = argumentText(arguments[++i]);
+        valuePath = arguments[++i];
+        value = argumentText(valuePath);
       } else {
-        read.problem = std::string(option->name) + " needs a " + std::string(option->valueName);
+        const bool vowel = std::string_view("AEIOU").find(option->valueName.front()) != std::string_view::npos;
+        read.problem = std::string(option->name) + " needs " + (vowel ? "an " : "a ") + std::string(option->valueName);
         return read;
       }
     }
     read.options.emplace_back(option->name, std::move(value));
+    read.optionPaths.push_back(std::move(valuePath));
   }
   return read;
 }

@@ -28,6 +28,9 @@ struct Arguments {
   // The options given, in order: the spec's name and the value (empty for
   // an option without one).
   std::vector<std::pair<std::string_view, std::string>> options;
+  // Each option's value as it was given, for a value that names a file: the
+  // same bytes (or, on Windows, wide characters) as the argument.
+  std::vector<std::filesystem::path> optionPaths;
   // What is wrong, in the shared wording ("unknown option '--bogus'"); empty
   // when the line was read.
   std::string problem;
@@ -35,6 +38,8 @@ struct Arguments {
   bool has(std::string_view name) const;
   // The value given last for the option, if it was given.
   std::optional<std::string> value(std::string_view name) const;
+  // The same value as the path it names, exactly as given.
+  std::optional<std::filesystem::path> pathValue(std::string_view name) const;
 };
 
 // Reads the arguments after the program's name against the options it knows.

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -58,6 +59,19 @@ class MemorySource final : public ByteSource {
 
  private:
   std::vector<std::uint8_t> bytes_;
+};
+
+// A source over a stream read from start to end, such as standard input:
+// reads come one after another, whatever offset they give. Its size is not
+// known (0).
+class StreamSource final : public ByteSource {
+ public:
+  explicit StreamSource(std::FILE* stream) : stream_(stream) {}
+  std::uint64_t size() const override { return 0; }
+  std::size_t readAt(std::uint64_t offset, std::span<std::uint8_t> out) override;
+
+ private:
+  std::FILE* stream_;
 };
 
 // Opens a path for reading and returns its source, or raises a RuntimeError.

@@ -34,6 +34,16 @@ bool slashQuestionMarkAsksForUsage();
 // "\n" is written as it is.
 void prepareStandardOutput();
 
+// Prepares standard input for bytes: on Windows, binary mode, so that a CR
+// reaches the program as it is.
+void prepareStandardInput();
+
+// Whether standard output is a terminal (a console on Windows).
+bool standardOutputIsTerminal();
+
+// The identity of the file standard input reads, where it reads one.
+std::optional<FileIdentity> standardInputIdentity();
+
 // Writes UTF-8 text to `stream` (stdout or stderr). A Windows console gets it
 // as Unicode whatever its code page; files and pipes get the UTF-8 bytes.
 // Returns false when the write failed, with errno saying why: EPIPE for a

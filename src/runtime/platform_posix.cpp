@@ -536,6 +536,16 @@ bool slashQuestionMarkAsksForUsage() { return false; }
 
 void prepareStandardOutput() {}
 
+void prepareStandardInput() {}
+
+bool standardOutputIsTerminal() { return ::isatty(STDOUT_FILENO) == 1; }
+
+std::optional<FileIdentity> standardInputIdentity() {
+  struct stat st {};
+  if (::fstat(STDIN_FILENO, &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+  return identityOf(st);
+}
+
 LargeBlock allocateLargeBlock(std::size_t size, bool hugePages) {
   // Aligned to the system's huge pages, and marked for them when asked: a
   // block then costs one page fault per 2 MiB instead of one per 4 KiB.

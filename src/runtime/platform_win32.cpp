@@ -684,6 +684,16 @@ bool slashQuestionMarkAsksForUsage() { return true; }
 
 void prepareStandardOutput() { _setmode(_fileno(stdout), _O_BINARY); }
 
+void prepareStandardInput() { _setmode(_fileno(stdin), _O_BINARY); }
+
+bool standardOutputIsTerminal() { return GetFileType(GetStdHandle(STD_OUTPUT_HANDLE)) == FILE_TYPE_CHAR; }
+
+std::optional<FileIdentity> standardInputIdentity() {
+  const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
+  if (input == INVALID_HANDLE_VALUE || GetFileType(input) != FILE_TYPE_DISK) return std::nullopt;
+  return identityOf(input);
+}
+
 LargeBlock allocateLargeBlock(std::size_t size, bool) {
   void* const block = std::malloc(size);
   if (!block) throw std::bad_alloc();

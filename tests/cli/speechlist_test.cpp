@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "support/bad_inputs.h"
+#include "support/program_run.h"
 #include "support/test_files.h"
 #include "version.h"
 
@@ -22,40 +23,14 @@ using testing_support::concat;
 using testing_support::record;
 using testing_support::TempDir;
 
-struct ProgramRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
+using testing_support::ProgramRun;
 
 std::string text(const Bytes& bytes) { return std::string(bytes.begin(), bytes.end()); }
 
 // Runs speechlist (or `program` with these arguments) with its output in files.
 ProgramRun speechlist(const std::vector<std::string>& args, const char* stdoutPath = nullptr,
                       const char* program = SPEECHLIST_EXE) {
-  const TempDir dir;
-  const std::string out = stdoutPath ? stdoutPath : (dir.path() / "out").string();
-  const std::string err = (dir.path() / "err").string();
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  std::vector<std::string> all = {program};
-  all.insert(all.end(), args.begin(), args.end());
-  std::vector<char*> argv;
-  for (auto& a : all) argv.push_back(a.data());
-  argv.push_back(nullptr);
-  pid_t pid = 0;
-  ProgramRun run;
-  if (posix_spawn(&pid, program, &actions, nullptr, argv.data(), environ) == 0) {
-    int wstatus = 0;
-    waitpid(pid, &wstatus, 0);
-    run.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : 128 + WTERMSIG(wstatus);
-  }
-  posix_spawn_file_actions_destroy(&actions);
-  if (!stdoutPath) run.out = text(testing_support::readAll(out));
-  run.err = text(testing_support::readAll(err));
-  return run;
+  return testing_support::runProgram(program, args, stdoutPath);
 }
 
 TEST(Speechlist, PrintsTheLinesAsUtf8OnePerLine) {
