@@ -7,10 +7,11 @@ offscreen platform, until the list is painted, with how much the process
 grew. Then each key press and a click in the window's list, a search over
 every line, and a file of 2,000 texts of 32,767 bytes; speechlist on
 1,000,000 records in each encoding: realistic texts in 1252, 932 and UTF-8,
-and texts of ASCII only; and speechdiff on two files of 1,000,000 records,
-with 1% of them changed and with nothing shared. Times are medians of RUNS
-runs; memory is peak resident set size (for the window: how much the
-process grew during Get)."""
+and texts of ASCII only; speechdiff on two files of 1,000,000 records, with
+1% of them changed and with nothing shared; and speechpack making 100,000
+and 1,000,000 entries again from their json and csv, against speechlist
+writing them. Times are medians of RUNS runs; memory is peak resident set
+size (for the window: how much the process grew during Get)."""
 import os
 import pathlib
 import statistics
@@ -129,6 +130,32 @@ def compare_table(build, data, runs):
         diff_mb = diff_mib * 1024 * 1024 / 1e6
         lines.append(f"| {name} | {both_mb:.1f} MB | {listed_ms:.1f} ms | {diff_ms:.1f} ms | {diff_ms / listed_ms:.2f}x"
                      f" | {diff_mb:.0f} MB | {diff_mb / both_mb:.2f}x |")
+PACK_SIZES = [100_000, 1_000_000]
+
+
+def packing_table(build, data, runs):
+    """speechpack making the speech file again from what speechlist lists, in
+    json and csv, against speechlist writing that list; with the peak memory
+    of each at two sizes, which streaming keeps flat."""
+    speechlist, speechpack = build / "bin" / "speechlist", build / "bin" / "speechpack"
+    lines = ["\nspeechpack making the speech file from speechlist --all's list, against speechlist writing that list"
+             " (to /dev/null); speechpack writes with -o:\n",
+             "| entries | format | list | speechlist | speechpack | pack / list | peak memory, list / pack |",
+             "|---|---|---|---|---|---|---|"]
+    for n in PACK_SIZES:
+        path = speech_file(build, data, n)
+        for fmt in ("json", "csv"):
+            listed = data / f"speech-{n}.{fmt}"
+            if not listed.exists():
+                with open(listed, "wb") as out:
+                    subprocess.run([speechlist, "--all", "--format", fmt, path], stdout=out, check=True)
+            list_ms, list_mb = measure([speechlist, "--all", "--format", fmt, path], runs)
+            packed = data / f"packed-{n}.mul"
+            pack_ms, pack_mb = measure([speechpack, "-o", packed, listed], runs)
+            if packed.read_bytes() != path.read_bytes():
+                sys.exit(f"speechpack did not make {path.name} again from its {fmt}")
+            lines.append(f"| {n:,} | {fmt} | {listed.stat().st_size / 1e6:.1f} MB | {list_ms:.1f} ms | {pack_ms:.1f} ms"
+                         f" | {pack_ms / list_ms:.2f}x | {list_mb:.0f} MiB / {pack_mb:.0f} MiB |")
     return lines
 
 
@@ -174,6 +201,8 @@ def main():
     print("  measured the encodings", file=sys.stderr)
     comparing = compare_table(build, data, runs)
     print("  measured speechdiff", file=sys.stderr)
+    packing = packing_table(build, data, runs)
+    print("  measured speechpack", file=sys.stderr)
 
     print(f"Medians of {runs} runs; memory is peak resident set size.\n")
     print("| records | file | cat | speechlist | speechlist / cat | struct script | script / speechlist"
@@ -202,6 +231,7 @@ def main():
           f" {switch['encoding_ms']:.1f} ms (slowest {switch['encoding_max_ms']:.1f} ms).")
     print("\n".join(encodings))
     print("\n".join(comparing))
+    print("\n".join(packing))
 
 
 if __name__ == "__main__":

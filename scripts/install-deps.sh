@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a task needs that are not there yet.
 # Usage: scripts/install-deps.sh [run|test] [extra-package ...]
-#   run:  what building and running the viewer and speechlist needs
+#   run:  what building and running the viewer, speechlist and speechpack needs
 #   test: that, and what the tests need (GoogleTest, clang, a virtual
 #         display, fonts with the glyphs of the double-byte code pages'
 #         texts, Unicode's data for the case-folding table); the default
@@ -9,7 +9,7 @@ set -euo pipefail
 
 profile=test
 case "${1:-}" in run | test) profile=$1; shift ;; esac
-packages=(cmake ninja-build g++ qt6-base-dev)
+packages=(cmake ninja-build g++ qt6-base-dev rapidjson-dev)
 [ "$profile" = test ] && packages+=(clang clang-format libgtest-dev libgmock-dev python3 xvfb xdotool imagemagick
                                    fonts-wqy-microhei unicode-data)
 packages+=("$@")

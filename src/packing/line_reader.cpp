@@ -13,7 +13,10 @@ constexpr std::size_t kBlock = std::size_t{1} << 20;
 }  // namespace
 
 LineReader::LineReader(runtime::ByteSource& source) : source_(source) {
-  buffer_.resize(kBlock + 1);
+  // A small input takes a buffer of its size; one of unknown size, a block.
+  const std::uint64_t size = source.size();
+  buffer_.resize(size == 0 ? kBlock + 1
+                           : static_cast<std::size_t>(std::clamp<std::uint64_t>(size + 1, 4096, kBlock + 1)));
   while (filled_ < 3 && readMore()) {
   }
   const std::string_view start(buffer_.data(), filled_);
@@ -39,7 +42,7 @@ bool LineReader::readMore() {
     lineEnd_ -= keep;
     next_ -= keep;
   }
-  if (buffer_.size() - 1 - filled_ < kBlock / 2) {
+  if (buffer_.size() - 1 - filled_ < std::min(kBlock, buffer_.size()) / 2) {
     if (filled_ - lineStart_ > kLongestLine) {
       const std::uint64_t line = lineNumber_ + (lineNumber_ == 0);
       throw PackError(line, "line " + std::to_string(line) + " is longer than 16 MiB, more than any entry needs");

@@ -10,7 +10,7 @@ constexpr std::size_t kBlockSize = std::size_t{1} << 20;
 
 }  // namespace
 
-RecordWriter::RecordWriter(runtime::ByteWriter write) : write_(std::move(write)) { pending_.reserve(kBlockSize); }
+RecordWriter::RecordWriter(runtime::ByteWriter write) : write_(std::move(write)) {}
 
 void RecordWriter::append(std::uint16_t id, std::span<const std::uint8_t> text) {
   if (text.size() > static_cast<std::size_t>(kMaxTextLength)) {

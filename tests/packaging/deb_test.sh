@@ -73,6 +73,8 @@ check "speechlist lists the example" sh -c \
   '/usr/bin/speechlist examples/speech.mul | head -n 1 | grep -qx "ID: 0 Text: hail"'
 check "speechlist --format csv" sh -c \
   '/usr/bin/speechlist --format csv examples/speech.mul | head -n 1 | grep -q "^offset,id,id_hex,length,text"'
+check "speechpack makes the example again from its json" sh -c \
+  '/usr/bin/speechlist --all --format json examples/speech.mul | /usr/bin/speechpack --format json | cmp - examples/speech.mul'
 # Clean means silent: desktop-file-validate and mandoc fail only on some of
 # what they report, but their warnings, hints and style notes are worth
 # fixing too.
@@ -129,9 +131,10 @@ done
 check "speechdiff compares the example with itself" sh -c '/usr/bin/speechdiff examples/speech.mul examples/speech.mul'
 check "man speechlist" sh -c 'MANWIDTH=80 man speechlist 2>/dev/null | grep -q "speechlist - list the entries of a speech file"'
 check "man speechdiff" sh -c 'MANWIDTH=80 man speechdiff 2>/dev/null | grep -q "speechdiff - compare two speech files entry by entry"'
+check "man speechpack" sh -c 'MANWIDTH=80 man speechpack 2>/dev/null | grep -q "speechpack - make a speech file from a list"'
 check "man speechviewer" sh -c 'MANWIDTH=80 man speechviewer 2>/dev/null | grep -q "speechviewer - view the entries"'
 # One page a call: mandoc reads only the first of several compressed pages.
-for page in speechlist speechdiff speechviewer; do
+for page in speechlist speechdiff speechpack speechviewer; do
   check "mandoc -Tlint finds nothing in man $page" silent mandoc -Tlint "/usr/share/man/man1/$page.1.gz"
 done
 
@@ -160,7 +163,7 @@ apt-get remove -y -qq speechviewer >"$work/apt.log" 2>&1 || { cat "$work/apt.log
 installed=false
 check "the package is removed" sh -c '! dpkg-query -W -f="\${Status}" speechviewer 2>/dev/null | grep -q "install ok installed"'
 gone() { for file in "$@"; do if test -e "$file"; then echo "still there: $file"; return 1; fi; done; }
-check "its files are gone" gone /usr/bin/speechviewer /usr/bin/speechlist /usr/bin/speechdiff "$desktop_entry" "$metainfo" "$doc" \
+check "its files are gone" gone /usr/bin/speechviewer /usr/bin/speechlist /usr/bin/speechdiff /usr/bin/speechpack "$desktop_entry" "$metainfo" "$doc" \
   /usr/share/mime/packages/org.example.speechviewer.xml
 check "xdg-mime: speech.mul no longer has the type $mime_type" not_speech_file "$work/files/speech.mul"
 
