@@ -27,13 +27,9 @@ import subprocess
 import sys
 import tempfile
 
+from code_pages import CODE_PAGES, LEAD_BYTES, check, finish
+
 SPEECHLIST, SPEECHPACK = sys.argv[1], sys.argv[2]
-CODE_PAGES = [874, 932, 936, 949, 950, 1250, 1251, 1252, 1253, 1254, 1255, 1256, 1257, 1258]
-LEAD_BYTES = {932: [*range(0x81, 0xA0), *range(0xE0, 0xFD)], 936: range(0x81, 0xFF), 949: range(0x81, 0xFF),
-              950: range(0x81, 0xFF)}
-failures = []
-
-
 def check(name, condition, detail=""):
     if not condition and len(failures) < 40:
         failures.append(f"{name}: {detail}")
@@ -187,7 +183,4 @@ with tempfile.TemporaryDirectory() as folder:
     check_round_trips(folder)
     check_against_pythons_codecs(folder)
 
-for failure in failures:
-    print("FAIL:", failure)
-print(f"{'ok' if not failures else len(failures)} ({len(failures)} failures)")
-sys.exit(1 if failures else 0)
+finish()
