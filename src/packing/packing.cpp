@@ -93,11 +93,11 @@ class EntryMaker {
 };
 
 template <typename Rows>
-std::uint64_t packRows(Rows& rows, EntryMaker& maker, speechfile::RecordWriter& writer) {
+std::uint64_t takeRows(Rows& rows, EntryMaker& maker, const std::function<void(const PackedEntry&)>& take) {
   Row row;
   std::uint64_t entries = 0;
   while (rows.next(row)) {
-    writer.append(row.id, maker.bytesOf(row));
+    take(PackedEntry{row.line, row.id, maker.bytesOf(row)});
     ++entries;
   }
   return entries;
@@ -120,17 +120,22 @@ std::optional<InputFormat> inputFormatForFileName(const std::filesystem::path& n
   return std::nullopt;
 }
 
-std::uint64_t pack(runtime::ByteSource& input, std::optional<InputFormat> format, runtime::Encoding encoding,
-                   speechfile::RecordWriter& writer) {
+std::uint64_t readEntries(runtime::ByteSource& input, std::optional<InputFormat> format, runtime::Encoding encoding,
+                          const std::function<void(const PackedEntry&)>& take) {
   LineReader lines(input);
   if (!format) format = lines.firstByte() == '{' ? InputFormat::JsonLines : InputFormat::Csv;
   EntryMaker maker(encoding, *format == InputFormat::Csv);
   if (*format == InputFormat::Csv) {
     CsvRows rows(lines);
-    return packRows(rows, maker, writer);
+    return takeRows(rows, maker, take);
   }
   JsonRows rows(lines);
-  return packRows(rows, maker, writer);
+  return takeRows(rows, maker, take);
+}
+
+std::uint64_t pack(runtime::ByteSource& input, std::optional<InputFormat> format, runtime::Encoding encoding,
+                   speechfile::RecordWriter& writer) {
+  return readEntries(input, format, encoding, [&](const PackedEntry& entry) { writer.append(entry.id, entry.text); });
 }
 
 }  // namespace packing

@@ -21,7 +21,9 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -51,12 +53,24 @@ class PackError : public std::runtime_error {
   std::uint64_t line_;
 };
 
-// Reads every row of `input` and appends its entry to `writer`, in the
-// format given or, where none is, in the format the input's first character
-// shows ('{' for JSON Lines, csv otherwise). Texts are encoded in `encoding`.
+// One row of the input made an entry: its ID and its text's bytes in the
+// encoding, valid during the call that is handed it.
+struct PackedEntry {
+  std::uint64_t line;  // where its row starts in the input
+  std::uint16_t id;
+  std::span<const std::uint8_t> text;  // at most 32,767 bytes
+};
+
+// Reads every row of `input` and hands its entry to `take`, in the format
+// given or, where none is, in the format the input's first character shows
+// ('{' for JSON Lines, csv otherwise). Texts are encoded in `encoding`.
 // Raises PackError for the first row that cannot be made an entry (and for
-// an empty input), with the entries before it appended; what `input` and
-// `writer` raise goes through. Returns the number of entries.
+// an empty input), with the entries before it handed over; what `input` and
+// `take` raise goes through. Returns the number of entries.
+std::uint64_t readEntries(runtime::ByteSource& input, std::optional<InputFormat> format, runtime::Encoding encoding,
+                          const std::function<void(const PackedEntry&)>& take);
+
+// The same, appending each entry to `writer`.
 std::uint64_t pack(runtime::ByteSource& input, std::optional<InputFormat> format, runtime::Encoding encoding,
                    speechfile::RecordWriter& writer);
 

@@ -91,6 +91,11 @@ def check_python_writers(folder):
     writer.writerows([[t, f"{i:x}"] for i, t in records])
     check("csv text,id_hex", pack(folder, "list.csv", text.getvalue().encode(), "--encoding", "1252")[0] == expected)
 
+    # By hand: a blank line, a separator at the end of the header's columns,
+    # doubled quotes, and no line end after the last row.
+    handmade = b'id;text;\r\n1;"say ""hail""";x\r\n\r\n2;;\n3;"a;b\r\nc";'
+    check("csv by hand", pack(folder, "h.csv", handmade, "--encoding", "1252")[0] ==
+          speech_file([(1, b'say "hail"'), (2, b""), (3, b"a;b\r\nc")]), "")
     shuffled = random.Random(25)
     for name, ascii_only in (("ASCII-escaped", True), ("not escaped", False)):
         lines = []
