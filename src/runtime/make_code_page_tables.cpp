@@ -10,7 +10,9 @@
 //   - a few characters iconv's tables lack (kWindowsOnly);
 //   - the user-defined characters of the double-byte code pages, in ranges
 //     of byte pairs that Windows maps in order into the private use area
-//     (userDefinedCharacter).
+//     (userDefinedCharacter);
+//   - for each character that several pairs give, the pair Windows converts
+//     it back to: iconv's, but for four of 950 (kWindowsConvertsBack).
 //
 // test-windows compares every character of every code page with the
 // system's own conversion under Windows' API, which checks these rules.
@@ -156,6 +158,16 @@ struct Tables {
   std::vector<std::uint32_t> preferred;
 };
 
+// Characters that more than one pair gives, which Windows converts back to
+// another pair than iconv does: four box-drawing characters of 950, which
+// Windows gives the pairs at 0xF9 (iconv those at 0xA2).
+const std::map<std::pair<unsigned, char16_t>, std::uint16_t> kWindowsConvertsBack = {
+    {{950, 0x2550}, 0xF9F9},
+    {{950, 0x255E}, 0xF9E9},
+    {{950, 0x2561}, 0xF9EB},
+    {{950, 0x256A}, 0xF9EA},
+};
+
 // What iconv converts one character back to: a byte, or a pair as lead byte
 // * 256 + second byte; none when it gives no bytes or more than two.
 std::optional<std::uint16_t> convertBack(unsigned codePage, char16_t c) {
@@ -175,7 +187,8 @@ std::optional<std::uint16_t> convertBack(unsigned codePage, char16_t c) {
 }
 
 // The characters that more than one byte or pair converts to, each with the
-// bytes iconv converts it back to, which is what Windows gives.
+// bytes Windows converts it back to: what iconv gives, but where
+// kWindowsConvertsBack says otherwise.
 bool findPreferred(Tables& t) {
   std::map<char16_t, std::vector<std::uint16_t>> sources;
   for (unsigned byte = 0; byte < 256; ++byte) {
@@ -192,7 +205,9 @@ bool findPreferred(Tables& t) {
   }
   for (const auto& [c, bytes] : sources) {
     if (bytes.size() < 2) continue;
-    const std::optional<std::uint16_t> back = convertBack(t.codePage, c);
+    const auto windows = kWindowsConvertsBack.find({t.codePage, c});
+    const std::optional<std::uint16_t> back =
+        windows != kWindowsConvertsBack.end() ? windows->second : convertBack(t.codePage, c);
     if (!back || std::find(bytes.begin(), bytes.end(), *back) == bytes.end()) {
       std::fprintf(stderr, "make_code_page_tables: iconv converts U+%04X of code page %u back to none of its bytes\n",
                    unsigned{c}, t.codePage);

@@ -14,8 +14,9 @@ through speechlist. Usage: pack_test.py SPEECHLIST SPEECHPACK
   Windows converts back otherwise: 932's NEC-selected IBM extensions
   (lead bytes 0xED and 0xEE), whose characters Windows gives the IBM
   extensions' pairs (0xFA to 0xFC), as the system's conversion shows under
-  Wine (test-windows); and 950's pairs of lead bytes 0xC6 to 0xC8, which
-  Windows maps into the private use area.
+  Wine (test-windows); four box-drawing characters of 950, which Windows
+  gives the pairs at 0xF9 (Python those at 0xA2); and 950's pairs of lead
+  bytes 0xC6 to 0xC8, which Windows maps into the private use area.
 """
 import csv
 import io
@@ -174,7 +175,9 @@ def check_against_pythons_codecs(folder):
             python = c.encode(f"cp{code_page}")
             if data == python:
                 continue
-            kind = "NEC-selected IBM extension" if code_page == 932 and python[0] in (0xED, 0xEE) else "other"
+            kind = ("NEC-selected IBM extension" if code_page == 932 and python[0] in (0xED, 0xEE)
+                    else "box drawing at 0xF9" if code_page == 950 and data[0] == 0xF9 and data.decode("cp950") == c
+                    else "other")
             if kind == "NEC-selected IBM extension":
                 check(f"cp{code_page}", 0xFA <= data[0] <= 0xFC and data.decode("cp932") == c, f"{c!r}: {data.hex()}")
             differences[kind] = differences.get(kind, 0) + 1

@@ -38,8 +38,9 @@ PY
 listed() { speechlist "${@:2}" "$work/encodings.mul" 2>&1 | tr -d '\r' | sed -n "$1p"; }
 check "--encoding 932, a lead byte cut off at the end shown as its sign" "ID: 0 Text: こんにちは‹82›" \
   "$(listed 1 --encoding 932)"
-check "--encoding 932 --format json, U+FFFD for that byte" \
-  '{"offset":0,"id":0,"id_hex":"0","length":11,"text":"こんにちは�"}' "$(listed 1 --encoding cp932 --format json)"
+check "--encoding 932 --format json, U+FFFD for that byte, and the text's bytes" \
+  '{"offset":0,"id":0,"id_hex":"0","length":11,"text":"こんにちは�","bytes":"82B182F182C982BF82CD82"}' \
+  "$(listed 1 --encoding cp932 --format json)"
 check "--encoding windows-1251" "ID: 1 Text: Привет" "$(listed 2 --encoding windows-1251)"
 check "--encoding utf-8" "ID: 2 Text: héllo ✓" "$(listed 3 --encoding UTF-8)"
 if [ "$code_page" = 1251 ]; then
