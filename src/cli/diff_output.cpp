@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "listing/export_formats.h"
+#include "listing/list_line.h"
 #include "listing/shown_text.h"
 #include "runtime/errors.h"
 #include "runtime/platform.h"
@@ -189,10 +190,10 @@ void DiffOutput::appendRow(std::string_view change, const std::optional<speechfi
 
 void DiffOutput::appendLine(char mark, const speechfile::Entry& entry) {
   const std::size_t at = pending_.size();
-  pending_.resize(at + 2 + speechfile::maxListLineSize(0) + listing::maxShownAnsiTextSize(entry.text.size()));
+  pending_.resize(at + 2 + listing::maxListLineSize(0) + listing::maxShownAnsiTextSize(entry.text.size()));
   char* out = pending_.data() + at;
   *out++ = mark;
-  out = speechfile::writeListLineWith(
+  out = listing::writeListLineWith(
       out, entry.id, [&](char* text) { return listing::writeShownAnsiText(text, entry.text, encoding_); });
   *out++ = '\n';
   pending_.resize(static_cast<std::size_t>(out - pending_.data()));

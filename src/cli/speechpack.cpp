@@ -3,15 +3,15 @@
 #include <array>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <exception>
 #include <new>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "cli/program_messages.h"
 #include "listing/command_line.h"
-#include "listing/shown_text.h"
 #include "packing/packing.h"
 #include "runtime/errors.h"
 #include "runtime/file_save.h"
@@ -60,20 +60,15 @@ constexpr std::string_view kUsage =
 
 constexpr std::string_view kNothingWritten = " Nothing was written.";
 
-void printError(std::string_view message) {
-  runtime::writeUtf8(stderr, "speechpack: " + listing::shownText(message) + "\n");
-}
+std::string usage() { return std::string(kUsage); }
+
+constexpr cli::ProgramMessages kMessages("speechpack", usage);
+
+void printError(std::string_view message) { kMessages.error(message); }
 
 int usageError(std::string_view problem) {
-  printError(problem);
-  runtime::writeUtf8(stderr, kUsage);
+  kMessages.usageError(problem);
   return 2;
-}
-
-int printRequested(std::string_view text) {
-  if (runtime::writeUtf8(stdout, text) && std::fflush(stdout) == 0) return 0;
-  printError(std::string("Cannot write to standard output: ") + std::strerror(errno ? errno : EIO) + ".");
-  return 1;
 }
 
 bool isDash(const fs::path& path) { return path == "-"; }
@@ -90,14 +85,19 @@ std::string inputName(const Job& job) {
   return job.input ? runtime::quotedPath(*job.input) : std::string("standard input");
 }
 
-// Refuses an OUT that is the input file itself, by identity: under another
-// name, through a link, or as the file standard input reads.
-std::optional<std::string> writesOverTheInput(const Job& job, const std::optional<runtime::FileIdentity>& input) {
-  if (!job.output || !input) return std::nullopt;
-  const std::optional<runtime::FileIdentity> output = runtime::platform::identifyFile(*job.output);
-  if (!output || *output != *input) return std::nullopt;
-  return runtime::quotedPath(*job.output) + " is the input file itself: the speech file would be written over the " +
-         "list it is made from. Give another OUT.";
+// Refuses to replace the input file itself, under whatever name OUT reaches
+// it (another name, a link, the file standard input reads): the save hands
+// this the file it is about to replace, before anything is written and as
+// the new file takes its place.
+runtime::ReplaceCheck notTheInput(const Job& job, const std::optional<runtime::FileIdentity>& input) {
+  if (!input) return {};
+  return [output = *job.output, identity = *input](const std::optional<runtime::ReplacedFile>& replaced) {
+    if (!replaced || replaced->identity != identity) return;
+    throw runtime::RuntimeError(runtime::ErrorNumber::PermissionDenied,
+                                runtime::quotedPath(output) +
+                                    " is the input file itself: the speech file would be written over the list it is "
+                                    "made from. Give another OUT.");
+  };
 }
 
 // Packs the input into `write`, which the caller makes the output.
@@ -115,15 +115,12 @@ int packFile(const Job& job) {
     printError(inputName(job) + ": " + e.what() + std::string(kNothingWritten));
     return 1;
   }
-  const std::optional<runtime::FileIdentity> inputIdentity =
-      job.input ? input->identity() : runtime::standardInputIdentity();
-  if (const auto problem = writesOverTheInput(job, inputIdentity)) {
-    printError(*problem + std::string(kNothingWritten));
-    return 1;
-  }
   try {
     if (job.output) {
-      runtime::writeWholeFile(*job.output, [&](const runtime::ByteWriter& write) { packInto(job, *input, write); });
+      const std::optional<runtime::FileIdentity> inputIdentity =
+          job.input ? input->identity() : runtime::standardInputIdentity();
+      runtime::writeWholeFile(*job.output, notTheInput(job, inputIdentity),
+                              [&](const runtime::ByteWriter& write) { packInto(job, *input, write); });
       return 0;
     }
     // Standard output gets the speech file once it is whole, so that bad
@@ -131,7 +128,7 @@ int packFile(const Job& job) {
     std::string file;
     packInto(job, *input, [&](std::string_view bytes) { file += bytes; });
     if (std::fwrite(file.data(), 1, file.size(), stdout) != file.size() || std::fflush(stdout) != 0) {
-      printError(std::string("Cannot write to standard output: ") + std::strerror(errno ? errno : EIO) + ".");
+      printError(cli::writeFailure(errno ? errno : EIO));
       return 1;
     }
     return 0;
@@ -154,15 +151,17 @@ constexpr std::array<listing::OptionSpec, 5> kOptions = {{
 int run(int argc, char** argv) {
   runtime::prepareStandardOutput();
   runtime::prepareStandardInput();
-  const listing::Arguments args = listing::readArguments(runtime::commandLineArguments(argc, argv), kOptions);
+  std::vector<listing::OptionSpec> known(kOptions.begin(), kOptions.end());
+  if (runtime::slashQuestionMarkAsksForUsage()) known.push_back({"--help", {}, "/?"});
+  const listing::Arguments args = listing::readArguments(runtime::commandLineArguments(argc, argv), known);
   if (!args.problem.empty()) {
     if (args.problem.starts_with("--format")) return usageError(args.problem + ": csv or json");
     if (args.problem.starts_with("--encoding"))
       return usageError(args.problem + ": " + std::string(runtime::kEncodingNames));
     return usageError(args.problem);
   }
-  if (args.has("--help")) return printRequested(kUsage);
-  if (args.has("--version")) return printRequested("speechpack " SPEECH_VERSION "\n" SPEECH_LICENCE "\n");
+  if (args.has("--help")) return kMessages.print(kMessages.usage()) ? 0 : 1;
+  if (args.has("--version")) return kMessages.print("speechpack " SPEECH_VERSION "\n" SPEECH_LICENCE "\n") ? 0 : 1;
   std::string problem;
   const std::optional<runtime::Encoding> encoding = listing::chosenEncoding(args, problem);
   if (!encoding) return usageError(problem);

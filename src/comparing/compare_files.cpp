@@ -63,7 +63,7 @@ std::optional<speechfile::GetError> readFile(const std::filesystem::path& path, 
   speechfile::ReadingState state;
   EntryKeeper keeper(entries, control, file);
   try {
-    speechfile::runGetAction(state, speechfile::GivenPath(path), keeper, files);
+    speechfile::runGetAction(state, path, keeper, files);
   } catch (const speechfile::GetError& e) {
     return e;
   }

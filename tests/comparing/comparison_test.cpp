@@ -128,7 +128,7 @@ TEST(CompareFiles, AFileThatCannotBeReadToItsEndEndsTheCompareWithTheGetsMessage
       // The message the Get gives for the file, naming it, as speechlist prints it.
       testing_support::RecordingList list;
       speechfile::ReadingState state;
-      const auto error = listing::runGetOnTwoThreads(state, testing_support::FixedPath(path), list);
+      const auto error = listing::runGetOnTwoThreads(state, testing_support::pathFromUtf8(path), list);
       ASSERT_TRUE(error);
       expected.push_back(error->what());
     }
