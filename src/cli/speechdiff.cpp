@@ -74,7 +74,7 @@ int usageError(std::string_view problem) {
 }
 
 constexpr std::array<listing::OptionSpec, 5> kOptions = {{
-    {"--format", "FORMAT"},
+    {"--format", "FORMAT", {}, "diff, csv or json"},
     {"-U", "N", "--unified"},
     listing::kEncodingOption,
     {"--help", {}, "-h"},
@@ -116,10 +116,7 @@ int run(int argc, char** argv) {
   runtime::prepareStandardOutput();
   const listing::Arguments args = listing::readArguments(runtime::commandLineArguments(argc, argv), kOptions);
   if (!args.problem.empty()) {
-    if (args.problem.starts_with("--format")) return usageError(args.problem + ": diff, csv or json");
     if (args.problem.starts_with("-U")) return usageError("-U needs a number of entries");
-    if (args.problem.starts_with("--encoding"))
-      return usageError(args.problem + ": " + std::string(runtime::kEncodingNames));
     return usageError(args.problem);
   }
   if (args.has("--help")) return kMessages.print(usage()) ? kSame : kTrouble;

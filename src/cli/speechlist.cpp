@@ -97,8 +97,9 @@ int listFile(const std::filesystem::path& path, listing::ExportFormat format, bo
   return !failure && written ? 0 : 1;
 }
 
+constexpr listing::OptionSpec kFormatOption = {"--format", "FORMAT", {}, "lines, csv or json"};
 constexpr std::array<listing::OptionSpec, 5> kOptions = {{
-    {"--format", "FORMAT"},
+    kFormatOption,
     {"--all"},
     listing::kEncodingOption,
     {"--help", {}, "-h"},
@@ -110,18 +111,13 @@ int run(int argc, char** argv) {
   std::vector<listing::OptionSpec> known(kOptions.begin(), kOptions.end());
   if (runtime::slashQuestionMarkAsksForUsage()) known.push_back({"--help", {}, "/?"});
   const listing::Arguments args = listing::readArguments(runtime::commandLineArguments(argc, argv), known);
-  if (!args.problem.empty()) {
-    if (args.problem.starts_with("--format")) return usageError(args.problem + ": lines, csv or json");
-    if (args.problem.starts_with("--encoding"))
-      return usageError(args.problem + ": " + std::string(runtime::kEncodingNames));
-    return usageError(args.problem);
-  }
+  if (!args.problem.empty()) return usageError(args.problem);
   if (args.has("--help")) return kMessages.print(kMessages.usage()) ? 0 : 1;
   if (args.has("--version")) return kMessages.print("speechlist " SPEECH_VERSION "\n" SPEECH_LICENCE "\n") ? 0 : 1;
   listing::ExportFormat format = listing::ExportFormat::Lines;
   if (const auto name = args.value("--format")) {
     const auto named = listing::exportFormatNamed(*name);
-    if (!named) return usageError("unknown format '" + *name + "': give lines, csv or json");
+    if (!named) return usageError("unknown format '" + *name + "': give " + std::string(kFormatOption.choices));
     format = *named;
   }
   std::string problem;

@@ -141,7 +141,7 @@ int packFile(const Job& job) {
 }
 
 constexpr std::array<listing::OptionSpec, 5> kOptions = {{
-    {"--format", "FORMAT"},
+    {"--format", "FORMAT", {}, "csv or json"},
     listing::kEncodingOption,
     {"--output", "OUT", "-o"},
     {"--help", {}, "-h"},
@@ -154,12 +154,7 @@ int run(int argc, char** argv) {
   std::vector<listing::OptionSpec> known(kOptions.begin(), kOptions.end());
   if (runtime::slashQuestionMarkAsksForUsage()) known.push_back({"--help", {}, "/?"});
   const listing::Arguments args = listing::readArguments(runtime::commandLineArguments(argc, argv), known);
-  if (!args.problem.empty()) {
-    if (args.problem.starts_with("--format")) return usageError(args.problem + ": csv or json");
-    if (args.problem.starts_with("--encoding"))
-      return usageError(args.problem + ": " + std::string(runtime::kEncodingNames));
-    return usageError(args.problem);
-  }
+  if (!args.problem.empty()) return usageError(args.problem);
   if (args.has("--help")) return kMessages.print(kMessages.usage()) ? 0 : 1;
   if (args.has("--version")) return kMessages.print("speechpack " SPEECH_VERSION "\n" SPEECH_LICENCE "\n") ? 0 : 1;
   std::string problem;

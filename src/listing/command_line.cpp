@@ -95,6 +95,7 @@ Arguments readArguments(const std::vector<std::filesystem::path>& arguments, std
       } else {
         const bool vowel = std::string_view("AEIOU").find(option->valueName.front()) != std::string_view::npos;
         read.problem = std::string(option->name) + " needs " + (vowel ? "an " : "a ") + std::string(option->valueName);
+        if (!option->choices.empty()) read.problem += ": " + std::string(option->choices);
         return read;
       }
     }

@@ -21,6 +21,7 @@ struct OptionSpec {
   std::string_view name;            // "--format"
   std::string_view valueName = {};  // "FORMAT"; empty for an option without a value
   std::string_view alias = {};      // another spelling of it ("-h"), or empty
+  std::string_view choices = {};    // the values it takes, for a message ("lines, csv or json"), or empty
 };
 
 struct Arguments {
@@ -44,11 +45,13 @@ struct Arguments {
 
 // Reads the arguments after the program's name against the options it knows.
 // Stops at the first unknown option or an option without its value, and
-// says which, in its shown form (no control character reaches a terminal).
+// says which, in its shown form (no control character reaches a terminal);
+// for an option without its value, with the values it takes
+// ("--format needs a FORMAT: lines, csv or json").
 Arguments readArguments(const std::vector<std::filesystem::path>& arguments, std::span<const OptionSpec> known);
 
 // --encoding NAME, which both programs take.
-constexpr OptionSpec kEncodingOption = {"--encoding", "NAME"};
+constexpr OptionSpec kEncodingOption = {"--encoding", "NAME", {}, runtime::kEncodingNames};
 
 // The encoding --encoding chose: the system default when it is not given;
 // none for a NAME no encoding has, with `problem` set to say so

@@ -517,7 +517,11 @@ TEST(ViewerCommandLine, OpensThePathOrAsksForTheUsageOrVersionOrSaysWhatIsWrong)
        Action::Refuse,
        std::nullopt,
        "unknown encoding 'cp1259': give ansi, utf-8, or a code page: 874, 932, 936, 949, 950, 1250 to 1258"},
-      {{"--encoding"}, onLinux, Action::Refuse, std::nullopt, "--encoding needs a NAME"},
+      {{"--encoding"},
+       onLinux,
+       Action::Refuse,
+       std::nullopt,
+       "--encoding needs a NAME: ansi, utf-8, or a code page: 874, 932, 936, 949, 950, 1250 to 1258"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.arguments.empty() ? "(none)" : c.arguments.front());
