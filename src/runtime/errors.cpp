@@ -1,7 +1,9 @@
 #include "runtime/errors.h"
 
 #include <cstdint>
+#include <string_view>
 #include <type_traits>
+#include <vector>
 
 #include "runtime/utf8.h"
 
@@ -60,7 +62,51 @@ std::string pathText(const std::filesystem::path& path) {
   }
 }
 
-std::string quotedPath(const std::filesystem::path& path) { return "\"" + pathText(path) + "\""; }
+namespace {
+
+// Where each character of a piece of UTF-8 begins, and how many it shows
+// as: 1, or 4 for a byte that is not UTF-8 ("‹FF›").
+struct ShownCharacter {
+  std::size_t at;
+  std::size_t width;
+};
+
+std::vector<ShownCharacter> shownCharacters(std::string_view text) {
+  std::vector<ShownCharacter> characters;
+  for (std::size_t at = 0; at < text.size();) {
+    const Utf8Character c = decodeUtf8(text, at);
+    characters.push_back({at, c.valid ? std::size_t{1} : std::size_t{4}});
+    at += c.length;
+  }
+  return characters;
+}
+
+// How many of `characters`, taken in order, fit in `room`.
+template <typename Iterator>
+std::size_t countFitting(Iterator first, Iterator last, std::size_t room) {
+  std::size_t count = 0;
+  for (std::size_t width = 0; first != last && width + first->width <= room; ++first, ++count) width += first->width;
+  return count;
+}
+
+}  // namespace
+
+std::string quotedPath(const std::filesystem::path& path) {
+  const std::string text = pathText(path);
+  const std::vector<ShownCharacter> characters = shownCharacters(text);
+  std::size_t width = 0;
+  for (const ShownCharacter& c : characters) width += c.width;
+  if (width <= kLongestPathInMessage) return "\"" + text + "\"";
+  // The end names the file, so it keeps more; the ellipsis takes one.
+  constexpr std::size_t kStartRoom = (kLongestPathInMessage - 1) * 2 / 5;
+  constexpr std::size_t kEndRoom = kLongestPathInMessage - 1 - kStartRoom;
+  const std::size_t start = countFitting(characters.begin(), characters.end(), kStartRoom);
+  const std::size_t end = countFitting(characters.rbegin(), characters.rend(), kEndRoom);
+  const std::size_t startEnds = characters[start].at;
+  const std::size_t endBegins = characters[characters.size() - end].at;
+  return "\"" + text.substr(0, startEnds) + "\u2026" + text.substr(endBegins) + "\" (shortened from " +
+         groupedNumber(width) + " characters)";
+}
 
 std::string groupedNumber(std::uint64_t value) {
   std::string digits = std::to_string(value);

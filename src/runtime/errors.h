@@ -2,6 +2,7 @@
 // description in plain words of what went wrong.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <stdexcept>
@@ -58,8 +59,14 @@ std::string errorText(ErrorNumber number, const std::string& description);
 // U+FFFD. Never fails.
 std::string pathText(const std::filesystem::path& path);
 
-// A path as messages name it: its text in double quotes.
+// A path as messages name it: its text in double quotes. A path of more
+// than kLongestPathInMessage characters keeps its start and its end around
+// an ellipsis, and says that it was shortened:
+//   "/home/u/aaaa…aaaa/speech.mul" (shortened from 30,000 characters)
+// A message box is as wide as its longest word, and a path is one word.
+// A byte that is not UTF-8 counts as the four characters it shows as.
 std::string quotedPath(const std::filesystem::path& path);
+constexpr std::size_t kLongestPathInMessage = 100;
 
 // A count with thousands separators: 32767 -> "32,767".
 std::string groupedNumber(std::uint64_t value);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "listing/shown_text.h"
+#include "runtime/errors.h"
 #include "runtime/utf8.h"
 #include "support/test_files.h"
 
@@ -25,6 +26,40 @@ TEST(HexText, UpperCaseWithoutLeadingZerosOverTheWhole16BitPattern) {
       {-32768, "8000"}, {-32767, "8001"}, {-256, "FF00"},   {-1, "FFFF"},
   };
   for (const auto& c : cases) EXPECT_EQ(runtime::hexText(c.value), c.text) << c.value;
+}
+
+// Messages name a path whole up to 100 characters as shown; a longer one
+// keeps its first 39 and last 60 around an ellipsis, and says so.
+TEST(QuotedPath, AVeryLongPathKeepsItsStartAndEndAndSaysItWasShortened) {
+  const auto repeated = [](const std::string& part, std::size_t times) {
+    std::string all;
+    for (std::size_t i = 0; i < times; ++i) all += part;
+    return all;
+  };
+  const std::string zhe = "\u0416";  // two bytes, one character
+  const std::string folder = repeated("d", 30'000 - 19);
+  const struct {
+    std::string path, quoted;
+  } cases[] = {
+      {"/data/speech.mul", "\"/data/speech.mul\""},
+      {repeated("a", 96) + ".mul", "\"" + repeated("a", 96) + ".mul\""},
+      {repeated("a", 97) + ".mul",
+       "\"" + repeated("a", 39) + "\u2026" + repeated("a", 56) + ".mul\" (shortened from 101 characters)"},
+      {"/home/u/" + folder + "/speech.mul", "\"/home/u/" + repeated("d", 31) + "\u2026" + repeated("d", 49) +
+                                                "/speech.mul\" (shortened from 30,000 characters)"},
+      {repeated(zhe, 100), "\"" + repeated(zhe, 100) + "\""},  // 200 bytes, 100 characters
+      {repeated(zhe, 150),
+       "\"" + repeated(zhe, 39) + "\u2026" + repeated(zhe, 60) + "\" (shortened from 150 characters)"},
+#ifndef _WIN32
+      // A byte that is not UTF-8 shows as four ("‹FF›"), and is kept whole.
+      {repeated("\xFF", 30),
+       "\"" + repeated("\xFF", 9) + "\u2026" + repeated("\xFF", 15) + "\" (shortened from 120 characters)"},
+#endif
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path.substr(0, 40));
+    EXPECT_EQ(runtime::quotedPath(testing_support::pathFromUtf8(c.path)), c.quoted);
+  }
 }
 
 // Decodes one UTF-8 sequence; the test's own decoder, independent of the
