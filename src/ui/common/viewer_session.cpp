@@ -226,11 +226,14 @@ GetProgressText getProgressText(const ViewerSession::GetProgress& progress, cons
   constexpr std::uint64_t kMB = 1000 * 1000;
   const std::string name = shown(runtime::pathText(file.filename()));
   const std::string read = runtime::groupedNumber(progress.bytesRead / kMB);
-  if (progress.fileSize == 0) return {"Reading " + name + ": " + read + " MB", std::nullopt};
-  const std::uint64_t done = std::min(progress.bytesRead, progress.fileSize);
-  return {
-      "Reading " + name + ": " + read + " of " + runtime::groupedNumber((progress.fileSize + kMB - 1) / kMB) + " MB",
-      static_cast<int>(done * kProgressSteps / progress.fileSize)};
+  const std::string reading = "Reading " + name + ": " + read;
+  if (progress.fileSize == 0) return {reading + " MB", std::nullopt};
+  const std::string size = runtime::groupedNumber((progress.fileSize + kMB - 1) / kMB);
+  // A file that grows while it is read: how far the Get has come is known,
+  // how far it has to go is not.
+  if (progress.bytesRead > progress.fileSize)
+    return {reading + " MB (the file grew from " + size + " MB)", std::nullopt};
+  return {reading + " of " + size + " MB", static_cast<int>(progress.bytesRead * kProgressSteps / progress.fileSize)};
 }
 
 // ---- The window's command line

@@ -173,7 +173,7 @@ constexpr int kProgressSteps = 1000;
 
 struct GetProgressText {
   std::string text;         // "Reading speech.mul: 1,024 of 4,096 MB"
-  std::optional<int> step;  // of kProgressSteps; none while the size is not known
+  std::optional<int> step;  // of kProgressSteps; none while the size is not known, or once the file grew past it
 };
 GetProgressText getProgressText(const ViewerSession::GetProgress& progress, const std::filesystem::path& file);
 

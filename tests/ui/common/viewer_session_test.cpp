@@ -139,8 +139,13 @@ TEST(ViewerSession, ProgressIsToldInMegabytesAndSteps) {
   } cases[] = {
       {0, 0, "Reading long.mul: 0 MB", std::nullopt},  // not open yet, or a size the system does not tell
       {1'024'000'000, 4'096'000'000, "Reading long.mul: 1,024 of 4,096 MB", 250},
-      {5'000'000, 4'000'000, "Reading long.mul: 5 of 4 MB", 1000},  // a file that grew
+      {4'000'000, 4'000'000, "Reading long.mul: 4 of 4 MB", 1000},
       {0, 1, "Reading long.mul: 0 of 1 MB", 0},
+      // A file that grows while it is read: how far is known, how far to go
+      // is not.
+      {6'663'000'000, 4'294'967'296, "Reading long.mul: 6,663 MB (the file grew from 4,295 MB)", std::nullopt},
+      {4'000'001, 4'000'000, "Reading long.mul: 4 MB (the file grew from 4 MB)", std::nullopt},
+      {5'000'000, 0, "Reading long.mul: 5 MB", std::nullopt},  // an empty file that grew
   };
   for (const auto& c : cases) {
     const ui::GetProgressText progress = ui::getProgressText({c.read, c.size}, "folder/long.mul");
