@@ -54,10 +54,10 @@ bool openClipboard(HWND owner) {
 
 }  // namespace
 
-bool putOnClipboard(HWND owner, std::string_view utf8) {
+ClipboardOutcome putOnClipboard(HWND owner, std::string_view utf8) {
   const std::size_t units = forEachPiece(utf8, [](std::string_view piece, std::size_t) { return measure(piece); });
   GlobalMemory memory((units + 1) * sizeof(wchar_t));
-  if (!memory.get()) return false;
+  if (!memory.get()) return ClipboardOutcome::NoMemory;
   auto* text = static_cast<wchar_t*>(GlobalLock(memory.get()));
   forEachPiece(utf8, [text, units](std::string_view piece, std::size_t at) {
     const auto room = static_cast<int>(std::min<std::size_t>(units - at, INT_MAX));
@@ -66,12 +66,12 @@ bool putOnClipboard(HWND owner, std::string_view utf8) {
   text[units] = L'\0';
   GlobalUnlock(memory.get());
 
-  if (!openClipboard(owner)) return false;
+  if (!openClipboard(owner)) return ClipboardOutcome::HeldByAnotherProgram;
   EmptyClipboard();
   const bool taken = SetClipboardData(CF_UNICODETEXT, memory.get()) != nullptr;
   if (taken) memory.handedOver();
   CloseClipboard();
-  return taken;
+  return taken ? ClipboardOutcome::Copied : ClipboardOutcome::NoMemory;
 }
 
 }  // namespace win32

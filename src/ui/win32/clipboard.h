@@ -8,9 +8,11 @@
 
 namespace win32 {
 
-// Puts the UTF-8 text on the clipboard in place of what was there. False
-// when there is not memory enough for it or another program holds the
-// clipboard.
-bool putOnClipboard(HWND owner, std::string_view utf8);
+enum class ClipboardOutcome { Copied, NoMemory, HeldByAnotherProgram };
+
+// Puts the UTF-8 text on the clipboard in place of what was there, or says
+// why it could not: there is not memory enough for it, or another program
+// holds the clipboard (for longer than a moment).
+ClipboardOutcome putOnClipboard(HWND owner, std::string_view utf8);
 
 }  // namespace win32

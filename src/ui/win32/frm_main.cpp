@@ -150,6 +150,19 @@ void addStatusLine(HWND dialog) {
   SendMessageW(status, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
+// Why a copy failed, of "The line was" or "The lines were"; none when it
+// did not.
+std::optional<std::string> notCopied(win32::ClipboardOutcome outcome, std::string_view what) {
+  switch (outcome) {
+    case win32::ClipboardOutcome::Copied: return std::nullopt;
+    case win32::ClipboardOutcome::NoMemory:
+      return std::string(what) + " not copied: there is not enough memory for the clipboard.";
+    case win32::ClipboardOutcome::HeldByAnotherProgram:
+      return std::string(what) + " not copied: another program holds the clipboard. Try again in a moment.";
+  }
+  return std::nullopt;
+}
+
 // The types Save list as offers; a name typed without an extension gets the
 // chosen type's first one.
 constexpr wchar_t kSaveTypes[] =
@@ -463,7 +476,7 @@ bool frmMain::runCommand(int command) {
     return true;
   }
   switch (command) {
-    case SPEECH_COMMAND_COPY: lstWords->copyCurrentLine(); return true;
+    case SPEECH_COMMAND_COPY: copyLine(); return true;
     case SPEECH_COMMAND_COPY_ALL: copyAllLines(); return true;
     case SPEECH_COMMAND_FIND: showFindWindow(); return true;
     case SPEECH_COMMAND_SAVE_LIST: saveListAs(); return true;
@@ -473,21 +486,24 @@ bool frmMain::runCommand(int command) {
   }
 }
 
+void frmMain::copyLine() {
+  const std::optional<std::size_t> row = lstWords->currentRow();
+  if (!row) return;
+  if (const auto failure = notCopied(win32::putOnClipboard(hwnd_, session_.shownLine(*row)), "The line was"))
+    tell(hwnd_, *failure, MB_ICONERROR);
+}
+
 void frmMain::copyAllLines() {
   if (session_.rowCount() == 0) return;
-  std::string failure;
+  std::optional<std::string> failure;
   {
     const WaitCursor wait;
     // Windows' clipboard text ends its lines in CRLF.
     const ui::TextOutcome all = session_.allShownLines("\r\n");
-    failure = all.failure;
-    if (failure.empty() && !win32::putOnClipboard(hwnd_, all.text)) {
-      failure =
-          "The lines were not copied: there is not enough memory for them, or another program holds the "
-          "clipboard.";
-    }
+    failure = all.failure.empty() ? notCopied(win32::putOnClipboard(hwnd_, all.text), "The lines were")
+                                  : std::optional(all.failure);
   }
-  if (!failure.empty()) tell(hwnd_, failure, MB_ICONERROR);
+  if (failure) tell(hwnd_, *failure, MB_ICONERROR);
 }
 
 void frmMain::saveListAs() {

@@ -88,7 +88,10 @@ class frmMain {
   bool runCommand(int command);
   // Puts the Encoding menu's items in `menu`, the chosen one checked.
   void fillEncodingMenu(HMENU menu) const;
-  // Every line as shown on the clipboard, each ending in CRLF.
+  // The current line as shown on the clipboard (Ctrl+C, or Copy in the
+  // list's menu); a message box says why when it cannot be put there.
+  void copyLine();
+  // Every line as shown on the clipboard, each ending in CRLF, likewise.
   void copyAllLines();
   // Ctrl+F: the system's Find dialog, or the one already open, in front.
   void showFindWindow();

@@ -10,8 +10,8 @@
 
 #include "listing/shown_text.h"
 #include "runtime/utf8.h"
-#include "ui/win32/clipboard.h"
 #include "ui/win32/list_accessible.h"
+#include "ui/win32/resources.h"
 #include "ui/win32/wide_text.h"
 
 namespace win32 {
@@ -131,7 +131,11 @@ LRESULT LineListBox::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         showMove(before);
         return 0;
       }
-      if (wParam == 'C' && GetKeyState(VK_CONTROL) < 0) copyCurrentLine();
+      // Ctrl+C: the window copies the current line, and says why when it
+      // cannot.
+      if (wParam == 'C' && GetKeyState(VK_CONTROL) < 0) {
+        SendMessageW(GetParent(window_), WM_COMMAND, MAKEWPARAM(SPEECH_COMMAND_COPY, 0), 0);
+      }
       return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: pressOnRow(GET_Y_LPARAM(lParam)); return 0;
@@ -515,10 +519,6 @@ void LineListBox::drawMark(HDC dc, char16_t control, int x, const RECT& box, boo
 // ---- Text for others
 
 std::wstring LineListBox::shownLine(std::size_t row) { return wide(session_.shownLine(row)); }
-
-void LineListBox::copyCurrentLine() {
-  if (state_.current()) putOnClipboard(window_, session_.shownLine(*state_.current()));
-}
 
 void LineListBox::pressOnRow(int y) {
   SetFocus(window_);

@@ -9,7 +9,8 @@
 // items, so screen readers and test programs read its lines as they read
 // any list box's. The text they read (and that Ctrl+C copies) is the line's
 // shown form; on screen each control character is a small mark with its
-// short name.
+// short name. Ctrl+C asks the parent to copy the current line, with the
+// list's menu's command (WM_COMMAND, SPEECH_COMMAND_COPY).
 #pragma once
 
 #include <array>
@@ -50,8 +51,6 @@ class LineListBox final {
   std::optional<std::size_t> currentRow() const { return state_.current(); }
   // Makes the row current and scrolls it into view, as a click on it would.
   void selectRow(std::size_t row);
-  // Puts the current line, as shown, on the clipboard (Ctrl+C).
-  void copyCurrentLine();
   // Where a menu opened from the keyboard goes, on the screen: under the
   // current line when it is in view, else at the list's top left corner.
   POINT keyboardMenuPoint() const;

@@ -15,6 +15,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "runtime/encoding.h"
@@ -601,6 +602,66 @@ TEST(Win32Window, TheListsMenuOffersWhatAppliesAndCopiesALineOrEveryLine) {
 
   choosingFromMenu([] { press(VK_F10, VK_SHIFT); }, L'a');
   EXPECT_EQ(clipboardText(), lines[0] + "\r\n" + lines[1] + "\r\n" + lines[2] + "\r\n");
+}
+
+// Holds the clipboard open, as another program may, from a thread of its
+// own while it lives.
+class ClipboardHolder {
+ public:
+  ClipboardHolder() : release_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
+    HANDLE opened = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    holder_ = std::thread([this, opened] {
+      const bool open = OpenClipboard(nullptr);
+      SetEvent(opened);
+      WaitForSingleObject(release_, INFINITE);
+      if (open) CloseClipboard();
+    });
+    WaitForSingleObject(opened, INFINITE);
+    CloseHandle(opened);
+  }
+  ~ClipboardHolder() {
+    SetEvent(release_);
+    holder_.join();
+    CloseHandle(release_);
+  }
+  ClipboardHolder(const ClipboardHolder&) = delete;
+  ClipboardHolder& operator=(const ClipboardHolder&) = delete;
+
+ private:
+  HANDLE release_;
+  std::thread holder_;
+};
+
+// Copy and Copy all lines say why when another program holds the
+// clipboard, and copy once it has let it go.
+TEST(Win32Window, CopyingSaysWhyWhenAnotherProgramHoldsTheClipboard) {
+  const TempDir dir;
+  Viewer viewer;
+  viewer.clickGet(dir.write("s.mul", concat({record(1, "one"), record(2, "two")})));
+  SetFocus(viewer.list);
+  SendMessageW(viewer.list, LB_SETCURSEL, 1, 0);
+  const struct {
+    const char* copy;
+    std::function<void()> act;
+    std::string says, copied;
+  } copies[] = {
+      {"Ctrl+C", [] { press('C', VK_CONTROL); },
+       "The line was not copied: another program holds the clipboard. Try again in a moment.", "ID: 2 Text: two"},
+      {"Copy all lines", [&viewer] { SendMessageW(viewer.frame, WM_COMMAND, SPEECH_COMMAND_COPY_ALL, 0); },
+       "The lines were not copied: another program holds the clipboard. Try again in a moment.",
+       "ID: 1 Text: one\r\nID: 2 Text: two\r\n"},
+  };
+  for (const auto& c : copies) {
+    SCOPED_TRACE(c.copy);
+    {
+      const ClipboardHolder held;
+      const ShownMessage message = viewer.closingOwnMessageBox(c.act);
+      EXPECT_EQ(message.text, c.says);
+      EXPECT_EQ(message.icon, "error");
+    }
+    EXPECT_EQ(viewer.closingOwnMessageBox(c.act).text, "");
+    EXPECT_EQ(clipboardText(), c.copied);
+  }
 }
 
 // The list's Encoding menu: the system default first, checked, then every
