@@ -7,13 +7,22 @@
 #include <QPushButton>
 #include <QScreen>
 
-FindWindow::FindWindow(QWidget* parent)
+#include "ui/common/window_placement.h"
+
+namespace {
+
+ui::PixelRect pixelRect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
+
+}  // namespace
+
+FindWindow::FindWindow(QWidget* parent, const QWidget* keepInView)
     : QDialog(parent),
       text_(new QLineEdit(this)),
       matchCase_(new QCheckBox(tr("Match &case"), this)),
       status_(new QLabel(this)),
       next_(new QPushButton(tr("Find &next"), this)),
-      previous_(new QPushButton(tr("Find &previous"), this)) {
+      previous_(new QPushButton(tr("Find &previous"), this)),
+      keepInView_(keepInView) {
   setObjectName(QStringLiteral("findWindow"));
   setWindowTitle(tr("Find"));
   text_->setObjectName(QStringLiteral("findText"));
@@ -70,15 +79,17 @@ void FindWindow::textEdited() {
 
 void FindWindow::showForTyping() {
   if (!placed_) {
-    // Beside the main window, so that the list and its found line stay in
-    // view; where the screen has no room for it, where the toolkit puts it.
+    // The list and its found line stay in view.
     placed_ = true;
     adjustSize();
     const QWidget* main = parentWidget();
-    const QRect frame = main->frameGeometry();
-    const QPoint beside(frame.right() + 8, frame.top());
-    const QScreen* screen = main->screen();
-    if (screen && screen->availableGeometry().contains(QRect(beside, frameGeometry().size()))) move(beside);
+    if (const QScreen* screen = main->screen()) {
+      const QRect list(keepInView_->mapToGlobal(QPoint(0, 0)), keepInView_->size());
+      const ui::PixelPoint at = ui::besideOwner(pixelRect(main->frameGeometry()), pixelRect(list),
+                                                {frameGeometry().width(), frameGeometry().height()},
+                                                pixelRect(screen->availableGeometry()), 8);
+      move(at.x, at.y);
+    }
   }
   show();
   raise();

@@ -18,13 +18,16 @@ class FindWindow final : public QDialog {
   Q_OBJECT
 
  public:
-  explicit FindWindow(QWidget* parent);
+  // A window of `parent`'s, placed where it leaves `keepInView` (the
+  // list) in view.
+  FindWindow(QWidget* parent, const QWidget* keepInView);
 
   bool hasText() const;
   // The search the window's fields ask for, in the direction given.
   ui::FindRequest request(ui::FindDirection direction) const;
 
-  // Shows the window in front, its text selected to type over.
+  // Shows the window in front, its text selected to type over; the first
+  // time beside the main window, or where it hides least of the list.
   void showForTyping();
 
   // Says how the last search went (nothing, when the message is empty).
@@ -41,5 +44,6 @@ class FindWindow final : public QDialog {
   QLabel* status_;
   QPushButton* next_;
   QPushButton* previous_;
+  const QWidget* keepInView_;
   bool placed_ = false;
 };

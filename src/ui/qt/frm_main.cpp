@@ -112,7 +112,7 @@ frmMain::frmMain(QWidget* parent)
       lstWords(placed(new LineListView(session_, this), ui::kLstWords)),
       txtPath(placed(new QLineEdit(qtText(ui::kTxtPath.text), this), ui::kTxtPath)),
       cmdGet(placed(new QPushButton(qtText(ui::kCmdGet.text), this), ui::kCmdGet)),
-      findWindow_(new FindWindow(this)),
+      findWindow_(new FindWindow(this, lstWords)),
       find_(makeAction(tr("&Find..."), QKeySequence::Find, &frmMain::showFindWindow)),
       findNext_(makeAction(tr("Find next"), QKeySequence::FindNext, &frmMain::findNextLine)),
       findPrevious_(makeAction(tr("Find previous"), QKeySequence::FindPrevious, &frmMain::findPreviousLine)),

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "ui/common/window_description.h"
+#include "ui/common/window_placement.h"
 #include "ui/win32/clipboard.h"
 #include "ui/win32/message_loop.h"
 #include "ui/win32/resources.h"
@@ -83,21 +84,30 @@ class WaitCursor {
   HCURSOR previous_;
 };
 
-// Puts a dialog in the middle of the window, within the screen's work area.
-void centreOver(HWND dialog, HWND window) {
-  RECT frame{}, box{};
-  GetWindowRect(window, &frame);
-  GetWindowRect(dialog, &box);
+ui::PixelRect pixelRect(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
+
+ui::PixelRect screenRect(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return pixelRect(r);
+}
+
+// The work area of the screen the window is on.
+ui::PixelRect workAreaOf(HWND window) {
   MONITORINFO monitor{};
   monitor.cbSize = sizeof monitor;
   GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
-  const RECT& work = monitor.rcWork;
-  const LONG width = box.right - box.left, height = box.bottom - box.top;
-  const LONG left =
-      std::clamp((frame.left + frame.right - width) / 2, work.left, std::max(work.left, work.right - width));
-  const LONG top =
-      std::clamp((frame.top + frame.bottom - height) / 2, work.top, std::max(work.top, work.bottom - height));
-  SetWindowPos(dialog, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return pixelRect(monitor.rcWork);
+}
+
+void moveTo(HWND window, ui::PixelPoint at) {
+  SetWindowPos(window, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Puts a dialog in the middle of the window, within the screen's work area.
+void centreOver(HWND dialog, HWND window) {
+  const ui::PixelRect box = screenRect(dialog);
+  moveTo(dialog, ui::centredOver(screenRect(window), {box.width, box.height}, workAreaOf(window)));
 }
 
 // The message the Find dialog sends its owner.
@@ -106,28 +116,12 @@ UINT findDialogMessage() {
   return message;
 }
 
-// The find window goes beside the main window, where it hides no line, when
-// the screen has room there; else where the system put it.
-void placeBeside(HWND dialog, HWND window) {
-  RECT frame{}, box{};
-  GetWindowRect(window, &frame);
-  GetWindowRect(dialog, &box);
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  if (!GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor)) return;
-  const RECT& work = monitor.rcWork;
-  const LONG width = box.right - box.left;
-  const LONG height = box.bottom - box.top;
-  LONG left = 0;
-  if (frame.right + width <= work.right) {
-    left = frame.right;
-  } else if (frame.left - width >= work.left) {
-    left = frame.left - width;
-  } else {
-    return;
-  }
-  const LONG top = std::clamp(frame.top, work.top, std::max(work.top, work.bottom - height));
-  SetWindowPos(dialog, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+// The find window goes beside the main window, where it hides no line; where
+// the screen has no room for it there, above or below, or wherever it hides
+// least of the list.
+void placeBeside(HWND dialog, HWND window, HWND list) {
+  const ui::PixelRect box = screenRect(dialog);
+  moveTo(dialog, ui::besideOwner(screenRect(window), screenRect(list), {box.width, box.height}, workAreaOf(window), 0));
 }
 
 // Adds a line at the foot of the Find dialog that says how the last search
@@ -275,6 +269,10 @@ LRESULT frmMain::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return 0;
     case kGetMessage: cmdGet_Click(); return 0;
+    case WM_MOVE:
+      // The progress of a Get stays over the window.
+      if (dlgProgress) centreOver(dlgProgress, hwnd_);
+      return 0;
     case WM_DROPFILES: takeDrop(win32::UniqueDrop(reinterpret_cast<HDROP>(wParam))); return 0;
     case WM_CONTEXTMENU:
       if (reinterpret_cast<HWND>(wParam) != lstWords->handle()) break;
@@ -378,10 +376,15 @@ INT_PTR CALLBACK frmMain::progressProc(HWND dialog, UINT message, WPARAM wParam,
       self->dlgProgress = dialog;
       self->taskbarProgress_.emplace(self->hwnd_);
       SendDlgItemMessageW(dialog, SPEECH_PROGRESS_BAR, PBM_SETRANGE32, 0, ui::kProgressSteps);
-      centreOver(dialog, self->hwnd_);
       self->showProgressIn(dialog);
       SetTimer(dialog, kPoll, 50, nullptr);
       return TRUE;
+    case WM_SHOWWINDOW:
+      // Over the main window where it is when the dialog shows: after a
+      // start the system may place the main window only once the dialog's
+      // loop takes its messages.
+      if (wParam) centreOver(dialog, self->hwnd_);
+      return FALSE;
     case WM_TIMER:
       if (self->session_.waitForGet(std::chrono::milliseconds(0))) {
         EndDialog(dialog, IDOK);
@@ -560,7 +563,7 @@ void frmMain::showFindWindow() {
   dlgFind = FindTextW(&findDialog_);
   if (!dlgFind) return;
   addStatusLine(dlgFind);
-  placeBeside(dlgFind, hwnd_);
+  placeBeside(dlgFind, hwnd_, lstWords->handle());
 }
 
 void frmMain::onFindDialog(const FINDREPLACEW& request) {

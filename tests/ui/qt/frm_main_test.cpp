@@ -18,6 +18,7 @@
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTimer>
@@ -578,6 +579,33 @@ class FrmMainTest : public QObject {
       QVERIFY2(status->text() == step.status,
                qPrintable(QLatin1String(step.text) + QLatin1String(": ") + status->text()));
       QVERIFY(list->viewport()->rect().contains(list->rowRect(*step.current)));  // scrolled into view
+    }
+  }
+
+  // Wherever the main window is, the find window opens where it hides no
+  // line of the list and lies whole on the screen.
+  void theFindWindowLeavesTheListInView() {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const struct {
+      const char* where;
+      QPoint at;
+    } places[] = {
+        {"at the screen's left", screen.topLeft()},
+        {"at its right", QPoint(screen.right() - 320, screen.top())},
+        {"in its middle", screen.center() - QPoint(156, 200)},
+    };
+    for (const auto& place : places) {
+      frmMain window;
+      window.move(place.at);
+      window.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&window));
+      QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
+      auto* find = window.findChild<FindWindow*>();
+      QTRY_VERIFY(find->isVisible());
+      const auto* list = child<LineListView>(window, "lstWords");
+      const QRect listOnScreen(list->mapToGlobal(QPoint(0, 0)), list->size());
+      QVERIFY2(!find->frameGeometry().intersects(listOnScreen), place.where);
+      QVERIFY2(screen.contains(find->frameGeometry()), place.where);
     }
   }
 

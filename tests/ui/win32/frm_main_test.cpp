@@ -528,6 +528,31 @@ TEST(Win32Window, FindsALineByItsIdOrTextThroughTheFindDialogAndF3) {
   EXPECT_EQ(findDialog(viewer.frame), nullptr);
 }
 
+// Wherever the main window is, the find dialog opens where it hides no line
+// of the list and lies whole on the work area.
+TEST(Win32Window, TheFindDialogLeavesTheListInView) {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  const RECT work = monitor.rcWork;
+  const LONG middle = (work.left + work.right) / 2;
+  for (const LONG left : {work.left, middle - 150, work.right - 330}) {
+    SCOPED_TRACE(left);
+    Viewer viewer;
+    SetWindowPos(viewer.frame, nullptr, left, work.top + 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    press('F', VK_CONTROL);
+    const HWND dialog = findDialog(viewer.frame);
+    ASSERT_NE(dialog, nullptr);
+    RECT box{}, list{}, overlap{};
+    GetWindowRect(dialog, &box);
+    GetWindowRect(viewer.list, &list);
+    EXPECT_FALSE(IntersectRect(&overlap, &box, &list));
+    EXPECT_TRUE(box.left >= work.left && box.top >= work.top && box.right <= work.right && box.bottom <= work.bottom);
+    SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    pump();
+  }
+}
+
 // ---- The list's menu, copying and saving
 
 // What the clipboard holds as text.
