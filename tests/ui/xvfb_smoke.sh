@@ -52,10 +52,42 @@ if [ "$before" -ne 0 ] || [ "$after" -lt 15 ]; then
   exit 1
 fi
 
-# Under a tight limit on its address space, with a file of more than it can
-# hold: the window paints, says what happened, and goes on answering.
 kill "$viewer_pid" 2>/dev/null || true
 wait "$viewer_pid" 2>/dev/null || true
+
+# Starts the viewer as COMMAND... says, and waits until it shows a second
+# window beside the main one (a Get's progress, or a message); sets
+# started_pid.
+start_until_second_window() {
+  "$@" 2>"$work/viewer.log" &
+  started_pid=$!
+  pids+=("$started_pid")
+  wait_for_viewer_window "$started_pid" || { echo FAIL; exit 1; }
+  for _ in $(seq 100); do
+    [ "$(xdotool search --name "^Speech.mul by Quorrin$" 2>/dev/null | wc -l)" -ge 2 ] && break
+    sleep 0.1
+  done
+}
+
+# Closed as a window manager closes it, during a long Get: the Get stops, the
+# program ends at once and holds the file no more.
+truncate -s 4G "$work/long.mul"
+start_until_second_window "$viewer" "$work/long.mul"
+long_pid=$started_pid
+main=$(for w in $(xdotool search --name "^Speech.mul by Quorrin$"); do
+  if xdotool getwindowgeometry "$w" | grep -q "Geometry: 313x401"; then echo "$w"; fi
+done | head -n 1)
+import -window root "${screenshot%.png}-progress.png"
+"$(dirname "$0")/close_window.py" "$main"
+for _ in $(seq 30); do kill -0 "$long_pid" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$long_pid" 2>/dev/null; then
+  echo "FAIL: closed during a Get, the viewer still runs 3 seconds later"
+  exit 1
+fi
+echo "closed during a Get: the viewer ended at once"
+
+# Under a tight limit on its address space, with a file of more than it can
+# hold: the window paints, says what happened, and goes on answering.
 if grep -q __asan_init "$viewer"; then
   echo "the memory limit is left out: the address sanitizer needs more address space than it leaves"
   exit 0
@@ -72,14 +104,8 @@ PY
 # 200 MiB: a little more than the window maps before its first Get, and far
 # from room for the file's 655 MB.
 limit=$((200 << 20))
-prlimit --as="$limit" "$viewer" "$big" 2>"$work/viewer.log" &
-limited_pid=$!
-pids+=("$limited_pid")
-wait_for_viewer_window "$limited_pid" || { echo FAIL; exit 1; }
-for _ in $(seq 100); do
-  [ "$(xdotool search --name "^Speech.mul by Quorrin$" 2>/dev/null | wc -l)" -ge 2 ] && break
-  sleep 0.1
-done
+start_until_second_window prlimit --as="$limit" "$viewer" "$big"
+limited_pid=$started_pid
 windows=$(xdotool search --name "^Speech.mul by Quorrin$" 2>/dev/null | wc -l)
 brightness() { import -window "$1" "$work/shot.png" && convert "$work/shot.png" -colorspace gray -format '%[fx:int(mean*100)]' info:; }
 painted=$(brightness "$wid")

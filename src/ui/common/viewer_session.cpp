@@ -69,7 +69,7 @@ ViewerSession::~ViewerSession() {
 }
 
 std::optional<std::string> ViewerSession::get(const std::filesystem::path& field) {
-  startGet(field);
+  if (!startGet(field)) return std::string(kGetRunsAlready);
   return endGet();
 }
 
@@ -79,7 +79,10 @@ std::filesystem::path ViewerSession::pathToRead(const std::filesystem::path& fie
   return field;
 }
 
-void ViewerSession::startGet(const std::filesystem::path& field) {
+bool ViewerSession::startGet(const std::filesystem::path& field) {
+  // The Get that runs holds control_ and fills lines_: a second one would
+  // pull both from under it.
+  if (getRuns()) return false;
   // The field was read on the window's thread as Get was clicked; the Get
   // itself empties the list first.
   const std::filesystem::path file = pathToRead(field);
@@ -93,6 +96,7 @@ void ViewerSession::startGet(const std::filesystem::path& field) {
     ran.set_value(runGet(file));
     running_ = ran.get_future();
   }
+  return true;
 }
 
 bool ViewerSession::waitForGet(std::chrono::milliseconds timeout) {
@@ -111,6 +115,14 @@ void ViewerSession::stopGet() {
 std::optional<std::string> ViewerSession::endGet() {
   if (!running_.valid()) return std::nullopt;
   return running_.get();
+}
+
+void ViewerSession::abandonGet() {
+  if (!getRuns()) return;
+  stopGet();
+  endGet();
+  lines_.clear();
+  stopped_ = false;
 }
 
 std::optional<std::string> ViewerSession::runGet(const std::filesystem::path& path) {

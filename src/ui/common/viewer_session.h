@@ -30,6 +30,8 @@ namespace ui {
 // What Copy all lines says when there is no memory for every line, in the
 // session or in the window's clipboard.
 constexpr std::string_view kNoMemoryToCopy = "There is not enough memory to copy every line; nothing was copied.";
+// What get() says while a Get runs.
+constexpr std::string_view kGetRunsAlready = "A file is being listed already: wait until it is done, or cancel it.";
 
 // A text a session made, or why it could not.
 struct TextOutcome {
@@ -57,14 +59,20 @@ class ViewerSession {
   // The Get action: empties the list, reads the file that `field` (the path
   // field's text, read once as Get was clicked) names and keeps a line for
   // each entry with text. Returns what went wrong when the file could not
-  // be read to its end; the lines read before stay listed.
+  // be read to its end; the lines read before stay listed. While a Get
+  // started by startGet runs, refuses: it says so and changes nothing.
   std::optional<std::string> get(const std::filesystem::path& field);
 
   // The same Get for a window that paints and shows its progress while it
   // runs: startGet starts the Get of the file `field` names on a thread of
-  // its own. Until endGet, nothing but waitForGet, getProgress and stopGet
-  // may be called, and the window's list must show no rows.
-  void startGet(const std::filesystem::path& field);
+  // its own and returns true. One Get runs at a time: while one runs (until
+  // its endGet or abandonGet), startGet refuses and returns false, and the
+  // Get that runs goes on as it was. Until endGet, nothing but getRuns,
+  // waitForGet, getProgress, stopGet and abandonGet may be called, and the
+  // window's list must show no rows.
+  [[nodiscard]] bool startGet(const std::filesystem::path& field);
+  // Whether a Get was started and has not been ended yet.
+  bool getRuns() const { return running_.valid(); }
   // Waits up to `timeout` for the Get; true once it has ended.
   bool waitForGet(std::chrono::milliseconds timeout);
   struct GetProgress {
@@ -77,6 +85,10 @@ class ViewerSession {
   void stopGet();
   // Waits for the Get to end and returns what get() returns.
   std::optional<std::string> endGet();
+  // For a window that closes while a Get runs: stops the Get, waits until it
+  // has ended (before its next entry) and keeps none of the lines: the list
+  // is empty, as before any Get. Does nothing when no Get runs.
+  void abandonGet();
   // Whether the last Get ended because stopGet asked it to: its message
   // then tells, rather than warns.
   bool getWasStopped() const { return stopped_; }

@@ -6,10 +6,12 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QCompleter>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
@@ -19,6 +21,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTimer>
@@ -219,7 +222,8 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool frmMain::takeDrop(QDropEvent* event) {
-  if (!acceptFileDrag(event)) return false;
+  // During a Get the path field stays as the Get read it.
+  if (session_.getRuns() || !acceptFileDrag(event)) return false;
   offerPath(*droppedFile(event->mimeData()));
   // After the drop, so that the file manager is not kept waiting by the
   // Get or by its message box.
@@ -332,13 +336,15 @@ void frmMain::tellFailure(const std::string& message) { QMessageBox::critical(th
 std::int16_t frmMain::MAKEWORD(std::uint8_t bLo, std::uint8_t bHi) const { return speechfile::MAKEWORD(bLo, bHi); }
 
 void frmMain::cmdGet_Click() {
+  // One Get at a time: a click while one runs, whatever sends it (assistive
+  // technology's press, a drop, the start path), does nothing.
+  if (session_.getRuns()) return;
   // The list is emptied at once, and reads nothing while the Get fills it.
   lstWords->showNoRows();
   bool ended = false;
   {
     const OverrideCursor wait;
-    session_.startGet(typedPath(*txtPath));
-    ended = session_.waitForGet(ui::kGetShowsProgressAfter);
+    ended = !session_.startGet(typedPath(*txtPath)) || session_.waitForGet(ui::kGetShowsProgressAfter);
   }
   if (!ended) showGetProgress();
   const std::optional<std::string> failure = session_.endGet();
@@ -355,19 +361,25 @@ void frmMain::showGetProgress() {
   const auto progressText = [this] {
     return ui::getProgressText(session_.getProgress(), std::filesystem::path(txtPath->text().toStdU16String()));
   };
+  // The window paints and takes no input of its own until the Get has
+  // ended, yet it can be closed: a modal dialog would hold its close back.
+  const QPointer<QWidget> focus = QApplication::focusWidget();
+  setEnabled(false);
   QProgressDialog progress(qtText(progressText().text), tr("Cancel"), 0, ui::kProgressSteps, this);
+  progress.setEnabled(true);  // a window of its own, over one that takes no input
   progress.setWindowTitle(windowTitle());
   progress.setObjectName(QStringLiteral("getProgress"));
-  progress.setWindowModality(Qt::ApplicationModal);  // the window paints, and waits with its own events
   progress.setMinimumDuration(0);
   progress.setAutoClose(false);
   progress.setAutoReset(false);
+  QEventLoop untilTheGetEnds;
   QTimer poll;
   connect(&poll, &QTimer::timeout, &progress, [&] {
     if (session_.waitForGet(std::chrono::milliseconds(0))) {
-      progress.accept();
+      untilTheGetEnds.quit();
       return;
     }
+    if (progress.wasCanceled()) return;
     const ui::GetProgressText now = progressText();
     progress.setLabelText(qtText(now.text));
     progress.setMaximum(now.step ? ui::kProgressSteps : 0);  // no size known: a busy bar
@@ -377,9 +389,15 @@ void frmMain::showGetProgress() {
   connect(&progress, &QProgressDialog::canceled, this, [this] { session_.stopGet(); });
   poll.start(50);
   const OverrideCursor busy(Qt::BusyCursor);
-  progress.exec();
-  // Stopped: the window goes on painting until the Get has ended.
-  while (!session_.waitForGet(std::chrono::milliseconds(20))) {
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-  }
+  progress.show();
+  untilTheGetEnds.exec();
+  setEnabled(true);
+  if (focus) focus->setFocus();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+  // Closing the window during a Get ends the Get, and the program with it:
+  // nothing it read is kept, so there is nothing to ask about.
+  session_.abandonGet();
+  QWidget::closeEvent(event);
 }

@@ -41,6 +41,7 @@ class frmMain : public QWidget {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dragMoveEvent(QDragMoveEvent* event) override;
   void dropEvent(QDropEvent* event) override;
@@ -50,8 +51,9 @@ class frmMain : public QWidget {
   // The Get action: fills lstWords from the file named in txtPath.
   void cmdGet_Click();
   // While a Get runs longer than a moment: how much of the file it has read,
-  // in a modal progress dialog that stops it on Cancel or Escape; returns
-  // when the Get has ended.
+  // in a progress dialog that stops it on Cancel or Escape, while the window
+  // takes no input; returns when the Get has ended, or was abandoned because
+  // the window closed.
   void showGetProgress();
   // Puts a path given on the command line or by a drop in txtPath.
   void offerPath(const std::filesystem::path& path);

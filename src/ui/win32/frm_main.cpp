@@ -278,6 +278,12 @@ LRESULT frmMain::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (reinterpret_cast<HWND>(wParam) != lstWords->handle()) break;
       showListMenu(lParam);
       return 0;
+    case WM_CLOSE:
+      // Closing the window during a Get (End task asks so too) ends the Get
+      // with the program: nothing it read is kept. DefWindowProcW then
+      // destroys the window.
+      session_.abandonGet();
+      break;
     case WM_DESTROY:
       RemovePropW(hwnd_, win32::kShortcutsProperty);
       if (!destroyedByOwner_) PostQuitMessage(0);
@@ -309,7 +315,8 @@ void frmMain::offerPath(const std::filesystem::path& path) {
 }
 
 void frmMain::takeDrop(win32::UniqueDrop drop) {
-  if (DragQueryFileW(drop.get(), 0xFFFFFFFF, nullptr, 0) == 0) return;
+  // During a Get the path field stays as the Get read it.
+  if (session_.getRuns() || DragQueryFileW(drop.get(), 0xFFFFFFFF, nullptr, 0) == 0) return;
   std::wstring path(DragQueryFileW(drop.get(), 0, nullptr, 0), L'\0');
   path.resize(DragQueryFileW(drop.get(), 0, path.data(), static_cast<UINT>(path.size() + 1)));
   drop.reset();
@@ -346,16 +353,21 @@ void frmMain::layOut() {
 }
 
 void frmMain::cmdGet_Click() {
+  // One Get at a time: a click while one runs, whatever sends it (another
+  // program's BM_CLICK, assistive technology's press, a drop, the start
+  // path), does nothing.
+  if (session_.getRuns()) return;
   // The list is emptied at once, and reads nothing while the Get fills it.
   lstWords->showNoRows();
   bool ended = false;
   {
     const WaitCursor wait;
-    session_.startGet(typedPath(txtPath));
-    ended = session_.waitForGet(ui::kGetShowsProgressAfter);
+    ended = !session_.startGet(typedPath(txtPath)) || session_.waitForGet(ui::kGetShowsProgressAfter);
   }
   if (!ended) showGetProgress();
   const std::optional<std::string> failure = session_.endGet();
+  // The window was closed during the Get, which went with it.
+  if (!hwnd_) return;
   // The lines read before an error stay listed.
   lstWords->showRows();
   if (failure) tell(hwnd_, *failure, session_.getWasStopped() ? MB_ICONINFORMATION : MB_ICONERROR);

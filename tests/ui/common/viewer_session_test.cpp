@@ -109,7 +109,7 @@ TEST(ViewerSession, ALongGetTellsItsProgressAndStopsWhenAsked) {
   std::uint64_t textsEnd = 0;
   const std::filesystem::path path = testing_support::pathFromUtf8(testing_support::makeLongFile(dir, &textsEnd));
   ui::ViewerSession session;
-  session.startGet(path);
+  ASSERT_TRUE(session.startGet(path));
   while (!session.waitForGet(std::chrono::milliseconds(1)) && session.getProgress().bytesRead <= textsEnd) {
   }
   const ui::ViewerSession::GetProgress progress = session.getProgress();
@@ -129,6 +129,43 @@ TEST(ViewerSession, ALongGetTellsItsProgressAndStopsWhenAsked) {
   // A Get that is not stopped says nothing of it.
   EXPECT_EQ(get(session, dir.write("s.mul", record(1, "one"))), "");
   EXPECT_FALSE(session.getWasStopped());
+}
+
+// One Get at a time: a second start while one runs is refused and leaves
+// the first as it was (its control, its lines, its end). A Get abandoned
+// because the window closes keeps nothing, and leaves the file closed.
+TEST(ViewerSession, OneGetRunsAtATimeAndAnAbandonedOneKeepsNothing) {
+  const TempDir dir;
+  std::uint64_t textsEnd = 0;
+  const std::string longFile = testing_support::makeLongFile(dir, &textsEnd);
+  const std::string other = dir.write("other.mul", record(7, "other"));
+  ui::ViewerSession session;
+  const auto startLong = [&] {
+    EXPECT_FALSE(session.getRuns());
+    ASSERT_TRUE(session.startGet(testing_support::pathFromUtf8(longFile)));
+    while (!session.waitForGet(std::chrono::milliseconds(1)) && session.getProgress().bytesRead <= textsEnd) {
+    }
+    ASSERT_TRUE(session.getRuns()) << "read to its end already";
+  };
+  startLong();
+  const ui::ViewerSession::GetProgress before = session.getProgress();
+  EXPECT_FALSE(session.startGet(testing_support::pathFromUtf8(other)));
+  EXPECT_EQ(get(session, other), ui::kGetRunsAlready);
+  EXPECT_GE(session.getProgress().bytesRead, before.bytesRead) << "the same Get goes on";
+  session.stopGet();
+  EXPECT_NE(session.endGet().value_or("").find("The listing was stopped at byte"), std::string::npos);
+  EXPECT_EQ(session.rowCount(), 100u);
+  EXPECT_EQ(get(session, other), "");
+  EXPECT_EQ(shownLines(session), std::vector<std::string>{"ID: 7 Text: other"});
+
+  startLong();
+  session.abandonGet();
+  EXPECT_FALSE(session.getRuns());
+  EXPECT_EQ(session.rowCount(), 0u);
+  EXPECT_EQ(session.saveSuggestion().fileName, "list.txt") << "nothing kept of the file";
+  EXPECT_FALSE(testing_support::holdsOpenFileUnder(dir.path()));
+  EXPECT_EQ(session.endGet(), std::nullopt);
+  session.abandonGet();  // with no Get, nothing
 }
 
 TEST(ViewerSession, ProgressIsToldInMegabytesAndSteps) {

@@ -39,9 +39,19 @@ using testing_support::concat;
 using testing_support::record;
 using testing_support::TempDir;
 
-// Answers each window of type T that comes up while it lives: a modal
-// dialog or a popup menu runs an event loop of its own, so it is answered
-// from a timer in that loop.
+// The shown windows of type T.
+template <typename T>
+QList<T*> shownWindows() {
+  QList<T*> shown;
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (auto* t = qobject_cast<T*>(window); t && t->isVisible()) shown << t;
+  }
+  return shown;
+}
+
+// Answers each window of type T that comes up while it lives: a dialog or
+// a popup menu runs an event loop of its own, so it is answered from a
+// timer in that loop.
 template <typename T>
 class Answering {
  public:
@@ -49,6 +59,7 @@ class Answering {
     timer_.callOnTimeout([this] {
       QWidget* up = QApplication::activePopupWidget();
       if (!up) up = QApplication::activeModalWidget();
+      if (!qobject_cast<T*>(up) && !shownWindows<T>().isEmpty()) up = shownWindows<T>().front();
       if (auto* window = qobject_cast<T*>(up)) answer_(window);
     });
     timer_.start(5);
@@ -344,38 +355,82 @@ class FrmMainTest : public QObject {
     return 0;
   }
 
-  // A Get that runs longer than a moment shows its progress in a modal
-  // dialog, while the window paints; Cancel stops it, the lines read so far
-  // stay, and a message says the listing was stopped.
+  // A Get that runs longer than a moment shows its progress in a dialog,
+  // while the window paints; Cancel stops it, the lines read so far stay,
+  // and a message says the listing was stopped. One Get runs at a time:
+  // meanwhile a press of Get by assistive technology, a click from anywhere
+  // else and a drop start nothing.
   void aLongGetShowsItsProgressAndCancelStopsIt() {
     const TempDir dir;
     const std::string path = testing_support::makeLongFile(dir);
+    const QString other = QString::fromStdString(dir.write("other.mul", record(7, "other")));
     frmMain window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* button = child<QPushButton>(window, "cmdGet");
     QString shown;
     bool windowPainted = false;
     QElapsedTimer clock;
     qint64 appeared = -1;
+    qsizetype progressWindows = 0;
+    std::optional<Qt::DropAction> dropped;
     const MessageReader reader;
     const Answering<QProgressDialog> answering([&](QProgressDialog* progress) {
-      if (appeared < 0) appeared = clock.elapsed();
-      if (progress->value() <= 0) return;  // until some of the file is read
+      progressWindows = std::max(progressWindows, shownWindows<QProgressDialog>().size());
+      if (appeared < 0) {
+        appeared = clock.elapsed();
+        QAccessible::queryAccessibleInterface(button)->actionInterface()->doAction(
+            QAccessibleActionInterface::pressAction());
+        emit button->clicked();
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(other)});
+        dropped = drop(window, QPoint(150, 150), data, Qt::CopyAction);
+      }
+      if (progress->value() <= 0 || clock.elapsed() < appeared + 200) return;  // until some of the file is read
       shown = progress->labelText();
       windowPainted = !window.grab().isNull();
       QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
     });
     child<QLineEdit>(window, "txtPath")->setText(QString::fromStdString(path));
     clock.start();
-    QTest::mouseClick(child<QPushButton>(window, "cmdGet"), Qt::LeftButton);
+    QTest::mouseClick(button, Qt::LeftButton);
     QVERIFY2(appeared >= 400, qPrintable(QString::number(appeared)));  // not for a moment's work
     QVERIFY2(shown.startsWith(QStringLiteral("Reading long.mul: ")) && shown.endsWith(QStringLiteral(" of 1,074 MB")),
              qPrintable(shown));
     QVERIFY(windowPainted);
+    QCOMPARE(progressWindows, 1);
+    QCOMPARE(dropped, std::nullopt);
+    QCOMPARE(child<QLineEdit>(window, "txtPath")->text(), QString::fromStdString(path));
     QCOMPARE(reader.messages.size(), 1);
-    QVERIFY2(reader.messages[0].contains(QStringLiteral("The listing was stopped at byte")),
+    QVERIFY2(reader.messages[0].contains(QStringLiteral("long.mul\": The listing was stopped at byte")),
              qPrintable(reader.messages[0]));
     QCOMPARE(listed(window).size(), 100);
+  }
+
+  // Closing the window during a long Get ends the Get at once, with no
+  // message; nothing it read is kept, and the file is closed.
+  void closingTheWindowDuringAGetEndsTheGetAtOnce() {
+    const TempDir dir;
+    const std::string path = testing_support::makeLongFile(dir);
+    frmMain window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QElapsedTimer sinceClosed;
+    const MessageReader reader;
+    const Answering<QProgressDialog> answering([&](QProgressDialog* progress) {
+      if (sinceClosed.isValid() || progress->value() <= 0) return;
+      sinceClosed.start();
+      window.close();
+    });
+    child<QLineEdit>(window, "txtPath")->setText(QString::fromStdString(path));
+    QTest::mouseClick(child<QPushButton>(window, "cmdGet"), Qt::LeftButton);
+    QVERIFY(sinceClosed.isValid());
+    QVERIFY2(sinceClosed.elapsed() < 1000, qPrintable(QString::number(sinceClosed.elapsed())));
+    QVERIFY(!window.isVisible());
+    QVERIFY(shownWindows<QProgressDialog>().isEmpty());
+    QCOMPARE(reader.messages, QStringList());
+    QCOMPARE(listed(window).size(), 0);
+    QVERIFY(!testing_support::holdsOpenFileUnder(dir.path()));
   }
 
   // Once listed, the file is closed, and other programs may rename or
