@@ -4,12 +4,14 @@
 # with real keys: its imports, manifest, version and icon; the layout at 96
 # and 144 DPI; Tab and Enter; Get, read through the list box messages and
 # through the accessibility interface; Find, F3 and Shift+F3; the list's
-# menu and the clipboard; message boxes; a file another process holds; the
-# program started with a path and with wrong arguments; Save list as a name
-# Windows would not keep; and that nothing was
-# written beside it, beside the files, or to the registry. Writes the
-# screenshots BUILD_DIR/screenshot.png, screenshot-find.png and
-# screenshot-menu.png. Runs in the Wine session of the CTest fixture.
+# menu and the clipboard; message boxes, one for a very long path; a file
+# another process holds; a long Get clicked again and again, centred over
+# the window and closed under way; the program started with a path and with
+# wrong arguments; Save list as a name Windows would not keep; and that
+# nothing was written beside it, beside the files, or to the registry.
+# Writes the screenshots BUILD_DIR/screenshot.png, screenshot-find.png,
+# screenshot-find-no-room.png, screenshot-menu.png and
+# screenshot-progress.png. Runs in the Wine session of the CTest fixture.
 # Usage: real_program_test.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -175,6 +177,23 @@ wait "$holder" || true
 
 robot get "$(winepath -w "$files/lines.mul")"
 check "the window goes on" 45 "$(value lines)"
+
+# A path of 30,000 characters: the message names it shortened, and its box
+# fits on the screen.
+robot get "C:\\$(printf 'd%.0s' $(seq 29985))\\speech.mul"
+check "a very long path is shortened in the message" yes \
+  "$(value message | grep -q '…d*\\speech.mul" (shortened from 29,999 characters): ' && echo yes || echo no)"
+check "and its box fits on the screen" yes "$([ "$(value 'message width')" -le 1280 ] && echo yes || echo no)"
+
+# A long Get (a file of 4 GiB, mostly holes), clicked again and again as a
+# robot or assistive technology may: one Get runs, and the window answers.
+truncate -s 4G "$work/long.mul"
+long=$(winepath -w "$work/long.mul")
+robot clicks "$long" 4
+check "four clicks on Get during a long Get: one progress window, and the window answers" "1|yes" \
+  "$(value 'progress windows')|$(value answers)"
+check "the Get then stops when asked, and says so" yes \
+  "$(value message | grep -q 'long.mul": The listing was stopped at byte' && echo yes || echo no)"
 robot close
 check "closing the window ends the program" yes "$(value ended)"
 
@@ -209,6 +228,26 @@ check "no file was made, and the speech file is as it was" "$saving_before|same"
   "$(listing "$saving")|$(cmp -s "$files/lines.mul" "$saving/small.mul" && echo same || echo changed)"
 robot close
 
+# The progress of a Get the start path began stays centred over the main
+# window, wherever the system puts that window meanwhile.
+LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 wine "$app/speechviewer.exe" "$long" >/dev/null 2>&1 &
+ROBOT_KEEP_PROGRESS_MS=1500 robot progress 400 300 &
+placing=$!
+for _ in $(seq 300); do grep -q '^progress on screen' "$work/robot.txt" 2>/dev/null && break; sleep 0.1; done
+import -window root "$build/screenshot-progress.png"
+wait "$placing"
+check "the first progress window is centred over the main window, on the screen" "yes|yes" \
+  "$(value 'progress centred')|$(value 'progress on screen')"
+robot close
+
+# Closed as the task manager's End task closes it, during a long Get: the
+# Get stops, the program ends at once, and the file is held no more.
+LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 wine "$app/speechviewer.exe" >/dev/null 2>&1 &
+robot wait
+robot closing "$long"
+check "closed during a long Get, the program ends within a second or so, the file closed" "yes|yes|no" \
+  "$(value ended)|$([ "$(value 'ended within' | cut -d' ' -f1)" -le 2000 ] && echo yes || echo no)|$(value 'file held')"
+
 # A wrong command line, and --version: a message box, no window, and the
 # exit status.
 for setting in "2 --frob" "0 --version"; do
@@ -234,6 +273,18 @@ LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 wine "$app/speechviewer.exe" >/dev/null 2>&1
 robot wait
 check "at 144 DPI the client area is 470 x 602" "470 x 602" "$(value client)"
 check "and the list 446 x 455" "12 36 446 x 455" "$(value 'place lstWords')"
+# In the middle of the screen the find window has no room beside the main
+# window: it goes where it hides none of the list.
+robot move 400 100
+xdotool key ctrl+f
+window_up '^Find$'
+robot find place
+sleep 0.3  # its paint, for the picture
+import -window root "$build/screenshot-find-no-room.png"
+check "with no room beside the window, the find window hides none of the list, on the screen" "no|yes" \
+  "$(value 'find hides the list')|$(value 'find on screen')"
+xdotool key Escape
+window_gone '^Find$'
 robot close
 wine_set_dpi 96
 

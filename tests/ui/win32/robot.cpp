@@ -15,12 +15,23 @@
 //   window_robot OUT current              the list's current line, and whether it is in view
 //   window_robot OUT clipboard            the text on the clipboard, its lines
 //   window_robot OUT accessible           the list as assistive technology reads it
-//   window_robot OUT save PATH            Save list as PATH in the save dialog, Yes if it asks to replace; the message
-//   after window_robot OUT hold PATH MS         holds PATH open without sharing for MS ms window_robot OUT close closes
-//   the window; waits for the program to end window_robot OUT resources EXE        the manifest, version, licence and
-//   icon in EXE
+//   window_robot OUT save PATH            Save list as PATH in the save dialog, Yes if it asks to replace;
+//                                         the message after
+//   window_robot OUT hold PATH MS         holds PATH open without sharing for MS ms
+//   window_robot OUT close                closes the window; waits for the program to end
+//   window_robot OUT clicks PATH N        sets a long file's path and clicks Get N times during its Get,
+//                                         then cancels it: the progress windows, whether the window answers
+//   window_robot OUT progress [X Y]       the progress window of a Get under way: where it is (once the
+//                                         window is moved to X, Y), then cancels it
+//   window_robot OUT closing PATH         sets a long file's path, clicks Get, closes the window during
+//                                         the Get: how soon the program ends, whether PATH is still held
+//   window_robot OUT move X Y             moves the window to X, Y on the screen
+//   window_robot OUT find place           whether the find window hides any of the list, and is on the screen
+//   window_robot OUT resources EXE        the manifest, version, licence and icon in EXE
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,6 +52,7 @@ struct Control {
 constexpr Control kControls[] = {{"Label1", 100}, {"lstWords", 101}, {"txtPath", 102}, {"cmdGet", 103}};
 // The list menu's Save list as... command.
 constexpr WPARAM kSaveListCommand = 203;
+constexpr int kProgressBarId = 301;  // in the window that shows a Get's progress
 
 std::FILE* out;
 
@@ -122,8 +134,11 @@ HWND messageBoxAfter(HWND viewer, int attempts, bool orLines = false) {
 }
 
 void sayMessageBox(HWND box) {
+  RECT frame{};
+  GetWindowRect(box, &frame);
   say("message title", windowText(box));
   say("message", messageBoxText(box));
+  say("message width", std::to_string(frame.right - frame.left));
 }
 
 // Reads the box, and the title of the window it belongs to, and closes it.
@@ -289,6 +304,156 @@ void close(HWND viewer) {
   if (handle) CloseHandle(handle);
 }
 
+// The progress windows of a Get that the viewer shows: its dialogs with a
+// progress bar.
+std::vector<HWND> progressWindowsOf(HWND viewer) {
+  std::vector<HWND> found;
+  EnumThreadWindows(
+      GetWindowThreadProcessId(viewer, nullptr),
+      [](HWND window, LPARAM result) -> BOOL {
+        if (IsWindowVisible(window) && GetDlgItem(window, kProgressBarId)) {
+          reinterpret_cast<std::vector<HWND>*>(result)->push_back(window);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+HWND progressWindowAfter(HWND viewer, int ms) {
+  for (int waited = 0; waited < ms; waited += 50) {
+    if (const std::vector<HWND> up = progressWindowsOf(viewer); !up.empty()) return up.front();
+    Sleep(50);
+  }
+  return nullptr;
+}
+
+// Whether the viewer's thread handles a message within a second.
+bool answers(HWND viewer) {
+  DWORD_PTR ignored = 0;
+  return SendMessageTimeoutW(viewer, WM_NULL, 0, 0, SMTO_NORMAL | SMTO_ABORTIFHUNG, 1000, &ignored) != 0;
+}
+
+std::string rectText(const RECT& r) {
+  return std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top) + "+" + std::to_string(r.left) +
+         "+" + std::to_string(r.top);
+}
+
+// Where the progress window is, over the main window: centred over it (to
+// within rounding), and whole on the screen's work area.
+void sayProgressPlace(HWND viewer, HWND progress) {
+  RECT frame{}, box{};
+  GetWindowRect(viewer, &frame);
+  GetWindowRect(progress, &box);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(viewer, MONITOR_DEFAULTTONEAREST), &monitor);
+  const RECT& work = monitor.rcWork;
+  const bool centred = std::abs((frame.left + frame.right) - (box.left + box.right)) <= 2 &&
+                       std::abs((frame.top + frame.bottom) - (box.top + box.bottom)) <= 2;
+  const bool onScreen =
+      box.left >= work.left && box.top >= work.top && box.right <= work.right && box.bottom <= work.bottom;
+  say("progress window", rectText(box) + " over " + rectText(frame));
+  say("progress centred", centred ? "yes" : "no");
+  say("progress on screen", onScreen ? "yes" : "no");
+}
+
+void cancelProgress(HWND viewer) {
+  for (const HWND progress : progressWindowsOf(viewer)) PostMessageW(progress, WM_COMMAND, IDCANCEL, 0);
+}
+
+void progress(HWND viewer, std::optional<POINT> moveTo) {
+  const HWND window = progressWindowAfter(viewer, 20000);
+  if (!window) return say("progress window", "none");
+  if (moveTo) {
+    SetWindowPos(viewer, nullptr, moveTo->x, moveTo->y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Sleep(300);
+  }
+  sayProgressPlace(viewer, window);
+  if (const char* keep = std::getenv("ROBOT_KEEP_PROGRESS_MS")) Sleep(static_cast<DWORD>(std::atoi(keep)));
+  cancelProgress(viewer);
+  message(viewer);
+}
+
+// The find window: a dialog of the viewer's with a text field and Match case.
+HWND findWindowOf(HWND viewer) {
+  for (int waited = 0; waited < 5000; waited += 50) {
+    HWND found = nullptr;
+    EnumThreadWindows(
+        GetWindowThreadProcessId(viewer, nullptr),
+        [](HWND window, LPARAM result) -> BOOL {
+          if (!IsWindowVisible(window) || !GetDlgItem(window, 0x480) || !GetDlgItem(window, 0x411)) return TRUE;
+          *reinterpret_cast<HWND*>(result) = window;
+          return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    if (found) return found;
+    Sleep(50);
+  }
+  return nullptr;
+}
+
+void sayFindPlace(HWND viewer) {
+  const HWND find = findWindowOf(viewer);
+  if (!find) return say("find window", "none");
+  RECT box{}, list{}, overlap{};
+  GetWindowRect(find, &box);
+  GetWindowRect(GetDlgItem(viewer, 101), &list);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(viewer, MONITOR_DEFAULTTONEAREST), &monitor);
+  const RECT& work = monitor.rcWork;
+  say("find window", rectText(box));
+  say("find hides the list", IntersectRect(&overlap, &box, &list) ? "yes" : "no");
+  say("find on screen",
+      box.left >= work.left && box.top >= work.top && box.right <= work.right && box.bottom <= work.bottom ? "yes"
+                                                                                                           : "no");
+}
+
+// Clicks Get as assistive technology's press does, `count` times in all,
+// the later ones while the first Get runs.
+void clicks(HWND viewer, const std::wstring& path, int count) {
+  setPath(viewer, path);
+  const HWND button = GetDlgItem(viewer, 103);
+  PostMessageW(button, BM_CLICK, 0, 0);
+  if (!progressWindowAfter(viewer, 10000)) return say("progress windows", "none");
+  std::size_t most = 1;
+  bool answered = true;
+  for (int click = 1; click < count; ++click) {
+    PostMessageW(button, BM_CLICK, 0, 0);
+    for (int look = 0; look < 6; ++look) {
+      Sleep(100);
+      answered = answers(viewer) && answered;
+      most = std::max(most, progressWindowsOf(viewer).size());
+    }
+  }
+  say("progress windows", std::to_string(most));
+  say("answers", answered ? "yes" : "no");
+  cancelProgress(viewer);
+  message(viewer);
+  sayLines(viewer);
+}
+
+// Closes the window as the task manager's End task does, during a Get.
+void closing(HWND viewer, const std::wstring& path) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(viewer, &process);
+  const HANDLE handle = OpenProcess(SYNCHRONIZE, FALSE, process);
+  setPath(viewer, path);
+  PostMessageW(GetDlgItem(viewer, 103), BM_CLICK, 0, 0);
+  if (!progressWindowAfter(viewer, 10000)) return say("progress windows", "none");
+  const ULONGLONG asked = GetTickCount64();
+  PostMessageW(viewer, WM_CLOSE, 0, 0);
+  const bool ended = handle && WaitForSingleObject(handle, 20000) == WAIT_OBJECT_0;
+  say("ended", ended ? "yes" : "no");
+  say("ended within", std::to_string(GetTickCount64() - asked) + " ms");
+  if (handle) CloseHandle(handle);
+  // Opened without sharing, which fails while another program holds it.
+  const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  say("file held", file == INVALID_HANDLE_VALUE ? "yes" : "no");
+  if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+}
+
 std::string versionValue(const std::vector<char>& info, const wchar_t* name) {
   void* value = nullptr;
   UINT length = 0;
@@ -375,6 +540,16 @@ int wmain(int argc, wchar_t** argv) {
     message(viewer);
   else if (command == L"close")
     close(viewer);
+  else if (command == L"clicks" && argc > 4)
+    clicks(viewer, argv[3], _wtoi(argv[4]));
+  else if (command == L"progress")
+    progress(viewer, argc > 4 ? std::optional(POINT{_wtoi(argv[3]), _wtoi(argv[4])}) : std::nullopt);
+  else if (command == L"closing" && argc > 3)
+    closing(viewer, argv[3]);
+  else if (command == L"move" && argc > 4)
+    SetWindowPos(viewer, nullptr, _wtoi(argv[3]), _wtoi(argv[4]), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  else if (command == L"find" && argc > 3 && std::wstring(argv[3]) == L"place")
+    sayFindPlace(viewer);
   else
     return 2;
   return 0;
