@@ -195,7 +195,8 @@ int benchProgress(const char* file, int runs) {
     QTimer watch;
     watch.callOnTimeout([&] {
       QWidget* up = QApplication::activeModalWidget();
-      if (auto* progress = qobject_cast<QProgressDialog*>(up); progress && progressMs < 0) {
+      auto* progress = window.form.findChild<QProgressDialog*>(QStringLiteral("getProgress"));
+      if (progress && progress->isVisible() && progressMs < 0) {
         progressMs = sinceClick.nsecsElapsed() / 1e6;
         QTimer::singleShot(1000, progress, [&sinceCancel, progress] {
           sinceCancel.start();
