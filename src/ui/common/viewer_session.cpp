@@ -69,7 +69,7 @@ ViewerSession::~ViewerSession() {
 }
 
 std::optional<std::string> ViewerSession::get(const std::filesystem::path& field) {
-  if (!startGet(field)) return std::string(kGetRunsAlready);
+  if (!startGet(field)) return std::string(kGetRuns);
   return endGet();
 }
 
@@ -148,6 +148,7 @@ std::string ViewerSession::shownLine(std::size_t row) const {
 // ---- The encoding
 
 std::optional<std::string> ViewerSession::setEncoding(std::optional<runtime::Encoding> choice) {
+  if (getRuns()) return std::string(kGetRuns);
   const runtime::Encoding encoding = choice.value_or(runtime::Encoding::systemDefault());
   try {
     // The tables are made here, where running out of memory can be said.
@@ -177,6 +178,8 @@ void ViewerSession::setSearch(std::string text, bool matchCase) {
 
 ViewerSession::Found ViewerSession::find(FindDirection direction, std::optional<std::size_t> from) const {
   if (search_.text.empty()) return {};
+  // The lines are the Get's until it ends.
+  if (getRuns()) return {std::nullopt, false, std::string(kGetRuns)};
   const bool next = direction == FindDirection::Next;
   try {
     FindRequest request = search_;
@@ -196,6 +199,10 @@ ViewerSession::Found ViewerSession::find(FindDirection direction, std::optional<
 
 TextOutcome ViewerSession::allShownLines(std::string_view lineEnd) const {
   TextOutcome outcome;
+  if (getRuns()) {
+    outcome.failure = kGetRuns;
+    return outcome;
+  }
   try {
     LineStore::Scratch scratch;
     std::string shownLine;
@@ -214,6 +221,7 @@ TextOutcome ViewerSession::allShownLines(std::string_view lineEnd) const {
 }
 
 std::optional<std::string> ViewerSession::saveListAs(const std::filesystem::path& target) const {
+  if (getRuns()) return std::string(kGetRuns);
   try {
     saveList(lines_, target, encoding_);
     return std::nullopt;

@@ -30,8 +30,8 @@ namespace ui {
 // What Copy all lines says when there is no memory for every line, in the
 // session or in the window's clipboard.
 constexpr std::string_view kNoMemoryToCopy = "There is not enough memory to copy every line; nothing was copied.";
-// What get() says while a Get runs.
-constexpr std::string_view kGetRunsAlready = "A file is being listed already: wait until it is done, or cancel it.";
+// What get(), find, copy, save and a change of encoding say while a Get runs.
+constexpr std::string_view kGetRuns = "A file is being listed: wait until it is done, or cancel it.";
 
 // A text a session made, or why it could not.
 struct TextOutcome {
@@ -67,9 +67,9 @@ class ViewerSession {
   // runs: startGet starts the Get of the file `field` names on a thread of
   // its own and returns true. One Get runs at a time: while one runs (until
   // its endGet or abandonGet), startGet refuses and returns false, and the
-  // Get that runs goes on as it was. Until endGet, nothing but getRuns,
-  // waitForGet, getProgress, stopGet and abandonGet may be called, and the
-  // window's list must show no rows.
+  // Get that runs goes on as it was. Until endGet, the window's list must
+  // show no rows, and find, copy, save and setEncoding refuse: they say so
+  // (kGetRuns) and change nothing.
   [[nodiscard]] bool startGet(const std::filesystem::path& field);
   // Whether a Get was started and has not been ended yet.
   bool getRuns() const { return running_.valid(); }

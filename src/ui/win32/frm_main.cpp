@@ -484,6 +484,9 @@ void frmMain::chooseEncoding(std::optional<runtime::Encoding> choice) {
 }
 
 bool frmMain::runCommand(int command) {
+  // During a Get the window takes no command, whoever sends it: the lines
+  // are the Get's until it ends.
+  if (session_.getRuns()) return true;
   if (command >= SPEECH_COMMAND_ENCODING_FIRST && command <= SPEECH_COMMAND_ENCODING_LAST) {
     const std::vector<ui::EncodingMenuItem> items = ui::encodingMenu(session_.encodingChoice());
     const auto index = static_cast<std::size_t>(command - SPEECH_COMMAND_ENCODING_FIRST);

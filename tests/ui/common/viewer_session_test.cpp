@@ -132,8 +132,10 @@ TEST(ViewerSession, ALongGetTellsItsProgressAndStopsWhenAsked) {
 }
 
 // One Get at a time: a second start while one runs is refused and leaves
-// the first as it was (its control, its lines, its end). A Get abandoned
-// because the window closes keeps nothing, and leaves the file closed.
+// the first as it was (its control, its lines, its end); so are find, copy,
+// save and a change of encoding, which would read the lines it writes. A
+// Get abandoned because the window closes keeps nothing, and leaves the
+// file closed.
 TEST(ViewerSession, OneGetRunsAtATimeAndAnAbandonedOneKeepsNothing) {
   const TempDir dir;
   std::uint64_t textsEnd = 0;
@@ -150,7 +152,14 @@ TEST(ViewerSession, OneGetRunsAtATimeAndAnAbandonedOneKeepsNothing) {
   startLong();
   const ui::ViewerSession::GetProgress before = session.getProgress();
   EXPECT_FALSE(session.startGet(testing_support::pathFromUtf8(other)));
-  EXPECT_EQ(get(session, other), ui::kGetRunsAlready);
+  EXPECT_EQ(get(session, other), ui::kGetRuns);
+  session.setSearch("entry", false);
+  EXPECT_EQ(session.find(ui::FindDirection::Next, std::nullopt).message, ui::kGetRuns);
+  EXPECT_EQ(session.allShownLines("\n").failure, ui::kGetRuns);
+  EXPECT_EQ(session.saveListAs(dir.path() / "list.txt"), std::string(ui::kGetRuns));
+  EXPECT_FALSE(std::filesystem::exists(dir.path() / "list.txt"));
+  EXPECT_EQ(session.setEncoding(runtime::Encoding::fromCodePage(1251)), std::string(ui::kGetRuns));
+  EXPECT_EQ(session.encodingChoice(), std::nullopt);
   EXPECT_GE(session.getProgress().bytesRead, before.bytesRead) << "the same Get goes on";
   session.stopGet();
   EXPECT_NE(session.endGet().value_or("").find("The listing was stopped at byte"), std::string::npos);

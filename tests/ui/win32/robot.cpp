@@ -20,7 +20,8 @@
 //   window_robot OUT hold PATH MS         holds PATH open without sharing for MS ms
 //   window_robot OUT close                closes the window; waits for the program to end
 //   window_robot OUT clicks PATH N        sets a long file's path and clicks Get N times during its Get,
-//                                         then cancels it: the progress windows, whether the window answers
+//                                         with the list's commands, then cancels it: the progress windows,
+//                                         whether the window answers
 //   window_robot OUT progress [X Y]       the progress window of a Get under way: where it is (once the
 //                                         window is moved to X, Y), then cancels it
 //   window_robot OUT closing PATH         sets a long file's path, clicks Get, closes the window during
@@ -53,6 +54,8 @@ constexpr Control kControls[] = {{"Label1", 100}, {"lstWords", 101}, {"txtPath",
 // The list menu's Save list as... command.
 constexpr WPARAM kSaveListCommand = 203;
 constexpr int kProgressBarId = 301;  // in the window that shows a Get's progress
+// The commands of the list's menu that read the lines.
+constexpr WPARAM kCopyAllCommand = 201, kFindNextCommand = 204, kFirstEncodingCommand = 250;
 
 std::FILE* out;
 
@@ -411,7 +414,9 @@ void sayFindPlace(HWND viewer) {
 }
 
 // Clicks Get as assistive technology's press does, `count` times in all,
-// the later ones while the first Get runs.
+// the later ones while the first Get runs, each with the list's commands
+// (Copy all lines, Find next, the first encoding) as another program may
+// send them.
 void clicks(HWND viewer, const std::wstring& path, int count) {
   setPath(viewer, path);
   const HWND button = GetDlgItem(viewer, 103);
@@ -421,6 +426,8 @@ void clicks(HWND viewer, const std::wstring& path, int count) {
   bool answered = true;
   for (int click = 1; click < count; ++click) {
     PostMessageW(button, BM_CLICK, 0, 0);
+    for (const WPARAM command : {kCopyAllCommand, kFindNextCommand, kFirstEncodingCommand})
+      PostMessageW(viewer, WM_COMMAND, command, 0);
     for (int look = 0; look < 6; ++look) {
       Sleep(100);
       answered = answers(viewer) && answered;
