@@ -1,0 +1,158 @@
+// The entries of a speech file as the Get read them, every one in file
+// order, packed close to the file's size: four bytes of ID and length for
+// each entry, the texts back to back in large blocks, and an index every 64
+// entries. A run of entries without text that share an ID is kept in one
+// slot, so that a file of zeros (a sparse file) costs almost nothing.
+// Appended to while the Get runs, then only read.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "runtime/platform.h"
+#include "speechfile/record.h"
+
+namespace model {
+
+// What a text is read into when its bytes are not stored in one piece.
+struct Scratch {
+  std::vector<std::uint8_t> bytes;
+};
+
+class ReadEntries {
+ public:
+  // With a `room`, takes no more than that many bytes: past it, append
+  // raises std::bad_alloc as if memory had run out.
+  explicit ReadEntries(std::optional<std::size_t> room = std::nullopt);
+
+  // Appends the next entry of the file. Raises std::bad_alloc when memory
+  // runs out or the room is used up, the entries staying as they were.
+  void append(std::int16_t id, std::span<const std::uint8_t> text);
+
+  std::size_t size() const { return entries_; }
+  // Entries with text.
+  std::size_t rows() const { return rows_; }
+  // The bytes of the file they were read from.
+  std::uint64_t fileBytes() const { return speechfile::kHeaderSize * std::uint64_t{entries_} + textBytes_; }
+
+  // Where a walk over the entries stands.
+  struct Cursor {
+    std::size_t slot = 0;
+    std::size_t within = 0;  // entries before it in its slot's run
+    std::size_t entry = 0;
+    std::size_t row = 0;  // entries with text before it
+    std::uint64_t textStart = 0;
+  };
+  // The entry `entry` (size() gives the end).
+  Cursor at(std::size_t entry) const;
+  // The entry that is row `row` of those with text (row < rows()).
+  Cursor atRow(std::size_t row) const;
+
+  std::int16_t id(const Cursor& at) const { return slot(at.slot).id; }
+  std::size_t length(const Cursor& at) const { return lengthOf(slot(at.slot)); }
+  // Valid until `scratch` is used again or the entries change.
+  std::span<const std::uint8_t> text(const Cursor& at, Scratch& scratch) const;
+  // Where the entry's record starts in the file.
+  std::uint64_t offset(const Cursor& at) const {
+    return speechfile::kHeaderSize * std::uint64_t{at.entry} + at.textStart;
+  }
+
+  // To the next entry; to the next that has text, or the end.
+  void advance(Cursor& at) const;
+  void advanceToRow(Cursor& at) const {
+    advance(at);
+    skipEmpties(at);
+  }
+
+  // The first entry with the longest text among [first, end), or none when
+  // none of them has text.
+  std::optional<std::size_t> longestIn(std::size_t first, std::size_t end) const;
+
+ private:
+  static constexpr std::size_t kBlockShift = 22;  // 4 MiB blocks of text bytes
+  static constexpr std::size_t kBlockBytes = std::size_t{1} << kBlockShift;
+  static constexpr std::size_t kChunkShift = 16;  // slots per allocation
+  static constexpr std::size_t kChunkSlots = std::size_t{1} << kChunkShift;
+  static constexpr std::size_t kGroupShift = 6;  // slots per index entry
+  static constexpr std::size_t kGroupSlots = std::size_t{1} << kGroupShift;
+  // A slot's second field is the text's length, or with this bit set, a
+  // run of entries without text: one more than the rest of it.
+  static constexpr std::uint16_t kRun = 0x8000;
+  static constexpr std::size_t kLongestRun = kRun;
+
+  struct Slot {
+    std::int16_t id;
+    std::uint16_t word;
+  };
+  // Where a group's first slot stands.
+  struct Group {
+    std::uint64_t entry;
+    std::uint64_t row;
+    std::uint64_t textStart;
+  };
+
+  static std::size_t lengthOf(Slot s) { return (s.word & kRun) ? 0 : s.word; }
+  static std::size_t entriesIn(Slot s) { return (s.word & kRun) ? (s.word & ~kRun) + std::size_t{1} : 1; }
+  const Slot& slot(std::size_t index) const { return chunks_[index >> kChunkShift][index & (kChunkSlots - 1)]; }
+  Slot& slot(std::size_t index) { return chunks_[index >> kChunkShift][index & (kChunkSlots - 1)]; }
+  Cursor groupStart(std::size_t group) const;
+  void skipEmpties(Cursor& at) const;
+  // To the start of the next slot.
+  void nextSlot(Cursor& at) const;
+  void newSlot(Slot s, std::span<const std::uint8_t> text);
+  void take(std::size_t bytes);
+  std::size_t firstOfLength(std::size_t firstSlot, std::size_t endSlot, std::size_t length) const;
+
+  std::optional<std::size_t> room_;  // what the entries may still take
+  std::vector<std::unique_ptr<Slot[]>> chunks_;
+  std::vector<runtime::LargeBlock> blocks_;
+  std::vector<Group> groups_;
+  std::vector<std::uint16_t> groupLongest_;  // the longest text in each group
+  std::size_t slots_ = 0;
+  std::size_t entries_ = 0;
+  std::size_t rows_ = 0;
+  std::uint64_t textBytes_ = 0;
+};
+
+inline void ReadEntries::nextSlot(Cursor& at) const {
+  const Slot s = slot(at.slot);
+  at.entry += entriesIn(s) - at.within;
+  at.within = 0;
+  at.textStart += lengthOf(s);
+  at.row += lengthOf(s) ? 1 : 0;
+  ++at.slot;
+}
+
+inline void ReadEntries::advance(Cursor& at) const {
+  if (at.within + 1 < entriesIn(slot(at.slot))) {
+    ++at.within;
+    ++at.entry;
+    return;
+  }
+  nextSlot(at);
+}
+
+inline void ReadEntries::skipEmpties(Cursor& at) const {
+  while (at.slot < slots_ && lengthOf(slot(at.slot)) == 0) nextSlot(at);
+}
+
+inline std::span<const std::uint8_t> ReadEntries::text(const Cursor& at, Scratch& scratch) const {
+  const std::size_t length = this->length(at);
+  if (length == 0) return {};
+  const std::size_t within = static_cast<std::size_t>(at.textStart & (kBlockBytes - 1));
+  const std::uint8_t* const block = blocks_[at.textStart >> kBlockShift].get();
+  if (within + length <= kBlockBytes) return {block + within, length};
+  // The text runs on into the next block.
+  const std::size_t first = kBlockBytes - within;
+  scratch.bytes.resize(length);
+  std::memcpy(scratch.bytes.data(), block + within, first);
+  std::memcpy(scratch.bytes.data() + first, blocks_[(at.textStart >> kBlockShift) + 1].get(), length - first);
+  return scratch.bytes;
+}
+
+}  // namespace model
