@@ -5,7 +5,8 @@ For each file size: cat (the I/O floor), speechlist and the struct baseline
 script, each to /dev/null, and the Qt window's Get in-process on the
 offscreen platform, until the list is painted, with how much the process
 grew. Then each key press and a click in the window's list, a search over
-every line, and a file of 2,000 texts of 32,767 bytes; speechlist on
+every line, and a file of 2,000 texts of 32,767 bytes; the model's edits,
+undo and redo with 10,000,000 entries held, and its walks; speechlist on
 1,000,000 records in each encoding: realistic texts in 1252, 932 and UTF-8,
 and texts of ASCII only; speechdiff on two files of 1,000,000 records, with
 1% of them changed and with nothing shared; and speechpack making 100,000
@@ -57,6 +58,13 @@ def window(bench, mode, path, runs, *extra):
     """The window's own figures: key=value pairs printed by window_bench."""
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
     out = subprocess.run([bench, mode, path, str(runs), *extra], capture_output=True, text=True, env=env,
+                         check=True).stdout
+    return {k: float(v) for k, v in (pair.split("=") for pair in out.split())}
+
+
+def model_figures(build, path, rounds):
+    """The model's own figures: key=value pairs printed by model_bench."""
+    out = subprocess.run([build / "bin" / "model_bench", path, str(rounds)], capture_output=True, text=True,
                          check=True).stdout
     return {k: float(v) for k, v in (pair.split("=") for pair in out.split())}
 
@@ -190,6 +198,7 @@ def main():
     find_932_own = window(bench, "find", speech_file(build, data, 1_000_000, encoding="932"), runs, "932",
                           "\u3042\u308a\u304c\u3068\u3046\u3054\u3056\u3044\u307e\u3057\u305f")
     switch = window(bench, "encoding", speech_file(build, data, 10_000_000), runs)
+    edits = model_figures(build, speech_file(build, data, 10_000_000), max(100, 20 * runs))
     huge = data / "huge-4GiB.mul"
     if not huge.exists():
         with open(huge, "wb") as f:  # 100 entries with text, then 4 GiB of entries without (a sparse file)
@@ -229,6 +238,11 @@ def main():
           f" after Cancel, the window answers in {progress['cancel_ms']:.0f} ms.")
     print(f"A change of encoding (to 932 and back) with 10,000,000 lines listed, until the list is painted:"
           f" {switch['encoding_ms']:.1f} ms (slowest {switch['encoding_max_ms']:.1f} ms).")
+    steps = ", ".join(f"{k} {edits[k + '_us']:.1f} µs ({edits[k + '_max_us']:.1f})"
+                      for k in ("change", "insert", "remove", "undo", "redo"))
+    print(f"The model of 10,000,000 entries, each step alone, median (slowest): {steps}; a walk over every entry"
+          f" {edits['walk_ms']:.0f} ms, over every row {edits['rows_walk_ms']:.0f} ms; a row looked up"
+          f" {edits['row_us']:.2f} µs.")
     print("\n".join(encodings))
     print("\n".join(comparing))
     print("\n".join(packing))

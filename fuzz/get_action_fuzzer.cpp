@@ -4,7 +4,9 @@
 // also picks the encoding the texts are read in: Windows-1252 is converted
 // here byte by byte; every other encoding character by character (each byte,
 // or a lead byte with the next), to check the conversion of whole texts, and
-// its shown form, which must hold no control character.
+// its shown form, which must hold no control character. The window's model
+// of every entry must give back the bytes read.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -170,6 +172,25 @@ void checkStore(const Lines& list) {
   }
 }
 
+// Every entry read, those without text included, written back as records:
+// the bytes read, up to the record the Get stopped at.
+void checkEveryEntry(const model::SpeechModel& entries, std::span<const std::uint8_t> read) {
+  std::vector<std::uint8_t> written;
+  model::Scratch scratch;
+  entries.forEachEntry(0, scratch, [&](std::size_t, const model::EntryView& e) {
+    const auto id = static_cast<std::uint16_t>(e.id);
+    const auto length = static_cast<std::uint16_t>(e.text.size());
+    written.insert(written.end(), {static_cast<std::uint8_t>(id >> 8), static_cast<std::uint8_t>(id & 0xFF),
+                                   static_cast<std::uint8_t>(length >> 8), static_cast<std::uint8_t>(length & 0xFF)});
+    written.insert(written.end(), e.text.begin(), e.text.end());
+    return true;
+  });
+  if (!std::equal(written.begin(), written.end(), read.begin(), read.end())) {
+    std::fprintf(stderr, "the entries walked give %zu bytes, not the %zu read\n", written.size(), read.size());
+    std::abort();
+  }
+}
+
 Outcome runGet(const std::uint8_t* data, std::size_t size, runtime::Encoding encoding) {
   runtime::FileTable files([&](const std::filesystem::path&) {
     return std::make_unique<runtime::MemorySource>(std::vector<std::uint8_t>(data, data + size));
@@ -188,6 +209,8 @@ Outcome runGet(const std::uint8_t* data, std::size_t size, runtime::Encoding enc
     std::abort();
   }
   checkStore(list);
+  checkEveryEntry(list.store.entries(),
+                  std::span(data, outcome.error ? std::min<std::uint64_t>(outcome.stopOffset, size) : size));
   outcome.lines = std::move(list.lines);
   return outcome;
 }

@@ -53,12 +53,17 @@ void ReadEntries::newSlot(Slot s, std::span<const std::uint8_t> text) {
     blocks_.push_back(runtime::allocateLargeBlock(kBlockBytes, !blocks_.empty()));
   }
   const bool startsGroup = (slots_ & (kGroupSlots - 1)) == 0;
+  const bool startsSpan = (slots_ & (kSpanSlots - 1)) == 0;
   if (startsGroup) {
     roomForOneMore(groups_);
     roomForOneMore(groupLongest_);
+  }
+  if (startsSpan) roomForOneMore(spanLongest_);
+  if (startsGroup) {
     groups_.push_back(Group{entries_, rows_, textBytes_});
     groupLongest_.push_back(0);
   }
+  if (startsSpan) spanLongest_.push_back(0);
 
   slot(slots_) = s;
   const auto within = static_cast<std::size_t>(textBytes_ & (kBlockBytes - 1));
@@ -71,6 +76,7 @@ void ReadEntries::newSlot(Slot s, std::span<const std::uint8_t> text) {
     std::memcpy(blocks_[(textBytes_ >> kBlockShift) + 1].get(), text.data() + first, length - first);
   }
   groupLongest_.back() = std::max(groupLongest_.back(), static_cast<std::uint16_t>(length));
+  spanLongest_.back() = std::max(spanLongest_.back(), static_cast<std::uint16_t>(length));
   textBytes_ += length;
   rows_ += length ? 1 : 0;
   ++entries_;
@@ -104,39 +110,42 @@ ReadEntries::Cursor ReadEntries::atRow(std::size_t row) const {
   return c;
 }
 
-std::optional<std::size_t> ReadEntries::longestIn(std::size_t first, std::size_t end) const {
+ReadEntries::Stretch ReadEntries::stretchAt(std::size_t first, std::size_t end, std::size_t limit) const {
+  const auto fits = [&](std::size_t size) { return size <= limit && (first & (size - 1)) == 0 && first + size <= end; };
+  if (fits(kSpanSlots)) return {kSpanSlots, spanLongest_[first >> kSpanShift]};
+  if (fits(kGroupSlots)) return {kGroupSlots, groupLongest_[first >> kGroupShift]};
+  return {1, lengthOf(slot(first))};
+}
+
+std::optional<ReadEntries::Cursor> ReadEntries::longestIn(std::size_t first, std::size_t end) const {
   if (first >= end) return std::nullopt;
   // A run that is only partly in the range has no text: whole slots do.
   const std::size_t firstSlot = at(first).slot;
-  const std::size_t endSlot = at(end).slot;
+  std::size_t endSlot = at(end).slot;
   std::size_t longest = 0;
-  const std::size_t headEnd = std::min(endSlot, ((firstSlot >> kGroupShift) + 1) << kGroupShift);
-  const std::size_t tailStart = std::max(headEnd, (endSlot >> kGroupShift) << kGroupShift);
-  for (std::size_t s = firstSlot; s < headEnd; ++s) longest = std::max(longest, lengthOf(slot(s)));
-  for (std::size_t g = headEnd >> kGroupShift; g < (tailStart >> kGroupShift); ++g)
-    longest = std::max<std::size_t>(longest, groupLongest_[g]);
-  for (std::size_t s = tailStart; s < endSlot; ++s) longest = std::max(longest, lengthOf(slot(s)));
+  for (std::size_t s = firstSlot; s < endSlot;) {
+    const Stretch stretch = stretchAt(s, endSlot, kSpanSlots);
+    longest = std::max(longest, stretch.longest);
+    s += stretch.size;
+  }
   if (longest == 0) return std::nullopt;
 
-  const std::size_t found = firstOfLength(firstSlot, endSlot, longest);
-  Cursor c = groupStart(found >> kGroupShift);
-  while (c.slot < found) nextSlot(c);
-  return c.entry;
-}
-
-// The first slot among [firstSlot, endSlot) whose text has `length` bytes,
-// which one of them has.
-std::size_t ReadEntries::firstOfLength(std::size_t firstSlot, std::size_t endSlot, std::size_t length) const {
+  // Then its first slot: past each stretch without it, into the first with it.
   std::size_t s = firstSlot;
-  while (s < endSlot) {
-    if ((s & (kGroupSlots - 1)) == 0 && s + kGroupSlots <= endSlot && groupLongest_[s >> kGroupShift] != length) {
-      s += kGroupSlots;  // a whole group without it
-      continue;
+  for (std::size_t limit = kSpanSlots; s < endSlot;) {
+    const Stretch stretch = stretchAt(s, endSlot, limit);
+    if (stretch.longest != longest) {
+      s += stretch.size;
+    } else if (stretch.size == 1) {
+      break;
+    } else {
+      endSlot = s + stretch.size;
+      limit = stretch.size / 2;
     }
-    if (lengthOf(slot(s)) == length) return s;
-    ++s;
   }
-  return endSlot;
+  Cursor c = groupStart(s >> kGroupShift);
+  while (c.slot < s) nextSlot(c);
+  return c;
 }
 
 }  // namespace model

@@ -70,8 +70,9 @@ class ReadEntries {
   }
 
   // The first entry with the longest text among [first, end), or none when
-  // none of them has text.
-  std::optional<std::size_t> longestIn(std::size_t first, std::size_t end) const;
+  // none of them has text. Looks at a few hundred slots and at most one
+  // index entry in 4,096 slots.
+  std::optional<Cursor> longestIn(std::size_t first, std::size_t end) const;
 
  private:
   static constexpr std::size_t kBlockShift = 22;  // 4 MiB blocks of text bytes
@@ -80,6 +81,8 @@ class ReadEntries {
   static constexpr std::size_t kChunkSlots = std::size_t{1} << kChunkShift;
   static constexpr std::size_t kGroupShift = 6;  // slots per index entry
   static constexpr std::size_t kGroupSlots = std::size_t{1} << kGroupShift;
+  static constexpr std::size_t kSpanShift = 12;  // slots per longest text kept beside the index
+  static constexpr std::size_t kSpanSlots = std::size_t{1} << kSpanShift;
   // A slot's second field is the text's length, or with this bit set, a
   // run of entries without text: one more than the rest of it.
   static constexpr std::uint16_t kRun = 0x8000;
@@ -106,13 +109,21 @@ class ReadEntries {
   void nextSlot(Cursor& at) const;
   void newSlot(Slot s, std::span<const std::uint8_t> text);
   void take(std::size_t bytes);
-  std::size_t firstOfLength(std::size_t firstSlot, std::size_t endSlot, std::size_t length) const;
+  // The largest stretch of slots from `first` to at most `limit` and
+  // before `end` that the index keeps the longest text of, and that text's
+  // length.
+  struct Stretch {
+    std::size_t size;
+    std::size_t longest;
+  };
+  Stretch stretchAt(std::size_t first, std::size_t end, std::size_t limit) const;
 
   std::optional<std::size_t> room_;  // what the entries may still take
   std::vector<std::unique_ptr<Slot[]>> chunks_;
   std::vector<runtime::LargeBlock> blocks_;
   std::vector<Group> groups_;
   std::vector<std::uint16_t> groupLongest_;  // the longest text in each group
+  std::vector<std::uint16_t> spanLongest_;   // and in each span of kSpanSlots
   std::size_t slots_ = 0;
   std::size_t entries_ = 0;
   std::size_t rows_ = 0;

@@ -49,20 +49,52 @@ void SpeechModel::appendRead(std::int16_t id, std::span<const std::uint8_t> text
 
   const std::size_t length = text.size();
   const std::size_t row = rowCount();
-  const std::uint64_t bytes = speechfile::kHeaderSize + length;
+  Piece entry = single(false, read_.size() - 1, length, read_.rows() - (length ? 1 : 0),
+                       read_.fileBytes() - speechfile::kHeaderSize - length);
   if (extends) {
-    Piece& last = pieces_.back();
-    ++last.count;
-    last.rows += length ? 1 : 0;
-    last.bytes += bytes;
+    join(pieces_.back(), entry);
   } else {
-    pieces_.push_back(Piece{false, read_.size() - 1, 1, length ? std::size_t{1} : 0, bytes, entryCount(), row,
-                            fileSize(), read_.rows() - (length ? 1 : 0), read_.fileBytes() - bytes});
+    entry.entryStart = entryCount();
+    entry.rowStart = row;
+    entry.byteStart = fileSize();
+    pieces_.push_back(entry);
   }
   if (length > longestLength_) {
     longestLength_ = length;
     longestRow_ = row;
   }
+}
+
+SpeechModel::Piece SpeechModel::single(bool made, std::size_t first, std::size_t length, std::size_t readRowStart,
+                                       std::uint64_t readByteStart) {
+  return Piece{.made = made,
+               .first = first,
+               .count = 1,
+               .rows = length ? std::size_t{1} : 0,
+               .bytes = speechfile::kHeaderSize + length,
+               .entryStart = 0,
+               .rowStart = 0,
+               .byteStart = 0,
+               .readRowStart = readRowStart,
+               .readByteStart = readByteStart,
+               .longest = length,
+               .longestRow = 0};
+}
+
+void SpeechModel::join(Piece& piece, const Piece& next) {
+  if (next.longest > piece.longest) {
+    piece.longest = next.longest;
+    piece.longestRow = piece.rows + next.longestRow;
+  }
+  piece.count += next.count;
+  piece.rows += next.rows;
+  piece.bytes += next.bytes;
+}
+
+void SpeechModel::measureLongest(Piece& piece) const noexcept {
+  const std::optional<ReadEntries::Cursor> longest = read_.longestIn(piece.first, piece.first + piece.count);
+  piece.longest = longest ? read_.length(*longest) : 0;
+  piece.longestRow = longest ? longest->row - piece.readRowStart : 0;
 }
 
 std::size_t SpeechModel::pieceOfEntry(std::size_t entry) const {
@@ -188,14 +220,9 @@ SpeechModel::Ref SpeechModel::refAt(std::size_t entry) const {
 }
 
 SpeechModel::Piece SpeechModel::pieceOf(Ref ref) const {
-  if (ref.made) {
-    const std::size_t length = made_[ref.index].text.size();
-    return Piece{true, ref.index, 1, length ? std::size_t{1} : 0, speechfile::kHeaderSize + length, 0, 0, 0, 0, 0};
-  }
+  if (ref.made) return single(true, ref.index, made_[ref.index].text.size(), 0, 0);
   const ReadEntries::Cursor at = read_.at(ref.index);
-  const std::size_t length = read_.length(at);
-  return Piece{false,  ref.index,       1, length ? std::size_t{1} : 0, speechfile::kHeaderSize + length, 0, 0, 0,
-               at.row, read_.offset(at)};
+  return single(false, ref.index, read_.length(at), at.row, read_.offset(at));
 }
 
 void SpeechModel::replaceAt(std::size_t entry, Ref ref) noexcept {
@@ -240,6 +267,13 @@ std::size_t SpeechModel::splitAt(std::size_t entry) noexcept {
   right.byteStart += left.bytes;
   right.readRowStart = at.row;
   right.readByteStart = read_.offset(at);
+  // The longest text stays with the part it is in; the other is measured.
+  if (left.longest > 0 && left.longestRow < left.rows) {
+    measureLongest(right);
+  } else {
+    right.longestRow -= left.rows;
+    measureLongest(left);
+  }
   pieces_.insert(pieces_.begin() + static_cast<std::ptrdiff_t>(index) + 1, right);
   return index + 1;
 }
@@ -255,9 +289,7 @@ void SpeechModel::settle(std::size_t piece) noexcept {
       ++i;
       continue;
     }
-    a.count += b.count;
-    a.rows += b.rows;
-    a.bytes += b.bytes;
+    join(a, b);
     pieces_.erase(pieces_.begin() + static_cast<std::ptrdiff_t>(i) + 1);
   }
   for (std::size_t i = from; i < pieces_.size(); ++i) {
@@ -278,21 +310,9 @@ void SpeechModel::findLongest() noexcept {
   longestRow_.reset();
   longestLength_ = 0;
   for (const Piece& piece : pieces_) {
-    if (piece.rows == 0) continue;
-    if (piece.made) {
-      const std::size_t length = made_[piece.first].text.size();
-      if (length > longestLength_) {
-        longestLength_ = length;
-        longestRow_ = piece.rowStart;
-      }
-      continue;
-    }
-    const std::optional<std::size_t> longest = read_.longestIn(piece.first, piece.first + piece.count);
-    if (!longest) continue;
-    const ReadEntries::Cursor at = read_.at(*longest);
-    if (read_.length(at) > longestLength_) {
-      longestLength_ = read_.length(at);
-      longestRow_ = piece.rowStart + (at.row - piece.readRowStart);
+    if (piece.longest > longestLength_) {
+      longestLength_ = piece.longest;
+      longestRow_ = piece.rowStart + piece.longestRow;
     }
   }
 }

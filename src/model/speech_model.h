@@ -129,6 +129,10 @@ class SpeechModel final : public speechfile::LineList {
     // Where its first entry stands among the entries read, unless made.
     std::size_t readRowStart;
     std::uint64_t readByteStart;
+    // Its longest text's length, and the row that text is in the piece (the
+    // first of equals).
+    std::size_t longest;
+    std::size_t longestRow;
   };
   // An entry that an edit made.
   struct Made {
@@ -164,6 +168,10 @@ class SpeechModel final : public speechfile::LineList {
   void record(Step step, std::optional<Made> made);
   Ref refAt(std::size_t entry) const;
   Piece pieceOf(Ref ref) const;
+  static Piece single(bool made, std::size_t first, std::size_t length, std::size_t readRowStart,
+                      std::uint64_t readByteStart);
+  static void join(Piece& piece, const Piece& next);
+  void measureLongest(Piece& piece) const noexcept;
   // The pieces' steps; each needs room for three more pieces.
   void replaceAt(std::size_t entry, Ref ref) noexcept;
   void insertAt(std::size_t entry, Ref ref) noexcept;

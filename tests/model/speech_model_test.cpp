@@ -108,14 +108,15 @@ void expectHolds(const model::SpeechModel& entries, const Entries& expected, std
   }
 }
 
-// Entries read as a file: texts that run across the 4 MiB blocks, every
-// byte value, runs of entries without text longer than one slot holds and
-// runs whose IDs change, more than one index group.
+// Entries read as a file: many short ones, then texts that run across the
+// 4 MiB blocks, every byte value, runs of entries without text longer than
+// one slot holds and runs whose IDs change.
 Bytes variedFile() {
   std::string every;
   for (int b = 0; b < 256; ++b) every += static_cast<char>(b);
   Bytes file;
   const auto add = [&](const Bytes& r) { file.insert(file.end(), r.begin(), r.end()); };
+  for (int i = 0; i < 10'000; ++i) add(record(static_cast<std::uint16_t>(i), std::string(1 + i % 5, 's')));
   for (int i = 0; i < 300; ++i) {
     add(record(static_cast<std::uint16_t>(i * 331), std::string(1 + (i * 7919) % 32767, 'a' + i % 26)));
     if (i % 50 == 0) add(record(0xFFFF, every));
@@ -326,6 +327,35 @@ TEST(SpeechModel, EditsUndoAndRedoGiveTheEntriesExpected) {
     }
     EXPECT_EQ(shortly(walked(entries)), c.entries);
     EXPECT_EQ(entries.hasUnsavedEdits(), c.unsaved);
+  }
+}
+
+TEST(SpeechModel, TheLongestRowFollowsTheEdits) {
+  // Short texts over many index entries, and three longer ones.
+  Bytes file;
+  for (int i = 0; i < 10'000; ++i) {
+    const std::size_t length = i == 100 ? 250 : i == 5000 ? 300 : i == 9000 ? 200 : 1 + i % 5;
+    const Bytes r = record(static_cast<std::uint16_t>(i), std::string(length, 'x'));
+    file.insert(file.end(), r.begin(), r.end());
+  }
+  model::SpeechModel entries;
+  fill(entries, file);
+  Reference reference{entriesOf(file)};
+  const Op ops[] = {{Op::Remove, 5000},
+                    {Op::Remove, 100},
+                    {Op::Change, 4000, 1, "y"},
+                    {Op::Insert, 8000, 2, std::string(199, 'z')},
+                    {Op::Remove, 8999},
+                    {Op::Remove, 8000},
+                    {Op::Undo},
+                    {Op::Undo},
+                    {Op::Undo},
+                    {Op::Undo},
+                    {Op::Undo},
+                    {Op::Redo}};
+  for (const Op& op : ops) {
+    reference.apply(entries, op);
+    expectHolds(entries, reference.entries, 997);
   }
 }
 
