@@ -45,6 +45,8 @@ void SpeechModel::appendRead(std::int16_t id, std::span<const std::uint8_t> text
       !pieces_.empty() && !pieces_.back().made && pieces_.back().first + pieces_.back().count == read_.size();
   // What can fail comes first, so that a failure leaves the model as it was.
   if (!extends) reserveFor(pieces_, pieces_.size() + 1);
+  // Every text the Get reads passes here once: what is to be learnt of the
+  // texts as a whole is best learnt here, without a second pass.
   read_.append(id, text);
 
   const std::size_t length = text.size();
@@ -115,6 +117,12 @@ EntryView SpeechModel::entry(std::size_t index, Scratch& scratch) const {
   const Piece& piece = pieces_[pieceOfEntry(index)];
   if (piece.made) return madeView(piece);
   return readView(piece, read_.at(piece.first + (index - piece.entryStart)), scratch);
+}
+
+EntryView SpeechModel::row(std::size_t row, Scratch& scratch) const {
+  const Piece& piece = pieces_[pieceOfRow(row)];
+  if (piece.made) return madeView(piece);
+  return readView(piece, read_.atRow(piece.readRowStart + (row - piece.rowStart)), scratch);
 }
 
 std::size_t SpeechModel::entryOfRow(std::size_t row) const {

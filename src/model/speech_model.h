@@ -73,7 +73,7 @@ class SpeechModel final : public speechfile::LineList {
 
   std::size_t rowCount() const { return pieces_.empty() ? 0 : pieces_.back().rowStart + pieces_.back().rows; }
   // The row `row` (< rowCount()), and the entry it is.
-  EntryView row(std::size_t row, Scratch& scratch) const { return entry(entryOfRow(row), scratch); }
+  EntryView row(std::size_t row, Scratch& scratch) const;
   std::size_t entryOfRow(std::size_t row) const;
   // The row an entry (< entryCount()) is; none for an entry without text.
   std::optional<std::size_t> rowOfEntry(std::size_t entry) const;
