@@ -153,6 +153,9 @@ class SpeechModel final : public speechfile::LineList {
     std::size_t madeBefore;  // entries made before the step
   };
 
+  // Calls visit(index, entry) from the row (entry) `first` on, in order.
+  template <bool kRows, typename Visit>
+  void walk(std::size_t first, Scratch& scratch, Visit visit) const;
   void appendRead(std::int16_t id, std::span<const std::uint8_t> text);
   std::size_t pieceOfEntry(std::size_t entry) const;
   std::size_t pieceOfRow(std::size_t row) const;
@@ -193,37 +196,35 @@ class SpeechModel final : public speechfile::LineList {
 
 template <typename Visit>
 void SpeechModel::forEachEntry(std::size_t first, Scratch& scratch, Visit visit) const {
-  if (first >= entryCount()) return;
-  for (std::size_t p = pieceOfEntry(first); p < pieces_.size(); ++p) {
-    const Piece& piece = pieces_[p];
-    std::size_t index = std::max(first, piece.entryStart);
-    if (piece.made) {
-      if (!visit(index, madeView(piece))) return;
-      continue;
-    }
-    const std::size_t end = piece.first + piece.count;
-    for (ReadEntries::Cursor at = read_.at(piece.first + (index - piece.entryStart)); at.entry < end;
-         read_.advance(at), ++index) {
-      if (!visit(index, readView(piece, at, scratch))) return;
-    }
-  }
+  walk<false>(first, scratch, visit);
 }
 
 template <typename Visit>
 void SpeechModel::forEachRow(std::size_t first, Scratch& scratch, Visit visit) const {
-  if (first >= rowCount()) return;
-  for (std::size_t p = pieceOfRow(first); p < pieces_.size(); ++p) {
+  walk<true>(first, scratch, visit);
+}
+
+template <bool kRows, typename Visit>
+void SpeechModel::walk(std::size_t first, Scratch& scratch, Visit visit) const {
+  if (first >= (kRows ? rowCount() : entryCount())) return;
+  for (std::size_t p = kRows ? pieceOfRow(first) : pieceOfEntry(first); p < pieces_.size(); ++p) {
     const Piece& piece = pieces_[p];
-    if (piece.rows == 0) continue;
-    std::size_t row = std::max(first, piece.rowStart);
+    if (kRows && piece.rows == 0) continue;
+    const std::size_t start = kRows ? piece.rowStart : piece.entryStart;
+    std::size_t index = std::max(first, start);
     if (piece.made) {
-      if (!visit(row, madeView(piece))) return;
+      if (!visit(index, madeView(piece))) return;
       continue;
     }
-    const std::size_t end = piece.first + piece.count;
-    for (ReadEntries::Cursor at = read_.atRow(piece.readRowStart + (row - piece.rowStart)); at.entry < end;
-         read_.advanceToRow(at), ++row) {
-      if (!visit(row, readView(piece, at, scratch))) return;
+    ReadEntries::Cursor at =
+        kRows ? read_.atRow(piece.readRowStart + (index - start)) : read_.at(piece.first + (index - start));
+    for (const std::size_t end = piece.first + piece.count; at.entry < end; ++index) {
+      if (!visit(index, readView(piece, at, scratch))) return;
+      if constexpr (kRows) {
+        read_.advanceToRow(at);
+      } else {
+        read_.advance(at);
+      }
     }
   }
 }

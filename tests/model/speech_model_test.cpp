@@ -187,29 +187,22 @@ struct Reference {
         m.remove(op.at);
         edit({{K::Remove, op.at}, entries[op.at], {}});
         break;
-      case Op::Undo: {
-        const std::optional<model::Edit> did = m.undo();
-        ASSERT_EQ(did.has_value(), !undone.empty());
-        if (!did) return;
-        const Step step = undone.back();
-        undone.pop_back();
-        redone.push_back(step);
-        const K kind = step.edit.kind == K::Insert ? K::Remove : step.edit.kind == K::Remove ? K::Insert : K::Change;
-        perform({{kind, step.edit.entry}, step.after, step.before}, *did);
-        break;
-      }
-      case Op::Redo: {
-        const std::optional<model::Edit> did = m.redo();
-        ASSERT_EQ(did.has_value(), !redone.empty());
-        if (!did) return;
-        const Step step = redone.back();
-        redone.pop_back();
-        undone.push_back(step);
-        perform(step, *did);
-        break;
-      }
+      case Op::Undo: replay(m.undo(), undone, redone, true); break;
+      case Op::Redo: replay(m.redo(), redone, undone, false); break;
       case Op::Saved: m.markSaved(); break;
     }
+  }
+  // Undoes (redoes) the last step of `from`, which the model did as `did`.
+  void replay(std::optional<model::Edit> did, std::vector<Step>& from, std::vector<Step>& to, bool undoing) {
+    using K = model::Edit::Kind;
+    ASSERT_EQ(did.has_value(), !from.empty());
+    if (!did) return;
+    const Step step = from.back();
+    from.pop_back();
+    to.push_back(step);
+    if (!undoing) return perform(step, *did);
+    const K kind = step.edit.kind == K::Insert ? K::Remove : step.edit.kind == K::Remove ? K::Insert : K::Change;
+    perform({{kind, step.edit.entry}, step.after, step.before}, *did);
   }
   void edit(const Step& step) {
     undone.push_back(step);
