@@ -72,16 +72,15 @@ int main(int argc, char** argv) {
     for (int i = 0; i < 3; ++i) steps["redo"].push_back(microseconds([&] { entries.redo(); }));
   }
 
-  model::Scratch scratch;
   std::uint64_t bytes = 0;
   const double walkUs = microseconds([&] {
-    entries.forEachEntry(0, scratch, [&](std::size_t, const model::EntryView& e) {
+    entries.forEachEntry(0, [&](std::size_t, const model::EntryView& e) {
       bytes += e.text.size() + e.offset % 2;
       return true;
     });
   });
   const double rowsUs = microseconds([&] {
-    entries.forEachRow(0, scratch, [&](std::size_t, const model::EntryView& e) {
+    entries.forEachRow(0, [&](std::size_t, const model::EntryView& e) {
       bytes += e.text.size() + static_cast<std::uint16_t>(e.id) % 2;
       return true;
     });
@@ -89,7 +88,7 @@ int main(int argc, char** argv) {
   std::vector<double> lookups;
   for (int i = 0; i < 1000; ++i) {
     const std::size_t row = static_cast<std::size_t>(random() % entries.rowCount());
-    lookups.push_back(microseconds([&] { bytes += entries.row(row, scratch).text.size(); }));
+    lookups.push_back(microseconds([&] { bytes += entries.row(row).text.size(); }));
   }
 
   for (const auto& [name, us] : steps) {

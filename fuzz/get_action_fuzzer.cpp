@@ -176,8 +176,7 @@ void checkStore(const Lines& list) {
 // the bytes read, up to the record the Get stopped at.
 void checkEveryEntry(const model::SpeechModel& entries, std::span<const std::uint8_t> read) {
   std::vector<std::uint8_t> written;
-  model::Scratch scratch;
-  entries.forEachEntry(0, scratch, [&](std::size_t, const model::EntryView& e) {
+  entries.forEachEntry(0, [&](std::size_t, const model::EntryView& e) {
     const auto id = static_cast<std::uint16_t>(e.id);
     const auto length = static_cast<std::uint16_t>(e.text.size());
     written.insert(written.end(), {static_cast<std::uint8_t>(id >> 8), static_cast<std::uint8_t>(id & 0xFF),

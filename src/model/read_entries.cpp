@@ -46,7 +46,8 @@ void ReadEntries::newSlot(Slot s, std::span<const std::uint8_t> text) {
     take(kChunkSlots * sizeof(Slot));
     chunks_.push_back(std::make_unique_for_overwrite<Slot[]>(kChunkSlots));
   }
-  while (blocks_.size() * kBlockBytes < textBytes_ + length) {
+  const std::uint64_t place = placeOf(textPlace_, length);
+  while (blocks_.size() * kBlockBytes < place + length) {
     // Huge pages from the second block on: a short file then costs only the
     // pages it fills.
     take(kBlockBytes);
@@ -60,24 +61,18 @@ void ReadEntries::newSlot(Slot s, std::span<const std::uint8_t> text) {
   }
   if (startsSpan) roomForOneMore(spanLongest_);
   if (startsGroup) {
-    groups_.push_back(Group{entries_, rows_, textBytes_});
+    groups_.push_back(Group{entries_, rows_, textBytes_, textPlace_});
     groupLongest_.push_back(0);
   }
   if (startsSpan) spanLongest_.push_back(0);
 
   slot(slots_) = s;
-  const auto within = static_cast<std::size_t>(textBytes_ & (kBlockBytes - 1));
-  if (within + length <= kBlockBytes) {
-    if (length > 0) runtime::copyBytes(blocks_[textBytes_ >> kBlockShift].get() + within, text.data(), length);
-  } else {
-    // The text runs on into the next block.
-    const std::size_t first = kBlockBytes - within;
-    std::memcpy(blocks_[textBytes_ >> kBlockShift].get() + within, text.data(), first);
-    std::memcpy(blocks_[(textBytes_ >> kBlockShift) + 1].get(), text.data() + first, length - first);
-  }
+  if (length > 0)
+    runtime::copyBytes(blocks_[place >> kBlockShift].get() + (place & (kBlockBytes - 1)), text.data(), length);
   groupLongest_.back() = std::max(groupLongest_.back(), static_cast<std::uint16_t>(length));
   spanLongest_.back() = std::max(spanLongest_.back(), static_cast<std::uint16_t>(length));
   textBytes_ += length;
+  textPlace_ = place + length;
   rows_ += length ? 1 : 0;
   ++entries_;
   ++slots_;
@@ -85,12 +80,12 @@ void ReadEntries::newSlot(Slot s, std::span<const std::uint8_t> text) {
 
 ReadEntries::Cursor ReadEntries::groupStart(std::size_t group) const {
   const Group& g = groups_[group];
-  return Cursor{group << kGroupShift, 0, static_cast<std::size_t>(g.entry), static_cast<std::size_t>(g.row),
-                g.textStart};
+  return Cursor{group << kGroupShift, 0,          static_cast<std::size_t>(g.entry), static_cast<std::size_t>(g.row),
+                g.textStart,          g.textPlace};
 }
 
 ReadEntries::Cursor ReadEntries::at(std::size_t entry) const {
-  if (entry >= entries_) return Cursor{slots_, 0, entries_, rows_, textBytes_};
+  if (entry >= entries_) return Cursor{slots_, 0, entries_, rows_, textBytes_, textPlace_};
   const auto after = std::upper_bound(groups_.begin(), groups_.end(), entry,
                                       [](std::size_t e, const Group& g) { return e < g.entry; });
   Cursor c = groupStart(static_cast<std::size_t>(after - groups_.begin()) - 1);

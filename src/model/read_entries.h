@@ -1,14 +1,14 @@
 // The entries of a speech file as the Get read them, every one in file
 // order, packed close to the file's size: four bytes of ID and length for
-// each entry, the texts back to back in large blocks, and an index every 64
-// entries. A run of entries without text that share an ID is kept in one
+// each entry, the texts back to back in large blocks (a text that would
+// run past a block's end starts the next one, so that each lies in one
+// piece), and an index every 64 entries. A run of entries without text that share an ID is kept in one
 // slot, so that a file of zeros (a sparse file) costs almost nothing.
 // Appended to while the Get runs, then only read.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <memory>
 #include <optional>
 #include <span>
@@ -18,11 +18,6 @@
 #include "speechfile/record.h"
 
 namespace model {
-
-// What a text is read into when its bytes are not stored in one piece.
-struct Scratch {
-  std::vector<std::uint8_t> bytes;
-};
 
 class ReadEntries {
  public:
@@ -45,8 +40,9 @@ class ReadEntries {
     std::size_t slot = 0;
     std::size_t within = 0;  // entries before it in its slot's run
     std::size_t entry = 0;
-    std::size_t row = 0;  // entries with text before it
-    std::uint64_t textStart = 0;
+    std::size_t row = 0;          // entries with text before it
+    std::uint64_t textStart = 0;  // text bytes before it
+    std::uint64_t textPlace = 0;  // where the texts before it end in the blocks
   };
   // The entry `entry` (size() gives the end).
   Cursor at(std::size_t entry) const;
@@ -55,8 +51,13 @@ class ReadEntries {
 
   std::int16_t id(const Cursor& at) const { return slot(at.slot).id; }
   std::size_t length(const Cursor& at) const { return lengthOf(slot(at.slot)); }
-  // Valid until `scratch` is used again or the entries change.
-  std::span<const std::uint8_t> text(const Cursor& at, Scratch& scratch) const;
+  // Valid as long as the entries are.
+  std::span<const std::uint8_t> text(const Cursor& at) const {
+    const std::size_t length = this->length(at);
+    if (length == 0) return {};
+    const std::uint64_t place = placeOf(at.textPlace, length);
+    return {blocks_[place >> kBlockShift].get() + (place & (kBlockBytes - 1)), length};
+  }
   // Where the entry's record starts in the file.
   std::uint64_t offset(const Cursor& at) const {
     return speechfile::kHeaderSize * std::uint64_t{at.entry} + at.textStart;
@@ -97,9 +98,15 @@ class ReadEntries {
     std::uint64_t entry;
     std::uint64_t row;
     std::uint64_t textStart;
+    std::uint64_t textPlace;
   };
 
   static std::size_t lengthOf(Slot s) { return (s.word & kRun) ? 0 : s.word; }
+  // Where a text of `length` bytes goes when the texts before it end at
+  // `end`: there, or at the next block's start when it would run past.
+  static std::uint64_t placeOf(std::uint64_t end, std::size_t length) {
+    return (end & (kBlockBytes - 1)) + length <= kBlockBytes ? end : (end | (kBlockBytes - 1)) + 1;
+  }
   static std::size_t entriesIn(Slot s) { return (s.word & kRun) ? (s.word & ~kRun) + std::size_t{1} : 1; }
   const Slot& slot(std::size_t index) const { return chunks_[index >> kChunkShift][index & (kChunkSlots - 1)]; }
   Slot& slot(std::size_t index) { return chunks_[index >> kChunkShift][index & (kChunkSlots - 1)]; }
@@ -128,14 +135,17 @@ class ReadEntries {
   std::size_t entries_ = 0;
   std::size_t rows_ = 0;
   std::uint64_t textBytes_ = 0;
+  std::uint64_t textPlace_ = 0;
 };
 
 inline void ReadEntries::nextSlot(Cursor& at) const {
   const Slot s = slot(at.slot);
+  const std::size_t length = lengthOf(s);
   at.entry += entriesIn(s) - at.within;
   at.within = 0;
-  at.textStart += lengthOf(s);
-  at.row += lengthOf(s) ? 1 : 0;
+  at.textStart += length;
+  at.textPlace = placeOf(at.textPlace, length) + length;
+  at.row += length ? 1 : 0;
   ++at.slot;
 }
 
@@ -150,20 +160,6 @@ inline void ReadEntries::advance(Cursor& at) const {
 
 inline void ReadEntries::skipEmpties(Cursor& at) const {
   while (at.slot < slots_ && lengthOf(slot(at.slot)) == 0) nextSlot(at);
-}
-
-inline std::span<const std::uint8_t> ReadEntries::text(const Cursor& at, Scratch& scratch) const {
-  const std::size_t length = this->length(at);
-  if (length == 0) return {};
-  const std::size_t within = static_cast<std::size_t>(at.textStart & (kBlockBytes - 1));
-  const std::uint8_t* const block = blocks_[at.textStart >> kBlockShift].get();
-  if (within + length <= kBlockBytes) return {block + within, length};
-  // The text runs on into the next block.
-  const std::size_t first = kBlockBytes - within;
-  scratch.bytes.resize(length);
-  std::memcpy(scratch.bytes.data(), block + within, first);
-  std::memcpy(scratch.bytes.data() + first, blocks_[(at.textStart >> kBlockShift) + 1].get(), length - first);
-  return scratch.bytes;
 }
 
 }  // namespace model

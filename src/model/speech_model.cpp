@@ -113,16 +113,16 @@ std::size_t SpeechModel::pieceOfRow(std::size_t row) const {
   return static_cast<std::size_t>(after - pieces_.begin()) - 1;
 }
 
-EntryView SpeechModel::entry(std::size_t index, Scratch& scratch) const {
+EntryView SpeechModel::entry(std::size_t index) const {
   const Piece& piece = pieces_[pieceOfEntry(index)];
   if (piece.made) return madeView(piece);
-  return readView(piece, read_.at(piece.first + (index - piece.entryStart)), scratch);
+  return readView(piece, read_.at(piece.first + (index - piece.entryStart)));
 }
 
-EntryView SpeechModel::row(std::size_t row, Scratch& scratch) const {
+EntryView SpeechModel::row(std::size_t row) const {
   const Piece& piece = pieces_[pieceOfRow(row)];
   if (piece.made) return madeView(piece);
-  return readView(piece, read_.atRow(piece.readRowStart + (row - piece.rowStart)), scratch);
+  return readView(piece, read_.atRow(piece.readRowStart + (row - piece.rowStart)));
 }
 
 std::size_t SpeechModel::entryOfRow(std::size_t row) const {

@@ -31,7 +31,7 @@ enum class EntryState : std::uint8_t {
 struct EntryView {
   std::uint64_t offset;  // of its record in the file the entries make now; until an edit before it, in the file read
   std::int16_t id;
-  std::span<const std::uint8_t> text;  // valid until the scratch is used again or the model changes
+  std::span<const std::uint8_t> text;  // valid until the model changes
   EntryState state;
 };
 
@@ -63,17 +63,17 @@ class SpeechModel final : public speechfile::LineList {
   // The bytes the entries make as a file.
   std::uint64_t fileSize() const { return pieces_.empty() ? 0 : pieces_.back().byteStart + pieces_.back().bytes; }
   // The entry `index` (< entryCount()).
-  EntryView entry(std::size_t index, Scratch& scratch) const;
+  EntryView entry(std::size_t index) const;
   // Calls visit(index, entry) for the entries from `first` on, in order,
   // while it returns true. Far faster than entry() for every index.
   template <typename Visit>
-  void forEachEntry(std::size_t first, Scratch& scratch, Visit visit) const;
+  void forEachEntry(std::size_t first, Visit visit) const;
 
   // ---- The rows: the entries with text, one line each
 
   std::size_t rowCount() const { return pieces_.empty() ? 0 : pieces_.back().rowStart + pieces_.back().rows; }
   // The row `row` (< rowCount()), and the entry it is.
-  EntryView row(std::size_t row, Scratch& scratch) const;
+  EntryView row(std::size_t row) const;
   std::size_t entryOfRow(std::size_t row) const;
   // The row an entry (< entryCount()) is; none for an entry without text.
   std::optional<std::size_t> rowOfEntry(std::size_t entry) const;
@@ -82,7 +82,7 @@ class SpeechModel final : public speechfile::LineList {
   // Calls visit(row, entry) for the rows from `first` on, in order, while it
   // returns true.
   template <typename Visit>
-  void forEachRow(std::size_t first, Scratch& scratch, Visit visit) const;
+  void forEachRow(std::size_t first, Visit visit) const;
 
   // ---- Editing, each step undone and redone back to the state of the Get
   //
@@ -155,12 +155,12 @@ class SpeechModel final : public speechfile::LineList {
 
   // Calls visit(index, entry) from the row (entry) `first` on, in order.
   template <bool kRows, typename Visit>
-  void walk(std::size_t first, Scratch& scratch, Visit visit) const;
+  void walk(std::size_t first, Visit visit) const;
   void appendRead(std::int16_t id, std::span<const std::uint8_t> text);
   std::size_t pieceOfEntry(std::size_t entry) const;
   std::size_t pieceOfRow(std::size_t row) const;
-  EntryView readView(const Piece& piece, const ReadEntries::Cursor& at, Scratch& scratch) const {
-    return EntryView{piece.byteStart + read_.offset(at) - piece.readByteStart, read_.id(at), read_.text(at, scratch),
+  EntryView readView(const Piece& piece, const ReadEntries::Cursor& at) const {
+    return EntryView{piece.byteStart + read_.offset(at) - piece.readByteStart, read_.id(at), read_.text(at),
                      EntryState::AsRead};
   }
   EntryView madeView(const Piece& piece) const {
@@ -195,17 +195,17 @@ class SpeechModel final : public speechfile::LineList {
 };
 
 template <typename Visit>
-void SpeechModel::forEachEntry(std::size_t first, Scratch& scratch, Visit visit) const {
-  walk<false>(first, scratch, visit);
+void SpeechModel::forEachEntry(std::size_t first, Visit visit) const {
+  walk<false>(first, visit);
 }
 
 template <typename Visit>
-void SpeechModel::forEachRow(std::size_t first, Scratch& scratch, Visit visit) const {
-  walk<true>(first, scratch, visit);
+void SpeechModel::forEachRow(std::size_t first, Visit visit) const {
+  walk<true>(first, visit);
 }
 
 template <bool kRows, typename Visit>
-void SpeechModel::walk(std::size_t first, Scratch& scratch, Visit visit) const {
+void SpeechModel::walk(std::size_t first, Visit visit) const {
   if (first >= (kRows ? rowCount() : entryCount())) return;
   for (std::size_t p = kRows ? pieceOfRow(first) : pieceOfEntry(first); p < pieces_.size(); ++p) {
     const Piece& piece = pieces_[p];
@@ -219,7 +219,7 @@ void SpeechModel::walk(std::size_t first, Scratch& scratch, Visit visit) const {
     ReadEntries::Cursor at =
         kRows ? read_.atRow(piece.readRowStart + (index - start)) : read_.at(piece.first + (index - start));
     for (const std::size_t end = piece.first + piece.count; at.entry < end; ++index) {
-      if (!visit(index, readView(piece, at, scratch))) return;
+      if (!visit(index, readView(piece, at))) return;
       if constexpr (kRows) {
         read_.advanceToRow(at);
       } else {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <stdexcept>
 #include <string>
@@ -51,8 +52,7 @@ Entries entriesOf(const Bytes& file) {
 // Every entry through the walk, and the file the walk gives.
 Entries walked(const model::SpeechModel& entries, Bytes* file = nullptr) {
   Entries all;
-  model::Scratch scratch;
-  entries.forEachEntry(0, scratch, [&](std::size_t, const model::EntryView& e) {
+  entries.forEachEntry(0, [&](std::size_t, const model::EntryView& e) {
     all.push_back({e.id, Bytes(e.text.begin(), e.text.end()), e.state});
     if (file) {
       const Bytes r = record(static_cast<std::uint16_t>(e.id), std::string(e.text.begin(), e.text.end()));
@@ -81,16 +81,15 @@ void expectHolds(const model::SpeechModel& entries, const Entries& expected, std
   EXPECT_EQ(entries.fileSize(), offset);
   ASSERT_EQ(entries.rowCount(), rows.size());
   EXPECT_EQ(entries.longestRow(), rows.empty() ? 0 : entries.rowOfEntry(longest).value_or(SIZE_MAX));
-  model::Scratch scratch;
   for (std::size_t i = 0; i < expected.size(); i += step) {
-    const model::EntryView e = entries.entry(i, scratch);
+    const model::EntryView e = entries.entry(i);
     ASSERT_EQ(e.offset, offsets[i]) << i;
     ASSERT_EQ(Expected({e.id, Bytes(e.text.begin(), e.text.end()), e.state}), expected[i]) << i;
     const auto row = std::lower_bound(rows.begin(), rows.end(), i);
     const bool isRow = row != rows.end() && *row == i;
     ASSERT_EQ(entries.rowOfEntry(i), isRow ? std::optional<std::size_t>(row - rows.begin()) : std::nullopt) << i;
     std::size_t next = i;
-    entries.forEachEntry(i, scratch, [&](std::size_t index, const model::EntryView& v) {
+    entries.forEachEntry(i, [&](std::size_t index, const model::EntryView& v) {
       EXPECT_EQ(index, next);
       EXPECT_EQ(v.offset, offsets[next++]);
       return next < i + 3;
@@ -98,9 +97,9 @@ void expectHolds(const model::SpeechModel& entries, const Entries& expected, std
   }
   for (std::size_t r = 0; r < rows.size(); r += step) {
     ASSERT_EQ(entries.entryOfRow(r), rows[r]) << r;
-    ASSERT_EQ(entries.row(r, scratch).offset, offsets[rows[r]]) << r;
+    ASSERT_EQ(entries.row(r).offset, offsets[rows[r]]) << r;
     std::size_t next = r;
-    entries.forEachRow(r, scratch, [&](std::size_t row, const model::EntryView& v) {
+    entries.forEachRow(r, [&](std::size_t row, const model::EntryView& v) {
       EXPECT_EQ(row, next);
       EXPECT_EQ(v.offset, offsets[rows[next++]]);
       return next < r + 3;
@@ -135,6 +134,17 @@ TEST(SpeechModel, HoldsEveryEntryAsReadAndWalksBackToTheFile) {
     Bytes again;
     walked(entries, &again);
     EXPECT_EQ(again, file);
+    // Every text stays where it is while the model does, also those at the
+    // end of a block.
+    std::vector<std::span<const std::uint8_t>> texts;
+    entries.forEachEntry(0, [&](std::size_t, const model::EntryView& e) {
+      texts.push_back(e.text);
+      return true;
+    });
+    const Entries expected = entriesOf(file);
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+      ASSERT_TRUE(std::equal(texts[i].begin(), texts[i].end(), expected[i].text.begin(), expected[i].text.end())) << i;
+    }
     EXPECT_FALSE(entries.hasUnsavedEdits());
   }
 }

@@ -59,16 +59,15 @@ class LineStore final : public speechfile::LineList {
 
   std::size_t rowCount() const { return entries_.rowCount(); }
 
-  // A row: its entry's offset, ID, text bytes (valid until the scratch or
-  // the store changes) and whether it is as read, changed or new.
+  // A row: its entry's offset, ID, text bytes (valid until the store
+  // changes) and whether it is as read, changed or new.
   using Row = model::EntryView;
-  // What a row's text is read into when its bytes are not stored in one piece,
-  // and its line is written into.
-  struct Scratch : model::Scratch {
+  // What a row's line is written into.
+  struct Scratch {
     std::string line;
   };
 
-  Row row(std::size_t index, Scratch& scratch) const { return entries_.row(index, scratch); }
+  Row row(std::size_t index, Scratch& /*scratch*/) const { return entries_.row(index); }
   // The row's list line, UTF-8, exactly as the Get action forms it with the
   // text in `encoding` (the system default unless given).
   std::string_view line(std::size_t index, Scratch& scratch,
@@ -80,8 +79,8 @@ class LineStore final : public speechfile::LineList {
   // Calls visit(index, row) for the rows from `first` on, in order, while it
   // returns true. Faster than row() for every index.
   template <typename Visit>
-  void forEachRow(std::size_t first, Scratch& scratch, Visit visit) const {
-    entries_.forEachRow(first, scratch, visit);
+  void forEachRow(std::size_t first, Scratch& /*scratch*/, Visit visit) const {
+    entries_.forEachRow(first, visit);
   }
 
  private:
