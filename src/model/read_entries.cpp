@@ -55,13 +55,18 @@ void ReadEntries::newSlot(Slot s, std::span<const std::uint8_t> text) {
   }
   const bool startsGroup = (slots_ & (kGroupSlots - 1)) == 0;
   const bool startsSpan = (slots_ & (kSpanSlots - 1)) == 0;
+  const std::size_t groupIndex = slots_ >> kGroupShift;
   if (startsGroup) {
-    roomForOneMore(groups_);
+    if ((groupIndex >> kGroupChunkShift) == groupChunks_.size()) {
+      take(kGroupChunk * sizeof(Group));
+      groupChunks_.push_back(std::make_unique_for_overwrite<Group[]>(kGroupChunk));
+    }
     roomForOneMore(groupLongest_);
   }
   if (startsSpan) roomForOneMore(spanLongest_);
   if (startsGroup) {
-    groups_.push_back(Group{entries_, rows_, textBytes_, textPlace_});
+    groupChunks_[groupIndex >> kGroupChunkShift][groupIndex & (kGroupChunk - 1)] =
+        Group{entries_, rows_, textBytes_, textPlace_};
     groupLongest_.push_back(0);
   }
   if (startsSpan) spanLongest_.push_back(0);
@@ -79,16 +84,14 @@ void ReadEntries::newSlot(Slot s, std::span<const std::uint8_t> text) {
 }
 
 ReadEntries::Cursor ReadEntries::groupStart(std::size_t group) const {
-  const Group& g = groups_[group];
+  const Group& g = this->group(group);
   return Cursor{group << kGroupShift, 0,          static_cast<std::size_t>(g.entry), static_cast<std::size_t>(g.row),
                 g.textStart,          g.textPlace};
 }
 
 ReadEntries::Cursor ReadEntries::at(std::size_t entry) const {
   if (entry >= entries_) return Cursor{slots_, 0, entries_, rows_, textBytes_, textPlace_};
-  const auto after = std::upper_bound(groups_.begin(), groups_.end(), entry,
-                                      [](std::size_t e, const Group& g) { return e < g.entry; });
-  Cursor c = groupStart(static_cast<std::size_t>(after - groups_.begin()) - 1);
+  Cursor c = groupStart(lastGroupUpTo(entry, &Group::entry));
   while (c.entry + entriesIn(slot(c.slot)) <= entry) nextSlot(c);
   c.within = entry - c.entry;
   c.entry = entry;
@@ -98,11 +101,22 @@ ReadEntries::Cursor ReadEntries::at(std::size_t entry) const {
 ReadEntries::Cursor ReadEntries::atRow(std::size_t row) const {
   // The last group that starts at or before the row holds it: groups
   // without text share their row with the next.
-  const auto after =
-      std::upper_bound(groups_.begin(), groups_.end(), row, [](std::size_t r, const Group& g) { return r < g.row; });
-  Cursor c = groupStart(static_cast<std::size_t>(after - groups_.begin()) - 1);
+  Cursor c = groupStart(lastGroupUpTo(row, &Group::row));
   while (lengthOf(slot(c.slot)) == 0 || c.row < row) nextSlot(c);
   return c;
+}
+
+std::size_t ReadEntries::lastGroupUpTo(std::size_t key, std::uint64_t Group::*field) const {
+  std::size_t low = 0, high = (slots_ + kGroupSlots - 1) >> kGroupShift;
+  while (high - low > 1) {
+    const std::size_t middle = low + (high - low) / 2;
+    if (group(middle).*field <= key) {
+      low = middle;
+    } else {
+      high = middle;
+    }
+  }
+  return low;
 }
 
 ReadEntries::Stretch ReadEntries::stretchAt(std::size_t first, std::size_t end, std::size_t limit) const {

@@ -82,6 +82,8 @@ class ReadEntries {
   static constexpr std::size_t kChunkSlots = std::size_t{1} << kChunkShift;
   static constexpr std::size_t kGroupShift = 6;  // slots per index entry
   static constexpr std::size_t kGroupSlots = std::size_t{1} << kGroupShift;
+  static constexpr std::size_t kGroupChunkShift = 12;  // groups per allocation
+  static constexpr std::size_t kGroupChunk = std::size_t{1} << kGroupChunkShift;
   static constexpr std::size_t kSpanShift = 12;  // slots per longest text kept beside the index
   static constexpr std::size_t kSpanSlots = std::size_t{1} << kSpanShift;
   // A slot's second field is the text's length, or with this bit set, a
@@ -110,6 +112,11 @@ class ReadEntries {
   static std::size_t entriesIn(Slot s) { return (s.word & kRun) ? (s.word & ~kRun) + std::size_t{1} : 1; }
   const Slot& slot(std::size_t index) const { return chunks_[index >> kChunkShift][index & (kChunkSlots - 1)]; }
   Slot& slot(std::size_t index) { return chunks_[index >> kChunkShift][index & (kChunkSlots - 1)]; }
+  const Group& group(std::size_t index) const {
+    return groupChunks_[index >> kGroupChunkShift][index & (kGroupChunk - 1)];
+  }
+  // The last group whose first slot's `field` is at or before `key`.
+  std::size_t lastGroupUpTo(std::size_t key, std::uint64_t Group::*field) const;
   Cursor groupStart(std::size_t group) const;
   void skipEmpties(Cursor& at) const;
   // To the start of the next slot.
@@ -128,7 +135,9 @@ class ReadEntries {
   std::optional<std::size_t> room_;  // what the entries may still take
   std::vector<std::unique_ptr<Slot[]>> chunks_;
   std::vector<runtime::LargeBlock> blocks_;
-  std::vector<Group> groups_;
+  // The index, in pieces that never move: a list that grew by copying
+  // would leave its old copies in the allocator's pools.
+  std::vector<std::unique_ptr<Group[]>> groupChunks_;
   std::vector<std::uint16_t> groupLongest_;  // the longest text in each group
   std::vector<std::uint16_t> spanLongest_;   // and in each span of kSpanSlots
   std::size_t slots_ = 0;
