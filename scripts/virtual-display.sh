@@ -18,7 +18,9 @@ end_display_session() {
 # Starts Xvfb on a display it picks itself (written once it accepts
 # clients) and exports DISPLAY. Usage: start_virtual_display WIDTHxHEIGHT
 start_virtual_display() {
-  Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  # -noreset: the server would otherwise reset when its last client leaves,
+  # and refuse the next one that connects meanwhile.
+  Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
   pids+=($!)
   for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
   [ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; return 1; }

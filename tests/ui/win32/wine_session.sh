@@ -13,7 +13,7 @@ wine_session_start() {
   local fd_file
   fd_file=$(mktemp)
   # -displayfd: Xvfb picks a free display and writes its number once it is ready.
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fd_file" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$fd_file" >/dev/null 2>&1 &
   wine_xvfb_pid=$!
   for _ in $(seq 1 100); do [ -s "$fd_file" ] && break; sleep 0.1; done
   export DISPLAY=":$(head -n1 "$fd_file")"
