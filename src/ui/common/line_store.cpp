@@ -14,7 +14,9 @@ void LineStore::clear() {
   // The entries' memory goes first, so that the new store's reserve and
   // room are measured without it.
   entries_.clear();
+  const bool weighUtf8 = weighUtf8_;
   *this = LineStore();
+  weighUtf8_ = weighUtf8;
 }
 
 template <typename Store>
@@ -33,6 +35,7 @@ void LineStore::addItem(const speechfile::Entry& entry) {
                                 "The list cannot hold more than " + runtime::groupedNumber(kMaxRows) + " lines.");
   }
   storeOrRelease([&] { entries_.addItem(entry); });
+  if (weighUtf8_) utf8_.see(entry.text);
 }
 
 void LineStore::skipEmpty(const speechfile::Entry& entry) {

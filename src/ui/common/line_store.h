@@ -16,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "listing/utf8_evidence.h"
 #include "model/speech_model.h"
 #include "runtime/encoding.h"
 #include "runtime/platform.h"
@@ -43,6 +44,11 @@ class LineStore final : public speechfile::LineList {
   void skipEmpty(const speechfile::Entry& entry) override;
   // Keeps the file the rows come from.
   void opened(const speechfile::OpenedFile& file) override;
+
+  // Whether the texts stored from now on are weighed as UTF-8 or not (off
+  // until asked for; clear() keeps it), and what they showed.
+  void weighUtf8(bool on) { weighUtf8_ = on; }
+  bool looksLikeUtf8() const { return weighUtf8_ && utf8_.looksLikeUtf8(); }
 
   // The file the rows were read from, as the Get opened it: its path made
   // absolute then, and its identity, which stays with the file however it is
@@ -90,6 +96,8 @@ class LineStore final : public speechfile::LineList {
 
   std::optional<Source> source_;
   model::SpeechModel entries_;
+  bool weighUtf8_ = false;
+  listing::Utf8Evidence utf8_;
 };
 
 }  // namespace ui

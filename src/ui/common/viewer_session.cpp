@@ -13,6 +13,7 @@
 #include "listing/shown_text.h"
 #include "listing/threaded_list.h"
 #include "runtime/errors.h"
+#include "texts/texts.h"
 #include "ui/common/save_list.h"
 #include "version.h"
 
@@ -86,6 +87,8 @@ bool ViewerSession::startGet(const std::filesystem::path& field) {
   // The field was read on the window's thread as Get was clicked; the Get
   // itself empties the list first.
   const std::filesystem::path file = pathToRead(field);
+  // Texts are weighed as UTF-8 only where the answer could change what shows.
+  lines_.weighUtf8(!choice_ && !encoding_.isUtf8());
   control_ = std::make_unique<listing::GetControl>();
   stopped_ = false;
   try {
@@ -149,7 +152,7 @@ std::string ViewerSession::shownLine(std::size_t row) const {
 
 std::optional<std::string> ViewerSession::setEncoding(std::optional<runtime::Encoding> choice) {
   if (getRuns()) return std::string(kGetRuns);
-  const runtime::Encoding encoding = choice.value_or(runtime::Encoding::systemDefault());
+  const runtime::Encoding encoding = choice.value_or(systemDefault_);
   try {
     // The tables are made here, where running out of memory can be said.
     listing::prepareConversions(encoding);
@@ -159,6 +162,27 @@ std::optional<std::string> ViewerSession::setEncoding(std::optional<runtime::Enc
   choice_ = choice;
   encoding_ = encoding;
   return std::nullopt;
+}
+
+// ---- A file whose texts look like UTF-8
+
+std::optional<std::string> ViewerSession::utf8Question() const {
+  if (getRuns() || choice_ || encoding_.isUtf8() || !lines_.looksLikeUtf8() || !lines_.source()) return std::nullopt;
+  const std::filesystem::path& file = lines_.source()->path;
+  if (std::find(askedUtf8_.begin(), askedUtf8_.end(), file) != askedUtf8_.end()) return std::nullopt;
+  return texts::text(SPEECH_TEXT("ViewerSession", "The texts of %1 look like UTF-8, not %2. Show them as UTF-8?"),
+                     {shown(runtime::pathText(file.filename())), encoding_.name()});
+}
+
+std::optional<std::string> ViewerSession::answerUtf8Question(bool showAsUtf8) {
+  if (!utf8Question()) return std::nullopt;
+  try {
+    askedUtf8_.push_back(lines_.source()->path);
+  } catch (const std::bad_alloc&) {
+    // Asked again, at worst.
+  }
+  if (!showAsUtf8) return std::nullopt;
+  return setEncoding(runtime::Encoding::fromCodePage(runtime::Encoding::kUtf8));
 }
 
 std::vector<EncodingMenuItem> encodingMenu(const std::optional<runtime::Encoding>& choice) {

@@ -41,7 +41,9 @@ struct TextOutcome {
 
 class ViewerSession {
  public:
-  ViewerSession() = default;
+  // The texts are read in `systemDefault` until an encoding is chosen.
+  explicit ViewerSession(runtime::Encoding systemDefault = runtime::Encoding::systemDefault())
+      : systemDefault_(systemDefault), encoding_(systemDefault) {}
   // Stops a Get that still runs, and waits for it.
   ~ViewerSession();
   ViewerSession(const ViewerSession&) = delete;
@@ -115,6 +117,20 @@ class ViewerSession {
   std::optional<runtime::Encoding> encodingChoice() const { return choice_; }
   runtime::Encoding encoding() const { return encoding_; }
 
+  // ---- A file whose texts look like UTF-8
+
+  // After a Get with no encoding chosen and a system default other than
+  // UTF-8, when every text listed is valid UTF-8 and one at least holds a
+  // character of two or more bytes (listing/utf8_evidence.h): the question
+  // to ask ("The texts of speech.mul look like UTF-8, not Western European
+  // (1252). Show them as UTF-8?"). None otherwise, while a Get runs, and for
+  // a file already asked about while the program runs.
+  std::optional<std::string> utf8Question() const;
+  // The answer to it: yes chooses UTF-8 as the Encoding menu does, and
+  // returns what setEncoding returns; no keeps the encoding. Either way the
+  // file is not asked about again.
+  std::optional<std::string> answerUtf8Question(bool showAsUtf8);
+
   // ---- Find
 
   // The text and case that find next and previous look for.
@@ -159,7 +175,9 @@ class ViewerSession {
   LineStore lines_;
   FindRequest search_;
   std::optional<runtime::Encoding> choice_;  // none: the system default
-  runtime::Encoding encoding_ = runtime::Encoding::systemDefault();
+  runtime::Encoding systemDefault_;
+  runtime::Encoding encoding_;
+  std::vector<std::filesystem::path> askedUtf8_;     // the files asked about, as their Gets opened them
   std::unique_ptr<listing::GetControl> control_;     // of the Get that runs, or ran last
   bool stopped_ = false;                             // whether it was stopped on request
   std::future<std::optional<std::string>> running_;  // the Get that runs

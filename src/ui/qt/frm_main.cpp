@@ -355,6 +355,15 @@ void frmMain::cmdGet_Click() {
   } else if (failure) {
     tellFailure(*failure);
   }
+  offerUtf8();
+}
+
+void frmMain::offerUtf8() {
+  const std::optional<std::string> question = session_.utf8Question();
+  if (!question) return;
+  const bool yes = QMessageBox::question(this, windowTitle(), qtText(*question)) == QMessageBox::Yes;
+  if (const std::optional<std::string> failure = session_.answerUtf8Question(yes)) return tellFailure(*failure);
+  if (yes) lstWords->showTextsAgain();
 }
 
 void frmMain::showGetProgress() {

@@ -38,6 +38,8 @@ class frmMain : public QWidget {
   // Shows the lines with their texts read in `choice` (none: the system
   // default), from the command line or the list's Encoding menu.
   void chooseEncoding(std::optional<runtime::Encoding> choice);
+  // After a Get: asks whether texts that look like UTF-8 are to be shown so.
+  void offerUtf8();
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -371,6 +371,17 @@ void frmMain::cmdGet_Click() {
   // The lines read before an error stay listed.
   lstWords->showRows();
   if (failure) tell(hwnd_, *failure, session_.getWasStopped() ? MB_ICONINFORMATION : MB_ICONERROR);
+  offerUtf8();
+}
+
+void frmMain::offerUtf8() {
+  const std::optional<std::string> question = session_.utf8Question();
+  if (!question) return;
+  const bool yes =
+      MessageBoxW(hwnd_, wide(*question).c_str(), wide(ui::kCaption).c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES;
+  if (const std::optional<std::string> failure = session_.answerUtf8Question(yes))
+    return tell(hwnd_, *failure, MB_ICONERROR);
+  if (yes) lstWords->showTextsAgain();
 }
 
 void frmMain::showGetProgress() {

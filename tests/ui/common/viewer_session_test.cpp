@@ -453,6 +453,55 @@ TEST(ViewerSession, TheChosenEncodingShowsFindsCopiesAndSavesEveryLineInIt) {
   EXPECT_EQ(session.encoding(), runtime::Encoding::systemDefault());
 }
 
+// A file whose texts look like UTF-8 is asked about once, when no encoding
+// was chosen and the default is not UTF-8.
+TEST(ViewerSession, AFileOfUtf8TextsIsAskedAboutOnceUnlessAnEncodingWasChosen) {
+  const auto cp1252 = *runtime::Encoding::fromCodePage(1252);
+  const auto utf8 = *runtime::Encoding::fromCodePage(65001);
+  const Bytes utf8Texts = concat({record(1, "caf\xC3\xA9"), record(2, ""), record(3, "\xE6\x97\xA5\xF0\x9F\x98\x80")});
+  const std::string question = "The texts of s.mul look like UTF-8, not Western European (1252). Show them as UTF-8?";
+  const struct {
+    const char* what;
+    Bytes file;
+    runtime::Encoding systemDefault;
+    std::optional<runtime::Encoding> chosen;
+    bool asks;
+  } cases[] = {
+      {"UTF-8 texts", utf8Texts, cp1252, std::nullopt, true},
+      {"and a cut-off entry after them", concat({utf8Texts, Bytes{0, 4, 0}}), cp1252, std::nullopt, true},
+      {"ASCII texts only", concat({record(1, "plain"), record(2, "text")}), cp1252, std::nullopt, false},
+      // C3 A9 reads as UTF-8, the lone E9 of "caf\xE9" does not.
+      {"1252 texts valid UTF-8 in part", concat({record(1, "\xC3\xA9"), record(2, "caf\xE9")}), cp1252, std::nullopt,
+       false},
+      {"an empty file", {}, cp1252, std::nullopt, false},
+      {"entries without text", concat({record(1, ""), record(2, "")}), cp1252, std::nullopt, false},
+      {"an encoding chosen", utf8Texts, cp1252, cp1252, false},
+      {"UTF-8 chosen", utf8Texts, cp1252, utf8, false},
+      {"a UTF-8 system default", utf8Texts, utf8, std::nullopt, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const TempDir dir;
+    const std::string path = dir.write("s.mul", c.file);
+    for (const bool yes : {false, true}) {
+      ui::ViewerSession session(c.systemDefault);
+      if (c.chosen) {
+        ASSERT_EQ(session.setEncoding(c.chosen), std::nullopt);
+      }
+      get(session, path);
+      EXPECT_EQ(session.utf8Question(), c.asks ? std::optional(question) : std::nullopt);
+      if (!c.asks) continue;
+      EXPECT_EQ(session.answerUtf8Question(yes), std::nullopt);
+      EXPECT_EQ(session.encodingChoice(), yes ? std::optional(utf8) : std::nullopt);
+      EXPECT_EQ(shownLines(session).front(), yes ? "ID: 1 Text: caf\u00E9" : "ID: 1 Text: caf\u00C3\u00A9");
+      // Asked once for the file, whatever the answer.
+      EXPECT_EQ(session.setEncoding(std::nullopt), std::nullopt);
+      get(session, path);
+      EXPECT_EQ(session.utf8Question(), std::nullopt);
+    }
+  }
+}
+
 TEST(ViewerSession, TheEncodingMenuOffersTheDefaultFirstThenEveryEncodingWithTheChosenChecked) {
   const std::vector<ui::EncodingMenuItem> byDefault = ui::encodingMenu(std::nullopt);
   ASSERT_EQ(byDefault.size(), 1 + runtime::Encoding::all().size());

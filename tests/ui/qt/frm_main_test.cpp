@@ -27,6 +27,7 @@
 #include <fstream>
 #include <functional>
 
+#include "runtime/encoding.h"
 #include "support/bad_inputs.h"
 #include "support/test_files.h"
 #include "ui/qt/find_window.h"
@@ -120,6 +121,34 @@ class FrmMainTest : public QObject {
   }
 
  private slots:
+  // A Get of a file whose texts look like UTF-8 asks, once for the file,
+  // whether to show them so; the answer is kept.
+  void asksOnceWhetherTextsThatLookLikeUtf8AreShownSo() {
+    const runtime::Encoding byDefault = runtime::Encoding::systemDefault();
+    if (byDefault.isUtf8()) QSKIP("the system default is UTF-8: nothing is asked");
+    const TempDir dir;
+    const QString path = QString::fromStdString(dir.write("s.mul", record(1, "caf\xC3\xA9")));
+    const QString question = QStringLiteral("The texts of s.mul look like UTF-8, not %1. Show them as UTF-8?")
+                                 .arg(QString::fromStdString(byDefault.name()));
+    for (const bool yes : {true, false}) {
+      frmMain window;
+      window.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&window));
+      QStringList asked;
+      const Answering<QMessageBox> answering([&](QMessageBox* box) {
+        asked << box->text();
+        box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
+      });
+      for (int get = 0; get < 2; ++get) {
+        child<QLineEdit>(window, "txtPath")->setText(path);
+        QTest::mouseClick(child<QPushButton>(window, "cmdGet"), Qt::LeftButton);
+      }
+      QCOMPARE(asked, QStringList{question});
+      QCOMPARE(listed(window), QStringList{yes ? QStringLiteral("ID: 1 Text: caf\u00E9")
+                                               : QStringLiteral("ID: 1 Text: caf\u00C3\u00A9")});
+    }
+  }
+
   void layoutMatchesTheWindowDescription() {
     frmMain window;
     window.show();
