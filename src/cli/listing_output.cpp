@@ -28,6 +28,7 @@ ListingOutput::ListingOutput(listing::ExportFormat format, bool withEmpty, runti
 }
 
 void ListingOutput::addItem(const speechfile::Entry& entry) {
+  if (weighUtf8_) utf8_.see(entry.text);
   if (format_ != listing::ExportFormat::Lines) return addExported(entry);
   // The line in its shown form and "\n", written in place, with room for the
   // conversion to write a block past its end.

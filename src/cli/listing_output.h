@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "listing/export_formats.h"
+#include "listing/utf8_evidence.h"
 #include "runtime/encoding.h"
 #include "speechfile/get_action.h"
 
@@ -20,6 +21,11 @@ class ListingOutput final : public speechfile::LineList {
   void clear() override {}  // nothing has been written yet
   void addItem(const speechfile::Entry& entry) override;
   void skipEmpty(const speechfile::Entry& entry) override;
+
+  // Whether the texts listed from now on are weighed as UTF-8 or not, and
+  // what they showed.
+  void weighUtf8(bool on) { weighUtf8_ = on; }
+  bool looksLikeUtf8() const { return weighUtf8_ && utf8_.looksLikeUtf8(); }
 
   // Writes what is pending; with `header`, csv's header row comes even when
   // there was no entry. Returns false when a write failed; writeError() then
@@ -49,4 +55,6 @@ class ListingOutput final : public speechfile::LineList {
   std::string exported_;
   int writeError_ = 0;
   bool endedTheGet_ = false;
+  bool weighUtf8_ = false;
+  listing::Utf8Evidence utf8_;
 };

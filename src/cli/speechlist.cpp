@@ -1,6 +1,8 @@
 // speechlist PATH: prints the list lines of the speech file at PATH on
 // standard output, in file order, one per line, as UTF-8.
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstdio>
 #include <exception>
 #include <new>
@@ -15,6 +17,8 @@
 #include "listing/export_formats.h"
 #include "listing/shown_text.h"
 #include "listing/threaded_list.h"
+#include "listing/utf8_evidence.h"
+#include "model/read_entries.h"
 #include "runtime/encoding.h"
 #include "runtime/platform.h"
 #include "speechfile/get_action.h"
@@ -33,7 +37,12 @@ constexpr std::string_view kUsageBeforeLocales =
     "  --encoding NAME  what the texts are written in: ansi (the system's\n"
     "                 default, without the option), a Windows code page\n"
     "                 (874, 932, 936, 949, 950, 1250 to 1258, also written\n"
-    "                 cp1251 or windows-1251), or utf-8 (also 65001).\n"
+    "                 cp1251 or windows-1251), utf-8 (also 65001), or auto:\n"
+    "                 UTF-8 when every text is valid UTF-8 and one at least\n"
+    "                 is not plain ASCII, else the system's default (the\n"
+    "                 file is listed once it has been read to its end).\n"
+    "                 Without the option, a note on standard error (when it\n"
+    "                 is a terminal) tells of texts that look like UTF-8.\n"
     "                 The system's default is the code page Windows gives\n"
     "                 the language of the first of LC_ALL, LC_CTYPE and LANG\n"
     "                 that is set:\n";
@@ -83,17 +92,85 @@ int usageError(std::string_view problem) {
   return 2;
 }
 
+// How the texts' encoding is chosen: as given, by default (with a note on
+// texts that look like UTF-8), or by the texts themselves.
+enum class EncodingChoice { Given, Default, Auto };
+
+// The entries of a file as the Get reads them, kept to be listed once the
+// encoding is known, and weighed as UTF-8 on the way.
+class KeptEntries final : public speechfile::LineList {
+ public:
+  void clear() override { entries_ = model::ReadEntries(); }
+  void addItem(const speechfile::Entry& entry) override {
+    entries_.append(entry.id, entry.text);
+    utf8_.see(entry.text);
+  }
+  void skipEmpty(const speechfile::Entry& entry) override { entries_.append(entry.id, {}); }
+
+  bool looksLikeUtf8() const { return utf8_.looksLikeUtf8(); }
+
+  // Hands every entry to `list` in file order, each text with the room past
+  // its end that the list's conversions may read. Stops where the list does
+  // (a failed write).
+  void listInto(speechfile::LineList& list) const {
+    std::vector<std::uint8_t> text(speechfile::kMaxTextLength + 16);
+    model::ReadEntries::Cursor at = entries_.at(0);
+    try {
+      for (; at.entry < entries_.size(); entries_.advance(at)) {
+        const std::span<const std::uint8_t> bytes = entries_.text(at);
+        std::copy(bytes.begin(), bytes.end(), text.begin());
+        const speechfile::Entry entry{entries_.offset(at), entries_.id(at), {text.data(), bytes.size()}};
+        if (bytes.empty()) {
+          list.skipEmpty(entry);
+        } else {
+          list.addItem(entry);
+        }
+      }
+    } catch (const runtime::RuntimeError&) {
+      // The list could not write; it says so itself.
+    }
+  }
+
+ private:
+  model::ReadEntries entries_;
+  listing::Utf8Evidence utf8_;
+};
+
+// "auto", in any case.
+bool isAuto(std::string_view name) {
+  return name.size() == 4 && std::equal(name.begin(), name.end(), "auto",
+                                        [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a - 'A' + 'a' : a) == b; });
+}
+
+// "The texts of speech.mul look like UTF-8, ..." when they do.
+void noteTextsThatLookLikeUtf8(const std::filesystem::path& path, runtime::Encoding encoding) {
+  kMessages.error("The texts of " + runtime::pathText(path.filename()) + " look like UTF-8, not " + encoding.name() +
+                  ": --encoding utf-8 or --encoding auto shows them so.");
+}
+
 int listFile(const std::filesystem::path& path, listing::ExportFormat format, bool withEmpty,
-             runtime::Encoding encoding) {
-  ListingOutput list(format, withEmpty, encoding);
+             runtime::Encoding encoding, EncodingChoice choice) {
   speechfile::ReadingState state;
-  const std::optional<speechfile::GetError> failure = listing::runGetOnTwoThreads(state, path, list);
+  std::optional<speechfile::GetError> failure;
+  KeptEntries kept;
+  if (choice == EncodingChoice::Auto) {
+    failure = listing::runGetOnTwoThreads(state, path, kept);
+    if (kept.looksLikeUtf8()) encoding = *runtime::Encoding::fromCodePage(runtime::Encoding::kUtf8);
+  }
+  ListingOutput list(format, withEmpty, encoding);
+  if (choice == EncodingChoice::Auto) {
+    kept.listInto(list);
+  } else {
+    list.weighUtf8(choice == EncodingChoice::Default && !encoding.isUtf8() && runtime::standardErrorIsTerminal());
+    failure = listing::runGetOnTwoThreads(state, path, list);
+  }
   // The lines before an error come first; a file that did not open gets no
   // csv header.
   const bool written = list.finish(!failure || failure->recordOffset());
   // A failed write ends the Get; the Get's error then only repeats it.
   if (failure && !list.endedTheGet()) kMessages.error(failure->what());
   if (!written) kMessages.error(cli::writeFailure(list.writeError()));
+  if (list.looksLikeUtf8()) noteTextsThatLookLikeUtf8(path, encoding);
   return !failure && written ? 0 : 1;
 }
 
@@ -120,14 +197,20 @@ int run(int argc, char** argv) {
     if (!named) return usageError("unknown format '" + *name + "': give " + std::string(kFormatOption.choices));
     format = *named;
   }
+  EncodingChoice choice = args.value("--encoding") ? EncodingChoice::Given : EncodingChoice::Default;
+  std::optional<runtime::Encoding> encoding = runtime::Encoding::systemDefault();
   std::string problem;
-  const std::optional<runtime::Encoding> encoding = listing::chosenEncoding(args, problem);
-  if (!encoding) return usageError(problem);
+  if (const auto name = args.value("--encoding"); name && isAuto(*name)) {
+    choice = EncodingChoice::Auto;
+  } else {
+    encoding = listing::chosenEncoding(args, problem);
+    if (!encoding) return usageError(problem);
+  }
   const bool withEmpty = args.has("--all");
   if (args.paths.empty()) return usageError(listing::kMissingPath);
   if (args.paths.size() > 1) return usageError(listing::kTooManyPaths);
   if (withEmpty && format == listing::ExportFormat::Lines) return usageError("--all goes with --format csv or json");
-  return listFile(args.paths.front(), format, withEmpty, *encoding);
+  return listFile(args.paths.front(), format, withEmpty, *encoding, choice);
 }
 
 }  // namespace

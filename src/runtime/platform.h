@@ -40,6 +40,8 @@ void prepareStandardInput();
 
 // Whether standard output is a terminal (a console on Windows).
 bool standardOutputIsTerminal();
+// Whether standard error is a terminal (a console on Windows).
+bool standardErrorIsTerminal();
 
 // The identity of the file standard input reads, where it reads one.
 std::optional<FileIdentity> standardInputIdentity();

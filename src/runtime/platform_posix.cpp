@@ -540,6 +540,8 @@ void prepareStandardInput() {}
 
 bool standardOutputIsTerminal() { return ::isatty(STDOUT_FILENO) == 1; }
 
+bool standardErrorIsTerminal() { return ::isatty(STDERR_FILENO) == 1; }
+
 std::optional<FileIdentity> standardInputIdentity() {
   struct stat st {};
   if (::fstat(STDIN_FILENO, &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;

@@ -688,6 +688,8 @@ void prepareStandardInput() { _setmode(_fileno(stdin), _O_BINARY); }
 
 bool standardOutputIsTerminal() { return GetFileType(GetStdHandle(STD_OUTPUT_HANDLE)) == FILE_TYPE_CHAR; }
 
+bool standardErrorIsTerminal() { return GetFileType(GetStdHandle(STD_ERROR_HANDLE)) == FILE_TYPE_CHAR; }
+
 std::optional<FileIdentity> standardInputIdentity() {
   const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
   if (input == INVALID_HANDLE_VALUE || GetFileType(input) != FILE_TYPE_DISK) return std::nullopt;

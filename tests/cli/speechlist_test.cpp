@@ -112,6 +112,83 @@ TEST(Speechlist, UsageAndOpenErrors) {
   }
 }
 
+// Standard error of speechlist run with it on a terminal (a pseudo-terminal's
+// other end), its output in a file.
+std::string errorOnTerminal(const std::vector<std::string>& args, const TempDir& dir) {
+  const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+  if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0) return "(no pseudo-terminal)";
+  const int terminal = ::open(::ptsname(master), O_RDWR | O_NOCTTY);
+  const std::string out = (dir.path() / "out.txt").string();
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  posix_spawn_file_actions_adddup2(&actions, terminal, 2);
+  std::vector<std::string> all = {SPEECHLIST_EXE};
+  all.insert(all.end(), args.begin(), args.end());
+  std::vector<char*> argv;
+  for (std::string& a : all) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  pid_t pid = 0;
+  const bool started = ::posix_spawn(&pid, SPEECHLIST_EXE, &actions, nullptr, argv.data(), environ) == 0;
+  posix_spawn_file_actions_destroy(&actions);
+  int status = 0;
+  if (started) ::waitpid(pid, &status, 0);
+  ::close(terminal);
+  std::string err;
+  char buffer[4096];
+  for (ssize_t n; (n = ::read(master, buffer, sizeof buffer)) > 0;) err.append(buffer, static_cast<std::size_t>(n));
+  ::close(master);
+  return err;
+}
+
+// --encoding auto reads the texts as UTF-8 when they all are and one at
+// least is not ASCII, else in the system default; without --encoding, texts
+// that look like UTF-8 are told of on a terminal only.
+TEST(Speechlist, EncodingAutoChoosesUtf8ByTheTextsAndATerminalIsToldOfThem) {
+  const TempDir dir;
+  const std::string utf8 = dir.write("u.mul", concat({record(1, "caf\xC3\xA9"), record(2, ""), record(3, "hi")}));
+  const std::string cp1252 = dir.write("w.mul", concat({record(1, "\xC3\xA9"), record(2, "caf\xE9")}));
+  const std::string cut = dir.write("cut.mul", concat({record(1, "\xE6\x97\xA5"), Bytes{0, 2, 0}}));
+  const std::string note =
+      "speechlist: The texts of u.mul look like UTF-8, not Western European (1252): "
+      "--encoding utf-8 or --encoding auto shows them so.\n";
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    std::string out;
+    std::string errPart;  // "" for none
+    std::string onTerminal;
+  } cases[] = {
+      {{"--encoding", "auto", utf8}, 0, "ID: 1 Text: caf\u00E9\nID: 3 Text: hi\n", "", ""},
+      {{"--encoding=AUTO", "--format", "csv", "--all", utf8},
+       0,
+       "offset,id,id_hex,length,text\r\n0,1,1,5,caf\u00E9\r\n9,2,2,0,\r\n13,3,3,2,hi\r\n",
+       "",
+       ""},
+      {{"--encoding", "auto", cp1252}, 0, "ID: 1 Text: \u00C3\u00A9\nID: 2 Text: caf\u00E9\n", "", ""},
+      {{"--encoding", "auto", cut}, 1, "ID: 1 Text: \u65E5\n", "The entry at byte 7", ""},
+      {{utf8}, 0, "ID: 1 Text: caf\u00C3\u00A9\nID: 3 Text: hi\n", "", note},
+      {{cp1252}, 0, "ID: 1 Text: \u00C3\u00A9\nID: 2 Text: caf\u00E9\n", "", ""},
+      {{"--encoding", "1252", utf8}, 0, "ID: 1 Text: caf\u00C3\u00A9\nID: 3 Text: hi\n", "", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args.front() + " " + c.args.back());
+    const ProgramRun run = speechlist(c.args);
+    EXPECT_EQ(run.status, c.status);
+    EXPECT_EQ(run.out, c.out);
+    if (c.errPart.empty()) {
+      EXPECT_EQ(run.err, "");
+    } else {
+      EXPECT_NE(run.err.find(c.errPart), std::string::npos) << run.err;
+    }
+    std::string onTerminal = errorOnTerminal(c.args, dir);
+    std::erase(onTerminal, '\r');  // the terminal's line ends
+    if (c.errPart.empty()) {
+      EXPECT_EQ(onTerminal, c.onTerminal);
+    }
+  }
+}
+
 // Large enough that reading and writing run on two threads.
 TEST(Speechlist, ALargeFileListsEveryLineInOrderBeforeTheError) {
   const TempDir dir;
