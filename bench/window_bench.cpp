@@ -21,6 +21,11 @@
 //                                a change of the texts' encoding (to 932 and
 //                                back), from the choice until the list is
 //                                painted again
+//   window_bench recognition PATH RUNS
+//                                the session's Get of a file, with its texts
+//                                weighed as UTF-8 as they are read (no
+//                                encoding chosen) and, taking turns with it,
+//                                without (an encoding chosen)
 //
 // Prints one line of key=value pairs: medians over RUNS (and the slowest of
 // each key), memory in KiB (the largest growth).
@@ -44,6 +49,7 @@
 #include <vector>
 
 #include "runtime/encoding.h"
+#include "ui/common/viewer_session.h"
 #include "ui/qt/frm_main.h"
 
 namespace {
@@ -231,13 +237,35 @@ int benchEncoding(const char* file, int runs) {
   return 0;
 }
 
+int benchRecognition(const char* file, int runs) {
+  const runtime::Encoding westernEuropean = *runtime::Encoding::fromCodePage(1252);
+  ui::ViewerSession weighed(westernEuropean);
+  ui::ViewerSession unweighed(westernEuropean);
+  unweighed.setEncoding(westernEuropean);
+  std::vector<double> weighedMs, unweighedMs;
+  const auto timedGet = [file](ui::ViewerSession& session) {
+    QElapsedTimer clock;
+    clock.start();
+    session.get(file);
+    return clock.nsecsElapsed() / 1e6;
+  };
+  for (int run = 0; run < runs; ++run) {
+    weighedMs.push_back(timedGet(weighed));
+    unweighedMs.push_back(timedGet(unweighed));
+  }
+  std::printf("weighed_ms=%.1f unweighed_ms=%.1f asks=%d\n", median(weighedMs), median(unweighedMs),
+              weighed.utf8Question() ? 1 : 0);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   if (argc < 4) {
-    std::fprintf(stderr, "usage: window_bench get|keys|find|encoding|progress PATH RUNS [ENCODING [TEXT]]\n");
+    std::fprintf(stderr,
+                 "usage: window_bench get|keys|find|encoding|progress|recognition PATH RUNS [ENCODING [TEXT]]\n");
     return 2;
   }
   const std::string mode = argv[1];
@@ -247,6 +275,7 @@ int main(int argc, char** argv) {
   if (mode == "find") return benchFind(argv[2], runs, argc > 4 ? argv[4] : nullptr, argc > 5 ? argv[5] : nullptr);
   if (mode == "encoding") return benchEncoding(argv[2], runs);
   if (mode == "progress") return benchProgress(argv[2], runs);
-  std::fprintf(stderr, "usage: window_bench get|keys|find|encoding|progress PATH RUNS [ENCODING [TEXT]]\n");
+  if (mode == "recognition") return benchRecognition(argv[2], runs);
+  std::fprintf(stderr, "usage: window_bench get|keys|find|encoding|progress|recognition PATH RUNS [ENCODING [TEXT]]\n");
   return 2;
 }
