@@ -216,8 +216,8 @@ TEST(CodePages, EveryByteAndPairConvertsBackToItselfOrToTheBytesWindowsGivesItsC
         ASSERT_EQ(exact(*back, e), text) << e.codePage() << " " << testing::PrintToString(unit);
       }
     }
-    // 932's NEC-selected IBM extensions and some of NEC's row 13 (398 pairs
-    // for 396 characters), and ten pairs of 950, give characters that other
+    // 932's second copies of its extension characters and some of its row
+    // 13 (398 pairs for 396 characters), and ten pairs of 950, give characters that other
     // pairs give too.
     EXPECT_EQ(elsewhere, e.codePage() == 932 ? 398 : e.codePage() == 950 ? 10 : 0) << e.codePage();
   }
