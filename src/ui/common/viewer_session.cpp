@@ -13,6 +13,7 @@
 #include "listing/shown_text.h"
 #include "listing/threaded_list.h"
 #include "runtime/errors.h"
+#include "texts/texts.h"
 #include "ui/common/save_list.h"
 #include "version.h"
 
@@ -238,6 +239,25 @@ ViewerSession::SaveSuggestion ViewerSession::saveSuggestion() const {
   std::filesystem::path name = source->path.stem();
   name += ".txt";
   return {source->path.parent_path(), name};
+}
+
+std::vector<SaveListType> saveListTypes(std::string_view separator) {
+  struct Type {
+    texts::Source name;
+    std::vector<std::string> extensions;
+  };
+  const Type types[] = {{SPEECH_TEXT("save list", "Text files (%1)"), {"txt"}},
+                        {SPEECH_TEXT("save list", "CSV (%1)"), {"csv"}},
+                        {SPEECH_TEXT("save list", "JSON Lines (%1)"), {"json", "jsonl"}}};
+  std::vector<SaveListType> offered;
+  for (const Type& type : types) {
+    std::string patterns;
+    for (const std::string& extension : type.extensions) {
+      patterns += (patterns.empty() ? "*." : std::string(separator) + "*.") + extension;
+    }
+    offered.push_back({texts::text(type.name, {patterns}), type.extensions});
+  }
+  return offered;
 }
 
 // ---- A long Get's progress

@@ -157,10 +157,20 @@ std::optional<std::string> notCopied(win32::ClipboardOutcome outcome, std::strin
   return std::nullopt;
 }
 
-// The types Save list as offers; a name typed without an extension gets the
-// chosen type's first one.
-constexpr wchar_t kSaveTypes[] =
-    L"Text files (*.txt)\0*.txt\0CSV (*.csv)\0*.csv\0JSON Lines (*.json, *.jsonl)\0*.json;*.jsonl\0";
+// The save dialog's filter: each type's name and its patterns, each ending
+// in a null, and a null after the last. A name typed without an extension
+// gets the chosen type's first one.
+std::wstring saveDialogFilter(const std::vector<ui::SaveListType>& types) {
+  std::wstring filter;
+  for (const ui::SaveListType& type : types) {
+    filter += wide(type.name) + L'\0';
+    for (const std::string& extension : type.extensions) {
+      filter += (extension == type.extensions.front() ? L"*." : L";*.") + wide(extension);
+    }
+    filter += L'\0';
+  }
+  return filter;
+}
 
 }  // namespace
 
@@ -532,17 +542,20 @@ void frmMain::saveListAs() {
   const std::wstring suggested = suggestion.fileName.wstring();
   if (suggested.size() < name.size()) std::copy(suggested.begin(), suggested.end(), name.begin());
   const std::wstring folder = suggestion.folder.wstring();
+  const std::vector<ui::SaveListType> types = ui::saveListTypes(", ");
+  const std::wstring filter = saveDialogFilter(types);
+  const std::wstring defaultExtension = wide(types.front().extensions.front());
 
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = hwnd_;
-  dialog.lpstrFilter = kSaveTypes;
+  dialog.lpstrFilter = filter.c_str();
   dialog.nFilterIndex = 1;
   dialog.lpstrFile = name.data();
   dialog.nMaxFile = static_cast<DWORD>(name.size());
   dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
   dialog.lpstrTitle = L"Save list as";
-  dialog.lpstrDefExt = L"txt";
+  dialog.lpstrDefExt = defaultExtension.c_str();
   // The current folder stays as it was: a relative path in txtPath is read
   // from it.
   dialog.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
