@@ -197,9 +197,8 @@ frmMain::frmMain(std::optional<std::filesystem::path> startPath, std::optional<r
   findDialog_.lStructSize = sizeof findDialog_;
   findDialog_.Flags = FR_DOWN;
   // The size is set in WM_CREATE, once the window's DPI is known.
-  CreateWindowExW(kFrameExStyle, kClassName, wide(ui::kCaption).c_str(), kFrameStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                  CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, thisProgram(), this);
-  if (!hwnd_) throw std::runtime_error("cannot create the window");
+  if (!createWindow(kFrameExStyle, kClassName, wide(ui::kCaption).c_str(), kFrameStyle, nullptr, nullptr))
+    throw std::runtime_error("cannot create the window");
   ShowWindow(hwnd_, SW_SHOW);
   UpdateWindow(hwnd_);
   if (startPath) {
@@ -220,22 +219,6 @@ frmMain::~frmMain() {
 }
 
 std::int16_t(frmMain::MAKEWORD)(std::uint8_t bLo, std::uint8_t bHi) const { return (speechfile::MAKEWORD)(bLo, bHi); }
-
-LRESULT CALLBACK frmMain::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<frmMain*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->hwnd_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<frmMain*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(window, message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    self->hwnd_ = nullptr;
-    return DefWindowProcW(window, message, wParam, lParam);
-  }
-  return self->onMessage(message, wParam, lParam);
-}
 
 LRESULT frmMain::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == findDialogMessage()) {

@@ -16,6 +16,7 @@
 #include "ui/win32/handles.h"
 #include "ui/win32/line_list_box.h"
 #include "ui/win32/taskbar_progress.h"
+#include "ui/win32/window_owner.h"
 
 #include <commdlg.h>
 
@@ -30,7 +31,7 @@ constexpr int kFindStatusId = 110;
 
 }  // namespace win32
 
-class frmMain {
+class frmMain final : private win32::WindowOwner {
  public:
   static constexpr const wchar_t* kClassName = L"frmMain";
 
@@ -41,8 +42,6 @@ class frmMain {
   explicit frmMain(std::optional<std::filesystem::path> startPath = std::nullopt,
                    std::optional<runtime::Encoding> encoding = std::nullopt);
   ~frmMain();
-  frmMain(const frmMain&) = delete;
-  frmMain& operator=(const frmMain&) = delete;
 
   // Combines two bytes into a signed 16-bit value whose pattern is bHi
   // followed by bLo. The name stands in parentheses so that the function-like
@@ -56,8 +55,7 @@ class frmMain {
 
  private:
   static void registerClass();
-  static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   void createControls();
   // Sizes the frame and places the controls, their font and the icons for
@@ -112,7 +110,8 @@ class frmMain {
   // iFileNum, kept between runs), the lines and the last search; the list
   // draws from it, so it lives longer than the window.
   ui::ViewerSession session_;
-  HWND hwnd_ = nullptr;  // destroyed, with its controls, first of all in ~frmMain
+  // hwnd_ (WindowOwner's) is destroyed, with its controls, first of all in
+  // ~frmMain.
   bool destroyedByOwner_ = false;
   win32::UniqueFont font_;  // the system's message font at the window's DPI
   win32::UniqueIcon bigIcon_;
