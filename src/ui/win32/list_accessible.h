@@ -2,7 +2,10 @@
 // its lines. Every answer is read from the control through the list box
 // messages it answers (LB_GETCOUNT, LB_GETTEXT, ...), so the object holds
 // nothing but the window's handle and stays safe to call, from this process
-// or through COM from another, after the control has gone.
+// or through COM from another, after the control has gone. The system's
+// own list-box object (CreateStdAccessibleProxyW over these messages) would
+// do the same on Windows, but Wine has no such function (calling it ends
+// the program), and the tests run there.
 #pragma once
 
 #include <oleacc.h>
