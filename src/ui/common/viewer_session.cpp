@@ -610,17 +610,29 @@ std::optional<std::string> ViewerSession::openList(const std::filesystem::path& 
   return std::nullopt;
 }
 
-std::vector<SaveListType> saveListTypes(std::string_view separator) {
+std::vector<FileType> fileTypes(FileDialog dialog, std::string_view separator) {
   struct Type {
     texts::Source name;
     std::vector<std::string> extensions;
   };
-  const Type types[] = {{SPEECH_TEXT("save list", "Text files (%1)"), {"txt"}},
-                        {SPEECH_TEXT("save list", "CSV (%1)"), {"csv"}},
-                        {SPEECH_TEXT("save list", "JSON Lines (%1)"), {"json", "jsonl"}}};
-  std::vector<SaveListType> offered;
+  const texts::Source allFiles = SPEECH_TEXT("file dialogs", "All files (%1)");
+  std::vector<Type> types;
+  switch (dialog) {
+    case FileDialog::SaveList:
+      types = {{SPEECH_TEXT("file dialogs", "Text files (%1)"), {"txt"}},
+               {SPEECH_TEXT("file dialogs", "CSV (%1)"), {"csv"}},
+               {SPEECH_TEXT("file dialogs", "JSON Lines (%1)"), {"json", "jsonl"}}};
+      break;
+    case FileDialog::SaveSpeechFile:
+      types = {{SPEECH_TEXT("file dialogs", "Speech files (%1)"), {"mul"}}, {allFiles, {}}};
+      break;
+    case FileDialog::OpenList:
+      types = {{SPEECH_TEXT("file dialogs", "Lists (%1)"), {"csv", "json", "jsonl", "ndjson"}}, {allFiles, {}}};
+      break;
+  }
+  std::vector<FileType> offered;
   for (const Type& type : types) {
-    std::string patterns;
+    std::string patterns = type.extensions.empty() ? "*.*" : "";
     for (const std::string& extension : type.extensions) {
       patterns += (patterns.empty() ? "*." : std::string(separator) + "*.") + extension;
     }

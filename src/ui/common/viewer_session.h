@@ -284,17 +284,18 @@ struct EncodingMenuItem {
 };
 std::vector<EncodingMenuItem> encodingMenu(const std::optional<runtime::Encoding>& choice);
 
-// ---- The types Save list as offers, as both windows' save dialogs list
-// them, in this order. A name typed without an extension gets the chosen
-// type's first one; the format itself follows the name's extension.
+// ---- The file types the windows' file dialogs offer, as both list them,
+// in this order. A name typed without an extension gets the chosen type's
+// first one; what is written or read follows the name's extension.
 
-struct SaveListType {
+struct FileType {
   std::string name;                     // "Text files (*.txt)", its patterns joined by the separator asked for
-  std::vector<std::string> extensions;  // "txt"; "json", "jsonl"
+  std::vector<std::string> extensions;  // "txt"; "json", "jsonl"; none for all files
 };
+enum class FileDialog { SaveList, SaveSpeechFile, OpenList };
 // `separator` joins a type's patterns in its name: the platform's own
 // (", " in Windows' dialogs, " " in the toolkit's, which reads them back).
-std::vector<SaveListType> saveListTypes(std::string_view separator);
+std::vector<FileType> fileTypes(FileDialog dialog, std::string_view separator);
 
 // ---- A long Get's progress, as both windows show it
 

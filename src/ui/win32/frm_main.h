@@ -13,6 +13,7 @@
 
 #include "ui/common/find_line.h"
 #include "ui/common/viewer_session.h"
+#include "ui/win32/entry_dialog.h"
 #include "ui/win32/handles.h"
 #include "ui/win32/line_list_box.h"
 #include "ui/win32/taskbar_progress.h"
@@ -62,11 +63,14 @@ class frmMain final : private win32::WindowOwner {
   // the window's DPI.
   void layOut();
 
-  // The Get action: fills lstWords from the file named in txtPath.
+  // The Get action: fills lstWords from the file named in txtPath, once
+  // unsaved changes may go.
   void cmdGet_Click();
-  // Runs cmdGet_Click from the message loop.
+  void getNow();
+  // Runs the Get from the message loop (WPARAM: whether unsaved changes were
+  // asked about already).
   static constexpr UINT kGetMessage = WM_APP + 1;
-  void getSoon();
+  void getSoon(bool askedAboutChanges = false);
   // While a Get runs longer than a moment: how much of the file it has read,
   // in a small modal window with the system's progress bar and on the
   // taskbar button; Cancel or Escape stops it. Returns when the Get ended.
@@ -102,6 +106,25 @@ class frmMain final : private win32::WindowOwner {
   // and says how it went: in the Find dialog's status line, and in a
   // message box when no line holds it. F3, Shift+F3 and Find Next.
   void findLine(ui::FindDirection direction);
+  // A file named in the system's open or save dialog, which starts at `start`.
+  std::optional<std::filesystem::path> askForFile(ui::FileDialog kind, const wchar_t* title,
+                                                  const ui::ViewerSession::SaveSuggestion& start);
+
+  // Edit entry (F2) and New entry (Insert) in their dialog; Delete entry,
+  // Undo and Redo through showEdit, which shows the rows after the change.
+  void askForEntry(win32::EntryChange change);
+  void showEdit(const ui::ViewerSession::EditOutcome& outcome);
+  // Save speech file (Ctrl+S), asking first when the file changed on disk,
+  // and Save speech file as (Ctrl+Shift+S); true when the file was saved.
+  bool saveSpeechFile();
+  bool saveSpeechFileAs();
+  bool showSave(const ui::ViewerSession::SpeechFileSave& saved);
+  // Before closing, a Get, a drop or Open list: with unsaved changes, asks
+  // Save, Don't Save or Cancel; true when the window may go on.
+  bool changesMayGo();
+  // Open list: a csv or JSON Lines file as an unsaved speech file.
+  void openList();
+
   // A message box titled with the caption.
   void tell(HWND owner, const std::string& text, UINT icon) const;
 

@@ -31,6 +31,25 @@ std::optional<ui::ListKey> listKey(WPARAM key) {
   }
 }
 
+// The window's commands that keys in the list give; 0 for none.
+int listCommand(WPARAM key, bool control, bool shift) {
+  if (shift) return 0;
+  if (control) {
+    switch (key) {
+      case 'C': return SPEECH_COMMAND_COPY;
+      case 'Z': return SPEECH_COMMAND_UNDO;
+      case 'Y': return SPEECH_COMMAND_REDO;
+      default: return 0;
+    }
+  }
+  switch (key) {
+    case VK_F2: return SPEECH_COMMAND_EDIT_ENTRY;
+    case VK_INSERT: return SPEECH_COMMAND_NEW_ENTRY;
+    case VK_DELETE: return SPEECH_COMMAND_DELETE_ENTRY;
+    default: return 0;
+  }
+}
+
 int wheelLines() {
   UINT lines = 3;
   SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
@@ -78,6 +97,21 @@ void LineListBox::showTextsAgain() {
   NotifyWinEvent(EVENT_OBJECT_REORDER, hwnd_, OBJID_CLIENT, CHILDID_SELF);
 }
 
+void LineListBox::showEditedRows(std::optional<std::size_t> current) {
+  const std::size_t top = state_.top();
+  const double left = state_.left();
+  state_.reset(session_.rowCount());
+  state_.setContentWidth(std::ceil(widest_.width()));
+  takeLongestRow();
+  fitView();
+  state_.scrollTo(top);
+  state_.scrollHorizontallyTo(left);
+  if (current && *current < state_.rowCount()) state_.select(*current);
+  showState();
+  NotifyWinEvent(EVENT_OBJECT_REORDER, hwnd_, OBJID_CLIENT, CHILDID_SELF);
+  if (current) showMove(std::nullopt);
+}
+
 void LineListBox::showRowCount(std::size_t rows) {
   state_.reset(rows);
   widest_.reset();
@@ -114,10 +148,10 @@ LRESULT LineListBox::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         showMove(before);
         return 0;
       }
-      // Ctrl+C: the window copies the current line, and says why when it
-      // cannot.
-      if (wParam == 'C' && GetKeyState(VK_CONTROL) < 0) {
-        SendMessageW(GetParent(hwnd_), WM_COMMAND, MAKEWPARAM(SPEECH_COMMAND_COPY, 0), 0);
+      // Ctrl+C and the keys of the entries: the window copies, edits, undoes,
+      // and says why when it cannot.
+      if (const int command = listCommand(wParam, GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_SHIFT) < 0)) {
+        SendMessageW(GetParent(hwnd_), WM_COMMAND, MAKEWPARAM(command, 0), 0);
       }
       return 0;
     case WM_LBUTTONDOWN:
@@ -380,6 +414,7 @@ void LineListBox::drawRow(HDC dc, std::size_t row, const RECT& box) {
   const bool selected = state_.current() == row;
   const bool focused = GetFocus() == hwnd_;
   if (selected) FillRect(dc, &box, GetSysColorBrush(COLOR_HIGHLIGHT));
+  drawEditMark(dc, session_.lineState(row), box, selected);
   SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
 
   const std::u16string line = listing::toUtf16(session_.line(row, scratch_));
@@ -403,6 +438,20 @@ void LineListBox::drawRow(HDC dc, std::size_t row, const RECT& box) {
   }
   const bool caret = state_.current() ? selected : row == 0;
   if (focused && caret) DrawFocusRect(dc, &box);
+}
+
+// A changed line gets an amber bar at its left edge, a new one a green bar
+// and a light green ground, so that both stand out without touching the text.
+void LineListBox::drawEditMark(HDC dc, model::EntryState state, const RECT& box, bool selected) {
+  if (state == model::EntryState::AsRead) return;
+  const bool isNew = state == model::EntryState::New;
+  const auto fill = [dc](const RECT& area, COLORREF colour) {
+    const Unique<HBRUSH, GdiObjectDeleter> brush(CreateSolidBrush(colour));
+    FillRect(dc, &area, brush.get());
+  };
+  if (!selected) fill(box, isNew ? RGB(0xE3, 0xF4, 0xE1) : RGB(0xFD, 0xF1, 0xD8));
+  fill(RECT{box.left, box.top, box.left + std::max(margin_, 2), box.bottom},
+       isNew ? RGB(0x2E, 0x8B, 0x3A) : RGB(0xD9, 0x8A, 0x00));
 }
 
 // Where the focus is while no row is: a frame of one row's height at the top,

@@ -46,6 +46,11 @@ class LineListBox final : private WindowOwner {
   // current row and the scroll position stay.
   void showTextsAgain();
 
+  // The rows after an edit, an undo or a redo: the scroll position stays
+  // where it can, and `current` (none: no row) becomes the current row, in
+  // view.
+  void showEditedRows(std::optional<std::size_t> current);
+
   std::optional<std::size_t> currentRow() const { return state_.current(); }
   // Makes the row current and scrolls it into view, as a click on it would.
   void selectRow(std::size_t row);
@@ -85,6 +90,7 @@ class LineListBox final : private WindowOwner {
   void paint();
   void paintRows();
   void drawRow(HDC dc, std::size_t row, const RECT& box);
+  void drawEditMark(HDC dc, model::EntryState state, const RECT& box, bool selected);
   void drawEmptyFocus(HDC dc);
   void drawMark(HDC dc, char16_t control, int x, const RECT& box, bool selected);
 

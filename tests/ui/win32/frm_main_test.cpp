@@ -604,8 +604,11 @@ TEST(Win32Window, TheListsMenuOffersWhatAppliesAndCopiesALineOrEveryLine) {
   SetFocus(viewer.list);
   // From the keyboard (the Menu key), on an empty list.
   EXPECT_EQ(choosingFromMenu([] { press(VK_APPS); }, VK_ESCAPE),
-            (std::vector<std::string>{"&Copy\tCtrl+C (off)", "Copy &all lines (off)", "-", "&Find...\tCtrl+F",
-                                      "&Save list as... (off)", "-", "&Encoding"}));
+            (std::vector<std::string>{"&Copy\tCtrl+C (off)", "Copy &all lines (off)", "-", "Edi&t text...\tF2 (off)",
+                                      "&New entry...\tIns", "&Delete entry\tDel (off)", "&Undo\tCtrl+Z (off)",
+                                      "&Redo\tCtrl+Y (off)", "-", "&Find...\tCtrl+F", "&Save list as... (off)",
+                                      "Save speec&h file\tCtrl+S", "Save s&peech file as...\tCtrl+Shift+S",
+                                      "&Open list...", "-", "&Encoding"}));
 
   viewer.clickGet(dir.write("s.mul", concat({record(1, "one"), record(2, "tab\there"), record(3, "three")})));
   const std::vector<std::string> lines = viewer.lines();
@@ -620,8 +623,11 @@ TEST(Win32Window, TheListsMenuOffersWhatAppliesAndCopiesALineOrEveryLine) {
                   SendMessageW(viewer.list, WM_RBUTTONUP, 0, at);
                 },
                 L'c'),
-            (std::vector<std::string>{"&Copy\tCtrl+C", "Copy &all lines", "-", "&Find...\tCtrl+F", "&Save list as...",
-                                      "-", "&Encoding"}));
+            (std::vector<std::string>{"&Copy\tCtrl+C", "Copy &all lines", "-", "Edi&t text...\tF2",
+                                      "&New entry...\tIns", "&Delete entry\tDel", "&Undo\tCtrl+Z (off)",
+                                      "&Redo\tCtrl+Y (off)", "-", "&Find...\tCtrl+F", "&Save list as...",
+                                      "Save speec&h file\tCtrl+S", "Save s&peech file as...\tCtrl+Shift+S",
+                                      "&Open list...", "-", "&Encoding"}));
   EXPECT_EQ(SendMessageW(viewer.list, LB_GETCURSEL, 0, 0), 1);
   EXPECT_EQ(clipboardText(), "ID: 2 Text: tab\u2409here");
 
