@@ -617,17 +617,17 @@ TEST(Win32Window, TheListsMenuOffersWhatAppliesAndCopiesALineOrEveryLine) {
   RECT second{};
   SendMessageW(viewer.list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&second));
   const LPARAM at = MAKELPARAM(second.left + 5, second.top + 2);
-  EXPECT_EQ(choosingFromMenu(
-                [&] {
-                  SendMessageW(viewer.list, WM_RBUTTONDOWN, MK_RBUTTON, at);
-                  SendMessageW(viewer.list, WM_RBUTTONUP, 0, at);
-                },
-                L'c'),
-            (std::vector<std::string>{"&Copy\tCtrl+C", "Copy &all lines", "-", "Edi&t text...\tF2",
-                                      "&New entry...\tIns", "&Delete entry\tDel", "&Undo\tCtrl+Z (off)",
-                                      "&Redo\tCtrl+Y (off)", "-", "&Find...\tCtrl+F", "&Save list as...",
-                                      "Save speec&h file\tCtrl+S", "Save s&peech file as...\tCtrl+Shift+S",
-                                      "&Open list...", "-", "&Encoding"}));
+  EXPECT_EQ(
+      choosingFromMenu(
+          [&] {
+            SendMessageW(viewer.list, WM_RBUTTONDOWN, MK_RBUTTON, at);
+            SendMessageW(viewer.list, WM_RBUTTONUP, 0, at);
+          },
+          L'c'),
+      (std::vector<std::string>{"&Copy\tCtrl+C", "Copy &all lines", "-", "Edi&t text...\tF2", "&New entry...\tIns",
+                                "&Delete entry\tDel", "&Undo\tCtrl+Z (off)", "&Redo\tCtrl+Y (off)", "-",
+                                "&Find...\tCtrl+F", "&Save list as...", "Save speec&h file\tCtrl+S",
+                                "Save s&peech file as...\tCtrl+Shift+S", "&Open list...", "-", "&Encoding"}));
   EXPECT_EQ(SendMessageW(viewer.list, LB_GETCURSEL, 0, 0), 1);
   EXPECT_EQ(clipboardText(), "ID: 2 Text: tab\u2409here");
 
@@ -945,6 +945,73 @@ TEST(Win32Window, EveryLineCanBeScrolledToItsEnd) {
   pump();
   EXPECT_GT(range(), first);
   EXPECT_GE(range(), atLeastWidest);
+}
+
+// ---- Unsaved changes
+
+// Closing, a Get and a drop with an entry deleted and not saved ask first,
+// with Save, Don't Save and Cancel: Cancel keeps everything as it was, Don't
+// Save goes on and leaves the file as read, Save writes it and then goes on.
+TEST(Win32Window, UnsavedChangesAreAskedAboutBeforeClosingAGetOrADrop) {
+  enum class Action { Close, Get, Drop };
+  const Action actions[] = {Action::Close, Action::Get, Action::Drop};
+  const std::pair<int, const char*> answers[] = {{IDCANCEL, "Cancel"}, {IDNO, "Don't Save"}, {IDYES, "Save"}};
+  for (const Action action : actions) {
+    for (const auto& [answer, name] : answers) {
+      SCOPED_TRACE(std::string(action == Action::Close ? "closing"
+                               : action == Action::Get ? "a Get"
+                                                       : "a drop") +
+                   ", answered " + name);
+      const TempDir dir;
+      const Bytes read = concat({record(1, "one"), record(2, "two")});
+      const std::string speech = dir.write("speech.mul", read);
+      const std::string other = dir.write("other.mul", record(3, "three"));
+      Viewer viewer;
+      viewer.clickGet(speech);
+      SendMessageW(viewer.list, LB_SETCURSEL, 0, 0);
+      SendMessageW(viewer.list, WM_KEYDOWN, VK_DELETE, 0);
+      ASSERT_EQ(viewer.lines(), std::vector<std::string>{"ID: 2 Text: two"});
+
+      std::string question, buttons;
+      answeringDialogs(
+          [&] {
+            if (action == Action::Close) PostMessageW(viewer.frame, WM_CLOSE, 0, 0);
+            if (action == Action::Get) {
+              SetWindowTextW(viewer.path, wide(other).c_str());
+              PostMessageW(viewer.button, BM_CLICK, 0, 0);
+            }
+            if (action == Action::Drop) {
+              PostMessageW(viewer.frame, WM_DROPFILES, reinterpret_cast<WPARAM>(droppedFiles({wide(other)})), 0);
+            }
+            pump(std::chrono::milliseconds(300));
+          },
+          [&, answer = answer](HWND dialog) {
+            if (!GetDlgItem(dialog, IDNO)) return;
+            EnumChildWindows(
+                dialog,
+                [](HWND child, LPARAM into) -> BOOL {
+                  wchar_t kind[16] = {};
+                  GetClassNameW(child, kind, 16);
+                  if (_wcsicmp(kind, L"Static") == 0) *reinterpret_cast<std::string*>(into) += windowText(child);
+                  return TRUE;
+                },
+                reinterpret_cast<LPARAM>(&question));
+            for (const int id : {IDYES, IDNO, IDCANCEL}) buttons += windowText(GetDlgItem(dialog, id)) + "|";
+            PostMessageW(GetDlgItem(dialog, answer), BM_CLICK, 0, 0);
+          });
+      EXPECT_EQ(question, "Save the changes to speech.mul?");
+      EXPECT_EQ(buttons, "&Save|Do&n't Save|Cancel|");
+      const bool wentOn = answer != IDCANCEL;
+      if (action == Action::Close) {
+        EXPECT_EQ(IsWindow(viewer.frame) != FALSE, !wentOn);
+      } else {
+        EXPECT_EQ(viewer.lines(),
+                  wentOn ? std::vector<std::string>{"ID: 3 Text: three"} : std::vector<std::string>{"ID: 2 Text: two"});
+        if (action == Action::Drop) EXPECT_EQ(windowText(viewer.path), wentOn ? other : speech);
+      }
+      EXPECT_EQ(testing_support::readAll(speech), answer == IDYES ? record(2, "two") : read);
+    }
+  }
 }
 
 }  // namespace
