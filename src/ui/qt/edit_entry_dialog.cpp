@@ -53,13 +53,13 @@ EditEntryDialog::EditEntryDialog(QWidget* parent, const ui::ViewerSession& sessi
   layout->addWidget(note_);
   layout->addWidget(problem_);
   layout->addWidget(buttons_);
-  resize(420, sizeHint().height());
 
   connect(id_, &QLineEdit::textEdited, this, &EditEntryDialog::fieldsEdited);
   connect(text_, &QLineEdit::textEdited, this, &EditEntryDialog::fieldsEdited);
   connect(buttons_, &QDialogButtonBox::accepted, this, &EditEntryDialog::accept);
   connect(buttons_, &QDialogButtonBox::rejected, this, &EditEntryDialog::reject);
   fieldsEdited();
+  resize(420, sizeHint().height());
   text_->setFocus();
   text_->selectAll();
 }
