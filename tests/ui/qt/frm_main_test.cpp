@@ -767,6 +767,9 @@ class FrmMainTest : public QObject {
     });
     QCOMPARE(listed(window),
              (QStringList{QStringLiteral("ID: 5 Text: a\u2409b\u240Ac"), QStringLiteral("ID: 2 Text: two")}));
+    // Assistive technology hears what the colour shows.
+    QCOMPARE(QAccessible::queryAccessibleInterface(list)->child(0)->text(QAccessible::Description),
+             QStringLiteral("Changed"));
     QTest::keyClick(list, Qt::Key_Down);
     QTest::keyClick(list, Qt::Key_Delete);
     QCOMPARE(listed(window).size(), 1);
