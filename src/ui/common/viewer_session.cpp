@@ -352,7 +352,7 @@ ViewerSession::FieldsCheck ViewerSession::checkFields(std::optional<std::size_t>
     }
     if (fields.text.empty()) {
       check.note = texts::text(SPEECH_TEXT(
-          kEditing, "Without a text the entry stays in the file as one without text, which is not listed."));
+          kEditing, "Without a text the entry is kept in the file as one without text, which the list does not show."));
     }
   } catch (const std::bad_alloc&) {
     check.problem = noMemoryToEdit();

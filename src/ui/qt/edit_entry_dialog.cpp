@@ -71,6 +71,7 @@ ui::ViewerSession::EntryFields EditEntryDialog::fields() const {
 void EditEntryDialog::fieldsEdited() {
   const ui::ViewerSession::FieldsCheck check = session_.checkFields(row_, fields());
   bytes_->setText(qtText(check.bytes));
+  bytes_->setVisible(!check.bytes.empty());
   note_->setText(qtText(check.note));
   note_->setVisible(!check.note.empty());
   problem_->setText(qtText(check.problem));
