@@ -352,7 +352,7 @@ ViewerSession::FieldsCheck ViewerSession::checkFields(std::optional<std::size_t>
     }
     if (fields.text.empty()) {
       check.note = texts::text(SPEECH_TEXT(
-          kEditing, "Without a text the entry stays in the file as one without text, which is not listed."));
+          kEditing, "Without a text the entry is kept in the file as one without text, which the list does not show."));
     }
   } catch (const std::bad_alloc&) {
     check.problem = noMemoryToEdit();
@@ -708,8 +708,8 @@ std::string viewerUsage(const ViewerProgram& program) {
          "\n"
          "Opens the speech file viewer. With a PATH, the window starts with it in\n"
          "the path field and lists the file at once, as if Get had been clicked.\n"
-         "Give \"--\" before a PATH that starts with '-'. The file is only read,\n"
-         "never written. To list a file on the terminal, use speechlist.\n"
+         "Give \"--\" before a PATH that starts with '-'. The file is written only\n"
+         "when edits are saved to it. To list a file on the terminal, use speechlist.\n"
          "\n"
          "  --encoding NAME  the texts' encoding: " +
          std::string(runtime::kEncodingNames) +

@@ -53,13 +53,13 @@ EditEntryDialog::EditEntryDialog(QWidget* parent, const ui::ViewerSession& sessi
   layout->addWidget(note_);
   layout->addWidget(problem_);
   layout->addWidget(buttons_);
-  resize(420, sizeHint().height());
 
   connect(id_, &QLineEdit::textEdited, this, &EditEntryDialog::fieldsEdited);
   connect(text_, &QLineEdit::textEdited, this, &EditEntryDialog::fieldsEdited);
   connect(buttons_, &QDialogButtonBox::accepted, this, &EditEntryDialog::accept);
   connect(buttons_, &QDialogButtonBox::rejected, this, &EditEntryDialog::reject);
   fieldsEdited();
+  resize(420, sizeHint().height());
   text_->setFocus();
   text_->selectAll();
 }
@@ -71,6 +71,7 @@ ui::ViewerSession::EntryFields EditEntryDialog::fields() const {
 void EditEntryDialog::fieldsEdited() {
   const ui::ViewerSession::FieldsCheck check = session_.checkFields(row_, fields());
   bytes_->setText(qtText(check.bytes));
+  bytes_->setVisible(!check.bytes.empty());
   note_->setText(qtText(check.note));
   note_->setVisible(!check.note.empty());
   problem_->setText(qtText(check.problem));

@@ -315,6 +315,8 @@ void frmMain::editEntry() {
     return outcome.failure;
   });
   dialog.exec();
+  // The window takes the keys again, with or without a window manager.
+  activateWindow();
   updateActions();
 }
 
@@ -327,6 +329,8 @@ void frmMain::newEntry() {
                            return outcome.failure;
                          });
   dialog.exec();
+  // The window takes the keys again, with or without a window manager.
+  activateWindow();
   updateActions();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMetaObject>
@@ -42,8 +43,17 @@ class LineItemAccessible final : public QAccessibleInterface {
   int indexOfChild(const QAccessibleInterface*) const override { return -1; }
   QAccessibleInterface* childAt(int, int) const override { return nullptr; }
   QAccessibleInterface* focusChild() const override { return nullptr; }
+  // The line's text, and whether its entry was changed or is new, which
+  // the list shows by its colour.
   QString text(QAccessible::Text t) const override {
-    return t == QAccessible::Name ? view_->shownLine(row_) : QString();
+    if (t == QAccessible::Name) return view_->shownLine(row_);
+    if (t != QAccessible::Description) return QString();
+    switch (view_->lineState(row_)) {
+      case model::EntryState::Changed: return QCoreApplication::translate("LineListView", "Changed");
+      case model::EntryState::New: return QCoreApplication::translate("LineListView", "New entry");
+      case model::EntryState::AsRead: break;
+    }
+    return QString();
   }
   void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override {

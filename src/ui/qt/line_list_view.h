@@ -38,6 +38,8 @@ class LineListView final : public QAbstractScrollArea {
   std::optional<std::size_t> currentRow() const { return state_.current(); }
   // Makes the row current and scrolls it into view, as a click on it would.
   void selectRow(std::size_t row);
+  // Whether the row's entry is as read, changed or new.
+  model::EntryState lineState(std::size_t row) const { return session_.lineState(row); }
   // The row's shown form: what assistive technology reads and a copy takes.
   QString shownLine(std::size_t row) const;
   // Where a row is drawn, in the viewport's coordinates.
