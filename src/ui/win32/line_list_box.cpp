@@ -182,6 +182,9 @@ LRESULT LineListBox::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       std::copy(text.c_str(), text.c_str() + text.size() + 1, reinterpret_cast<wchar_t*>(lParam));
       return static_cast<LRESULT>(text.size());
     }
+    case kGetLineStateMessage:
+      if (wParam >= state_.rowCount()) return LB_ERR;
+      return static_cast<LRESULT>(session_.lineState(wParam));
     case LB_GETCURSEL: return state_.current() ? static_cast<LRESULT>(*state_.current()) : LB_ERR;
     case LB_GETCARETINDEX: return state_.current() ? static_cast<LRESULT>(*state_.current()) : 0;
     case LB_SETCURSEL:

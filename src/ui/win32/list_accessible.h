@@ -16,6 +16,11 @@
 
 namespace win32 {
 
+// The one message the list answers beyond a list box's: the state of line
+// WPARAM's entry, as model::EntryState (0 as read, 1 changed, 2 new), or
+// LB_ERR. Assistive technology reads it as the line's description.
+constexpr UINT kGetLineStateMessage = WM_USER + 0x100;
+
 class ListAccessible final : public IAccessible {
  public:
   // What the control returns for WM_GETOBJECT with OBJID_CLIENT.

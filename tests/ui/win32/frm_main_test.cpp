@@ -898,6 +898,27 @@ TEST(Win32Window, AssistiveTechnologyReadsTheLinesAsAListBoxs) {
   EXPECT_HRESULT_SUCCEEDED(accessible->get_accName(second, &name));
   EXPECT_EQ(name ? utf8(name) : "", "ID: 2 Text: two");
   SysFreeString(name);
+
+  // A line edited (F2, a text, OK) is described as changed; the others not.
+  SendMessageW(viewer.list, LB_SETCURSEL, 0, 0);
+  answeringDialogs([&] { SendMessageW(viewer.list, WM_KEYDOWN, VK_F2, 0); },
+                   [](HWND entry) {
+                     SetDlgItemTextW(entry, SPEECH_ENTRY_TEXT, L"uno");
+                     PostMessageW(GetDlgItem(entry, IDOK), BM_CLICK, 0, 0);
+                   });
+  EXPECT_EQ(viewer.lines(), (std::vector<std::string>{"ID: 1 Text: uno", "ID: 2 Text: two"}));
+  auto description = [accessible](long child) {
+    VARIANT id{};
+    id.vt = VT_I4;
+    id.lVal = child;
+    BSTR text = nullptr;
+    accessible->get_accDescription(id, &text);
+    const std::string read = text ? utf8(text) : "";
+    SysFreeString(text);
+    return read;
+  };
+  EXPECT_EQ(description(1), "Changed");
+  EXPECT_EQ(description(2), "");
   accessible->Release();
   CoUninitialize();
 }
