@@ -632,7 +632,7 @@ std::vector<FileType> fileTypes(FileDialog dialog, std::string_view separator) {
   }
   std::vector<FileType> offered;
   for (const Type& type : types) {
-    std::string patterns = type.extensions.empty() ? "*.*" : "";
+    std::string patterns = type.extensions.empty() ? "*" : "";
     for (const std::string& extension : type.extensions) {
       patterns += (patterns.empty() ? "*." : std::string(separator) + "*.") + extension;
     }

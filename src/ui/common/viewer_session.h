@@ -290,7 +290,7 @@ std::vector<EncodingMenuItem> encodingMenu(const std::optional<runtime::Encoding
 
 struct FileType {
   std::string name;                     // "Text files (*.txt)", its patterns joined by the separator asked for
-  std::vector<std::string> extensions;  // "txt"; "json", "jsonl"; none for all files
+  std::vector<std::string> extensions;  // "txt"; "json", "jsonl"; none for all files ("*")
 };
 enum class FileDialog { SaveList, SaveSpeechFile, OpenList };
 // `separator` joins a type's patterns in its name: the platform's own

@@ -130,7 +130,7 @@ std::wstring dialogFilter(const std::vector<ui::FileType>& types) {
   std::wstring filter;
   for (const ui::FileType& type : types) {
     filter += wide(type.name) + L'\0';
-    std::wstring patterns = type.extensions.empty() ? L"*.*" : L"";
+    std::wstring patterns = type.extensions.empty() ? L"*" : L"";
     for (const std::string& extension : type.extensions)
       patterns += (patterns.empty() ? L"*." : L";*.") + wide(extension);
     filter += patterns + L'\0';

@@ -226,7 +226,7 @@ LRESULT LineListBox::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void LineListBox::setFont(HFONT font) {
   font_ = font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   const int dpi = static_cast<int>(GetDpiForWindow(hwnd_));
-  margin_ = MulDiv(2, dpi, 96);
+  margin_ = MulDiv(4, dpi, 96);  // room for the mark of a changed or new line
   markPadding_ = std::max(1, MulDiv(2, dpi, 96));
 
   // The marks' names in a smaller size of the same face.
@@ -453,7 +453,7 @@ void LineListBox::drawEditMark(HDC dc, model::EntryState state, const RECT& box,
     FillRect(dc, &area, brush.get());
   };
   if (!selected) fill(box, isNew ? RGB(0xE3, 0xF4, 0xE1) : RGB(0xFD, 0xF1, 0xD8));
-  fill(RECT{box.left, box.top, box.left + std::max(margin_, 2), box.bottom},
+  fill(RECT{box.left, box.top, box.left + margin_ * 3 / 4, box.bottom},
        isNew ? RGB(0x2E, 0x8B, 0x3A) : RGB(0xD9, 0x8A, 0x00));
 }
 

@@ -104,7 +104,7 @@ class LineListBox final : private WindowOwner {
   UniqueFont markFont_;
   UniqueMemoryDC measuring_;
   int rowHeight_ = 1;
-  int margin_ = 2;       // before and after the text, in pixels
+  int margin_ = 4;       // before and after the text, in pixels
   int markPadding_ = 2;  // inside a mark's frame
   std::optional<ui::AdvanceCache> advances_;
   ui::WidestLine widest_;

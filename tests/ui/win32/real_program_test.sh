@@ -7,11 +7,13 @@
 # menu and the clipboard; message boxes, one for a very long path; a file
 # another process holds; a long Get clicked again and again, centred over
 # the window and closed under way; the program started with a path and with
-# wrong arguments; Save list as a name Windows would not keep; and that
+# wrong arguments; Save list as a name Windows would not keep; editing an
+# entry, saving, undoing and closing with changes unsaved; and that
 # nothing was written beside it, beside the files, or to the registry.
 # Writes the screenshots BUILD_DIR/screenshot.png, screenshot-find.png,
-# screenshot-find-no-room.png, screenshot-menu.png, screenshot-progress.png
-# and screenshot-edit-entry.png. Runs in the Wine session of the CTest fixture.
+# screenshot-find-no-room.png, screenshot-menu.png, screenshot-progress.png,
+# screenshot-edit-entry.png and screenshot-edited.png. Runs in the Wine
+# session of the CTest fixture.
 # Usage: real_program_test.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -276,8 +278,12 @@ check "a Cyrillic text typed: its bytes in 1251, counted as typed" "Привет
 sleep 0.3  # the dialog's paint, for the picture
 import -window root -crop "$(value 'entry and window')" +repage "$build/screenshot-edit-entry.png"
 echo "screenshot: $build/screenshot-edit-entry.png"
+around=$(value 'entry and window')
 xdotool key Return
 window_gone '^Edit entry$'
+xdotool key Down
+sleep 0.3  # the changed line's paint, no longer selected, for the picture
+import -window root -crop "$around" +repage "$build/screenshot-edited.png"
 robot lines
 check "Enter takes it: the line shows the new text" "45|ID: 2A Text: Привет, мир" "$(value lines)|$(value line)"
 xdotool key ctrl+s
