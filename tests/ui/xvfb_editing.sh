@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Edits a speech file in the real window on a virtual X display, as a user
-# does it with the keys: F2 on a line, a Japanese text typed, Enter, Ctrl+S,
+# does it with the keys: F2 on a line, a Cyrillic text typed (in 1251), Enter, Ctrl+S,
 # and speechlist then lists the new text from the file; Ctrl+Z brings the old
 # line back (saved again, the file is as it was); with changes not saved,
 # closing the window asks, and Cancel keeps it open. Writes a screenshot of
@@ -8,7 +8,7 @@
 # Usage: xvfb_editing.sh VIEWER SPEECHLIST SCREENSHOT
 set -euo pipefail
 viewer=$1 speechlist=$2 screenshot=$3
-for tool in Xvfb xdotool import; do
+for tool in Xvfb xdotool import setxkbmap; do
   command -v "$tool" >/dev/null || { echo "missing $tool (run scripts/install-deps.sh)"; exit 1; }
 done
 
@@ -27,7 +27,7 @@ PY
 cp "$file" "$work/original.mul"
 
 fail() { echo "FAIL: $*"; cat "$work/viewer.log"; exit 1; }
-listed() { "$speechlist" --encoding 932 "$file"; }
+listed() { "$speechlist" --encoding 1251 "$file"; }
 # Waits for a window whose name is $1; sets found.
 wait_for_window() {
   found=""
@@ -40,7 +40,7 @@ wait_for_window() {
 }
 count_windows() { xdotool search --name "$1" 2>/dev/null | wc -l; }
 
-"$viewer" --encoding 932 "$file" 2>"$work/viewer.log" &
+"$viewer" --encoding 1251 "$file" 2>"$work/viewer.log" &
 viewer_pid=$!
 pids+=("$viewer_pid")
 wait_for_viewer_window "$viewer_pid" || { echo FAIL; exit 1; }
@@ -50,12 +50,14 @@ sleep 0.3
 
 xdotool key F2
 wait_for_window "^Edit entry$" || fail "F2 opened no Edit entry window"
-# One character at a time: xdotool maps each to a spare key first, and a
-# character typed while the last mapping is still going round can be lost.
-for character in 日 本 語; do
-  xdotool type "$character"
-  sleep 0.3
-done
+# On a Russian keyboard layout, so that each letter has a key of its own:
+# a character without one xdotool maps to a spare key first, and the window
+# can take the key before it has the new mapping, losing the character.
+setxkbmap ru
+sleep 0.5
+xdotool type --delay 30 "Привет"
+setxkbmap us
+sleep 0.3
 sleep 0.5
 import -window root "$screenshot"
 echo "screenshot: $screenshot"
@@ -65,7 +67,7 @@ sleep 0.5
 xdotool key ctrl+s
 sleep 1
 listed | tee "$work/after-edit.txt"
-grep -qx "ID: 2A Text: 日本語" "$work/after-edit.txt" || fail "the saved file does not hold the new text"
+grep -qx "ID: 2A Text: Привет" "$work/after-edit.txt" || fail "the saved file does not hold the new text"
 grep -qx "ID: 8001 Text: ok" "$work/after-edit.txt" || fail "the saved file lost the other line"
 
 xdotool key ctrl+z
