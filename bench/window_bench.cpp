@@ -26,11 +26,18 @@
 //                                weighed as UTF-8 as they are read (no
 //                                encoding chosen) and, taking turns with it,
 //                                without (an encoding chosen)
+//   window_bench editing PATH RUNS
+//                                an edit of the entry in the middle (OK in
+//                                the Edit entry window), an undo (Ctrl+Z),
+//                                each until the list is painted, and a save
+//                                (Ctrl+S) until the file is written; PATH is
+//                                saved over, as the user would
 //
 // Prints one line of key=value pairs: medians over RUNS (and the slowest of
 // each key), memory in KiB (the largest growth).
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
@@ -50,7 +57,9 @@
 
 #include "runtime/encoding.h"
 #include "ui/common/viewer_session.h"
+#include "ui/qt/edit_entry_dialog.h"
 #include "ui/qt/frm_main.h"
+#include "ui/qt/line_list_view.h"
 
 namespace {
 
@@ -258,14 +267,61 @@ int benchRecognition(const char* file, int runs) {
   return 0;
 }
 
+int benchEditing(const char* file, int runs) {
+  Window window;
+  window.getFile(file);
+  // A long Get's progress window took the focus: the window manager gives
+  // it back, here the bench.
+  window.form.activateWindow();
+  window.paint();
+  auto* list = static_cast<LineListView*>(window.list);
+  list->setFocus();
+  list->selectRow(static_cast<std::size_t>(list->rowCount() / 2));
+  window.paint();
+  const auto key = [&](const QKeySequence& keys) {
+    QKeyEvent down(QEvent::KeyPress, keys[0].key(), keys[0].keyboardModifiers());
+    QKeyEvent up(QEvent::KeyRelease, keys[0].key(), keys[0].keyboardModifiers());
+    QApplication::sendEvent(window.list, &down);
+    QApplication::sendEvent(window.list, &up);
+  };
+  std::vector<double> editMs, undoMs, saveMs;
+  for (int run = 0; run < runs; ++run) {
+    // The edit is timed from OK until the list is painted: not the window
+    // coming up, which is the toolkit's.
+    QElapsedTimer sinceOk;
+    QTimer answer;
+    answer.callOnTimeout([&] {
+      auto* dialog = qobject_cast<EditEntryDialog*>(QApplication::activeModalWidget());
+      if (!dialog) return;
+      answer.stop();
+      dialog->findChild<QLineEdit*>(QStringLiteral("text"))->setText(QStringLiteral("edited %1").arg(run));
+      sinceOk.start();
+      dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    answer.start(1);
+    key(QKeySequence(Qt::Key_F2));
+    window.paint();
+    editMs.push_back(sinceOk.nsecsElapsed() / 1e6);
+    undoMs.push_back(window.timed([&] { key(QKeySequence(QKeySequence::Undo)); }));
+    key(QKeySequence(Qt::CTRL | Qt::Key_Y));  // the edit again, to be saved
+    window.paint();
+    saveMs.push_back(window.timed([&] { key(QKeySequence(QKeySequence::Save)); }));
+  }
+  std::printf("edit_ms=%.2f edit_max_ms=%.2f undo_ms=%.2f undo_max_ms=%.2f save_ms=%.1f\n", median(editMs),
+              *std::max_element(editMs.begin(), editMs.end()), median(undoMs),
+              *std::max_element(undoMs.begin(), undoMs.end()), median(saveMs));
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   if (argc < 4) {
-    std::fprintf(stderr,
-                 "usage: window_bench get|keys|find|encoding|progress|recognition PATH RUNS [ENCODING [TEXT]]\n");
+    std::fprintf(
+        stderr,
+        "usage: window_bench get|keys|find|encoding|progress|recognition|editing PATH RUNS [ENCODING [TEXT]]\n");
     return 2;
   }
   const std::string mode = argv[1];
@@ -276,6 +332,8 @@ int main(int argc, char** argv) {
   if (mode == "encoding") return benchEncoding(argv[2], runs);
   if (mode == "progress") return benchProgress(argv[2], runs);
   if (mode == "recognition") return benchRecognition(argv[2], runs);
-  std::fprintf(stderr, "usage: window_bench get|keys|find|encoding|progress|recognition PATH RUNS [ENCODING [TEXT]]\n");
+  if (mode == "editing") return benchEditing(argv[2], runs);
+  std::fprintf(stderr,
+               "usage: window_bench get|keys|find|encoding|progress|recognition|editing PATH RUNS [ENCODING [TEXT]]\n");
   return 2;
 }

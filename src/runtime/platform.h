@@ -201,6 +201,11 @@ bool isSaveTemporaryName(std::string_view name);
 // sharing), and is never that slow.
 inline constexpr std::chrono::hours kLeftoverAge{1};
 
+// What the system says now of the file at `path`, its symbolic links
+// followed: none when no file is there or the system cannot tell. For a
+// file that was read, to tell later whether it has changed since.
+std::optional<ReplacedFile> fileFacts(const std::filesystem::path& path);
+
 // Checks that `target` can be replaced, hands `check` the file there (see
 // FileReplacement), and makes the temporary file. The path is not empty,
 // names a file and holds no zero character. What `check` raises goes through.

@@ -610,4 +610,10 @@ CodePageSource platform::codePageSource(unsigned codePage) {
   return source;
 }
 
+std::optional<ReplacedFile> platform::fileFacts(const fs::path& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+  return factsOf(st);
+}
+
 }  // namespace runtime

@@ -789,4 +789,11 @@ CodePageSource platform::codePageSource(unsigned codePage) {
   return source;
 }
 
+std::optional<ReplacedFile> platform::fileFacts(const std::filesystem::path& path) {
+  bool isDevice = false;
+  const std::wstring name = exactPath(path.native(), isDevice);
+  if (isDevice) return std::nullopt;
+  return fileNamed(name).file;
+}
+
 }  // namespace runtime

@@ -45,7 +45,11 @@ void LineStore::skipEmpty(const speechfile::Entry& entry) {
 void LineStore::opened(const speechfile::OpenedFile& file) {
   std::error_code error;
   std::filesystem::path absolute = std::filesystem::absolute(file.path, error);
-  source_ = Source{error ? file.path : absolute.lexically_normal(), file.identity};
+  source_ = Source{error ? file.path : absolute.lexically_normal(), file.identity, std::nullopt};
+  // Asked of the name right after the open: kept only when it names the
+  // file opened, so that a file replaced meanwhile counts as changed.
+  std::optional<runtime::ReplacedFile> facts = runtime::platform::fileFacts(file.path);
+  if (facts && file.identity && facts->identity == *file.identity) source_->facts = facts;
 }
 
 std::string_view LineStore::line(std::size_t index, Scratch& scratch, runtime::Encoding encoding) const {

@@ -56,8 +56,14 @@ class LineStore final : public speechfile::LineList {
   struct Source {
     std::filesystem::path path;
     std::optional<runtime::FileIdentity> identity;
+    // What the system said of the file as it was opened (or saved): none
+    // when it could not tell, or named another file by then.
+    std::optional<runtime::ReplacedFile> facts;
   };
   const std::optional<Source>& source() const { return source_; }
+  // The file the entries are to be saved to from now on: the one a save as
+  // wrote, or none for entries that come from no speech file.
+  void setSource(std::optional<Source> source) { source_ = std::move(source); }
 
   // Every entry the Get read, and the edits made to them since.
   const model::SpeechModel& entries() const { return entries_; }

@@ -12,7 +12,12 @@
 #include "listing/memory_reserve.h"
 #include "listing/shown_text.h"
 #include "listing/threaded_list.h"
+#include "packing/packing.h"
 #include "runtime/errors.h"
+#include "runtime/platform.h"
+#include "runtime/text.h"
+#include "speechfile/record.h"
+#include "speechfile/record_writer.h"
 #include "texts/texts.h"
 #include "ui/common/save_list.h"
 #include "version.h"
@@ -91,6 +96,8 @@ bool ViewerSession::startGet(const std::filesystem::path& field) {
   lines_.weighUtf8(!choice_ && !encoding_.isUtf8());
   control_ = std::make_unique<listing::GetControl>();
   stopped_ = false;
+  readWhole_ = false;
+  fromList_ = false;
   try {
     running_ = std::async(std::launch::async, [this, file] { return runGet(file); });
   } catch (const std::system_error&) {
@@ -135,6 +142,7 @@ std::optional<std::string> ViewerSession::runGet(const std::filesystem::path& pa
       stopped_ = error->cause().number() == runtime::ErrorNumber::UserInterrupt;
       return shown(error->what());
     }
+    readWhole_ = true;
     return std::nullopt;
   } catch (const std::bad_alloc&) {
     return outOfMemory(kNoMemoryToList);
@@ -264,6 +272,398 @@ ViewerSession::SaveSuggestion ViewerSession::saveSuggestion() const {
   return {source->path.parent_path(), name};
 }
 
+// ---- Editing
+
+namespace {
+
+constexpr const char* kEditing = "editing";
+
+std::string noMemoryToEdit() {
+  return outOfMemory(
+      texts::text(SPEECH_TEXT(kEditing, "There is not enough memory for this change; nothing was changed.")));
+}
+
+int hexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// An ID as the user types it: one to four hexadecimal digits, blanks around
+// them left out.
+std::optional<std::int16_t> idFromText(std::string_view text) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  if (text.empty() || text.size() > runtime::kMaxHexDigits) return std::nullopt;
+  unsigned value = 0;
+  for (const char c : text) {
+    const int digit = hexDigit(c);
+    if (digit < 0) return std::nullopt;
+    value = value * 16 + static_cast<unsigned>(digit);
+  }
+  return static_cast<std::int16_t>(static_cast<std::uint16_t>(value));
+}
+
+bool sameBytes(std::span<const std::uint8_t> a, std::span<const std::uint8_t> b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end());
+}
+
+}  // namespace
+
+std::string ViewerSession::textOf(std::span<const std::uint8_t> bytes) const {
+  std::string text(runtime::maxAnsiTextSize(bytes.size()), '\0');
+  text.resize(static_cast<std::size_t>(
+      runtime::writeAnsiText(text.data(), bytes, encoding_, runtime::UndefinedBytes::AsWindowsGives) - text.data()));
+  return text;
+}
+
+ViewerSession::EntryFields ViewerSession::entryFields(std::size_t row) const {
+  if (getRuns() || row >= rowCount()) return {};
+  const model::EntryView entry = lines_.entries().row(row);
+  return {runtime::hexText(entry.id), textOf(entry.text)};
+}
+
+ViewerSession::EntryFields ViewerSession::newEntryFields(std::optional<std::size_t> row) const {
+  if (getRuns() || !row || *row >= rowCount()) return {"0", {}};
+  return {runtime::hexText(lines_.entries().row(*row).id), {}};
+}
+
+ViewerSession::EntryBytes ViewerSession::entryBytes(std::optional<std::size_t> row, const EntryFields& fields) const {
+  EntryBytes bytes;
+  const std::optional<std::int16_t> id = idFromText(fields.id);
+  if (!id) {
+    bytes.problem = texts::text(SPEECH_TEXT(kEditing, "The ID is to be 1 to 4 hexadecimal digits, from 0 to FFFF."));
+  } else {
+    bytes.id = *id;
+  }
+  // The text as the window was given it keeps its bytes exactly, those that
+  // convert to no character (or to one that converts back to others) included.
+  if (row && *row < rowCount()) {
+    const model::EntryView entry = lines_.entries().row(*row);
+    if (fields.text == textOf(entry.text)) {
+      bytes.text.assign(entry.text.begin(), entry.text.end());
+      return bytes;
+    }
+  }
+  if (const auto unencodable = runtime::encodeText(fields.text, encoding_, bytes.text)) {
+    const std::string why = unencodable->validUtf8
+                                ? runtime::noBytesText(unencodable->character, encoding_)
+                                : texts::text(SPEECH_TEXT(kEditing, "The text is not valid Unicode at byte %1"),
+                                              {std::to_string(unencodable->at)});
+    if (bytes.problem.empty()) bytes.problem = shown(why) + ".";
+    bytes.text.clear();
+  } else if (bytes.text.size() > static_cast<std::size_t>(speechfile::kMaxTextLength) && bytes.problem.empty()) {
+    bytes.problem = texts::text(SPEECH_TEXT(kEditing, "The text takes %1 bytes, more than the %2 an entry can hold."),
+                                {texts::Argument::count(bytes.text.size()),
+                                 texts::Argument::count(static_cast<std::uint64_t>(speechfile::kMaxTextLength))});
+  }
+  return bytes;
+}
+
+ViewerSession::FieldsCheck ViewerSession::checkFields(std::optional<std::size_t> row, const EntryFields& fields) const {
+  FieldsCheck check;
+  try {
+    const EntryBytes bytes = entryBytes(row, fields);
+    check.problem = bytes.problem;
+    const bool encoded = !bytes.text.empty() || fields.text.empty();
+    if (encoded) {
+      check.bytes = texts::text(SPEECH_TEXT(kEditing, "%1 of %2 bytes"),
+                                {texts::Argument::count(bytes.text.size()),
+                                 texts::Argument::count(static_cast<std::uint64_t>(speechfile::kMaxTextLength))});
+    }
+    if (fields.text.empty()) {
+      check.note = texts::text(SPEECH_TEXT(
+          kEditing, "Without a text the entry is kept in the file as one without text, which the list does not show."));
+    }
+  } catch (const std::bad_alloc&) {
+    check.problem = noMemoryToEdit();
+  }
+  return check;
+}
+
+ViewerSession::EditOutcome ViewerSession::afterEdit(const std::optional<model::Edit>& edit) const {
+  const model::SpeechModel& entries = lines_.entries();
+  if (!edit || entries.rowCount() == 0) return {};
+  if (const auto row = edit->entry < entries.entryCount() ? entries.rowOfEntry(edit->entry) : std::nullopt) {
+    return {row, {}};
+  }
+  // The entry is gone, or has no text: the next line, else the last.
+  std::optional<std::size_t> next;
+  entries.forEachEntry(edit->entry, [&](std::size_t index, const model::EntryView& entry) {
+    if (entry.text.empty()) return true;
+    next = entries.rowOfEntry(index);
+    return false;
+  });
+  return {next ? next : entries.rowCount() - 1, {}};
+}
+
+ViewerSession::EditOutcome ViewerSession::editEntry(std::size_t row, const EntryFields& fields) {
+  if (getRuns()) return {std::nullopt, std::string(kGetRuns)};
+  if (row >= rowCount()) return {};
+  try {
+    const EntryBytes bytes = entryBytes(row, fields);
+    if (!bytes.problem.empty()) return {row, bytes.problem};
+    model::SpeechModel& entries = lines_.entries();
+    const model::EntryView now = entries.row(row);
+    // Nothing changes: nothing to undo, nothing to save.
+    if (now.id == bytes.id && sameBytes(now.text, bytes.text)) return {row, {}};
+    const std::size_t entry = entries.entryOfRow(row);
+    entries.change(entry, bytes.id, bytes.text);
+    return afterEdit(model::Edit{model::Edit::Kind::Change, entry});
+  } catch (const std::bad_alloc&) {
+    return {row, noMemoryToEdit()};
+  } catch (const std::exception& e) {
+    return {row, shown(e.what())};
+  }
+}
+
+ViewerSession::EditOutcome ViewerSession::newEntry(std::optional<std::size_t> afterRow, const EntryFields& fields) {
+  if (getRuns()) return {std::nullopt, std::string(kGetRuns)};
+  try {
+    const EntryBytes bytes = entryBytes(std::nullopt, fields);
+    if (!bytes.problem.empty()) return {afterRow, bytes.problem};
+    model::SpeechModel& entries = lines_.entries();
+    const std::size_t at =
+        afterRow && *afterRow < entries.rowCount() ? entries.entryOfRow(*afterRow) + 1 : entries.entryCount();
+    entries.insert(at, bytes.id, bytes.text);
+    return afterEdit(model::Edit{model::Edit::Kind::Insert, at});
+  } catch (const std::bad_alloc&) {
+    return {afterRow, noMemoryToEdit()};
+  } catch (const std::exception& e) {
+    return {afterRow, shown(e.what())};
+  }
+}
+
+ViewerSession::EditOutcome ViewerSession::deleteEntry(std::size_t row) {
+  if (getRuns()) return {std::nullopt, std::string(kGetRuns)};
+  if (row >= rowCount()) return {};
+  try {
+    model::SpeechModel& entries = lines_.entries();
+    const std::size_t entry = entries.entryOfRow(row);
+    entries.remove(entry);
+    return afterEdit(model::Edit{model::Edit::Kind::Remove, entry});
+  } catch (const std::bad_alloc&) {
+    return {row, noMemoryToEdit()};
+  }
+}
+
+ViewerSession::EditOutcome ViewerSession::undo() {
+  if (getRuns()) return {std::nullopt, std::string(kGetRuns)};
+  try {
+    return afterEdit(lines_.entries().undo());
+  } catch (const std::bad_alloc&) {
+    return {std::nullopt, noMemoryToEdit()};
+  }
+}
+
+ViewerSession::EditOutcome ViewerSession::redo() {
+  if (getRuns()) return {std::nullopt, std::string(kGetRuns)};
+  try {
+    return afterEdit(lines_.entries().redo());
+  } catch (const std::bad_alloc&) {
+    return {std::nullopt, noMemoryToEdit()};
+  }
+}
+
+std::string ViewerSession::unsavedChangesQuestion() const {
+  if (lines_.source() && !fromList_) {
+    return texts::text(SPEECH_TEXT(kEditing, "Save the changes to %1?"),
+                       {shown(runtime::pathText(lines_.source()->path.filename()))});
+  }
+  if (fromList_) {
+    return texts::text(SPEECH_TEXT(kEditing, "Save the entries of %1 as a speech file?"),
+                       {shown(runtime::pathText(listOpened_.filename()))});
+  }
+  return texts::text(SPEECH_TEXT(kEditing, "Save the new entries as a speech file?"));
+}
+
+// ---- Saving the speech file
+
+namespace {
+
+// A save's check found the file not as it was read: the question to ask.
+class ChangedOnDisk : public runtime::RuntimeError {
+ public:
+  explicit ChangedOnDisk(std::string question)
+      : runtime::RuntimeError(runtime::ErrorNumber::PermissionDenied, question), question_(std::move(question)) {}
+  const std::string& question() const { return question_; }
+
+ private:
+  std::string question_;
+};
+
+std::string changedQuestion(const std::filesystem::path& file, const std::optional<runtime::ReplacedFile>& read,
+                            const std::optional<runtime::ReplacedFile>& now) {
+  const std::string name = runtime::quotedPath(file);
+  if (!now) {
+    return texts::text(SPEECH_TEXT(kEditing,
+                                   "%1 is no longer there: it was moved, renamed or deleted since it was "
+                                   "read. Save the entries there as a new file?"),
+                       {name});
+  }
+  if (!read) {
+    return texts::text(
+        SPEECH_TEXT(kEditing, "The system did not tell whether %1 has changed since it was read. Replace it?"), {name});
+  }
+  if (now->identity != read->identity) {
+    return texts::text(SPEECH_TEXT(kEditing,
+                                   "%1 is another file than the one read: it was replaced since. Replace "
+                                   "it with these entries?"),
+                       {name});
+  }
+  return texts::text(SPEECH_TEXT(kEditing,
+                                 "%1 has changed on disk since it was read. Replace it with these entries, "
+                                 "and lose what was changed there?"),
+                     {name});
+}
+
+}  // namespace
+
+ViewerSession::SpeechFileSave ViewerSession::saveSpeechFile(bool replaceChanged) {
+  using Result = SpeechFileSave::Result;
+  if (getRuns()) return {Result::Failed, std::string(kGetRuns)};
+  const std::optional<LineStore::Source>& source = lines_.source();
+  if (!source || fromList_) {
+    if (fromList_ || lines_.entries().hasUnsavedEdits()) return {Result::NeedsName, {}};
+    return {Result::Failed,
+            texts::text(SPEECH_TEXT(kEditing, "There is nothing to save: get a speech file or open a list first."))};
+  }
+  // The entries after the place a Get stopped at are not here to write.
+  if (!readWhole_) {
+    return {Result::Failed,
+            texts::text(SPEECH_TEXT(kEditing,
+                                    "Only a part of %1 was read, and saving over it would lose the rest of its "
+                                    "entries: nothing was written. Use Save speech file as to write the "
+                                    "entries listed to another file."),
+                        {shown(runtime::quotedPath(source->path))})};
+  }
+  runtime::ReplaceCheck check;
+  if (!replaceChanged) {
+    check = [path = source->path, read = source->facts](const std::optional<runtime::ReplacedFile>& now) {
+      if (!read || now != read) throw ChangedOnDisk(changedQuestion(path, read, now));
+    };
+  }
+  return writeSpeechFile(source->path, check);
+}
+
+ViewerSession::SpeechFileSave ViewerSession::saveSpeechFileAs(const std::filesystem::path& target) {
+  if (getRuns()) return {SpeechFileSave::Result::Failed, std::string(kGetRuns)};
+  return writeSpeechFile(target, {});
+}
+
+ViewerSession::SpeechFileSave ViewerSession::writeSpeechFile(const std::filesystem::path& target,
+                                                             const runtime::ReplaceCheck& check) {
+  using Result = SpeechFileSave::Result;
+  model::SpeechModel& entries = lines_.entries();
+  try {
+    runtime::writeWholeFile(target, check, [&](const runtime::ByteWriter& write) {
+      speechfile::RecordWriter writer(write);
+      entries.forEachEntry(0, [&](std::size_t, const model::EntryView& entry) {
+        writer.append(static_cast<std::uint16_t>(entry.id), entry.text);
+        return true;
+      });
+      writer.finish();
+    });
+  } catch (const ChangedOnDisk& changed) {
+    return {Result::ChangedOnDisk, shown(changed.question())};
+  } catch (const std::bad_alloc&) {
+    return {Result::Failed, outOfMemory(texts::text(SPEECH_TEXT(
+                                kEditing, "There is not enough memory to save the speech file; it was not written.")))};
+  } catch (const std::exception& e) {
+    return {Result::Failed, shown(e.what())};
+  }
+  // The file written is the speech file from now on, as it is now.
+  entries.markSaved();
+  fromList_ = false;
+  readWhole_ = true;
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(target, error).lexically_normal();
+  std::optional<runtime::ReplacedFile> facts = runtime::platform::fileFacts(target);
+  std::optional<runtime::FileIdentity> identity;
+  if (facts) identity = facts->identity;
+  lines_.setSource(LineStore::Source{error ? target : absolute, identity, facts});
+  return {Result::Saved, {}};
+}
+
+ViewerSession::SaveSuggestion ViewerSession::speechFileSuggestion() const {
+  if (lines_.source() && !fromList_) return {lines_.source()->path.parent_path(), lines_.source()->path.filename()};
+  std::error_code error;
+  const std::filesystem::path list = std::filesystem::absolute(listOpened_, error);
+  return {fromList_ && !error ? list.parent_path() : std::filesystem::path(), "speech.mul"};
+}
+
+// ---- Open a list
+
+std::optional<std::string> ViewerSession::openList(const std::filesystem::path& list) {
+  if (getRuns()) return std::string(kGetRuns);
+  std::unique_ptr<runtime::ByteSource> input;
+  try {
+    input = runtime::openFileReadOnly(list);
+  } catch (const runtime::RuntimeError& e) {
+    return shown(runtime::quotedPath(list) + ": " + e.what());
+  } catch (const std::bad_alloc&) {
+    return outOfMemory(kNoMemoryToList);
+  }
+  try {
+    // Read whole before anything listed goes: a list with a fault opens
+    // nothing, and the entries listed stay as they were.
+    LineStore opened;
+    packing::readEntries(*input, packing::inputFormatForFileName(list), encoding_,
+                         [&](const packing::PackedEntry& packed) {
+                           const speechfile::Entry entry{0, static_cast<std::int16_t>(packed.id), packed.text};
+                           if (packed.text.empty()) {
+                             opened.skipEmpty(entry);
+                           } else {
+                             opened.addItem(entry);
+                           }
+                         });
+    lines_ = std::move(opened);
+  } catch (const packing::PackError& e) {
+    return shown(runtime::quotedPath(list) + ", " + e.what() + ".");
+  } catch (const std::bad_alloc&) {
+    return outOfMemory(kNoMemoryToList);
+  } catch (const std::exception& e) {
+    return shown(e.what());
+  }
+  readWhole_ = false;
+  fromList_ = true;
+  listOpened_ = list;
+  return std::nullopt;
+}
+
+std::vector<FileType> fileTypes(FileDialog dialog, std::string_view separator) {
+  struct Type {
+    texts::Source name;
+    std::vector<std::string> extensions;
+  };
+  const texts::Source allFiles = SPEECH_TEXT("file dialogs", "All files (%1)");
+  std::vector<Type> types;
+  switch (dialog) {
+    case FileDialog::SaveList:
+      types = {{SPEECH_TEXT("file dialogs", "Text files (%1)"), {"txt"}},
+               {SPEECH_TEXT("file dialogs", "CSV (%1)"), {"csv"}},
+               {SPEECH_TEXT("file dialogs", "JSON Lines (%1)"), {"json", "jsonl"}}};
+      break;
+    case FileDialog::SaveSpeechFile:
+      types = {{SPEECH_TEXT("file dialogs", "Speech files (%1)"), {"mul"}}, {allFiles, {}}};
+      break;
+    case FileDialog::OpenList:
+      types = {{SPEECH_TEXT("file dialogs", "Lists (%1)"), {"csv", "json", "jsonl", "ndjson"}}, {allFiles, {}}};
+      break;
+  }
+  std::vector<FileType> offered;
+  for (const Type& type : types) {
+    std::string patterns = type.extensions.empty() ? "*" : "";
+    for (const std::string& extension : type.extensions) {
+      patterns += (patterns.empty() ? "*." : std::string(separator) + "*.") + extension;
+    }
+    offered.push_back({texts::text(type.name, {patterns}), type.extensions});
+  }
+  return offered;
+}
+
 // ---- A long Get's progress
 
 GetProgressText getProgressText(const ViewerSession::GetProgress& progress, const std::filesystem::path& file) {
@@ -331,8 +731,8 @@ std::string viewerUsage(const ViewerProgram& program) {
          "\n"
          "Opens the speech file viewer. With a PATH, the window starts with it in\n"
          "the path field and lists the file at once, as if Get had been clicked.\n"
-         "Give \"--\" before a PATH that starts with '-'. The file is only read,\n"
-         "never written. To list a file on the terminal, use speechlist.\n"
+         "Give \"--\" before a PATH that starts with '-'. The file is written only\n"
+         "when edits are saved to it. To list a file on the terminal, use speechlist.\n"
          "\n"
          "  --encoding NAME  the texts' encoding: " +
          std::string(runtime::kEncodingNames) +

@@ -15,12 +15,15 @@
 #include <future>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "listing/threaded_list.h"
+#include "model/speech_model.h"
 #include "runtime/encoding.h"
+#include "runtime/file_save.h"
 #include "speechfile/get_action.h"
 #include "ui/common/find_line.h"
 #include "ui/common/line_store.h"
@@ -163,6 +166,95 @@ class ViewerSession {
   };
   SaveSuggestion saveSuggestion() const;
 
+  // ---- Editing: every entry of the file is kept, those without text
+  // included, and each edit can be undone back to the state of the Get.
+  // Texts are typed and shown in the encoding chosen, and kept as its bytes:
+  // an edit is written in the encoding chosen when it was made. While a Get
+  // runs, every edit refuses (kGetRuns).
+
+  // How a row is drawn: as read, changed or new (the line's text is the same).
+  model::EntryState lineState(std::size_t row) const { return lines_.entries().row(row).state; }
+
+  // What the Edit entry and New entry window holds: the ID in hexadecimal
+  // and the text, UTF-8.
+  struct EntryFields {
+    std::string id;
+    std::string text;
+  };
+  // The fields as Edit entry starts with the row's entry: its ID ("2A") and
+  // its text read in the encoding chosen. An OK with the text as it was
+  // keeps the entry's bytes exactly, whatever they are.
+  EntryFields entryFields(std::size_t row) const;
+  // The fields as New entry starts: the ID of the row's entry (none: "0")
+  // and no text, for the user to fill in.
+  EntryFields newEntryFields(std::optional<std::size_t> row) const;
+
+  // What the window says under its fields as the user types, for the row
+  // edited (none for a new entry).
+  struct FieldsCheck {
+    std::string bytes;    // "4 of 32,767 bytes"; empty when the text has no bytes in the encoding
+    std::string note;     // what an empty text does; empty otherwise
+    std::string problem;  // why OK takes nothing, naming the character or the count; empty when it takes the fields
+  };
+  FieldsCheck checkFields(std::optional<std::size_t> row, const EntryFields& fields) const;
+
+  // What an edit, an undo or a redo did: the row to select after it (none
+  // when no row is left there), or why nothing was changed.
+  struct EditOutcome {
+    std::optional<std::size_t> row;
+    std::string failure;  // empty when the edit was made
+  };
+  // Edit entry: gives the row's entry the fields' ID and text. An empty text
+  // keeps the entry in the file as one without text, which is not listed.
+  EditOutcome editEntry(std::size_t row, const EntryFields& fields);
+  // New entry: puts an entry right after the row's entry in the file (at
+  // the file's end when no row is given).
+  EditOutcome newEntry(std::optional<std::size_t> afterRow, const EntryFields& fields);
+  // Delete entry: removes the row's entry from the file.
+  EditOutcome deleteEntry(std::size_t row);
+  EditOutcome undo();
+  EditOutcome redo();
+  bool canUndo() const { return !getRuns() && lines_.entries().canUndo(); }
+  bool canRedo() const { return !getRuns() && lines_.entries().canRedo(); }
+
+  // Whether there is something that closing, a Get or opening a list would
+  // lose: edits not saved, or entries from a list not yet saved as a file.
+  bool isModified() const { return !getRuns() && (fromList_ || lines_.entries().hasUnsavedEdits()); }
+  // What the window asks then, with Save, Don't Save and Cancel:
+  // "Save the changes to speech.mul?".
+  std::string unsavedChangesQuestion() const;
+
+  // ---- Saving the speech file: every entry in its order, in the record
+  // layout whatever the name, written beside the file and then put in its
+  // place (file_save.h).
+
+  struct SpeechFileSave {
+    enum class Result {
+      Saved,
+      NeedsName,      // no speech file to save over: ask for one and save as
+      ChangedOnDisk,  // the file is not as the Get read it: ask `message`, then save with replaceChanged
+      Failed,         // `message` says why; nothing was written
+    };
+    Result result = Result::Saved;
+    std::string message;
+  };
+  // Save speech file: over the file the Get read (or the last save as
+  // wrote). Asks first (ChangedOnDisk) when that file changed on disk since,
+  // in its identity, size or time, unless `replaceChanged`. Refuses for a
+  // file that was not read to its end, which it would cut short.
+  SpeechFileSave saveSpeechFile(bool replaceChanged = false);
+  // Save speech file as: to `target`, which is the speech file from then on.
+  SpeechFileSave saveSpeechFileAs(const std::filesystem::path& target);
+  // Where Save speech file as starts: the speech file's folder and name, or
+  // "speech.mul" beside the list opened.
+  SaveSuggestion speechFileSuggestion() const;
+
+  // Open a list: the entries of a csv or JSON Lines file, as speechpack
+  // reads it, with their texts encoded in the encoding chosen, as a speech
+  // file not yet saved (Save speech file as names it). Returns what is wrong
+  // with it in speechpack's words; the entries listed before then stay.
+  std::optional<std::string> openList(const std::filesystem::path& list);
+
  private:
   // The file a Get of the path field reads: the path given, while the field
   // shows it as it was offered; otherwise what the field shows.
@@ -181,6 +273,22 @@ class ViewerSession {
   std::unique_ptr<listing::GetControl> control_;     // of the Get that runs, or ran last
   bool stopped_ = false;                             // whether it was stopped on request
   std::future<std::optional<std::string>> running_;  // the Get that runs
+
+  // The entries' text in the encoding chosen, as the edit window shows it.
+  std::string textOf(std::span<const std::uint8_t> bytes) const;
+  // The fields as bytes, or why they cannot be an entry.
+  struct EntryBytes {
+    std::int16_t id = 0;
+    std::vector<std::uint8_t> text;
+    std::string problem;
+  };
+  EntryBytes entryBytes(std::optional<std::size_t> row, const EntryFields& fields) const;
+  EditOutcome afterEdit(const std::optional<model::Edit>& edit) const;
+  SpeechFileSave writeSpeechFile(const std::filesystem::path& target, const runtime::ReplaceCheck& check);
+
+  bool readWhole_ = false;  // the last Get read the file to its end
+  bool fromList_ = false;   // the entries come from a list, and are no file yet
+  std::filesystem::path listOpened_;
 };
 
 // ---- The Encoding menu, as both windows offer it: the system default
@@ -193,6 +301,19 @@ struct EncodingMenuItem {
   bool checked;
 };
 std::vector<EncodingMenuItem> encodingMenu(const std::optional<runtime::Encoding>& choice);
+
+// ---- The file types the windows' file dialogs offer, as both list them,
+// in this order. A name typed without an extension gets the chosen type's
+// first one; what is written or read follows the name's extension.
+
+struct FileType {
+  std::string name;                     // "Text files (*.txt)", its patterns joined by the separator asked for
+  std::vector<std::string> extensions;  // "txt"; "json", "jsonl"; none for all files ("*")
+};
+enum class FileDialog { SaveList, SaveSpeechFile, OpenList };
+// `separator` joins a type's patterns in its name: the platform's own
+// (", " in Windows' dialogs, " " in the toolkit's, which reads them back).
+std::vector<FileType> fileTypes(FileDialog dialog, std::string_view separator);
 
 // ---- A long Get's progress, as both windows show it
 

@@ -32,6 +32,7 @@
 
 #include "speechfile/record.h"
 #include "ui/common/window_description.h"
+#include "ui/qt/edit_entry_dialog.h"
 #include "ui/qt/find_window.h"
 #include "ui/qt/line_list_view.h"
 
@@ -121,7 +122,19 @@ frmMain::frmMain(QWidget* parent)
       findPrevious_(makeAction(tr("Find previous"), QKeySequence::FindPrevious, &frmMain::findPreviousLine)),
       copy_(makeAction(tr("&Copy"), QKeySequence::Copy, &frmMain::copyLine)),
       copyAll_(makeAction(tr("Copy &all lines"), QKeySequence::UnknownKey, &frmMain::copyAllLines)),
-      saveAs_(makeAction(tr("&Save list as..."), QKeySequence::SaveAs, &frmMain::saveListAs)),
+      // Ctrl+Shift+S is Save speech file as.
+      saveAs_(makeAction(tr("&Save list as..."), QKeySequence::UnknownKey, &frmMain::saveListAs)),
+      editEntry_(makeListAction(tr("&Edit text..."), QKeySequence(Qt::Key_F2), &frmMain::editEntry)),
+      newEntry_(makeListAction(tr("&New entry..."), QKeySequence(Qt::Key_Insert), &frmMain::newEntry)),
+      deleteEntry_(makeListAction(tr("&Delete entry"), QKeySequence(QKeySequence::Delete), &frmMain::deleteEntry)),
+      undo_(makeAction(tr("&Undo"), {QKeySequence(QKeySequence::Undo)}, &frmMain::undoEdit)),
+      redo_(makeAction(tr("&Redo"),
+                       {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+                       &frmMain::redoEdit)),
+      saveSpeechFile_(makeAction(tr("Save speech &file"), QKeySequence::Save, &frmMain::saveSpeechFileClick)),
+      saveSpeechFileAs_(makeAction(tr("Save speech file &as..."), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+                                   &frmMain::saveSpeechFileAsClick)),
+      openList_(makeAction(tr("&Open list..."), QKeySequence::UnknownKey, &frmMain::openList)),
       listMenu_(new QMenu(this)),
       encodingMenu_(new QMenu(tr("&Encoding"), listMenu_)) {
   static const bool factoryInstalled = (QAccessible::installFactory(makeAccessibleWindow), true);
@@ -147,7 +160,13 @@ frmMain::frmMain(QWidget* parent)
   lstWords->addAction(copy_);
   listMenu_->addActions({copy_, copyAll_});
   listMenu_->addSeparator();
+  listMenu_->addActions({editEntry_, newEntry_, deleteEntry_});
+  listMenu_->addSeparator();
+  listMenu_->addActions({undo_, redo_});
+  listMenu_->addSeparator();
   listMenu_->addActions({find_, saveAs_});
+  listMenu_->addSeparator();
+  listMenu_->addActions({saveSpeechFile_, saveSpeechFileAs_, openList_});
   listMenu_->addSeparator();
   listMenu_->addMenu(encodingMenu_);
   encodingMenu_->setObjectName(QStringLiteral("encodingMenu"));
@@ -224,18 +243,34 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 bool frmMain::takeDrop(QDropEvent* event) {
   // During a Get the path field stays as the Get read it.
   if (session_.getRuns() || !acceptFileDrag(event)) return false;
-  offerPath(*droppedFile(event->mimeData()));
   // After the drop, so that the file manager is not kept waiting by the
-  // Get or by its message box.
-  QTimer::singleShot(0, this, &frmMain::cmdGet_Click);
+  // question about unsaved changes, the Get or its message box.
+  QTimer::singleShot(0, this, [this, path = *droppedFile(event->mimeData())] {
+    if (session_.getRuns() || !maySetEntriesAside()) return;
+    offerPath(path);
+    runGet();
+  });
   return true;
 }
 
 QAction* frmMain::makeAction(const QString& text, QKeySequence::StandardKey key, void (frmMain::*slot)()) {
+  return makeAction(text, QKeySequence::keyBindings(key), slot);
+}
+
+QAction* frmMain::makeAction(const QString& text, const QList<QKeySequence>& keys, void (frmMain::*slot)()) {
   auto* action = new QAction(text, this);
-  action->setShortcuts(key);
+  action->setShortcuts(keys);
   action->setShortcutContext(Qt::WindowShortcut);
   addAction(action);
+  connect(action, &QAction::triggered, this, slot);
+  return action;
+}
+
+QAction* frmMain::makeListAction(const QString& text, const QKeySequence& key, void (frmMain::*slot)()) {
+  auto* action = new QAction(text, this);
+  action->setShortcut(key);
+  action->setShortcutContext(Qt::WidgetShortcut);
+  lstWords->addAction(action);
   connect(action, &QAction::triggered, this, slot);
   return action;
 }
@@ -255,9 +290,145 @@ void frmMain::findLine(ui::FindDirection direction) {
 }
 
 void frmMain::updateActions() {
-  copy_->setEnabled(lstWords->currentRow().has_value());
+  const bool current = lstWords->currentRow().has_value();
+  copy_->setEnabled(current);
   copyAll_->setEnabled(session_.rowCount() > 0);
   saveAs_->setEnabled(session_.rowCount() > 0);
+  editEntry_->setEnabled(current);
+  deleteEntry_->setEnabled(current);
+  undo_->setEnabled(session_.canUndo());
+  redo_->setEnabled(session_.canRedo());
+  // Nothing to save before a Get, a list or an edit has given entries.
+  const bool entries = session_.isModified() || (!session_.getRuns() && session_.lines().entries().entryCount() > 0);
+  saveSpeechFile_->setEnabled(entries);
+  saveSpeechFileAs_->setEnabled(entries);
+}
+
+// ---- Editing
+
+void frmMain::editEntry() {
+  const std::optional<std::size_t> row = lstWords->currentRow();
+  if (!row) return;
+  EditEntryDialog dialog(this, session_, row, session_.entryFields(*row), [this, row](const auto& fields) {
+    const ui::ViewerSession::EditOutcome outcome = session_.editEntry(*row, fields);
+    if (outcome.failure.empty()) lstWords->showEditedRows(outcome.row);
+    return outcome.failure;
+  });
+  dialog.exec();
+  // The window takes the keys again, with or without a window manager.
+  activateWindow();
+  updateActions();
+}
+
+void frmMain::newEntry() {
+  const std::optional<std::size_t> after = lstWords->currentRow();
+  EditEntryDialog dialog(this, session_, std::nullopt, session_.newEntryFields(after),
+                         [this, after](const auto& fields) {
+                           const ui::ViewerSession::EditOutcome outcome = session_.newEntry(after, fields);
+                           if (outcome.failure.empty()) lstWords->showEditedRows(outcome.row);
+                           return outcome.failure;
+                         });
+  dialog.exec();
+  // The window takes the keys again, with or without a window manager.
+  activateWindow();
+  updateActions();
+}
+
+void frmMain::deleteEntry() {
+  if (const std::optional<std::size_t> row = lstWords->currentRow()) showEdit(session_.deleteEntry(*row));
+}
+
+void frmMain::undoEdit() {
+  if (session_.canUndo()) showEdit(session_.undo());
+}
+
+void frmMain::redoEdit() {
+  if (session_.canRedo()) showEdit(session_.redo());
+}
+
+void frmMain::showEdit(const ui::ViewerSession::EditOutcome& outcome) {
+  if (!outcome.failure.empty()) return tellFailure(outcome.failure);
+  lstWords->showEditedRows(outcome.row);
+  updateActions();
+}
+
+// ---- Saving the speech file
+
+bool frmMain::saveSpeechFile() {
+  ui::ViewerSession::SpeechFileSave save;
+  {
+    const OverrideCursor wait;
+    save = session_.saveSpeechFile();
+  }
+  return tellSave(std::move(save));
+}
+
+bool frmMain::saveSpeechFileAs() {
+  QFileDialog dialog(this, tr("Save speech file as"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilters({tr("Speech files (*.mul)"), tr("All files (*)")});
+  dialog.setDefaultSuffix(QStringLiteral("mul"));
+  const ui::ViewerSession::SaveSuggestion suggestion = session_.speechFileSuggestion();
+  if (!suggestion.folder.empty()) dialog.setDirectory(QString::fromStdU16String(suggestion.folder.u16string()));
+  dialog.selectFile(QString::fromStdU16String(suggestion.fileName.u16string()));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+  ui::ViewerSession::SpeechFileSave save;
+  {
+    const OverrideCursor wait;
+    save = session_.saveSpeechFileAs(std::filesystem::path(dialog.selectedFiles().front().toStdU16String()));
+  }
+  return tellSave(std::move(save));
+}
+
+bool frmMain::tellSave(ui::ViewerSession::SpeechFileSave save) {
+  using Result = ui::ViewerSession::SpeechFileSave::Result;
+  switch (save.result) {
+    case Result::Saved: break;
+    case Result::NeedsName: return saveSpeechFileAs();
+    case Result::Failed: tellFailure(save.message); return false;
+    case Result::ChangedOnDisk: {
+      const auto answer = QMessageBox::warning(this, windowTitle(), qtText(save.message),
+                                               QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Cancel);
+      if (answer != QMessageBox::Save) return false;
+      {
+        const OverrideCursor wait;
+        save = session_.saveSpeechFile(true);
+      }
+      return tellSave(std::move(save));
+    }
+  }
+  lstWords->viewport()->update();
+  updateActions();
+  return true;
+}
+
+bool frmMain::maySetEntriesAside() {
+  if (!session_.isModified()) return true;
+  QMessageBox question(QMessageBox::Warning, windowTitle(), qtText(session_.unsavedChangesQuestion()),
+                       QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+  question.setObjectName(QStringLiteral("unsavedChanges"));
+  question.setDefaultButton(QMessageBox::Save);
+  switch (question.exec()) {
+    case QMessageBox::Save: return saveSpeechFile();
+    case QMessageBox::Discard: return true;
+    default: return false;
+  }
+}
+
+void frmMain::openList() {
+  if (session_.getRuns() || !maySetEntriesAside()) return;
+  const QString name = QFileDialog::getOpenFileName(this, tr("Open list"), QString(),
+                                                    tr("Lists (*.csv *.json *.jsonl *.ndjson);;All files (*)"));
+  if (name.isEmpty()) return;
+  std::optional<std::string> failure;
+  {
+    const OverrideCursor wait;
+    failure = session_.openList(std::filesystem::path(name.toStdU16String()));
+  }
+  if (failure) return tellFailure(*failure);
+  lstWords->showRows();
+  updateActions();
 }
 
 void frmMain::showListMenu(const QPoint& at) { listMenu_->exec(lstWords->viewport()->mapToGlobal(at)); }
@@ -338,6 +509,11 @@ std::int16_t frmMain::MAKEWORD(std::uint8_t bLo, std::uint8_t bHi) const { retur
 void frmMain::cmdGet_Click() {
   // One Get at a time: a click while one runs, whatever sends it (assistive
   // technology's press, a drop, the start path), does nothing.
+  if (session_.getRuns() || !maySetEntriesAside()) return;
+  runGet();
+}
+
+void frmMain::runGet() {
   if (session_.getRuns()) return;
   // The list is emptied at once, and reads nothing while the Get fills it.
   lstWords->showNoRows();
@@ -350,6 +526,7 @@ void frmMain::cmdGet_Click() {
   const std::optional<std::string> failure = session_.endGet();
   // The lines read before an error stay listed.
   lstWords->showRows();
+  updateActions();
   if (failure && session_.getWasStopped()) {
     QMessageBox::information(this, windowTitle(), qtText(*failure));
   } else if (failure) {
@@ -407,6 +584,10 @@ void frmMain::showGetProgress() {
 void frmMain::closeEvent(QCloseEvent* event) {
   // Closing the window during a Get ends the Get, and the program with it:
   // nothing it read is kept, so there is nothing to ask about.
-  session_.abandonGet();
+  if (session_.getRuns()) {
+    session_.abandonGet();
+  } else if (!maySetEntriesAside()) {
+    return event->ignore();
+  }
   QWidget::closeEvent(event);
 }

@@ -77,6 +77,32 @@ class frmMain : public QWidget {
   // Writes the list to a file the user names, in the format its type asks for.
   void saveListAs();
   void saveListTo(const QString& fileName);
+  // F2: the current line's entry in the Edit entry window.
+  void editEntry();
+  // Insert: a new entry after the current line, in the New entry window.
+  void newEntry();
+  // Delete: removes the current line's entry.
+  void deleteEntry();
+  void undoEdit();
+  void redoEdit();
+  // Shows the rows after an edit, the row it gives current, or says why
+  // nothing was changed.
+  void showEdit(const ui::ViewerSession::EditOutcome& outcome);
+  // Ctrl+S: writes the entries over the speech file, asking first when it
+  // changed on disk since it was read; true once they are saved.
+  bool saveSpeechFile();
+  // Ctrl+Shift+S: writes them to a file the user names.
+  bool saveSpeechFileAs();
+  void saveSpeechFileClick() { saveSpeechFile(); }
+  void saveSpeechFileAsClick() { saveSpeechFileAs(); }
+  bool tellSave(ui::ViewerSession::SpeechFileSave save);
+  // Opens a csv or JSON Lines list as a speech file not yet saved.
+  void openList();
+  // Before the entries are set aside (a Get, a list opened, the window
+  // closed): asks about unsaved changes. True when the caller may go on.
+  bool maySetEntriesAside();
+  // The Get of txtPath's file, once the entries may go.
+  void runGet();
   // The list's context menu, at a point in the list's viewport.
   void showListMenu(const QPoint& at);
   // What can be done now: copy with a current line, copy all and save with lines.
@@ -85,6 +111,10 @@ class frmMain : public QWidget {
   void fillEncodingMenu();
   // Makes an action with a standard shortcut, active in this window.
   QAction* makeAction(const QString& text, QKeySequence::StandardKey key, void (frmMain::*slot)());
+  QAction* makeAction(const QString& text, const QList<QKeySequence>& keys, void (frmMain::*slot)());
+  // The same for a key the list takes only while it has the focus, as
+  // Delete, which the path field keeps for its own text.
+  QAction* makeListAction(const QString& text, const QKeySequence& key, void (frmMain::*slot)());
   // A message box over the window, titled with the caption.
   void tellFailure(const std::string& message);
 
@@ -104,6 +134,14 @@ class frmMain : public QWidget {
   QAction* copy_;
   QAction* copyAll_;
   QAction* saveAs_;
+  QAction* editEntry_;
+  QAction* newEntry_;
+  QAction* deleteEntry_;
+  QAction* undo_;
+  QAction* redo_;
+  QAction* saveSpeechFile_;
+  QAction* saveSpeechFileAs_;
+  QAction* openList_;
   QMenu* listMenu_;
   QMenu* encodingMenu_;
 };

@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMetaObject>
@@ -42,8 +43,17 @@ class LineItemAccessible final : public QAccessibleInterface {
   int indexOfChild(const QAccessibleInterface*) const override { return -1; }
   QAccessibleInterface* childAt(int, int) const override { return nullptr; }
   QAccessibleInterface* focusChild() const override { return nullptr; }
+  // The line's text, and whether its entry was changed or is new, which
+  // the list shows by its colour.
   QString text(QAccessible::Text t) const override {
-    return t == QAccessible::Name ? view_->shownLine(row_) : QString();
+    if (t == QAccessible::Name) return view_->shownLine(row_);
+    if (t != QAccessible::Description) return QString();
+    switch (view_->lineState(row_)) {
+      case model::EntryState::Changed: return QCoreApplication::translate("LineListView", "Changed");
+      case model::EntryState::New: return QCoreApplication::translate("LineListView", "New entry");
+      case model::EntryState::AsRead: break;
+    }
+    return QString();
   }
   void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override {
@@ -217,6 +227,18 @@ void LineListView::showRowCount(std::size_t rows) {
   emit currentRowChanged();
 }
 
+void LineListView::showEditedRows(std::optional<std::size_t> current) {
+  const std::size_t top = state_.top();
+  const double left = state_.left();
+  showRowCount(session_.rowCount());
+  state_.scrollTo(top);
+  state_.scrollHorizontallyTo(left);
+  if (current && *current < state_.rowCount()) state_.select(*current);
+  syncScrollBars();
+  viewport()->update();
+  emit currentRowChanged();
+}
+
 void LineListView::selectRow(std::size_t row) {
   const auto before = state_.current();
   state_.select(row);
@@ -339,6 +361,7 @@ void LineListView::paintRow(QPainter& painter, std::size_t row, int top) {
   const QRect box(0, top, viewport()->width(), rowHeight_);
   const QPalette::ColorGroup group = hasFocus() ? QPalette::Active : QPalette::Inactive;
   if (current) painter.fillRect(box, palette().brush(group, QPalette::Highlight));
+  paintEditMark(painter, session_.lineState(row), box, current);
   painter.setPen(palette().color(group, current ? QPalette::HighlightedText : QPalette::Text));
 
   const QFontMetricsF metrics(textFont_, viewport());
@@ -363,6 +386,16 @@ void LineListView::paintRow(QPainter& painter, std::size_t row, int top) {
     focus.backgroundColor = palette().color(group, QPalette::Highlight);
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
   }
+}
+
+// A changed line gets an amber bar at its left edge, a new one a green bar
+// and a light green ground, so that both stand out without touching the text.
+void LineListView::paintEditMark(QPainter& painter, model::EntryState state, const QRect& box, bool current) const {
+  if (state == model::EntryState::AsRead) return;
+  const bool isNew = state == model::EntryState::New;
+  if (!current) painter.fillRect(box, isNew ? QColor(0xE3, 0xF4, 0xE1) : QColor(0xFD, 0xF1, 0xD8));
+  painter.fillRect(QRect(box.left(), box.top(), kTextMargin, box.height()),
+                   isNew ? QColor(0x2E, 0x8B, 0x3A) : QColor(0xD9, 0x8A, 0x00));
 }
 
 void LineListView::paintMark(QPainter& painter, char16_t control, QRectF box, bool selected) const {

@@ -30,10 +30,16 @@ class LineListView final : public QAbstractScrollArea {
   // current row and the scroll position stay.
   void showTextsAgain();
 
+  // The rows after an edit, an undo or a redo: the scroll position stays
+  // where it can, and `current` (none: no row) becomes the current row, in view.
+  void showEditedRows(std::optional<std::size_t> current);
+
   int rowCount() const { return static_cast<int>(state_.rowCount()); }
   std::optional<std::size_t> currentRow() const { return state_.current(); }
   // Makes the row current and scrolls it into view, as a click on it would.
   void selectRow(std::size_t row);
+  // Whether the row's entry is as read, changed or new.
+  model::EntryState lineState(std::size_t row) const { return session_.lineState(row); }
   // The row's shown form: what assistive technology reads and a copy takes.
   QString shownLine(std::size_t row) const;
   // Where a row is drawn, in the viewport's coordinates.
@@ -61,6 +67,7 @@ class LineListView final : public QAbstractScrollArea {
   void syncScrollBars();
   void afterMove(std::optional<std::size_t> before);
   void paintRow(QPainter& painter, std::size_t row, int top);
+  void paintEditMark(QPainter& painter, model::EntryState state, const QRect& box, bool current) const;
   void paintMark(QPainter& painter, char16_t control, QRectF box, bool selected) const;
   // The row's line exactly as formed, as UTF-16 with its control characters.
   QString line(std::size_t row) const;

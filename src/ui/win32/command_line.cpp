@@ -2,10 +2,6 @@
 
 #include "ui/win32/windows_api.h"
 
-#include <shellapi.h>
-
-#include <algorithm>
-#include <memory>
 #include <string>
 
 #include "ui/common/window_description.h"
@@ -14,23 +10,12 @@
 namespace win32 {
 namespace {
 
-struct LocalFreer {
-  void operator()(wchar_t** block) const { LocalFree(block); }
-};
-
 int tell(const std::string& text, UINT icon) {
   MessageBoxW(nullptr, wide(text).c_str(), wide(ui::kCaption).c_str(), MB_OK | icon | MB_SETFOREGROUND);
   return icon == MB_ICONERROR ? 2 : 0;
 }
 
 }  // namespace
-
-std::vector<std::filesystem::path> processArguments() {
-  int count = 0;
-  const std::unique_ptr<wchar_t*, LocalFreer> argv(CommandLineToArgvW(GetCommandLineW(), &count));
-  if (!argv) return {};
-  return std::vector<std::filesystem::path>(argv.get() + std::min(count, 1), argv.get() + count);
-}
 
 int answerCommandLine(const ui::ViewerCommandLine& line) {
   using Action = ui::ViewerCommandLine::Action;

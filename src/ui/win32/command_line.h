@@ -5,18 +5,11 @@
 // console, so usage, version and mistakes are told in a message box.
 #pragma once
 
-#include <filesystem>
-#include <vector>
-
 #include "ui/common/viewer_session.h"
 
 namespace win32 {
 
 inline constexpr ui::ViewerProgram kViewerProgram{"speechviewer.exe", true};
-
-// The arguments after the program's name, from the process's wide command
-// line, so that a name in any script arrives as it was given.
-std::vector<std::filesystem::path> processArguments();
 
 // Shows what a command line other than OpenWindow asks for in a message box
 // and returns the program's exit status: 0 for usage and version, 2 for a

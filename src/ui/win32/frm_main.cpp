@@ -15,9 +15,10 @@
 #include <vector>
 
 #include "ui/common/window_description.h"
-#include "ui/common/window_placement.h"
 #include "ui/win32/clipboard.h"
+#include "ui/win32/entry_dialog.h"
 #include "ui/win32/message_loop.h"
+#include "ui/win32/placing.h"
 #include "ui/win32/resources.h"
 #include "ui/win32/wide_text.h"
 
@@ -84,44 +85,10 @@ class WaitCursor {
   HCURSOR previous_;
 };
 
-ui::PixelRect pixelRect(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
-
-ui::PixelRect screenRect(HWND window) {
-  RECT r{};
-  GetWindowRect(window, &r);
-  return pixelRect(r);
-}
-
-// The work area of the screen the window is on.
-ui::PixelRect workAreaOf(HWND window) {
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
-  return pixelRect(monitor.rcWork);
-}
-
-void moveTo(HWND window, ui::PixelPoint at) {
-  SetWindowPos(window, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-// Puts a dialog in the middle of the window, within the screen's work area.
-void centreOver(HWND dialog, HWND window) {
-  const ui::PixelRect box = screenRect(dialog);
-  moveTo(dialog, ui::centredOver(screenRect(window), {box.width, box.height}, workAreaOf(window)));
-}
-
 // The message the Find dialog sends its owner.
 UINT findDialogMessage() {
   static const UINT message = RegisterWindowMessageW(FINDMSGSTRING);
   return message;
-}
-
-// The find window goes beside the main window, where it hides no line; where
-// the screen has no room for it there, above or below, or wherever it hides
-// least of the list.
-void placeBeside(HWND dialog, HWND window, HWND list) {
-  const ui::PixelRect box = screenRect(dialog);
-  moveTo(dialog, ui::besideOwner(screenRect(window), screenRect(list), {box.width, box.height}, workAreaOf(window), 0));
 }
 
 // Adds a line at the foot of the Find dialog that says how the last search
@@ -157,10 +124,42 @@ std::optional<std::string> notCopied(win32::ClipboardOutcome outcome, std::strin
   return std::nullopt;
 }
 
-// The types Save list as offers; a name typed without an extension gets the
-// chosen type's first one.
-constexpr wchar_t kSaveTypes[] =
-    L"Text files (*.txt)\0*.txt\0CSV (*.csv)\0*.csv\0JSON Lines (*.json, *.jsonl)\0*.json;*.jsonl\0";
+// A file dialog's filter: each type's name and its patterns, each ending
+// in a null, and a null after the last.
+std::wstring dialogFilter(const std::vector<ui::FileType>& types) {
+  std::wstring filter;
+  for (const ui::FileType& type : types) {
+    filter += wide(type.name) + L'\0';
+    std::wstring patterns = type.extensions.empty() ? L"*" : L"";
+    for (const std::string& extension : type.extensions)
+      patterns += (patterns.empty() ? L"*." : L";*.") + wide(extension);
+    filter += patterns + L'\0';
+  }
+  return filter;
+}
+
+// Save, Don't Save and Cancel, as Windows' own programs ask before changes
+// would be lost: IDYES, IDNO or IDCANCEL.
+int askToSaveChanges(HWND owner, const std::string& question) {
+  const std::wstring text = wide(question);
+  const std::wstring caption = wide(ui::kCaption);
+  const TASKDIALOG_BUTTON buttons[] = {{IDYES, L"&Save"}, {IDNO, L"Do&n't Save"}};
+  TASKDIALOGCONFIG config{};
+  config.cbSize = sizeof config;
+  config.hwndParent = owner;
+  config.dwFlags = TDF_ALLOW_DIALOG_CANCELLATION | TDF_POSITION_RELATIVE_TO_WINDOW;
+  config.dwCommonButtons = TDCBF_CANCEL_BUTTON;
+  config.pszWindowTitle = caption.c_str();
+  config.pszMainInstruction = text.c_str();
+  config.pButtons = buttons;
+  config.cButtons = static_cast<UINT>(std::size(buttons));
+  config.nDefaultButton = IDYES;
+  int pressed = IDCANCEL;
+  if (SUCCEEDED(TaskDialogIndirect(&config, &pressed, nullptr, nullptr))) return pressed;
+  // Without the task dialog (common controls before version 6), the message
+  // box's Yes, No and Cancel.
+  return MessageBoxW(owner, text.c_str(), caption.c_str(), MB_YESNOCANCEL | MB_ICONWARNING);
+}
 
 }  // namespace
 
@@ -187,9 +186,8 @@ frmMain::frmMain(std::optional<std::filesystem::path> startPath, std::optional<r
   findDialog_.lStructSize = sizeof findDialog_;
   findDialog_.Flags = FR_DOWN;
   // The size is set in WM_CREATE, once the window's DPI is known.
-  CreateWindowExW(kFrameExStyle, kClassName, wide(ui::kCaption).c_str(), kFrameStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                  CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, thisProgram(), this);
-  if (!hwnd_) throw std::runtime_error("cannot create the window");
+  if (!createWindow(kFrameExStyle, kClassName, wide(ui::kCaption).c_str(), kFrameStyle, nullptr, nullptr))
+    throw std::runtime_error("cannot create the window");
   ShowWindow(hwnd_, SW_SHOW);
   UpdateWindow(hwnd_);
   if (startPath) {
@@ -201,7 +199,7 @@ frmMain::frmMain(std::optional<std::filesystem::path> startPath, std::optional<r
 // Get runs from the message loop, once what asked for it is done: the
 // window is then on screen to own an error box, and a file manager that
 // dropped a file is not kept waiting.
-void frmMain::getSoon() { PostMessageW(hwnd_, kGetMessage, 0, 0); }
+void frmMain::getSoon(bool askedAboutChanges) { PostMessageW(hwnd_, kGetMessage, askedAboutChanges, 0); }
 
 frmMain::~frmMain() {
   if (!hwnd_) return;
@@ -210,22 +208,6 @@ frmMain::~frmMain() {
 }
 
 std::int16_t(frmMain::MAKEWORD)(std::uint8_t bLo, std::uint8_t bHi) const { return (speechfile::MAKEWORD)(bLo, bHi); }
-
-LRESULT CALLBACK frmMain::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<frmMain*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->hwnd_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<frmMain*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(window, message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    self->hwnd_ = nullptr;
-    return DefWindowProcW(window, message, wParam, lParam);
-  }
-  return self->onMessage(message, wParam, lParam);
-}
 
 LRESULT frmMain::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == findDialogMessage()) {
@@ -268,10 +250,13 @@ LRESULT frmMain::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         SetFocus(focus_);
       }
       return 0;
-    case kGetMessage: cmdGet_Click(); return 0;
+    case kGetMessage:
+      // A drop asked about unsaved changes already.
+      if (wParam || changesMayGo()) getNow();
+      return 0;
     case WM_MOVE:
       // The progress of a Get stays over the window.
-      if (dlgProgress) centreOver(dlgProgress, hwnd_);
+      if (dlgProgress) win32::centreOver(dlgProgress, hwnd_);
       return 0;
     case WM_DROPFILES: takeDrop(win32::UniqueDrop(reinterpret_cast<HDROP>(wParam))); return 0;
     case WM_CONTEXTMENU:
@@ -279,6 +264,8 @@ LRESULT frmMain::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       showListMenu(lParam);
       return 0;
     case WM_CLOSE:
+      // Unsaved changes are asked about first; Cancel keeps the window.
+      if (!changesMayGo()) return 0;
       // Closing the window during a Get (End task asks so too) ends the Get
       // with the program: nothing it read is kept. DefWindowProcW then
       // destroys the window.
@@ -320,9 +307,10 @@ void frmMain::takeDrop(win32::UniqueDrop drop) {
   std::wstring path(DragQueryFileW(drop.get(), 0, nullptr, 0), L'\0');
   path.resize(DragQueryFileW(drop.get(), 0, path.data(), static_cast<UINT>(path.size() + 1)));
   drop.reset();
-  if (path.empty()) return;
+  // With unsaved changes, the path field stays as it was unless they may go.
+  if (path.empty() || !changesMayGo()) return;
   offerPath(path);
-  getSoon();
+  getSoon(true);
 }
 
 void frmMain::layOut() {
@@ -356,7 +344,11 @@ void frmMain::cmdGet_Click() {
   // One Get at a time: a click while one runs, whatever sends it (another
   // program's BM_CLICK, assistive technology's press, a drop, the start
   // path), does nothing.
-  if (session_.getRuns()) return;
+  if (session_.getRuns() || !changesMayGo()) return;
+  getNow();
+}
+
+void frmMain::getNow() {
   // The list is emptied at once, and reads nothing while the Get fills it.
   lstWords->showNoRows();
   bool ended = false;
@@ -406,7 +398,7 @@ INT_PTR CALLBACK frmMain::progressProc(HWND dialog, UINT message, WPARAM wParam,
       // Over the main window where it is when the dialog shows: after a
       // start the system may place the main window only once the dialog's
       // loop takes its messages.
-      if (wParam) centreOver(dialog, self->hwnd_);
+      if (wParam) win32::centreOver(dialog, self->hwnd_);
       return FALSE;
     case WM_TIMER:
       if (self->session_.waitForGet(std::chrono::milliseconds(0))) {
@@ -471,6 +463,10 @@ void frmMain::showListMenu(LPARAM at) {
   enable(SPEECH_COMMAND_COPY, lstWords->currentRow().has_value());
   enable(SPEECH_COMMAND_COPY_ALL, listed);
   enable(SPEECH_COMMAND_SAVE_LIST, listed);
+  enable(SPEECH_COMMAND_EDIT_ENTRY, lstWords->currentRow().has_value());
+  enable(SPEECH_COMMAND_DELETE_ENTRY, lstWords->currentRow().has_value());
+  enable(SPEECH_COMMAND_UNDO, session_.canUndo());
+  enable(SPEECH_COMMAND_REDO, session_.canRedo());
   fillEncodingMenu(GetSubMenu(items, GetMenuItemCount(items) - 1));
   const int command =
       TrackPopupMenu(items, TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, point.x, point.y, 0, hwnd_, nullptr);
@@ -511,6 +507,16 @@ bool frmMain::runCommand(int command) {
     case SPEECH_COMMAND_SAVE_LIST: saveListAs(); return true;
     case SPEECH_COMMAND_FIND_NEXT: findLine(ui::FindDirection::Next); return true;
     case SPEECH_COMMAND_FIND_PREVIOUS: findLine(ui::FindDirection::Previous); return true;
+    case SPEECH_COMMAND_EDIT_ENTRY: askForEntry(win32::EntryChange::Edit); return true;
+    case SPEECH_COMMAND_NEW_ENTRY: askForEntry(win32::EntryChange::New); return true;
+    case SPEECH_COMMAND_DELETE_ENTRY:
+      if (const auto row = lstWords->currentRow()) showEdit(session_.deleteEntry(*row));
+      return true;
+    case SPEECH_COMMAND_UNDO: showEdit(session_.undo()); return true;
+    case SPEECH_COMMAND_REDO: showEdit(session_.redo()); return true;
+    case SPEECH_COMMAND_SAVE_SPEECH_FILE: saveSpeechFile(); return true;
+    case SPEECH_COMMAND_SAVE_SPEECH_FILE_AS: saveSpeechFileAs(); return true;
+    case SPEECH_COMMAND_OPEN_LIST: openList(); return true;
     default: return false;
   }
 }
@@ -535,33 +541,44 @@ void frmMain::copyAllLines() {
   if (failure) tell(hwnd_, *failure, MB_ICONERROR);
 }
 
-void frmMain::saveListAs() {
-  if (session_.rowCount() == 0) return;
-  // Beside the speech file and named after it, as a start.
+std::optional<std::filesystem::path> frmMain::askForFile(ui::FileDialog kind, const wchar_t* title,
+                                                         const ui::ViewerSession::SaveSuggestion& start) {
   std::vector<wchar_t> name(32768, L'\0');
-  const ui::ViewerSession::SaveSuggestion suggestion = session_.saveSuggestion();
-  const std::wstring suggested = suggestion.fileName.wstring();
+  const std::wstring suggested = start.fileName.wstring();
   if (suggested.size() < name.size()) std::copy(suggested.begin(), suggested.end(), name.begin());
-  const std::wstring folder = suggestion.folder.wstring();
+  const std::wstring folder = start.folder.wstring();
+  const std::vector<ui::FileType> types = ui::fileTypes(kind, ", ");
+  const std::wstring filter = dialogFilter(types);
+  const std::wstring defaultExtension = wide(types.front().extensions.front());
+  const bool saving = kind != ui::FileDialog::OpenList;
 
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = hwnd_;
-  dialog.lpstrFilter = kSaveTypes;
+  dialog.lpstrFilter = filter.c_str();
   dialog.nFilterIndex = 1;
   dialog.lpstrFile = name.data();
   dialog.nMaxFile = static_cast<DWORD>(name.size());
   dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
-  dialog.lpstrTitle = L"Save list as";
-  dialog.lpstrDefExt = L"txt";
+  dialog.lpstrTitle = title;
+  dialog.lpstrDefExt = saving ? defaultExtension.c_str() : nullptr;
   // The current folder stays as it was: a relative path in txtPath is read
   // from it.
-  dialog.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-  if (!GetSaveFileNameW(&dialog)) {
-    if (CommDlgExtendedError() != 0) tell(hwnd_, "The save dialog could not be shown.", MB_ICONERROR);
-    return;
+  dialog.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
+                 (saving ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+  if (!(saving ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog))) {
+    if (CommDlgExtendedError() != 0)
+      tell(hwnd_, saving ? "The save dialog could not be shown." : "The open dialog could not be shown.", MB_ICONERROR);
+    return std::nullopt;
   }
-  saveListTo(std::filesystem::path(name.data()));
+  return std::filesystem::path(name.data());
+}
+
+void frmMain::saveListAs() {
+  if (session_.rowCount() == 0) return;
+  // Beside the speech file and named after it, as a start.
+  if (const auto target = askForFile(ui::FileDialog::SaveList, L"Save list as", session_.saveSuggestion()))
+    saveListTo(*target);
 }
 
 void frmMain::saveListTo(const std::filesystem::path& target) {
@@ -589,7 +606,7 @@ void frmMain::showFindWindow() {
   dlgFind = FindTextW(&findDialog_);
   if (!dlgFind) return;
   addStatusLine(dlgFind);
-  placeBeside(dlgFind, hwnd_, lstWords->handle());
+  win32::placeBeside(dlgFind, hwnd_, lstWords->handle());
 }
 
 void frmMain::onFindDialog(const FINDREPLACEW& request) {
@@ -612,4 +629,78 @@ void frmMain::findLine(ui::FindDirection direction) {
   }
   // Over the find window while it is open, so that it stays in front.
   tell(dlgFind ? dlgFind : hwnd_, found.message, MB_ICONINFORMATION);
+}
+
+// ---- Editing and saving the speech file
+
+void frmMain::askForEntry(win32::EntryChange change) {
+  const std::optional<std::size_t> row = lstWords->currentRow();
+  if (change == win32::EntryChange::Edit && !row) return;
+  if (const auto made = win32::askForEntry(hwnd_, session_, change, row)) lstWords->showEditedRows(made->row);
+}
+
+void frmMain::showEdit(const ui::ViewerSession::EditOutcome& outcome) {
+  if (!outcome.failure.empty()) return tell(hwnd_, outcome.failure, MB_ICONERROR);
+  lstWords->showEditedRows(outcome.row);
+}
+
+bool frmMain::saveSpeechFile() {
+  std::optional<ui::ViewerSession::SpeechFileSave> saved;
+  {
+    const WaitCursor wait;
+    saved = session_.saveSpeechFile();
+  }
+  if (saved->result == ui::ViewerSession::SpeechFileSave::Result::ChangedOnDisk) {
+    if (MessageBoxW(hwnd_, wide(saved->message).c_str(), wide(ui::kCaption).c_str(),
+                    MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES)
+      return false;
+    const WaitCursor wait;
+    saved = session_.saveSpeechFile(true);
+  }
+  return showSave(*saved);
+}
+
+bool frmMain::saveSpeechFileAs() {
+  const auto target =
+      askForFile(ui::FileDialog::SaveSpeechFile, L"Save speech file as", session_.speechFileSuggestion());
+  if (!target) return false;
+  std::optional<ui::ViewerSession::SpeechFileSave> saved;
+  {
+    const WaitCursor wait;
+    saved = session_.saveSpeechFileAs(*target);
+  }
+  return showSave(*saved);
+}
+
+bool frmMain::showSave(const ui::ViewerSession::SpeechFileSave& saved) {
+  using Result = ui::ViewerSession::SpeechFileSave::Result;
+  switch (saved.result) {
+    case Result::Saved: lstWords->showEditedRows(lstWords->currentRow()); return true;
+    case Result::NeedsName: return saveSpeechFileAs();
+    case Result::ChangedOnDisk:
+    case Result::Failed: tell(hwnd_, saved.message, MB_ICONERROR); return false;
+  }
+  return false;
+}
+
+bool frmMain::changesMayGo() {
+  if (!session_.isModified()) return true;
+  switch (askToSaveChanges(hwnd_, session_.unsavedChangesQuestion())) {
+    case IDYES: return saveSpeechFile();
+    case IDNO: return true;
+    default: return false;
+  }
+}
+
+void frmMain::openList() {
+  if (!changesMayGo()) return;
+  const auto list = askForFile(ui::FileDialog::OpenList, L"Open list", {});
+  if (!list) return;
+  std::optional<std::string> failure;
+  {
+    const WaitCursor wait;
+    failure = session_.openList(*list);
+  }
+  if (failure) return tell(hwnd_, *failure, MB_ICONERROR);
+  lstWords->showRows();
 }

@@ -13,9 +13,11 @@
 
 #include "ui/common/find_line.h"
 #include "ui/common/viewer_session.h"
+#include "ui/win32/entry_dialog.h"
 #include "ui/win32/handles.h"
 #include "ui/win32/line_list_box.h"
 #include "ui/win32/taskbar_progress.h"
+#include "ui/win32/window_owner.h"
 
 #include <commdlg.h>
 
@@ -30,7 +32,7 @@ constexpr int kFindStatusId = 110;
 
 }  // namespace win32
 
-class frmMain {
+class frmMain final : private win32::WindowOwner {
  public:
   static constexpr const wchar_t* kClassName = L"frmMain";
 
@@ -41,8 +43,6 @@ class frmMain {
   explicit frmMain(std::optional<std::filesystem::path> startPath = std::nullopt,
                    std::optional<runtime::Encoding> encoding = std::nullopt);
   ~frmMain();
-  frmMain(const frmMain&) = delete;
-  frmMain& operator=(const frmMain&) = delete;
 
   // Combines two bytes into a signed 16-bit value whose pattern is bHi
   // followed by bLo. The name stands in parentheses so that the function-like
@@ -58,19 +58,21 @@ class frmMain {
 
  private:
   static void registerClass();
-  static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   void createControls();
   // Sizes the frame and places the controls, their font and the icons for
   // the window's DPI.
   void layOut();
 
-  // The Get action: fills lstWords from the file named in txtPath.
+  // The Get action: fills lstWords from the file named in txtPath, once
+  // unsaved changes may go.
   void cmdGet_Click();
-  // Runs cmdGet_Click from the message loop.
+  void getNow();
+  // Runs the Get from the message loop (WPARAM: whether unsaved changes were
+  // asked about already).
   static constexpr UINT kGetMessage = WM_APP + 1;
-  void getSoon();
+  void getSoon(bool askedAboutChanges = false);
   // While a Get runs longer than a moment: how much of the file it has read,
   // in a small modal window with the system's progress bar and on the
   // taskbar button; Cancel or Escape stops it. Returns when the Get ended.
@@ -106,6 +108,25 @@ class frmMain {
   // and says how it went: in the Find dialog's status line, and in a
   // message box when no line holds it. F3, Shift+F3 and Find Next.
   void findLine(ui::FindDirection direction);
+  // A file named in the system's open or save dialog, which starts at `start`.
+  std::optional<std::filesystem::path> askForFile(ui::FileDialog kind, const wchar_t* title,
+                                                  const ui::ViewerSession::SaveSuggestion& start);
+
+  // Edit entry (F2) and New entry (Insert) in their dialog; Delete entry,
+  // Undo and Redo through showEdit, which shows the rows after the change.
+  void askForEntry(win32::EntryChange change);
+  void showEdit(const ui::ViewerSession::EditOutcome& outcome);
+  // Save speech file (Ctrl+S), asking first when the file changed on disk,
+  // and Save speech file as (Ctrl+Shift+S); true when the file was saved.
+  bool saveSpeechFile();
+  bool saveSpeechFileAs();
+  bool showSave(const ui::ViewerSession::SpeechFileSave& saved);
+  // Before closing, a Get, a drop or Open list: with unsaved changes, asks
+  // Save, Don't Save or Cancel; true when the window may go on.
+  bool changesMayGo();
+  // Open list: a csv or JSON Lines file as an unsaved speech file.
+  void openList();
+
   // A message box titled with the caption.
   void tell(HWND owner, const std::string& text, UINT icon) const;
 
@@ -114,7 +135,8 @@ class frmMain {
   // iFileNum, kept between runs), the lines and the last search; the list
   // draws from it, so it lives longer than the window.
   ui::ViewerSession session_;
-  HWND hwnd_ = nullptr;  // destroyed, with its controls, first of all in ~frmMain
+  // hwnd_ (WindowOwner's) is destroyed, with its controls, first of all in
+  // ~frmMain.
   bool destroyedByOwner_ = false;
   win32::UniqueFont font_;  // the system's message font at the window's DPI
   win32::UniqueIcon bigIcon_;

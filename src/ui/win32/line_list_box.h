@@ -13,7 +13,6 @@
 // list's menu's command (WM_COMMAND, SPEECH_COMMAND_COPY).
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -23,10 +22,11 @@
 #include "ui/common/list_state.h"
 #include "ui/common/viewer_session.h"
 #include "ui/win32/handles.h"
+#include "ui/win32/window_owner.h"
 
 namespace win32 {
 
-class LineListBox final {
+class LineListBox final : private WindowOwner {
  public:
   // The window class all line lists share, registered on first use.
   static constexpr const wchar_t* kClassName = L"SpeechLineList";
@@ -35,10 +35,8 @@ class LineListBox final {
   // the lines of `session`, which must outlive it.
   LineListBox(HWND parent, int id, const ui::ViewerSession& session);
   ~LineListBox();
-  LineListBox(const LineListBox&) = delete;
-  LineListBox& operator=(const LineListBox&) = delete;
 
-  HWND handle() const { return window_; }
+  HWND handle() const { return hwnd_; }
 
   // Shows the session's rows afresh, after a Get: none current, at the top.
   void showRows();
@@ -47,6 +45,11 @@ class LineListBox final {
   // The same rows with their texts formed again (in another encoding): the
   // current row and the scroll position stay.
   void showTextsAgain();
+
+  // The rows after an edit, an undo or a redo: the scroll position stays
+  // where it can, and `current` (none: no row) becomes the current row, in
+  // view.
+  void showEditedRows(std::optional<std::size_t> current);
 
   std::optional<std::size_t> currentRow() const { return state_.current(); }
   // Makes the row current and scrolls it into view, as a click on it would.
@@ -58,8 +61,7 @@ class LineListBox final {
  private:
   static void registerClass();
   void showRowCount(std::size_t rows);
-  static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   // Fonts and measures: set again with the font, which follows the DPI.
   void setFont(HFONT font);
@@ -85,16 +87,10 @@ class LineListBox final {
   RECT rowRect(std::size_t row) const;
 
   // Drawing.
-  struct LineInView {
-    std::size_t first, last;  // bytes of the line's UTF-8 in view
-    double firstX;            // where the first of them starts
-    double width;             // the whole line's
-  };
-  LineInView lineInView(std::string_view utf8, double left, double right);
-  double advanceAt(std::string_view utf8, std::size_t& at);
   void paint();
   void paintRows();
   void drawRow(HDC dc, std::size_t row, const RECT& box);
+  void drawEditMark(HDC dc, model::EntryState state, const RECT& box, bool selected);
   void drawEmptyFocus(HDC dc);
   void drawMark(HDC dc, char16_t control, int x, const RECT& box, bool selected);
 
@@ -104,15 +100,13 @@ class LineListBox final {
   // A press of a mouse button on a row: the row becomes current.
   void pressOnRow(int y);
 
-  HWND window_ = nullptr;
   HFONT font_ = nullptr;  // the window's font, owned by the window
   UniqueFont markFont_;
   UniqueMemoryDC measuring_;
   int rowHeight_ = 1;
-  int margin_ = 2;       // before and after the text, in pixels
+  int margin_ = 4;       // before and after the text, in pixels
   int markPadding_ = 2;  // inside a mark's frame
   std::optional<ui::AdvanceCache> advances_;
-  std::array<float, 128> asciiAdvances_{};  // the cache's ASCII widths, at hand
   ui::WidestLine widest_;
   ui::ListState state_;
   const ui::ViewerSession& session_;

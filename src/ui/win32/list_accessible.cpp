@@ -116,9 +116,18 @@ HRESULT ListAccessible::get_accValue(VARIANT, BSTR* value) {
   return DISP_E_MEMBERNOTFOUND;
 }
 
-HRESULT ListAccessible::get_accDescription(VARIANT, BSTR* value) {
-  if (value) *value = nullptr;
-  return DISP_E_MEMBERNOTFOUND;
+// Whether the line's entry was changed or is new, which the list shows by
+// its colour.
+HRESULT ListAccessible::get_accDescription(VARIANT child, BSTR* value) {
+  if (!value) return E_POINTER;
+  *value = nullptr;
+  long line = 0;
+  if (!lineOf(child, line)) return E_INVALIDARG;
+  switch (line < 0 ? 0 : SendMessageW(list_, kGetLineStateMessage, static_cast<WPARAM>(line), 0)) {
+    case 1: return text(L"Changed", value);
+    case 2: return text(L"New entry", value);
+    default: return DISP_E_MEMBERNOTFOUND;
+  }
 }
 
 HRESULT ListAccessible::get_accHelp(VARIANT, BSTR* value) {

@@ -2,7 +2,10 @@
 // its lines. Every answer is read from the control through the list box
 // messages it answers (LB_GETCOUNT, LB_GETTEXT, ...), so the object holds
 // nothing but the window's handle and stays safe to call, from this process
-// or through COM from another, after the control has gone.
+// or through COM from another, after the control has gone. The system's
+// own list-box object (CreateStdAccessibleProxyW over these messages) would
+// do the same on Windows, but Wine has no such function (calling it ends
+// the program), and the tests run there.
 #pragma once
 
 #include <oleacc.h>
@@ -12,6 +15,11 @@
 #include "ui/win32/windows_api.h"
 
 namespace win32 {
+
+// The one message the list answers beyond a list box's: the state of line
+// WPARAM's entry, as model::EntryState (0 as read, 1 changed, 2 new), or
+// LB_ERR. Assistive technology reads it as the line's description.
+constexpr UINT kGetLineStateMessage = WM_USER + 0x100;
 
 class ListAccessible final : public IAccessible {
  public:

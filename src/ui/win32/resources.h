@@ -6,10 +6,18 @@
 #define SPEECH_SHORTCUTS 1
 #define SPEECH_LIST_MENU 1
 #define SPEECH_PROGRESS_DIALOG 1
+#define SPEECH_ENTRY_DIALOG 2
 
 // The progress dialog's controls.
 #define SPEECH_PROGRESS_TEXT 300
 #define SPEECH_PROGRESS_BAR 301
+
+// The Edit entry (New entry) dialog's controls.
+#define SPEECH_ENTRY_ID 310
+#define SPEECH_ENTRY_TEXT 311
+#define SPEECH_ENTRY_BYTES 312
+#define SPEECH_ENTRY_NOTE 313
+#define SPEECH_ENTRY_PROBLEM 314
 
 // Commands of the list's menu and the shortcuts; none is a control's number
 // or IDOK or IDCANCEL.
@@ -19,6 +27,14 @@
 #define SPEECH_COMMAND_SAVE_LIST 203
 #define SPEECH_COMMAND_FIND_NEXT 204
 #define SPEECH_COMMAND_FIND_PREVIOUS 205
+#define SPEECH_COMMAND_EDIT_ENTRY 206
+#define SPEECH_COMMAND_NEW_ENTRY 207
+#define SPEECH_COMMAND_DELETE_ENTRY 208
+#define SPEECH_COMMAND_UNDO 209
+#define SPEECH_COMMAND_REDO 210
+#define SPEECH_COMMAND_SAVE_SPEECH_FILE 211
+#define SPEECH_COMMAND_SAVE_SPEECH_FILE_AS 212
+#define SPEECH_COMMAND_OPEN_LIST 213
 // The Encoding menu's items, in its order, from this number on.
 #define SPEECH_COMMAND_ENCODING_FIRST 250
 #define SPEECH_COMMAND_ENCODING_LAST 299
@@ -28,4 +44,5 @@ constexpr int kProgramIconId = SPEECH_PROGRAM_ICON;
 constexpr int kShortcutsId = SPEECH_SHORTCUTS;
 constexpr int kListMenuId = SPEECH_LIST_MENU;
 constexpr int kProgressDialogId = SPEECH_PROGRESS_DIALOG;
+constexpr int kEntryDialogId = SPEECH_ENTRY_DIALOG;
 #endif

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLabel>
@@ -26,10 +27,12 @@
 
 #include <fstream>
 #include <functional>
+#include <utility>
 
 #include "runtime/encoding.h"
 #include "support/bad_inputs.h"
 #include "support/test_files.h"
+#include "ui/qt/edit_entry_dialog.h"
 #include "ui/qt/find_window.h"
 #include "ui/qt/frm_main.h"
 #include "ui/qt/line_list_view.h"
@@ -721,9 +724,14 @@ class FrmMainTest : public QObject {
       QTRY_VERIFY(!menu.isEmpty());
     };
     openMenu(nullptr);
-    QCOMPARE(menu, (QStringList{QStringLiteral("(off) &Copy"), QStringLiteral("(off) Copy &all lines"), QString(),
-                                QStringLiteral("&Find..."), QStringLiteral("(off) &Save list as..."), QString(),
-                                QStringLiteral("&Encoding")}));
+    QCOMPARE(menu,
+             (QStringList{QStringLiteral("(off) &Copy"), QStringLiteral("(off) Copy &all lines"), QString(),
+                          QStringLiteral("(off) &Edit text..."), QStringLiteral("&New entry..."),
+                          QStringLiteral("(off) &Delete entry"), QString(), QStringLiteral("(off) &Undo"),
+                          QStringLiteral("(off) &Redo"), QString(), QStringLiteral("&Find..."),
+                          QStringLiteral("(off) &Save list as..."), QString(),
+                          QStringLiteral("(off) Save speech &file"), QStringLiteral("(off) Save speech file &as..."),
+                          QStringLiteral("&Open list..."), QString(), QStringLiteral("&Encoding")}));
 
     clickGet(window, QString::fromStdString(dir.write("s.mul", concat({record(1, "a\nb"), record(2, "two")}))));
     QClipboard* clipboard = QGuiApplication::clipboard();
@@ -739,9 +747,65 @@ class FrmMainTest : public QObject {
     QCOMPARE(clipboard->text(), field->text().left(2));
 
     openMenu("Copy &all lines");
-    QCOMPARE(menu.size(), 7);
-    QVERIFY(!menu.join(QString()).contains(QStringLiteral("(off)")));
+    QCOMPARE(menu.filter(QStringLiteral("(off)")),
+             (QStringList{QStringLiteral("(off) &Undo"), QStringLiteral("(off) &Redo")}));
     QCOMPARE(clipboard->text(), QStringLiteral("ID: 1 Text: a\u240Ab\nID: 2 Text: two\n"));
+  }
+
+  // Edit entry from F2: the fields hold the entry as it is, control
+  // characters included, and OK with the ID changed keeps the text's bytes;
+  // a text the encoding cannot hold is named, OK is off and Cancel changes
+  // nothing; Delete and Ctrl+Z, and Ctrl+S writes every entry.
+  void editingFromTheKeysChangesTheEntriesAndSavesThem() {
+    const TempDir dir;
+    frmMain window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const std::string file = dir.write("s.mul", concat({record(1, "a\tb\nc"), record(9, ""), record(2, "two")}));
+    clickGet(window, QString::fromStdString(file));
+    auto* list = child<LineListView>(window, "lstWords");
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+    const auto edit = [&](std::function<void(EditEntryDialog*)> answer) {
+      bool answered = false;
+      const Answering<EditEntryDialog> answering([&](EditEntryDialog* dialog) {
+        if (!std::exchange(answered, true)) answer(dialog);
+      });
+      QTest::keyClick(list, Qt::Key_F2);
+      QVERIFY(answered);
+      QVERIFY(QTest::qWaitForWindowActive(&window));
+      QTRY_VERIFY(list->hasFocus());
+    };
+    edit([](EditEntryDialog* dialog) {
+      QCOMPARE(dialog->windowTitle(), QStringLiteral("Edit entry"));
+      QCOMPARE(dialog->findChild<QLineEdit*>(QStringLiteral("text"))->text(), QStringLiteral("a\tb\nc"));
+      auto* id = dialog->findChild<QLineEdit*>(QStringLiteral("id"));
+      id->selectAll();
+      QTest::keyClicks(id, QStringLiteral("5"));
+      QTest::keyClick(id, Qt::Key_Return);
+    });
+    edit([](EditEntryDialog* dialog) {
+      auto* text = dialog->findChild<QLineEdit*>(QStringLiteral("text"));
+      // Typed as a keyboard of another layout types it (QTest types Latin-1 only).
+      QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("\u0436"));
+      QApplication::sendEvent(text, &typed);
+      QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("problem"))->text(),
+               QStringLiteral("'\u0436' (U+0436) has no bytes in Western European (1252)."));
+      QVERIFY(!dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isEnabled());
+      QTest::keyClick(text, Qt::Key_Escape);
+    });
+    QCOMPARE(listed(window),
+             (QStringList{QStringLiteral("ID: 5 Text: a\u2409b\u240Ac"), QStringLiteral("ID: 2 Text: two")}));
+    // Assistive technology hears what the colour shows.
+    QCOMPARE(QAccessible::queryAccessibleInterface(list)->child(0)->text(QAccessible::Description),
+             QStringLiteral("Changed"));
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Delete);
+    QCOMPARE(listed(window).size(), 1);
+    QTest::keySequence(list, QKeySequence::Undo);
+    QCOMPARE(listed(window).size(), 2);
+    QTest::keySequence(list, QKeySequence::Save);
+    QCOMPARE(testing_support::readAll(file), concat({record(5, "a\tb\nc"), record(9, ""), record(2, "two")}));
   }
 
   // The list's Encoding menu: the system default first, checked, then every

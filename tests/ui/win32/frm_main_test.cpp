@@ -604,8 +604,11 @@ TEST(Win32Window, TheListsMenuOffersWhatAppliesAndCopiesALineOrEveryLine) {
   SetFocus(viewer.list);
   // From the keyboard (the Menu key), on an empty list.
   EXPECT_EQ(choosingFromMenu([] { press(VK_APPS); }, VK_ESCAPE),
-            (std::vector<std::string>{"&Copy\tCtrl+C (off)", "Copy &all lines (off)", "-", "&Find...\tCtrl+F",
-                                      "&Save list as... (off)", "-", "&Encoding"}));
+            (std::vector<std::string>{"&Copy\tCtrl+C (off)", "Copy &all lines (off)", "-", "Edi&t text...\tF2 (off)",
+                                      "&New entry...\tIns", "&Delete entry\tDel (off)", "&Undo\tCtrl+Z (off)",
+                                      "&Redo\tCtrl+Y (off)", "-", "&Find...\tCtrl+F", "&Save list as... (off)",
+                                      "Save speec&h file\tCtrl+S", "Save s&peech file as...\tCtrl+Shift+S",
+                                      "&Open list...", "-", "&Encoding"}));
 
   viewer.clickGet(dir.write("s.mul", concat({record(1, "one"), record(2, "tab\there"), record(3, "three")})));
   const std::vector<std::string> lines = viewer.lines();
@@ -614,14 +617,17 @@ TEST(Win32Window, TheListsMenuOffersWhatAppliesAndCopiesALineOrEveryLine) {
   RECT second{};
   SendMessageW(viewer.list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&second));
   const LPARAM at = MAKELPARAM(second.left + 5, second.top + 2);
-  EXPECT_EQ(choosingFromMenu(
-                [&] {
-                  SendMessageW(viewer.list, WM_RBUTTONDOWN, MK_RBUTTON, at);
-                  SendMessageW(viewer.list, WM_RBUTTONUP, 0, at);
-                },
-                L'c'),
-            (std::vector<std::string>{"&Copy\tCtrl+C", "Copy &all lines", "-", "&Find...\tCtrl+F", "&Save list as...",
-                                      "-", "&Encoding"}));
+  EXPECT_EQ(
+      choosingFromMenu(
+          [&] {
+            SendMessageW(viewer.list, WM_RBUTTONDOWN, MK_RBUTTON, at);
+            SendMessageW(viewer.list, WM_RBUTTONUP, 0, at);
+          },
+          L'c'),
+      (std::vector<std::string>{"&Copy\tCtrl+C", "Copy &all lines", "-", "Edi&t text...\tF2", "&New entry...\tIns",
+                                "&Delete entry\tDel", "&Undo\tCtrl+Z (off)", "&Redo\tCtrl+Y (off)", "-",
+                                "&Find...\tCtrl+F", "&Save list as...", "Save speec&h file\tCtrl+S",
+                                "Save s&peech file as...\tCtrl+Shift+S", "&Open list...", "-", "&Encoding"}));
   EXPECT_EQ(SendMessageW(viewer.list, LB_GETCURSEL, 0, 0), 1);
   EXPECT_EQ(clipboardText(), "ID: 2 Text: tab\u2409here");
 
@@ -892,6 +898,27 @@ TEST(Win32Window, AssistiveTechnologyReadsTheLinesAsAListBoxs) {
   EXPECT_HRESULT_SUCCEEDED(accessible->get_accName(second, &name));
   EXPECT_EQ(name ? utf8(name) : "", "ID: 2 Text: two");
   SysFreeString(name);
+
+  // A line edited (F2, a text, OK) is described as changed; the others not.
+  SendMessageW(viewer.list, LB_SETCURSEL, 0, 0);
+  answeringDialogs([&] { SendMessageW(viewer.list, WM_KEYDOWN, VK_F2, 0); },
+                   [](HWND entry) {
+                     SetDlgItemTextW(entry, SPEECH_ENTRY_TEXT, L"uno");
+                     PostMessageW(GetDlgItem(entry, IDOK), BM_CLICK, 0, 0);
+                   });
+  EXPECT_EQ(viewer.lines(), (std::vector<std::string>{"ID: 1 Text: uno", "ID: 2 Text: two"}));
+  auto description = [accessible](long child) {
+    VARIANT id{};
+    id.vt = VT_I4;
+    id.lVal = child;
+    BSTR text = nullptr;
+    accessible->get_accDescription(id, &text);
+    const std::string read = text ? utf8(text) : "";
+    SysFreeString(text);
+    return read;
+  };
+  EXPECT_EQ(description(1), "Changed");
+  EXPECT_EQ(description(2), "");
   accessible->Release();
   CoUninitialize();
 }
@@ -939,6 +966,73 @@ TEST(Win32Window, EveryLineCanBeScrolledToItsEnd) {
   pump();
   EXPECT_GT(range(), first);
   EXPECT_GE(range(), atLeastWidest);
+}
+
+// ---- Unsaved changes
+
+// Closing, a Get and a drop with an entry deleted and not saved ask first,
+// with Save, Don't Save and Cancel: Cancel keeps everything as it was, Don't
+// Save goes on and leaves the file as read, Save writes it and then goes on.
+TEST(Win32Window, UnsavedChangesAreAskedAboutBeforeClosingAGetOrADrop) {
+  enum class Action { Close, Get, Drop };
+  const Action actions[] = {Action::Close, Action::Get, Action::Drop};
+  const std::pair<int, const char*> answers[] = {{IDCANCEL, "Cancel"}, {IDNO, "Don't Save"}, {IDYES, "Save"}};
+  for (const Action action : actions) {
+    for (const auto& [answer, name] : answers) {
+      SCOPED_TRACE(std::string(action == Action::Close ? "closing"
+                               : action == Action::Get ? "a Get"
+                                                       : "a drop") +
+                   ", answered " + name);
+      const TempDir dir;
+      const Bytes read = concat({record(1, "one"), record(2, "two")});
+      const std::string speech = dir.write("speech.mul", read);
+      const std::string other = dir.write("other.mul", record(3, "three"));
+      Viewer viewer;
+      viewer.clickGet(speech);
+      SendMessageW(viewer.list, LB_SETCURSEL, 0, 0);
+      SendMessageW(viewer.list, WM_KEYDOWN, VK_DELETE, 0);
+      ASSERT_EQ(viewer.lines(), std::vector<std::string>{"ID: 2 Text: two"});
+
+      std::string question, buttons;
+      answeringDialogs(
+          [&] {
+            if (action == Action::Close) PostMessageW(viewer.frame, WM_CLOSE, 0, 0);
+            if (action == Action::Get) {
+              SetWindowTextW(viewer.path, wide(other).c_str());
+              PostMessageW(viewer.button, BM_CLICK, 0, 0);
+            }
+            if (action == Action::Drop) {
+              PostMessageW(viewer.frame, WM_DROPFILES, reinterpret_cast<WPARAM>(droppedFiles({wide(other)})), 0);
+            }
+            pump(std::chrono::milliseconds(300));
+          },
+          [&, answer = answer](HWND dialog) {
+            if (!GetDlgItem(dialog, IDNO)) return;
+            EnumChildWindows(
+                dialog,
+                [](HWND child, LPARAM into) -> BOOL {
+                  wchar_t kind[16] = {};
+                  GetClassNameW(child, kind, 16);
+                  if (_wcsicmp(kind, L"Static") == 0) *reinterpret_cast<std::string*>(into) += windowText(child);
+                  return TRUE;
+                },
+                reinterpret_cast<LPARAM>(&question));
+            for (const int id : {IDYES, IDNO, IDCANCEL}) buttons += windowText(GetDlgItem(dialog, id)) + "|";
+            PostMessageW(GetDlgItem(dialog, answer), BM_CLICK, 0, 0);
+          });
+      EXPECT_EQ(question, "Save the changes to speech.mul?");
+      EXPECT_EQ(buttons, "&Save|Do&n't Save|Cancel|");
+      const bool wentOn = answer != IDCANCEL;
+      if (action == Action::Close) {
+        EXPECT_EQ(IsWindow(viewer.frame) != FALSE, !wentOn);
+      } else {
+        EXPECT_EQ(viewer.lines(),
+                  wentOn ? std::vector<std::string>{"ID: 3 Text: three"} : std::vector<std::string>{"ID: 2 Text: two"});
+        if (action == Action::Drop) EXPECT_EQ(windowText(viewer.path), wentOn ? other : speech);
+      }
+      EXPECT_EQ(testing_support::readAll(speech), answer == IDYES ? record(2, "two") : read);
+    }
+  }
 }
 
 }  // namespace

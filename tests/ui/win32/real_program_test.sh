@@ -7,11 +7,13 @@
 # menu and the clipboard; message boxes, one for a very long path; a file
 # another process holds; a long Get clicked again and again, centred over
 # the window and closed under way; the program started with a path and with
-# wrong arguments; Save list as a name Windows would not keep; and that
+# wrong arguments; Save list as a name Windows would not keep; editing an
+# entry, saving, undoing and closing with changes unsaved; and that
 # nothing was written beside it, beside the files, or to the registry.
 # Writes the screenshots BUILD_DIR/screenshot.png, screenshot-find.png,
-# screenshot-find-no-room.png, screenshot-menu.png and
-# screenshot-progress.png. Runs in the Wine session of the CTest fixture.
+# screenshot-find-no-room.png, screenshot-menu.png, screenshot-progress.png,
+# screenshot-edit-entry.png and screenshot-edited.png. Runs in the Wine
+# session of the CTest fixture.
 # Usage: real_program_test.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -247,6 +249,58 @@ robot wait
 robot closing "$long"
 check "closed during a long Get, the program ends within a second or so, the file closed" "yes|yes|no" \
   "$(value ended)|$([ "$(value 'ended within' | cut -d' ' -f1)" -le 2000 ] && echo yes || echo no)|$(value 'file held')"
+
+# Editing as a user does, with real keys: F2 on the first line, a text
+# typed into the Edit entry window (a character 1251 cannot hold refused and
+# named, then a Cyrillic text), Enter and Ctrl+S; speechlist.exe then lists
+# the saved file with the new text. Ctrl+Z brings the old line back, and
+# closing with that change unsaved asks first: Cancel keeps the window, Don't
+# Save closes it and leaves the file as saved.
+editing="$work/editing"
+mkdir -p "$editing"
+cp "$files/lines.mul" "$editing/speech.mul"
+LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 wine "$app/speechviewer.exe" --encoding 1251 "$(winepath -w "$editing/speech.mul")" >/dev/null 2>&1 &
+robot listed
+xdotool key Down
+until_robot current "0 ID: 2A Text: hail" current
+xdotool key F2
+window_up '^Edit entry$'
+robot entry
+check "F2 opens Edit entry with the entry's ID, its text and the bytes it takes, over the window and on the screen" \
+  "Edit entry|2A|hail|4 of 32,767 bytes||on|yes" \
+  "$(value 'entry title')|$(value 'entry id')|$(value 'entry text')|$(value 'entry bytes')|$(value 'entry problem')|$(value 'entry ok')|$(value 'entry on screen')"
+robot type "Grüße"
+check "a character the encoding cannot hold is named, and OK takes nothing" "yes|off" \
+  "$(value 'entry problem' | grep -q 'ü' && echo yes || echo no)|$(value 'entry ok')"
+robot type "Привет, мир"
+check "a Cyrillic text typed: its bytes in 1251, counted as typed" "Привет, мир|11 of 32,767 bytes||on" \
+  "$(value 'entry text')|$(value 'entry bytes')|$(value 'entry problem')|$(value 'entry ok')"
+sleep 0.3  # the dialog's paint, for the picture
+import -window root -crop "$(value 'entry and window')" +repage "$build/screenshot-edit-entry.png"
+echo "screenshot: $build/screenshot-edit-entry.png"
+around=$(value 'entry and window')
+xdotool key Return
+window_gone '^Edit entry$'
+xdotool key Down
+sleep 0.3  # the changed line's paint, no longer selected, for the picture
+import -window root -crop "$around" +repage "$build/screenshot-edited.png"
+robot lines
+check "Enter takes it: the line shows the new text" "45|ID: 2A Text: Привет, мир" "$(value lines)|$(value line)"
+xdotool key ctrl+s
+listing_of() { wine "$bin/speechlist.exe" --encoding 1251 "$(winepath -w "$1")" >"$work/listed.txt" 2>/dev/null || true; head -n1 "$work/listed.txt" | tr -d '\r'; }
+for _ in $(seq 50); do [ "$(listing_of "$editing/speech.mul")" == "ID: 2A Text: Привет, мир" ] && break; sleep 0.2; done
+check "Ctrl+S saves over the file: speechlist lists the new text" "ID: 2A Text: Привет, мир" "$(listing_of "$editing/speech.mul")"
+xdotool key ctrl+z
+until_robot line "ID: 2A Text: hail" lines
+check "Ctrl+Z brings the old line back" "45|ID: 2A Text: hail" "$(value lines)|$(value line)"
+robot ask cancel
+check "closing with the undo unsaved asks, with Save, Don't Save and Cancel; Cancel keeps the window" \
+  "Save the changes to speech.mul?|Save|Don't Save|Cancel|no" \
+  "$(value question)|$(value 'question buttons')|$(value ended)"
+robot lines
+check "and its lines" "45|ID: 2A Text: hail" "$(value lines)|$(value line)"
+robot ask dontsave
+check "Don't Save closes it, the file as saved" "yes|ID: 2A Text: Привет, мир" "$(value ended)|$(listing_of "$editing/speech.mul")"
 
 # A wrong command line, and --version: a message box, no window, and the
 # exit status.

@@ -29,6 +29,10 @@
 //   window_robot OUT move X Y             moves the window to X, Y on the screen
 //   window_robot OUT find place           whether the find window hides any of the list, and is on the screen
 //   window_robot OUT resources EXE        the manifest, version, licence and icon in EXE
+//   window_robot OUT entry                the Edit entry (New entry) window: its title, fields and what it says
+//   window_robot OUT type TEXT            types TEXT into the Edit entry window's text field, as keys would
+//   window_robot OUT ask ANSWER           closes the window, reads the question about unsaved changes and
+//                                         answers it (save, dontsave, cancel): whether the program ended
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -307,6 +311,106 @@ void close(HWND viewer) {
   if (handle) CloseHandle(handle);
 }
 
+// The Edit entry (New entry) window the viewer shows, within a few seconds.
+HWND entryWindow(HWND viewer) {
+  const DWORD thread = GetWindowThreadProcessId(viewer, nullptr);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    for (const wchar_t* title : {L"Edit entry", L"New entry"}) {
+      const HWND found = FindWindowW(L"#32770", title);
+      if (found && GetWindowThreadProcessId(found, nullptr) == thread && IsWindowVisible(found)) return found;
+    }
+    Sleep(50);
+  }
+  return nullptr;
+}
+
+constexpr int kEntryId = 310, kEntryText = 311, kEntryBytes = 312, kEntryProblem = 314;
+
+void sayEntry(HWND viewer) {
+  const HWND entry = entryWindow(viewer);
+  if (!entry) return say("entry", "none");
+  waitUntilIdle(viewer);
+  say("entry title", windowText(entry));
+  say("entry id", windowText(GetDlgItem(entry, kEntryId)));
+  say("entry text", windowText(GetDlgItem(entry, kEntryText)));
+  say("entry bytes", windowText(GetDlgItem(entry, kEntryBytes)));
+  say("entry problem", windowText(GetDlgItem(entry, kEntryProblem)));
+  say("entry ok", IsWindowEnabled(GetDlgItem(entry, IDOK)) ? "on" : "off");
+  RECT both{}, dialog{}, frame{};
+  GetWindowRect(entry, &dialog);
+  GetWindowRect(viewer, &frame);
+  UnionRect(&both, &dialog, &frame);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(viewer, MONITOR_DEFAULTTONEAREST), &monitor);
+  RECT inside{};
+  IntersectRect(&inside, &dialog, &monitor.rcWork);
+  say("entry on screen", EqualRect(&inside, &dialog) ? "yes" : "no");
+  say("entry and window", std::to_string(both.right - both.left) + "x" + std::to_string(both.bottom - both.top) + "+" +
+                              std::to_string(both.left) + "+" + std::to_string(both.top));
+}
+
+// Each character as the keyboard hands it to the focused field (WM_CHAR),
+// one after another.
+void typeIntoEntry(HWND viewer, const std::wstring& text) {
+  const HWND entry = entryWindow(viewer);
+  if (!entry) return say("entry", "none");
+  const HWND field = GetDlgItem(entry, kEntryText);
+  SendMessageW(field, EM_SETSEL, 0, -1);
+  for (const wchar_t unit : text) SendMessageW(field, WM_CHAR, unit, 1);
+  waitUntilIdle(viewer);
+  sayEntry(viewer);
+}
+
+// Closes the window as its close button does; with unsaved changes the
+// viewer asks, and the question's text, its buttons and the answer given are
+// told.
+void closeAsking(HWND viewer, const std::wstring& answer) {
+  DWORD process = 0;
+  const DWORD thread = GetWindowThreadProcessId(viewer, &process);
+  const HANDLE handle = OpenProcess(SYNCHRONIZE, FALSE, process);
+  PostMessageW(viewer, WM_SYSCOMMAND, SC_CLOSE, 0);
+  HWND question = nullptr;
+  for (int attempt = 0; attempt < 100 && !question; ++attempt) {
+    EnumThreadWindows(
+        thread,
+        [](HWND window, LPARAM found) -> BOOL {
+          if (!IsWindowVisible(window) || !GetDlgItem(window, IDNO) || !GetDlgItem(window, IDCANCEL)) return TRUE;
+          *reinterpret_cast<HWND*>(found) = window;
+          return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&question));
+    if (!question) Sleep(50);
+  }
+  if (!question) {
+    say("question", "none");
+  } else {
+    std::string text, buttons;
+    EnumChildWindows(
+        question,
+        [](HWND child, LPARAM into) -> BOOL {
+          wchar_t name[16] = {};
+          GetClassNameW(child, name, 16);
+          if (_wcsicmp(name, L"Static") == 0 && !windowText(child).empty())
+            *reinterpret_cast<std::string*>(into) += windowText(child);
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&text));
+    for (const int id : {IDYES, IDNO, IDCANCEL}) {
+      std::string caption = windowText(GetDlgItem(question, id));
+      caption.erase(std::remove(caption.begin(), caption.end(), '&'), caption.end());
+      buttons += (buttons.empty() ? "" : "|") + caption;
+    }
+    say("question", text);
+    say("question buttons", buttons);
+    const int id = answer == L"save" ? IDYES : answer == L"dontsave" ? IDNO : IDCANCEL;
+    PostMessageW(GetDlgItem(question, id), BM_CLICK, 0, 0);
+  }
+  const bool ended = handle && WaitForSingleObject(handle, answer == L"cancel" ? 1500 : 20000) == WAIT_OBJECT_0;
+  say("ended", ended ? "yes" : "no");
+  if (handle) CloseHandle(handle);
+}
+
 // The progress windows of a Get that the viewer shows: its dialogs with a
 // progress bar.
 std::vector<HWND> progressWindowsOf(HWND viewer) {
@@ -547,6 +651,12 @@ int wmain(int argc, wchar_t** argv) {
     message(viewer);
   else if (command == L"close")
     close(viewer);
+  else if (command == L"entry")
+    sayEntry(viewer);
+  else if (command == L"type" && argc > 3)
+    typeIntoEntry(viewer, argv[3]);
+  else if (command == L"ask" && argc > 3)
+    closeAsking(viewer, argv[3]);
   else if (command == L"clicks" && argc > 4)
     clicks(viewer, argv[3], _wtoi(argv[4]));
   else if (command == L"progress")
