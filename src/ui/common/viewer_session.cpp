@@ -19,16 +19,18 @@
 namespace ui {
 namespace {
 
-constexpr std::string_view kNoMemoryToSave = "There is not enough memory to save the list; the file was not written.";
-constexpr std::string_view kNoMemoryToFind = "There is not enough memory to search the lines.";
-constexpr std::string_view kNoMemoryToList = "There is not enough memory to list the file.";
-constexpr std::string_view kNoMemoryToRead = "There is not enough memory to read the texts in this encoding.";
+constexpr texts::Source kNoMemoryToSave =
+    SPEECH_TEXT("window", "There is not enough memory to save the list; the file was not written.");
+constexpr texts::Source kNoMemoryToFind = SPEECH_TEXT("window", "There is not enough memory to search the lines.");
+constexpr texts::Source kNoMemoryToList = SPEECH_TEXT("window", "There is not enough memory to list the file.");
+constexpr texts::Source kNoMemoryToRead =
+    SPEECH_TEXT("window", "There is not enough memory to read the texts in this encoding.");
 
 // After running out of memory: the window's reserve is given back, so that
 // the message and the window's painting have room.
-std::string outOfMemory(std::string_view message) {
+std::string outOfMemory(const texts::Source& message) {
   listing::memory_reserve::release();
-  return std::string(message);
+  return texts::text(message);
 }
 
 // A message in its shown form; if even that finds no memory, the words
@@ -69,7 +71,7 @@ ViewerSession::~ViewerSession() {
 }
 
 std::optional<std::string> ViewerSession::get(const std::filesystem::path& field) {
-  if (!startGet(field)) return std::string(kGetRuns);
+  if (!startGet(field)) return texts::text(kGetRuns);
   return endGet();
 }
 
@@ -148,7 +150,7 @@ std::string ViewerSession::shownLine(std::size_t row) const {
 // ---- The encoding
 
 std::optional<std::string> ViewerSession::setEncoding(std::optional<runtime::Encoding> choice) {
-  if (getRuns()) return std::string(kGetRuns);
+  if (getRuns()) return texts::text(kGetRuns);
   const runtime::Encoding encoding = choice.value_or(runtime::Encoding::systemDefault());
   try {
     // The tables are made here, where running out of memory can be said.
@@ -179,16 +181,20 @@ void ViewerSession::setSearch(std::string text, bool matchCase) {
 ViewerSession::Found ViewerSession::find(FindDirection direction, std::optional<std::size_t> from) const {
   if (search_.text.empty()) return {};
   // The lines are the Get's until it ends.
-  if (getRuns()) return {std::nullopt, false, std::string(kGetRuns)};
+  if (getRuns()) return {std::nullopt, false, texts::text(kGetRuns)};
   const bool next = direction == FindDirection::Next;
   try {
     FindRequest request = search_;
     request.direction = direction;
     const std::optional<std::size_t> row = findLine(lines_, request, from, encoding_);
-    if (!row) return {std::nullopt, false, "No line holds \"" + shown(search_.text) + "\"."};
+    if (!row)
+      return {std::nullopt, false, texts::text(SPEECH_TEXT("window", "No line holds \"%1\"."), {shown(search_.text)})};
     const bool cameRound = from && (next ? *row <= *from : *row >= *from);
     std::string message;
-    if (cameRound) message = next ? "Went on from the first line." : "Went on from the last line.";
+    if (cameRound) {
+      message = texts::text(next ? SPEECH_TEXT("window", "Went on from the first line.")
+                                 : SPEECH_TEXT("window", "Went on from the last line."));
+    }
     return {row, cameRound, std::move(message)};
   } catch (const std::bad_alloc&) {
     return {std::nullopt, false, outOfMemory(kNoMemoryToFind)};
@@ -200,7 +206,7 @@ ViewerSession::Found ViewerSession::find(FindDirection direction, std::optional<
 TextOutcome ViewerSession::allShownLines(std::string_view lineEnd) const {
   TextOutcome outcome;
   if (getRuns()) {
-    outcome.failure = kGetRuns;
+    outcome.failure = texts::text(kGetRuns);
     return outcome;
   }
   try {
@@ -221,7 +227,7 @@ TextOutcome ViewerSession::allShownLines(std::string_view lineEnd) const {
 }
 
 std::optional<std::string> ViewerSession::saveListAs(const std::filesystem::path& target) const {
-  if (getRuns()) return std::string(kGetRuns);
+  if (getRuns()) return texts::text(kGetRuns);
   try {
     saveList(lines_, target, encoding_);
     return std::nullopt;
@@ -245,15 +251,19 @@ ViewerSession::SaveSuggestion ViewerSession::saveSuggestion() const {
 GetProgressText getProgressText(const ViewerSession::GetProgress& progress, const std::filesystem::path& file) {
   constexpr std::uint64_t kMB = 1000 * 1000;
   const std::string name = shown(runtime::pathText(file.filename()));
-  const std::string read = runtime::groupedNumber(progress.bytesRead / kMB);
-  const std::string reading = "Reading " + name + ": " + read;
-  if (progress.fileSize == 0) return {reading + " MB", std::nullopt};
-  const std::string size = runtime::groupedNumber((progress.fileSize + kMB - 1) / kMB);
+  const texts::Argument read = texts::Argument::count(progress.bytesRead / kMB);
+  // %1 is the file's name, %2 and %3 millions of bytes.
+  if (progress.fileSize == 0)
+    return {texts::text(SPEECH_TEXT("window", "Reading %1: %2 MB"), {name, read}), std::nullopt};
+  const texts::Argument size = texts::Argument::count((progress.fileSize + kMB - 1) / kMB);
   // A file that grows while it is read: how far the Get has come is known,
   // how far it has to go is not.
-  if (progress.bytesRead > progress.fileSize)
-    return {reading + " MB (the file grew from " + size + " MB)", std::nullopt};
-  return {reading + " of " + size + " MB", static_cast<int>(progress.bytesRead * kProgressSteps / progress.fileSize)};
+  if (progress.bytesRead > progress.fileSize) {
+    return {texts::text(SPEECH_TEXT("window", "Reading %1: %2 MB (the file grew from %3 MB)"), {name, read, size}),
+            std::nullopt};
+  }
+  return {texts::text(SPEECH_TEXT("window", "Reading %1: %2 of %3 MB"), {name, read, size}),
+          static_cast<int>(progress.bytesRead * kProgressSteps / progress.fileSize)};
 }
 
 // ---- The window's command line

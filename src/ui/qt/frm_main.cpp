@@ -295,7 +295,7 @@ void frmMain::copyAllLines() {
       try {
         QGuiApplication::clipboard()->setText(qtText(all.text));
       } catch (const std::bad_alloc&) {
-        failure = ui::kNoMemoryToCopy;
+        failure = texts::text(ui::kNoMemoryToCopy);
       }
     }
   }

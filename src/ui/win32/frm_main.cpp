@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "texts/texts.h"
 #include "ui/common/window_description.h"
 #include "ui/common/window_placement.h"
 #include "ui/win32/clipboard.h"
@@ -144,23 +145,62 @@ void addStatusLine(HWND dialog) {
   SendMessageW(status, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
-// Why a copy failed, of "The line was" or "The lines were"; none when it
-// did not.
-std::optional<std::string> notCopied(win32::ClipboardOutcome outcome, std::string_view what) {
+// What was copied: the current line, or every line.
+enum class Copied { Line, AllLines };
+
+// Why a copy failed; none when it did not.
+std::optional<std::string> notCopied(win32::ClipboardOutcome outcome, Copied what) {
+  const bool line = what == Copied::Line;
   switch (outcome) {
     case win32::ClipboardOutcome::Copied: return std::nullopt;
     case win32::ClipboardOutcome::NoMemory:
-      return std::string(what) + " not copied: there is not enough memory for the clipboard.";
+      return texts::text(
+          line ? SPEECH_TEXT("win32", "The line was not copied: there is not enough memory for the clipboard.")
+               : SPEECH_TEXT("win32", "The lines were not copied: there is not enough memory for the clipboard."));
     case win32::ClipboardOutcome::HeldByAnotherProgram:
-      return std::string(what) + " not copied: another program holds the clipboard. Try again in a moment.";
+      return texts::text(
+          line ? SPEECH_TEXT("win32",
+                             "The line was not copied: another program holds the clipboard. Try again in a moment.")
+               : SPEECH_TEXT("win32",
+                             "The lines were not copied: another program holds the clipboard. Try again in a moment."));
   }
   return std::nullopt;
 }
 
-// The types Save list as offers; a name typed without an extension gets the
-// chosen type's first one.
-constexpr wchar_t kSaveTypes[] =
-    L"Text files (*.txt)\0*.txt\0CSV (*.csv)\0*.csv\0JSON Lines (*.json, *.jsonl)\0*.json;*.jsonl\0";
+// The types Save list as offers, each its name and its patterns, in the
+// dialog's form; a name typed without an extension gets the chosen type's
+// first one.
+std::wstring saveTypes() {
+  std::wstring types;
+  const auto add = [&](const texts::Source& name, std::wstring_view patterns) {
+    types += wide(texts::text(name));
+    types += L'\0';
+    types += patterns;
+    types += L'\0';
+  };
+  add(SPEECH_TEXT("win32", "Text files (*.txt)"), L"*.txt");
+  add(SPEECH_TEXT("win32", "CSV (*.csv)"), L"*.csv");
+  add(SPEECH_TEXT("win32", "JSON Lines (*.json, *.jsonl)"), L"*.json;*.jsonl");
+  return types;
+}
+
+// Gives the list's menu, loaded from the resources, its texts in the
+// user's language.
+void nameMenuItems(HMENU items) {
+  const auto name = [items](UINT item, BOOL byPosition, const texts::Source& text) {
+    const std::wstring shown = wide(texts::text(text));
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_STRING;
+    info.dwTypeData = const_cast<wchar_t*>(shown.c_str());
+    SetMenuItemInfoW(items, item, byPosition, &info);
+  };
+  name(SPEECH_COMMAND_COPY, FALSE, SPEECH_TEXT("win32", "&Copy\tCtrl+C"));
+  name(SPEECH_COMMAND_COPY_ALL, FALSE, SPEECH_TEXT("win32", "Copy &all lines"));
+  name(SPEECH_COMMAND_FIND, FALSE, SPEECH_TEXT("win32", "&Find...\tCtrl+F"));
+  name(SPEECH_COMMAND_SAVE_LIST, FALSE, SPEECH_TEXT("win32", "&Save list as..."));
+  name(static_cast<UINT>(GetMenuItemCount(items) - 1), TRUE, SPEECH_TEXT("win32", "&Encoding"));
+}
 
 }  // namespace
 
@@ -388,6 +428,7 @@ INT_PTR CALLBACK frmMain::progressProc(HWND dialog, UINT message, WPARAM wParam,
       self->dlgProgress = dialog;
       self->taskbarProgress_.emplace(self->hwnd_);
       SendDlgItemMessageW(dialog, SPEECH_PROGRESS_BAR, PBM_SETRANGE32, 0, ui::kProgressSteps);
+      SetDlgItemTextW(dialog, IDCANCEL, wide(texts::text(SPEECH_TEXT("win32", "Cancel"))).c_str());
       self->showProgressIn(dialog);
       SetTimer(dialog, kPoll, 50, nullptr);
       return TRUE;
@@ -453,6 +494,7 @@ void frmMain::showListMenu(LPARAM at) {
   const win32::UniqueMenu menu(LoadMenuW(thisProgram(), MAKEINTRESOURCEW(kListMenuId)));
   if (!menu) return;
   const HMENU items = GetSubMenu(menu.get(), 0);
+  nameMenuItems(items);
   const auto enable = [items](int command, bool enabled) {
     EnableMenuItem(items, static_cast<UINT>(command), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
   };
@@ -507,7 +549,7 @@ bool frmMain::runCommand(int command) {
 void frmMain::copyLine() {
   const std::optional<std::size_t> row = lstWords->currentRow();
   if (!row) return;
-  if (const auto failure = notCopied(win32::putOnClipboard(hwnd_, session_.shownLine(*row)), "The line was"))
+  if (const auto failure = notCopied(win32::putOnClipboard(hwnd_, session_.shownLine(*row)), Copied::Line))
     tell(hwnd_, *failure, MB_ICONERROR);
 }
 
@@ -518,7 +560,7 @@ void frmMain::copyAllLines() {
     const WaitCursor wait;
     // Windows' clipboard text ends its lines in CRLF.
     const ui::TextOutcome all = session_.allShownLines("\r\n");
-    failure = all.failure.empty() ? notCopied(win32::putOnClipboard(hwnd_, all.text), "The lines were")
+    failure = all.failure.empty() ? notCopied(win32::putOnClipboard(hwnd_, all.text), Copied::AllLines)
                                   : std::optional(all.failure);
   }
   if (failure) tell(hwnd_, *failure, MB_ICONERROR);
@@ -536,18 +578,21 @@ void frmMain::saveListAs() {
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = hwnd_;
-  dialog.lpstrFilter = kSaveTypes;
+  const std::wstring types = saveTypes();
+  const std::wstring title = wide(texts::text(SPEECH_TEXT("win32", "Save list as")));
+  dialog.lpstrFilter = types.c_str();
   dialog.nFilterIndex = 1;
   dialog.lpstrFile = name.data();
   dialog.nMaxFile = static_cast<DWORD>(name.size());
   dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
-  dialog.lpstrTitle = L"Save list as";
+  dialog.lpstrTitle = title.c_str();
   dialog.lpstrDefExt = L"txt";
   // The current folder stays as it was: a relative path in txtPath is read
   // from it.
   dialog.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
   if (!GetSaveFileNameW(&dialog)) {
-    if (CommDlgExtendedError() != 0) tell(hwnd_, "The save dialog could not be shown.", MB_ICONERROR);
+    if (CommDlgExtendedError() != 0)
+      tell(hwnd_, texts::text(SPEECH_TEXT("win32", "The save dialog could not be shown.")), MB_ICONERROR);
     return;
   }
   saveListTo(std::filesystem::path(name.data()));

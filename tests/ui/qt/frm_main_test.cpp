@@ -339,7 +339,7 @@ class FrmMainTest : public QObject {
     QVERIFY(::setrlimit(RLIMIT_AS, &limited) == 0);
     action(window, "Copy &all lines")->trigger();
     ::setrlimit(RLIMIT_AS, &before);
-    QCOMPARE(reader.messages, QStringList{QString::fromUtf8(ui::kNoMemoryToCopy.data())});
+    QCOMPARE(reader.messages, QStringList{QString::fromStdString(texts::text(ui::kNoMemoryToCopy))});
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("before"));
     QCOMPARE(clickGet(window, QString::fromStdString(dir.write("small.mul", record(1, "one")))), QString());
     QCOMPARE(listed(window), QStringList{QStringLiteral("ID: 1 Text: one")});
