@@ -459,7 +459,7 @@
     </message>
     <message>
         <source>%1 (shortened from %2 characters)</source>
-        <translation>%1 (raccourci, sur %2 caractères)</translation>
+        <translation>%1 (raccourci ; %2 caractères en tout)</translation>
     </message>
 </context>
 <context>
