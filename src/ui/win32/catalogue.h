@@ -2,7 +2,7 @@
 // the user's interface language, English where it has none.
 #pragma once
 
-#include <windows.h>
+#include "ui/win32/windows_api.h"
 
 #include <optional>
 

@@ -1,8 +1,9 @@
 // The viewer's entry point: the command line, then the window and its
 // message loop until the window is closed.
-#include "ui/win32/catalogue.h"
 #include "ui/win32/command_line.h"
 #include "ui/win32/frm_main.h"
+// After frm_main.h, which includes what must come before <windows.h>.
+#include "ui/win32/catalogue.h"
 #include "ui/win32/message_loop.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
