@@ -583,5 +583,9 @@
         <source>A file is being listed: wait until it is done, or cancel it.</source>
         <translation>Eine Datei wird gerade aufgelistet: Warten Sie, bis das fertig ist, oder brechen Sie es ab.</translation>
     </message>
+    <message>
+        <source>Path of the speech file</source>
+        <translation>Pfad der Sprachdatei</translation>
+    </message>
 </context>
 </TS>

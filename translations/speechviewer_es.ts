@@ -583,5 +583,9 @@
         <source>A file is being listed: wait until it is done, or cancel it.</source>
         <translation>Se está listando un archivo: espere a que termine o cancélelo.</translation>
     </message>
+    <message>
+        <source>Path of the speech file</source>
+        <translation>Ruta del archivo de diálogos</translation>
+    </message>
 </context>
 </TS>

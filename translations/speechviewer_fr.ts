@@ -583,5 +583,9 @@
         <source>A file is being listed: wait until it is done, or cancel it.</source>
         <translation>Un fichier est en cours de listage : attendez qu’il soit terminé ou annulez-le.</translation>
     </message>
+    <message>
+        <source>Path of the speech file</source>
+        <translation>Chemin du fichier de paroles</translation>
+    </message>
 </context>
 </TS>

@@ -583,5 +583,9 @@
         <source>A file is being listed: wait until it is done, or cancel it.</source>
         <translation>È in corso l&apos;elenco di un file: attendere che termini o annullarlo.</translation>
     </message>
+    <message>
+        <source>Path of the speech file</source>
+        <translation>Percorso del file dei dialoghi</translation>
+    </message>
 </context>
 </TS>

@@ -582,5 +582,9 @@
         <source>A file is being listed: wait until it is done, or cancel it.</source>
         <translation>ファイルを一覧表示しています: 終わるまで待つか、キャンセルしてください。</translation>
     </message>
+    <message>
+        <source>Path of the speech file</source>
+        <translation>スピーチ ファイルのパス</translation>
+    </message>
 </context>
 </TS>

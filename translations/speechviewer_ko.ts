@@ -582,5 +582,9 @@
         <source>A file is being listed: wait until it is done, or cancel it.</source>
         <translation>파일을 목록에 표시하는 중입니다. 끝날 때까지 기다리거나 취소하십시오.</translation>
     </message>
+    <message>
+        <source>Path of the speech file</source>
+        <translation>음성 파일 경로</translation>
+    </message>
 </context>
 </TS>

@@ -584,5 +584,9 @@
         <source>A file is being listed: wait until it is done, or cancel it.</source>
         <translation>Trwa wyświetlanie pliku: poczekaj, aż się zakończy, lub je anuluj.</translation>
     </message>
+    <message>
+        <source>Path of the speech file</source>
+        <translation>Ścieżka pliku kwestii</translation>
+    </message>
 </context>
 </TS>

@@ -583,5 +583,9 @@
         <source>A file is being listed: wait until it is done, or cancel it.</source>
         <translation>Um arquivo está sendo listado: aguarde até que termine ou cancele.</translation>
     </message>
+    <message>
+        <source>Path of the speech file</source>
+        <translation>Caminho do arquivo de falas</translation>
+    </message>
 </context>
 </TS>

@@ -584,5 +584,9 @@
         <source>A file is being listed: wait until it is done, or cancel it.</source>
         <translation>Идёт вывод файла: дождитесь окончания или отмените его.</translation>
     </message>
+    <message>
+        <source>Path of the speech file</source>
+        <translation>Путь к файлу реплик</translation>
+    </message>
 </context>
 </TS>

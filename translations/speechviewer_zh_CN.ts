@@ -582,5 +582,9 @@
         <source>A file is being listed: wait until it is done, or cancel it.</source>
         <translation>正在列出文件: 请等待完成，或将其取消。</translation>
     </message>
+    <message>
+        <source>Path of the speech file</source>
+        <translation>语音文件的路径</translation>
+    </message>
 </context>
 </TS>

@@ -582,5 +582,9 @@
         <source>A file is being listed: wait until it is done, or cancel it.</source>
         <translation>正在列出檔案: 請等候完成，或將其取消。</translation>
     </message>
+    <message>
+        <source>Path of the speech file</source>
+        <translation>語音檔的路徑</translation>
+    </message>
 </context>
 </TS>
