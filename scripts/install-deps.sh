@@ -9,9 +9,9 @@ set -euo pipefail
 
 profile=test
 case "${1:-}" in run | test) profile=$1; shift ;; esac
-packages=(cmake ninja-build g++ qt6-base-dev rapidjson-dev)
+packages=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n rapidjson-dev)
 [ "$profile" = test ] && packages+=(clang clang-format libgtest-dev libgmock-dev python3 xvfb xdotool imagemagick
-                                   fonts-wqy-microhei unicode-data)
+                                   fonts-wqy-microhei unicode-data locales)
 packages+=("$@")
 
 echo "==> Checking the Debian packages: ${packages[*]}"

@@ -8,6 +8,7 @@
 #include "listing/memory_reserve.h"
 #include "runtime/copy_bytes.h"
 #include "speechfile/record.h"
+#include "texts/texts.h"
 
 namespace listing {
 namespace {
@@ -68,7 +69,8 @@ void ThreadedList::keep(const speechfile::Entry& entry, bool hasText) {
   if (control_ && control_->stopAsked()) {
     throw runtime::RuntimeError(
         runtime::ErrorNumber::UserInterrupt,
-        "The listing was stopped at byte " + std::to_string(entry.offset) + "; the entries before it are listed.");
+        texts::text(SPEECH_TEXT("entries", "The listing was stopped at byte %1; the entries before it are listed."),
+                    {std::to_string(entry.offset)}));
   }
   // A full batch goes first, so that an entry is kept whole or, when the
   // hand-over fails, not at all.

@@ -7,33 +7,34 @@
 #include <utility>
 
 #include "runtime/platform.h"
+#include "texts/texts.h"
 
 namespace runtime {
 namespace {
 
 struct Listed {
   std::uint16_t codePage;
-  const char* name;  // for a menu
+  texts::Source name;  // for a menu
 };
 
 // In menu order: the code pages by name, then UTF-8. An encoding's slot is
 // its place here.
 constexpr std::array<Listed, 15> kListed = {{
-    {1256, "Arabic"},
-    {1257, "Baltic"},
-    {1250, "Central European"},
-    {936, "Chinese Simplified"},
-    {950, "Chinese Traditional"},
-    {1251, "Cyrillic"},
-    {1253, "Greek"},
-    {1255, "Hebrew"},
-    {932, "Japanese"},
-    {949, "Korean"},
-    {874, "Thai"},
-    {1254, "Turkish"},
-    {1258, "Vietnamese"},
-    {1252, "Western European"},
-    {Encoding::kUtf8, "UTF-8"},
+    {1256, SPEECH_TEXT("encodings", "Arabic")},
+    {1257, SPEECH_TEXT("encodings", "Baltic")},
+    {1250, SPEECH_TEXT("encodings", "Central European")},
+    {936, SPEECH_TEXT("encodings", "Chinese Simplified")},
+    {950, SPEECH_TEXT("encodings", "Chinese Traditional")},
+    {1251, SPEECH_TEXT("encodings", "Cyrillic")},
+    {1253, SPEECH_TEXT("encodings", "Greek")},
+    {1255, SPEECH_TEXT("encodings", "Hebrew")},
+    {932, SPEECH_TEXT("encodings", "Japanese")},
+    {949, SPEECH_TEXT("encodings", "Korean")},
+    {874, SPEECH_TEXT("encodings", "Thai")},
+    {1254, SPEECH_TEXT("encodings", "Turkish")},
+    {1258, SPEECH_TEXT("encodings", "Vietnamese")},
+    {1252, SPEECH_TEXT("encodings", "Western European")},
+    {Encoding::kUtf8, SPEECH_TEXT("encodings", "UTF-8")},
 }};
 static_assert(kListed.size() < Encoding::kSlots, "the last slot is for a system code page outside the list");
 
@@ -157,8 +158,9 @@ std::span<const Encoding> Encoding::all() {
 std::string Encoding::name() const {
   if (isUtf8()) return "UTF-8";
   const std::string number = std::to_string(codePage_);
-  if (slot_ >= kListed.size()) return "Code page " + number;
-  return std::string(kListed[slot_].name) + " (" + number + ")";
+  if (slot_ >= kListed.size()) return texts::text(SPEECH_TEXT("encodings", "Code page %1"), {number});
+  // %1 is the encoding's name, %2 its code page's number.
+  return texts::text(SPEECH_TEXT("encodings", "%1 (%2)"), {texts::text(kListed[slot_].name), number});
 }
 
 Encoding systemEncodingFor(unsigned codePage) {
@@ -168,7 +170,9 @@ Encoding systemEncodingFor(unsigned codePage) {
 
 std::string systemDefaultName() {
   const Encoding encoding = Encoding::systemDefault();
-  return "System default (" + (encoding.isUtf8() ? std::string("UTF-8") : std::to_string(encoding.codePage())) + ")";
+  // %1 is the code page's number, or UTF-8.
+  return texts::text(SPEECH_TEXT("encodings", "System default (%1)"),
+                     {encoding.isUtf8() ? std::string("UTF-8") : std::to_string(encoding.codePage())});
 }
 
 unsigned codePageForLocale(std::string_view locale) {

@@ -6,32 +6,43 @@
 #include <vector>
 
 #include "runtime/utf8.h"
+#include "texts/texts.h"
 
 namespace runtime {
 
-const char* standardText(ErrorNumber number) {
+namespace {
+
+// The runtime's own name of each error; kept apart from the text so that
+// errorName stays the English one for callers that compare it.
+texts::Source standardSource(ErrorNumber number) {
   switch (number) {
-    case ErrorNumber::Overflow: return "Overflow";
-    case ErrorNumber::OutOfMemory: return "Out of memory";
-    case ErrorNumber::UserInterrupt: return "User interrupt occurred";
-    case ErrorNumber::SubscriptOutOfRange: return "Subscript out of range";
-    case ErrorNumber::BadFileNameOrNumber: return "Bad file name or number";
-    case ErrorNumber::FileNotFound: return "File not found";
-    case ErrorNumber::FileAlreadyOpen: return "File already open";
-    case ErrorNumber::DeviceIOError: return "Device I/O error";
-    case ErrorNumber::InputPastEndOfFile: return "Input past end of file";
-    case ErrorNumber::TooManyFiles: return "Too many files";
-    case ErrorNumber::PermissionDenied: return "Permission denied";
-    case ErrorNumber::PathFileAccessError: return "Path/File access error";
-    case ErrorNumber::PathNotFound: return "Path not found";
+    case ErrorNumber::Overflow: return SPEECH_TEXT("runtime", "Overflow");
+    case ErrorNumber::OutOfMemory: return SPEECH_TEXT("runtime", "Out of memory");
+    case ErrorNumber::UserInterrupt: return SPEECH_TEXT("runtime", "User interrupt occurred");
+    case ErrorNumber::SubscriptOutOfRange: return SPEECH_TEXT("runtime", "Subscript out of range");
+    case ErrorNumber::BadFileNameOrNumber: return SPEECH_TEXT("runtime", "Bad file name or number");
+    case ErrorNumber::FileNotFound: return SPEECH_TEXT("runtime", "File not found");
+    case ErrorNumber::FileAlreadyOpen: return SPEECH_TEXT("runtime", "File already open");
+    case ErrorNumber::DeviceIOError: return SPEECH_TEXT("runtime", "Device I/O error");
+    case ErrorNumber::InputPastEndOfFile: return SPEECH_TEXT("runtime", "Input past end of file");
+    case ErrorNumber::TooManyFiles: return SPEECH_TEXT("runtime", "Too many files");
+    case ErrorNumber::PermissionDenied: return SPEECH_TEXT("runtime", "Permission denied");
+    case ErrorNumber::PathFileAccessError: return SPEECH_TEXT("runtime", "Path/File access error");
+    case ErrorNumber::PathNotFound: return SPEECH_TEXT("runtime", "Path not found");
   }
-  return "Unknown error";
+  return SPEECH_TEXT("runtime", "Unknown error");
 }
 
+}  // namespace
+
+const char* standardText(ErrorNumber number) { return standardSource(number).english; }
+
 std::string errorText(ErrorNumber number, const std::string& description) {
-  std::string name = standardText(number);
-  name += (description.empty() ? " (runtime error " : ", runtime error ") + std::to_string(static_cast<int>(number));
-  return description.empty() ? name + ")" : description + " (" + name + ")";
+  const std::string name = texts::text(standardSource(number));
+  const std::string code = std::to_string(static_cast<int>(number));
+  if (description.empty()) return texts::text(SPEECH_TEXT("runtime", "%1 (runtime error %2)"), {name, code});
+  // %1 is what went wrong, %2 the runtime's name of the error, %3 its number.
+  return texts::text(SPEECH_TEXT("runtime", "%1 (%2, runtime error %3)"), {description, name, code});
 }
 
 RuntimeError::RuntimeError(ErrorNumber number, std::string description)
@@ -104,8 +115,10 @@ std::string quotedPath(const std::filesystem::path& path) {
   const std::size_t end = countFitting(characters.rbegin(), characters.rend(), kEndRoom);
   const std::size_t startEnds = characters[start].at;
   const std::size_t endBegins = characters[characters.size() - end].at;
-  return "\"" + text.substr(0, startEnds) + "\u2026" + text.substr(endBegins) + "\" (shortened from " +
-         groupedNumber(width) + " characters)";
+  const std::string shortened = "\"" + text.substr(0, startEnds) + "\u2026" + text.substr(endBegins) + "\"";
+  // %1 is the shortened path in quotes, %2 the length of the whole path.
+  return texts::text(SPEECH_TEXT("runtime", "%1 (shortened from %2 characters)"),
+                     {shortened, texts::Argument::count(width)});
 }
 
 std::string groupedNumber(std::uint64_t value) {

@@ -6,6 +6,7 @@
 
 #include "runtime/errors.h"
 #include "runtime/platform.h"
+#include "texts/texts.h"
 
 namespace runtime {
 namespace {
@@ -17,45 +18,80 @@ namespace fs = std::filesystem;
 constexpr std::string_view kTemporaryPrefix = ".speechviewer-saving-";
 constexpr std::size_t kTemporaryDigits = 16;
 
-[[noreturn]] void raiseSaveError(ErrorNumber number, const fs::path& target, const std::string& why) {
-  throw RuntimeError(number, "The file " + quotedPath(target) + " cannot be written: " + why + ".");
+// Each message names the file as %1, and some a second path or reason as %2.
+[[noreturn]] void raiseSaveError(ErrorNumber number, const fs::path& target, const texts::Source& why) {
+  throw RuntimeError(number, texts::text(why, {quotedPath(target)}));
+}
+
+[[noreturn]] void raiseSaveError(ErrorNumber number, const fs::path& target, const texts::Source& why,
+                                 const std::string& second) {
+  throw RuntimeError(number, texts::text(why, {quotedPath(target), second}));
+}
+
+// A reason in the system's own words (%2).
+[[noreturn]] void raiseSystemError(ErrorNumber number, const fs::path& target, const std::string& why) {
+  raiseSaveError(number, target, SPEECH_TEXT("file", "The file %1 cannot be written: %2."), why);
 }
 
 [[noreturn]] void raiseProblem(const fs::path& target, const platform::SaveProblem& problem) {
   using platform::SaveRefusal;
+  const std::string folder = quotedPath(problem.folder);
   switch (problem.refusal) {
-    case SaveRefusal::Folder: raiseSaveError(ErrorNumber::PathFileAccessError, target, "it is a folder");
+    case SaveRefusal::Folder:
+      raiseSaveError(ErrorNumber::PathFileAccessError, target,
+                     SPEECH_TEXT("file", "The file %1 cannot be written: it is a folder."));
     case SaveRefusal::Device:
-      raiseSaveError(ErrorNumber::PathFileAccessError, target, "it is a device, pipe or socket, not a file");
-    case SaveRefusal::ReadOnly: raiseSaveError(ErrorNumber::PermissionDenied, target, "it is read-only");
+      raiseSaveError(ErrorNumber::PathFileAccessError, target,
+                     SPEECH_TEXT("file", "The file %1 cannot be written: it is a device, pipe or socket, not a file."));
+    case SaveRefusal::ReadOnly:
+      raiseSaveError(ErrorNumber::PermissionDenied, target,
+                     SPEECH_TEXT("file", "The file %1 cannot be written: it is read-only."));
     case SaveRefusal::NoPermission:
-      raiseSaveError(ErrorNumber::PermissionDenied, target, "you do not have permission to write to it");
+      raiseSaveError(ErrorNumber::PermissionDenied, target,
+                     SPEECH_TEXT("file", "The file %1 cannot be written: you do not have permission to write to it."));
     case SaveRefusal::FolderNotWritable:
       if (problem.fileExists) {
         raiseSaveError(ErrorNumber::PermissionDenied, target,
-                       "you may write to the file but not make files in its folder " + quotedPath(problem.folder) +
-                           ", where the new content is first written whole before it takes the file's place");
+                       SPEECH_TEXT("file",
+                                   "The file %1 cannot be written: you may write to the file but not make files in "
+                                   "its folder %2, where the new content is first written whole before it takes the "
+                                   "file's place."),
+                       {folder});
       }
-      raiseSaveError(ErrorNumber::PermissionDenied, target,
-                     "you do not have permission to make files in the folder " + quotedPath(problem.folder));
+      raiseSaveError(
+          ErrorNumber::PermissionDenied, target,
+          SPEECH_TEXT("file",
+                      "The file %1 cannot be written: you do not have permission to make files in the folder %2."),
+          {folder});
     case SaveRefusal::FolderNotFound:
-      raiseSaveError(ErrorNumber::PathNotFound, target, "the folder " + quotedPath(problem.folder) + " does not exist");
+      raiseSaveError(ErrorNumber::PathNotFound, target,
+                     SPEECH_TEXT("file", "The file %1 cannot be written: the folder %2 does not exist."), folder);
     case SaveRefusal::NotAFolder:
-      raiseSaveError(ErrorNumber::PathNotFound, target, "a part of the path that should be a folder is a file");
-    case SaveRefusal::NameTooLong: raiseSaveError(ErrorNumber::BadFileNameOrNumber, target, "the name is too long");
-    case SaveRefusal::NameNotKept: raiseSaveError(ErrorNumber::BadFileNameOrNumber, target, problem.systemText);
+      raiseSaveError(
+          ErrorNumber::PathNotFound, target,
+          SPEECH_TEXT("file", "The file %1 cannot be written: a part of the path that should be a folder is a file."));
+    case SaveRefusal::NameTooLong:
+      raiseSaveError(ErrorNumber::BadFileNameOrNumber, target,
+                     SPEECH_TEXT("file", "The file %1 cannot be written: the name is too long."));
+    case SaveRefusal::NameNotKept: raiseSystemError(ErrorNumber::BadFileNameOrNumber, target, problem.systemText);
     case SaveRefusal::LinkLoop:
       raiseSaveError(ErrorNumber::PathFileAccessError, target,
-                     "it is a symbolic link that leads round in a circle, or through too many links");
+                     SPEECH_TEXT("file",
+                                 "The file %1 cannot be written: it is a symbolic link that leads round in a circle, "
+                                 "or through too many links."));
     case SaveRefusal::BrokenLink:
-      raiseSaveError(ErrorNumber::PathNotFound, target, "it is a link to a file that cannot be found");
+      raiseSaveError(
+          ErrorNumber::PathNotFound, target,
+          SPEECH_TEXT("file", "The file %1 cannot be written: it is a link to a file that cannot be found."));
     case SaveRefusal::InUse:
       raiseSaveError(ErrorNumber::PermissionDenied, target,
-                     "another program has it open and does not let others change it");
-    case SaveRefusal::WriteFailed: raiseSaveError(ErrorNumber::DeviceIOError, target, problem.systemText);
+                     SPEECH_TEXT("file",
+                                 "The file %1 cannot be written: another program has it open and does not let "
+                                 "others change it."));
+    case SaveRefusal::WriteFailed: raiseSystemError(ErrorNumber::DeviceIOError, target, problem.systemText);
     case SaveRefusal::Other: break;
   }
-  raiseSaveError(ErrorNumber::PathFileAccessError, target, problem.systemText);
+  raiseSystemError(ErrorNumber::PathFileAccessError, target, problem.systemText);
 }
 
 std::optional<fs::path>& resolutionForTests() {
@@ -88,9 +124,11 @@ bool platform::isSaveTemporaryName(std::string_view name) {
 
 void writeWholeFile(const fs::path& target, const ReplaceCheck& check, const Producer& produce) {
   if (target.empty() || !target.has_filename())
-    raiseSaveError(ErrorNumber::BadFileNameOrNumber, target, "it names no file");
+    raiseSaveError(ErrorNumber::BadFileNameOrNumber, target,
+                   SPEECH_TEXT("file", "The file %1 cannot be written: it names no file."));
   if (target.native().find(fs::path::value_type{}) != fs::path::string_type::npos) {
-    raiseSaveError(ErrorNumber::BadFileNameOrNumber, target, "the name contains a zero character");
+    raiseSaveError(ErrorNumber::BadFileNameOrNumber, target,
+                   SPEECH_TEXT("file", "The file %1 cannot be written: the name contains a zero character."));
   }
   platform::ReplacementStart start = platform::startReplacement(target, check);
   if (!start.replacement) raiseProblem(target, start.problem);

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "runtime/errors.h"
+#include "texts/texts.h"
 
 namespace runtime {
 
@@ -44,22 +45,34 @@ void BufferedFile::raisePastEnd(std::uint64_t at, std::uint64_t count) const {
     // Where the file ends now, asked now: another program may have cut it
     // further back than the read had come.
     const std::optional<std::uint64_t> now = source_->currentSize();
-    const std::string opened = ", though it had " + std::to_string(openedSize_) + " bytes when it was opened";
+    const std::string opened = std::to_string(openedSize_);
     if (!now || *now > size()) {
-      throw RuntimeError(
-          ErrorNumber::InputPastEndOfFile,
-          "The file became shorter while it was read: its data ended at byte " + std::to_string(size()) + opened + ".");
+      throw RuntimeError(ErrorNumber::InputPastEndOfFile,
+                         texts::text(SPEECH_TEXT("file",
+                                                 "The file became shorter while it was read: its data ended at byte "
+                                                 "%1, though it had %2 bytes when it was opened."),
+                                     {std::to_string(size()), opened}));
     }
-    const std::string readTo =
-        *now < size() ? " (the read had come to byte " + std::to_string(size()) + ")" : std::string();
+    if (*now < size()) {
+      throw RuntimeError(ErrorNumber::InputPastEndOfFile,
+                         texts::text(SPEECH_TEXT("file",
+                                                 "The file became shorter while it was read: it now ends at byte %1, "
+                                                 "though it had %2 bytes when it was opened (the read had come to "
+                                                 "byte %3)."),
+                                     {std::to_string(*now), opened, std::to_string(size())}));
+    }
     throw RuntimeError(ErrorNumber::InputPastEndOfFile,
-                       "The file became shorter while it was read: it now ends at byte " + std::to_string(*now) +
-                           opened + readTo + ".");
+                       texts::text(SPEECH_TEXT("file",
+                                               "The file became shorter while it was read: it now ends at byte %1, "
+                                               "though it had %2 bytes when it was opened."),
+                                   {std::to_string(*now), opened}));
   }
-  throw RuntimeError(ErrorNumber::InputPastEndOfFile, "The file ends at byte " + std::to_string(size()) + ", but " +
-                                                          std::to_string(count) +
-                                                          (count == 1 ? " more byte is" : " more bytes are") +
-                                                          " needed at byte " + std::to_string(at) + ".");
+  // %1 is where the file ends, %2 where the bytes were needed.
+  throw RuntimeError(
+      ErrorNumber::InputPastEndOfFile,
+      texts::text(SPEECH_TEXT_N("file", "The file ends at byte %1, but %n more bytes are needed at byte %2.",
+                                "The file ends at byte %1, but %n more byte is needed at byte %2."),
+                  count, {std::to_string(size()), std::to_string(at)}));
 }
 
 void BufferedFile::moveTo(std::uint64_t offset) {
@@ -138,17 +151,20 @@ std::int16_t FileTable::nextFreeNumber() {
       return number;
     }
   }
-  throw RuntimeError(ErrorNumber::TooManyFiles, "All file numbers from 1 to 255 are in use.");
+  throw RuntimeError(ErrorNumber::TooManyFiles,
+                     texts::text(SPEECH_TEXT("file", "All file numbers from 1 to 255 are in use.")));
 }
 
 void FileTable::openBinary(std::int16_t number, const std::filesystem::path& path) {
   if (!inRange(number)) {
-    throw RuntimeError(ErrorNumber::BadFileNameOrNumber, "File number " + std::to_string(number) + " is out of range.");
+    throw RuntimeError(ErrorNumber::BadFileNameOrNumber,
+                       texts::text(SPEECH_TEXT("file", "File number %1 is out of range."), {std::to_string(number)}));
   }
   {
     const std::lock_guard lock(mutex_);
     if (!freeForThisThread(number)) {
-      throw RuntimeError(ErrorNumber::FileAlreadyOpen, "File number " + std::to_string(number) + " is in use.");
+      throw RuntimeError(ErrorNumber::FileAlreadyOpen,
+                         texts::text(SPEECH_TEXT("file", "File number %1 is in use."), {std::to_string(number)}));
     }
     keptFor_[number] = std::this_thread::get_id();  // until the file is in place
   }
@@ -191,7 +207,8 @@ void FileTable::close(std::int16_t number) noexcept {
 }
 
 void FileTable::raiseNotOpen(std::int16_t number) {
-  throw RuntimeError(ErrorNumber::BadFileNameOrNumber, "File number " + std::to_string(number) + " is not open.");
+  throw RuntimeError(ErrorNumber::BadFileNameOrNumber,
+                     texts::text(SPEECH_TEXT("file", "File number %1 is not open."), {std::to_string(number)}));
 }
 
 FileTable& files() {

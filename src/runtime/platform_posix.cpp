@@ -26,6 +26,7 @@
 #include "runtime/errors.h"
 #include "runtime/generated_code_pages.h"
 #include "runtime/platform.h"
+#include "texts/texts.h"
 
 // Offsets past 2 GiB must work on 32-bit systems too.
 static_assert(sizeof(off_t) == 8, "build with _FILE_OFFSET_BITS=64");
@@ -442,7 +443,9 @@ class PosixReplacement final : public platform::FileReplacement {
     }
     struct stat now {};
     if (::fstat(target.get(), &now) != 0 || now.st_dev != existing_->st_dev || now.st_ino != existing_->st_ino) {
-      return failed(saveProblem(SaveRefusal::Other, "another program replaced it while the new content was written"));
+      return failed(saveProblem(
+          SaveRefusal::Other,
+          texts::text(SPEECH_TEXT("file", "another program replaced it while the new content was written"))));
     }
     approve(factsOf(now));
     const auto size = static_cast<off_t>(written_);

@@ -22,6 +22,7 @@
 #include "runtime/errors.h"
 #include "runtime/platform.h"
 #include "runtime/text.h"
+#include "texts/texts.h"
 
 namespace runtime {
 namespace {
@@ -175,18 +176,28 @@ std::string nameWindowsWouldNotKeep(const std::wstring& typed) {
     const std::size_t separator = typed.find_first_of(L"\\/", partStart);
     const std::size_t partEnd = separator == std::wstring::npos ? typed.size() : separator;
     const std::wstring_view part = std::wstring_view(typed).substr(partStart, partEnd - partStart);
-    const std::string shown = "\"" + narrow(part) + "\"";
+    // Each reason names the part of the path as %1.
+    const std::string shown = narrow(part);
     for (const wchar_t c : part) {
-      if (c < 0x20) return shown + " holds a control character, which Windows does not allow in a name";
-      if (c == L':') return "the \":\" in " + shown + " would name a stream inside a file, not a file";
+      if (c < 0x20) {
+        return texts::text(
+            SPEECH_TEXT("file", "\"%1\" holds a control character, which Windows does not allow in a name"), {shown});
+      }
+      if (c == L':') {
+        return texts::text(SPEECH_TEXT("file", "the \":\" in \"%1\" would name a stream inside a file, not a file"),
+                           {shown});
+      }
       if (std::wstring_view(L"<>\"|?*").find(c) != std::wstring_view::npos) {
-        return shown + " holds the character \"" + narrow(std::wstring(1, c)) +
-               "\", which Windows does not allow in a name";
+        return texts::text(
+            SPEECH_TEXT("file", "\"%1\" holds the character \"%2\", which Windows does not allow in a name"),
+            {shown, narrow(std::wstring(1, c))});
       }
     }
     if (part != L"." && part != L".." && !part.empty() && (part.back() == L'.' || part.back() == L' ')) {
-      return shown + (part.back() == L'.' ? " ends in a dot" : " ends in a space") +
-             ", which Windows drops from a name";
+      return texts::text(part.back() == L'.'
+                             ? SPEECH_TEXT("file", "\"%1\" ends in a dot, which Windows drops from a name")
+                             : SPEECH_TEXT("file", "\"%1\" ends in a space, which Windows drops from a name"),
+                         {shown});
     }
     partStart = partEnd + 1;
   }
@@ -523,8 +534,8 @@ class WindowsReplacement final : public platform::FileReplacement {
       }
       const std::string where = narrow(shownPath(temporaryPath_).native());
       temporaryPath_.clear();
-      return failed(
-          saveProblem(SaveRefusal::Other, systemMessage(GetLastError()) + "; the new content is in \"" + where + "\""));
+      return failed(saveProblem(SaveRefusal::Other, texts::text(SPEECH_TEXT("file", "%1; the new content is in \"%2\""),
+                                                                {systemMessage(GetLastError()), where})));
     }
     return failed(error == ERROR_ACCESS_DENIED ? saveProblem(SaveRefusal::NoPermission) : problemOf(error));
   }

@@ -4,6 +4,7 @@
 
 #include "speechfile/record.h"
 #include "speechfile/record_errors.h"
+#include "texts/texts.h"
 
 namespace speechfile {
 namespace {
@@ -13,7 +14,8 @@ using runtime::RuntimeError;
 
 std::string describe(const std::filesystem::path& path, const RuntimeError& cause) {
   if (path.empty()) return cause.what();
-  return runtime::quotedPath(path) + ": " + cause.what();
+  // %1 is the file's path in quotes, %2 what went wrong.
+  return texts::text(SPEECH_TEXT("entries", "%1: %2"), {runtime::quotedPath(path), std::string(cause.what())});
 }
 
 // Closes the speech file when the action ends, however it ends.
@@ -45,9 +47,11 @@ void dimensionText(ReadingState& s) { runtime::redimension(s.bText, runtime::sub
 }  // namespace
 
 runtime::RuntimeError outOfMemoryAt(std::uint64_t recordOffset) {
-  return RuntimeError(ErrorNumber::OutOfMemory, "There is not enough memory to list the entry at byte " +
-                                                    std::to_string(recordOffset) +
-                                                    "; the entries before it are listed.");
+  return RuntimeError(ErrorNumber::OutOfMemory,
+                      texts::text(SPEECH_TEXT("entries",
+                                              "There is not enough memory to list the entry at byte %1; the entries "
+                                              "before it are listed."),
+                                  {std::to_string(recordOffset)}));
 }
 
 GetError::GetError(const std::filesystem::path& path, std::optional<std::uint64_t> recordOffset, RuntimeError cause)

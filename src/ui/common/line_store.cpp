@@ -5,6 +5,7 @@
 #include "listing/list_line.h"
 #include "listing/memory_reserve.h"
 #include "runtime/errors.h"
+#include "texts/texts.h"
 
 namespace ui {
 
@@ -32,7 +33,8 @@ void LineStore::storeOrRelease(Store store) {
 void LineStore::addItem(const speechfile::Entry& entry) {
   if (rowCount() >= kMaxRows) {
     throw runtime::RuntimeError(runtime::ErrorNumber::OutOfMemory,
-                                "The list cannot hold more than " + runtime::groupedNumber(kMaxRows) + " lines.");
+                                texts::text(SPEECH_TEXT("window", "The list cannot hold more than %1 lines."),
+                                            {texts::Argument::count(kMaxRows)}));
   }
   storeOrRelease([&] { entries_.addItem(entry); });
   if (weighUtf8_) utf8_.see(entry.text);

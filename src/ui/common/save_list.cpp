@@ -4,6 +4,7 @@
 #include "runtime/errors.h"
 #include "runtime/file_save.h"
 #include "runtime/platform.h"
+#include "texts/texts.h"
 
 namespace ui {
 namespace {
@@ -38,7 +39,9 @@ bool namesTheSpeechFile(const fs::path& target, const LineStore::Source& source)
 
 [[noreturn]] void refuseTheSpeechFile() {
   throw runtime::RuntimeError(runtime::ErrorNumber::PermissionDenied,
-                              "This is the speech file the lines come from; the list is not saved over it.");
+                              texts::text(SPEECH_TEXT("window",
+                                                      "This is the speech file the lines come from; the list is "
+                                                      "not saved over it.")));
 }
 
 // Refuses to replace the speech file under whatever name the system

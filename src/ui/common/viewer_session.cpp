@@ -25,16 +25,18 @@
 namespace ui {
 namespace {
 
-constexpr std::string_view kNoMemoryToSave = "There is not enough memory to save the list; the file was not written.";
-constexpr std::string_view kNoMemoryToFind = "There is not enough memory to search the lines.";
-constexpr std::string_view kNoMemoryToList = "There is not enough memory to list the file.";
-constexpr std::string_view kNoMemoryToRead = "There is not enough memory to read the texts in this encoding.";
+constexpr texts::Source kNoMemoryToSave =
+    SPEECH_TEXT("window", "There is not enough memory to save the list; the file was not written.");
+constexpr texts::Source kNoMemoryToFind = SPEECH_TEXT("window", "There is not enough memory to search the lines.");
+constexpr texts::Source kNoMemoryToList = SPEECH_TEXT("window", "There is not enough memory to list the file.");
+constexpr texts::Source kNoMemoryToRead =
+    SPEECH_TEXT("window", "There is not enough memory to read the texts in this encoding.");
 
 // After running out of memory: the window's reserve is given back, so that
 // the message and the window's painting have room.
-std::string outOfMemory(std::string_view message) {
+std::string outOfMemory(const texts::Source& message) {
   listing::memory_reserve::release();
-  return std::string(message);
+  return texts::text(message);
 }
 
 // A message in its shown form; if even that finds no memory, the words
@@ -75,7 +77,7 @@ ViewerSession::~ViewerSession() {
 }
 
 std::optional<std::string> ViewerSession::get(const std::filesystem::path& field) {
-  if (!startGet(field)) return std::string(kGetRuns);
+  if (!startGet(field)) return texts::text(kGetRuns);
   return endGet();
 }
 
@@ -159,7 +161,7 @@ std::string ViewerSession::shownLine(std::size_t row) const {
 // ---- The encoding
 
 std::optional<std::string> ViewerSession::setEncoding(std::optional<runtime::Encoding> choice) {
-  if (getRuns()) return std::string(kGetRuns);
+  if (getRuns()) return texts::text(kGetRuns);
   const runtime::Encoding encoding = choice.value_or(systemDefault_);
   try {
     // The tables are made here, where running out of memory can be said.
@@ -211,16 +213,20 @@ void ViewerSession::setSearch(std::string text, bool matchCase) {
 ViewerSession::Found ViewerSession::find(FindDirection direction, std::optional<std::size_t> from) const {
   if (search_.text.empty()) return {};
   // The lines are the Get's until it ends.
-  if (getRuns()) return {std::nullopt, false, std::string(kGetRuns)};
+  if (getRuns()) return {std::nullopt, false, texts::text(kGetRuns)};
   const bool next = direction == FindDirection::Next;
   try {
     FindRequest request = search_;
     request.direction = direction;
     const std::optional<std::size_t> row = findLine(lines_, request, from, encoding_);
-    if (!row) return {std::nullopt, false, "No line holds \"" + shown(search_.text) + "\"."};
+    if (!row)
+      return {std::nullopt, false, texts::text(SPEECH_TEXT("window", "No line holds \"%1\"."), {shown(search_.text)})};
     const bool cameRound = from && (next ? *row <= *from : *row >= *from);
     std::string message;
-    if (cameRound) message = next ? "Went on from the first line." : "Went on from the last line.";
+    if (cameRound) {
+      message = texts::text(next ? SPEECH_TEXT("window", "Went on from the first line.")
+                                 : SPEECH_TEXT("window", "Went on from the last line."));
+    }
     return {row, cameRound, std::move(message)};
   } catch (const std::bad_alloc&) {
     return {std::nullopt, false, outOfMemory(kNoMemoryToFind)};
@@ -232,7 +238,7 @@ ViewerSession::Found ViewerSession::find(FindDirection direction, std::optional<
 TextOutcome ViewerSession::allShownLines(std::string_view lineEnd) const {
   TextOutcome outcome;
   if (getRuns()) {
-    outcome.failure = kGetRuns;
+    outcome.failure = texts::text(kGetRuns);
     return outcome;
   }
   try {
@@ -253,7 +259,7 @@ TextOutcome ViewerSession::allShownLines(std::string_view lineEnd) const {
 }
 
 std::optional<std::string> ViewerSession::saveListAs(const std::filesystem::path& target) const {
-  if (getRuns()) return std::string(kGetRuns);
+  if (getRuns()) return texts::text(kGetRuns);
   try {
     saveList(lines_, target, encoding_);
     return std::nullopt;
@@ -279,8 +285,7 @@ namespace {
 constexpr const char* kEditing = "editing";
 
 std::string noMemoryToEdit() {
-  return outOfMemory(
-      texts::text(SPEECH_TEXT(kEditing, "There is not enough memory for this change; nothing was changed.")));
+  return outOfMemory(SPEECH_TEXT(kEditing, "There is not enough memory for this change; nothing was changed."));
 }
 
 int hexDigit(char c) {
@@ -400,7 +405,7 @@ ViewerSession::EditOutcome ViewerSession::afterEdit(const std::optional<model::E
 }
 
 ViewerSession::EditOutcome ViewerSession::editEntry(std::size_t row, const EntryFields& fields) {
-  if (getRuns()) return {std::nullopt, std::string(kGetRuns)};
+  if (getRuns()) return {std::nullopt, texts::text(kGetRuns)};
   if (row >= rowCount()) return {};
   try {
     const EntryBytes bytes = entryBytes(row, fields);
@@ -420,7 +425,7 @@ ViewerSession::EditOutcome ViewerSession::editEntry(std::size_t row, const Entry
 }
 
 ViewerSession::EditOutcome ViewerSession::newEntry(std::optional<std::size_t> afterRow, const EntryFields& fields) {
-  if (getRuns()) return {std::nullopt, std::string(kGetRuns)};
+  if (getRuns()) return {std::nullopt, texts::text(kGetRuns)};
   try {
     const EntryBytes bytes = entryBytes(std::nullopt, fields);
     if (!bytes.problem.empty()) return {afterRow, bytes.problem};
@@ -437,7 +442,7 @@ ViewerSession::EditOutcome ViewerSession::newEntry(std::optional<std::size_t> af
 }
 
 ViewerSession::EditOutcome ViewerSession::deleteEntry(std::size_t row) {
-  if (getRuns()) return {std::nullopt, std::string(kGetRuns)};
+  if (getRuns()) return {std::nullopt, texts::text(kGetRuns)};
   if (row >= rowCount()) return {};
   try {
     model::SpeechModel& entries = lines_.entries();
@@ -450,7 +455,7 @@ ViewerSession::EditOutcome ViewerSession::deleteEntry(std::size_t row) {
 }
 
 ViewerSession::EditOutcome ViewerSession::undo() {
-  if (getRuns()) return {std::nullopt, std::string(kGetRuns)};
+  if (getRuns()) return {std::nullopt, texts::text(kGetRuns)};
   try {
     return afterEdit(lines_.entries().undo());
   } catch (const std::bad_alloc&) {
@@ -459,7 +464,7 @@ ViewerSession::EditOutcome ViewerSession::undo() {
 }
 
 ViewerSession::EditOutcome ViewerSession::redo() {
-  if (getRuns()) return {std::nullopt, std::string(kGetRuns)};
+  if (getRuns()) return {std::nullopt, texts::text(kGetRuns)};
   try {
     return afterEdit(lines_.entries().redo());
   } catch (const std::bad_alloc&) {
@@ -523,7 +528,7 @@ std::string changedQuestion(const std::filesystem::path& file, const std::option
 
 ViewerSession::SpeechFileSave ViewerSession::saveSpeechFile(bool replaceChanged) {
   using Result = SpeechFileSave::Result;
-  if (getRuns()) return {Result::Failed, std::string(kGetRuns)};
+  if (getRuns()) return {Result::Failed, texts::text(kGetRuns)};
   const std::optional<LineStore::Source>& source = lines_.source();
   if (!source || fromList_) {
     if (fromList_ || lines_.entries().hasUnsavedEdits()) return {Result::NeedsName, {}};
@@ -549,7 +554,7 @@ ViewerSession::SpeechFileSave ViewerSession::saveSpeechFile(bool replaceChanged)
 }
 
 ViewerSession::SpeechFileSave ViewerSession::saveSpeechFileAs(const std::filesystem::path& target) {
-  if (getRuns()) return {SpeechFileSave::Result::Failed, std::string(kGetRuns)};
+  if (getRuns()) return {SpeechFileSave::Result::Failed, texts::text(kGetRuns)};
   return writeSpeechFile(target, {});
 }
 
@@ -569,8 +574,8 @@ ViewerSession::SpeechFileSave ViewerSession::writeSpeechFile(const std::filesyst
   } catch (const ChangedOnDisk& changed) {
     return {Result::ChangedOnDisk, shown(changed.question())};
   } catch (const std::bad_alloc&) {
-    return {Result::Failed, outOfMemory(texts::text(SPEECH_TEXT(
-                                kEditing, "There is not enough memory to save the speech file; it was not written.")))};
+    return {Result::Failed, outOfMemory(SPEECH_TEXT(
+                                kEditing, "There is not enough memory to save the speech file; it was not written."))};
   } catch (const std::exception& e) {
     return {Result::Failed, shown(e.what())};
   }
@@ -597,7 +602,7 @@ ViewerSession::SaveSuggestion ViewerSession::speechFileSuggestion() const {
 // ---- Open a list
 
 std::optional<std::string> ViewerSession::openList(const std::filesystem::path& list) {
-  if (getRuns()) return std::string(kGetRuns);
+  if (getRuns()) return texts::text(kGetRuns);
   std::unique_ptr<runtime::ByteSource> input;
   try {
     input = runtime::openFileReadOnly(list);
@@ -669,15 +674,19 @@ std::vector<FileType> fileTypes(FileDialog dialog, std::string_view separator) {
 GetProgressText getProgressText(const ViewerSession::GetProgress& progress, const std::filesystem::path& file) {
   constexpr std::uint64_t kMB = 1000 * 1000;
   const std::string name = shown(runtime::pathText(file.filename()));
-  const std::string read = runtime::groupedNumber(progress.bytesRead / kMB);
-  const std::string reading = "Reading " + name + ": " + read;
-  if (progress.fileSize == 0) return {reading + " MB", std::nullopt};
-  const std::string size = runtime::groupedNumber((progress.fileSize + kMB - 1) / kMB);
+  const texts::Argument read = texts::Argument::count(progress.bytesRead / kMB);
+  // %1 is the file's name, %2 and %3 millions of bytes.
+  if (progress.fileSize == 0)
+    return {texts::text(SPEECH_TEXT("window", "Reading %1: %2 MB"), {name, read}), std::nullopt};
+  const texts::Argument size = texts::Argument::count((progress.fileSize + kMB - 1) / kMB);
   // A file that grows while it is read: how far the Get has come is known,
   // how far it has to go is not.
-  if (progress.bytesRead > progress.fileSize)
-    return {reading + " MB (the file grew from " + size + " MB)", std::nullopt};
-  return {reading + " of " + size + " MB", static_cast<int>(progress.bytesRead * kProgressSteps / progress.fileSize)};
+  if (progress.bytesRead > progress.fileSize) {
+    return {texts::text(SPEECH_TEXT("window", "Reading %1: %2 MB (the file grew from %3 MB)"), {name, read, size}),
+            std::nullopt};
+  }
+  return {texts::text(SPEECH_TEXT("window", "Reading %1: %2 of %3 MB"), {name, read, size}),
+          static_cast<int>(progress.bytesRead * kProgressSteps / progress.fileSize)};
 }
 
 // ---- The window's command line

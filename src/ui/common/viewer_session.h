@@ -25,6 +25,7 @@
 #include "runtime/encoding.h"
 #include "runtime/file_save.h"
 #include "speechfile/get_action.h"
+#include "texts/texts.h"
 #include "ui/common/find_line.h"
 #include "ui/common/line_store.h"
 
@@ -32,9 +33,11 @@ namespace ui {
 
 // What Copy all lines says when there is no memory for every line, in the
 // session or in the window's clipboard.
-constexpr std::string_view kNoMemoryToCopy = "There is not enough memory to copy every line; nothing was copied.";
+constexpr texts::Source kNoMemoryToCopy =
+    SPEECH_TEXT("window", "There is not enough memory to copy every line; nothing was copied.");
 // What get(), find, copy, save and a change of encoding say while a Get runs.
-constexpr std::string_view kGetRuns = "A file is being listed: wait until it is done, or cancel it.";
+constexpr texts::Source kGetRuns =
+    SPEECH_TEXT("window", "A file is being listed: wait until it is done, or cancel it.");
 
 // A text a session made, or why it could not.
 struct TextOutcome {

@@ -6,6 +6,8 @@
 #include <array>
 #include <string_view>
 
+#include "texts/texts.h"
+
 namespace ui {
 
 struct TwipsRect {
@@ -51,6 +53,6 @@ constexpr std::array<const ControlDescription*, 3> kTabOrder = {&kLstWords, &kTx
 
 // The name assistive technology announces for the path field, which has no
 // label of its own.
-constexpr std::string_view kPathFieldName = "Path of the speech file";
+constexpr texts::Source kPathFieldName = SPEECH_TEXT("window", "Path of the speech file");
 
 }  // namespace ui

@@ -146,7 +146,7 @@ frmMain::frmMain(QWidget* parent)
   // The label names the list for assistive technology.
   Label1->setBuddy(lstWords);
   lstWords->setAccessibleName(Label1->text());
-  txtPath->setAccessibleName(qtText(ui::kPathFieldName));
+  txtPath->setAccessibleName(qtText(texts::text(ui::kPathFieldName)));
 
   // Enter on the focused button clicks it, as Space does; the button is still
   // not the window's default, so Enter in the path field does nothing.
@@ -466,7 +466,7 @@ void frmMain::copyAllLines() {
       try {
         QGuiApplication::clipboard()->setText(qtText(all.text));
       } catch (const std::bad_alloc&) {
-        failure = ui::kNoMemoryToCopy;
+        failure = texts::text(ui::kNoMemoryToCopy);
       }
     }
   }

@@ -4,6 +4,7 @@
 
 #include "ui/qt/command_line.h"
 #include "ui/qt/frm_main.h"
+#include "ui/qt/translations.h"
 
 int main(int argc, char* argv[]) {
   const CommandLine line = readCommandLine(argc, argv);
@@ -15,6 +16,8 @@ int main(int argc, char* argv[]) {
   // The toolkit paints with threads of its pool, which it starts when it
   // first needs them: started now and kept, so that painting never waits for
   // a thread the system cannot give when memory is short.
+  // The window speaks the user's language, as the locale gives it.
+  const Translations translations{QLocale()};
   QThreadPool::globalInstance()->setExpiryTimeout(-1);
   QThreadPool::globalInstance()->start([] {});
   // The desktop entry's name (the application ID) lets the desktop match the

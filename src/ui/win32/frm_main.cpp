@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "texts/texts.h"
 #include "ui/common/window_description.h"
 #include "ui/win32/clipboard.h"
 #include "ui/win32/entry_dialog.h"
@@ -111,15 +112,24 @@ void addStatusLine(HWND dialog) {
   SendMessageW(status, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
-// Why a copy failed, of "The line was" or "The lines were"; none when it
-// did not.
-std::optional<std::string> notCopied(win32::ClipboardOutcome outcome, std::string_view what) {
+// What was copied: the current line, or every line.
+enum class Copied { Line, AllLines };
+
+// Why a copy failed; none when it did not.
+std::optional<std::string> notCopied(win32::ClipboardOutcome outcome, Copied what) {
+  const bool line = what == Copied::Line;
   switch (outcome) {
     case win32::ClipboardOutcome::Copied: return std::nullopt;
     case win32::ClipboardOutcome::NoMemory:
-      return std::string(what) + " not copied: there is not enough memory for the clipboard.";
+      return texts::text(
+          line ? SPEECH_TEXT("win32", "The line was not copied: there is not enough memory for the clipboard.")
+               : SPEECH_TEXT("win32", "The lines were not copied: there is not enough memory for the clipboard."));
     case win32::ClipboardOutcome::HeldByAnotherProgram:
-      return std::string(what) + " not copied: another program holds the clipboard. Try again in a moment.";
+      return texts::text(
+          line ? SPEECH_TEXT("win32",
+                             "The line was not copied: another program holds the clipboard. Try again in a moment.")
+               : SPEECH_TEXT("win32",
+                             "The lines were not copied: another program holds the clipboard. Try again in a moment."));
   }
   return std::nullopt;
 }
@@ -143,7 +153,9 @@ std::wstring dialogFilter(const std::vector<ui::FileType>& types) {
 int askToSaveChanges(HWND owner, const std::string& question) {
   const std::wstring text = wide(question);
   const std::wstring caption = wide(ui::kCaption);
-  const TASKDIALOG_BUTTON buttons[] = {{IDYES, L"&Save"}, {IDNO, L"Do&n't Save"}};
+  const std::wstring save = wide(texts::text(SPEECH_TEXT("win32", "&Save")));
+  const std::wstring dontSave = wide(texts::text(SPEECH_TEXT("win32", "Do&n't Save")));
+  const TASKDIALOG_BUTTON buttons[] = {{IDYES, save.c_str()}, {IDNO, dontSave.c_str()}};
   TASKDIALOGCONFIG config{};
   config.cbSize = sizeof config;
   config.hwndParent = owner;
@@ -159,6 +171,32 @@ int askToSaveChanges(HWND owner, const std::string& question) {
   // Without the task dialog (common controls before version 6), the message
   // box's Yes, No and Cancel.
   return MessageBoxW(owner, text.c_str(), caption.c_str(), MB_YESNOCANCEL | MB_ICONWARNING);
+}
+
+// Gives the list's menu, loaded from the resources, its texts in the
+// user's language.
+void nameMenuItems(HMENU items) {
+  const auto name = [items](UINT item, BOOL byPosition, const texts::Source& text) {
+    const std::wstring shown = wide(texts::text(text));
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_STRING;
+    info.dwTypeData = const_cast<wchar_t*>(shown.c_str());
+    SetMenuItemInfoW(items, item, byPosition, &info);
+  };
+  name(SPEECH_COMMAND_COPY, FALSE, SPEECH_TEXT("win32", "&Copy\tCtrl+C"));
+  name(SPEECH_COMMAND_COPY_ALL, FALSE, SPEECH_TEXT("win32", "Copy &all lines"));
+  name(SPEECH_COMMAND_EDIT_ENTRY, FALSE, SPEECH_TEXT("win32", "Edi&t text...\tF2"));
+  name(SPEECH_COMMAND_NEW_ENTRY, FALSE, SPEECH_TEXT("win32", "&New entry...\tIns"));
+  name(SPEECH_COMMAND_DELETE_ENTRY, FALSE, SPEECH_TEXT("win32", "&Delete entry\tDel"));
+  name(SPEECH_COMMAND_UNDO, FALSE, SPEECH_TEXT("win32", "&Undo\tCtrl+Z"));
+  name(SPEECH_COMMAND_REDO, FALSE, SPEECH_TEXT("win32", "&Redo\tCtrl+Y"));
+  name(SPEECH_COMMAND_FIND, FALSE, SPEECH_TEXT("win32", "&Find...\tCtrl+F"));
+  name(SPEECH_COMMAND_SAVE_LIST, FALSE, SPEECH_TEXT("win32", "&Save list as..."));
+  name(SPEECH_COMMAND_SAVE_SPEECH_FILE, FALSE, SPEECH_TEXT("win32", "Save speec&h file\tCtrl+S"));
+  name(SPEECH_COMMAND_SAVE_SPEECH_FILE_AS, FALSE, SPEECH_TEXT("win32", "Save s&peech file as...\tCtrl+Shift+S"));
+  name(SPEECH_COMMAND_OPEN_LIST, FALSE, SPEECH_TEXT("win32", "&Open list..."));
+  name(static_cast<UINT>(GetMenuItemCount(items) - 1), TRUE, SPEECH_TEXT("win32", "&Encoding"));
 }
 
 }  // namespace
@@ -391,6 +429,7 @@ INT_PTR CALLBACK frmMain::progressProc(HWND dialog, UINT message, WPARAM wParam,
       self->dlgProgress = dialog;
       self->taskbarProgress_.emplace(self->hwnd_);
       SendDlgItemMessageW(dialog, SPEECH_PROGRESS_BAR, PBM_SETRANGE32, 0, ui::kProgressSteps);
+      SetDlgItemTextW(dialog, IDCANCEL, wide(texts::text(SPEECH_TEXT("win32", "Cancel"))).c_str());
       self->showProgressIn(dialog);
       SetTimer(dialog, kPoll, 50, nullptr);
       return TRUE;
@@ -456,6 +495,7 @@ void frmMain::showListMenu(LPARAM at) {
   const win32::UniqueMenu menu(LoadMenuW(thisProgram(), MAKEINTRESOURCEW(kListMenuId)));
   if (!menu) return;
   const HMENU items = GetSubMenu(menu.get(), 0);
+  nameMenuItems(items);
   const auto enable = [items](int command, bool enabled) {
     EnableMenuItem(items, static_cast<UINT>(command), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
   };
@@ -524,7 +564,7 @@ bool frmMain::runCommand(int command) {
 void frmMain::copyLine() {
   const std::optional<std::size_t> row = lstWords->currentRow();
   if (!row) return;
-  if (const auto failure = notCopied(win32::putOnClipboard(hwnd_, session_.shownLine(*row)), "The line was"))
+  if (const auto failure = notCopied(win32::putOnClipboard(hwnd_, session_.shownLine(*row)), Copied::Line))
     tell(hwnd_, *failure, MB_ICONERROR);
 }
 
@@ -535,13 +575,13 @@ void frmMain::copyAllLines() {
     const WaitCursor wait;
     // Windows' clipboard text ends its lines in CRLF.
     const ui::TextOutcome all = session_.allShownLines("\r\n");
-    failure = all.failure.empty() ? notCopied(win32::putOnClipboard(hwnd_, all.text), "The lines were")
+    failure = all.failure.empty() ? notCopied(win32::putOnClipboard(hwnd_, all.text), Copied::AllLines)
                                   : std::optional(all.failure);
   }
   if (failure) tell(hwnd_, *failure, MB_ICONERROR);
 }
 
-std::optional<std::filesystem::path> frmMain::askForFile(ui::FileDialog kind, const wchar_t* title,
+std::optional<std::filesystem::path> frmMain::askForFile(ui::FileDialog kind, const texts::Source& title,
                                                          const ui::ViewerSession::SaveSuggestion& start) {
   std::vector<wchar_t> name(32768, L'\0');
   const std::wstring suggested = start.fileName.wstring();
@@ -555,12 +595,13 @@ std::optional<std::filesystem::path> frmMain::askForFile(ui::FileDialog kind, co
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = hwnd_;
+  const std::wstring shownTitle = wide(texts::text(title));
   dialog.lpstrFilter = filter.c_str();
   dialog.nFilterIndex = 1;
   dialog.lpstrFile = name.data();
   dialog.nMaxFile = static_cast<DWORD>(name.size());
   dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
-  dialog.lpstrTitle = title;
+  dialog.lpstrTitle = shownTitle.c_str();
   dialog.lpstrDefExt = saving ? defaultExtension.c_str() : nullptr;
   // The current folder stays as it was: a relative path in txtPath is read
   // from it.
@@ -568,7 +609,10 @@ std::optional<std::filesystem::path> frmMain::askForFile(ui::FileDialog kind, co
                  (saving ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
   if (!(saving ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog))) {
     if (CommDlgExtendedError() != 0)
-      tell(hwnd_, saving ? "The save dialog could not be shown." : "The open dialog could not be shown.", MB_ICONERROR);
+      tell(hwnd_,
+           texts::text(saving ? SPEECH_TEXT("win32", "The save dialog could not be shown.")
+                              : SPEECH_TEXT("win32", "The open dialog could not be shown.")),
+           MB_ICONERROR);
     return std::nullopt;
   }
   return std::filesystem::path(name.data());
@@ -577,7 +621,8 @@ std::optional<std::filesystem::path> frmMain::askForFile(ui::FileDialog kind, co
 void frmMain::saveListAs() {
   if (session_.rowCount() == 0) return;
   // Beside the speech file and named after it, as a start.
-  if (const auto target = askForFile(ui::FileDialog::SaveList, L"Save list as", session_.saveSuggestion()))
+  if (const auto target =
+          askForFile(ui::FileDialog::SaveList, SPEECH_TEXT("win32", "Save list as"), session_.saveSuggestion()))
     saveListTo(*target);
 }
 
@@ -661,8 +706,8 @@ bool frmMain::saveSpeechFile() {
 }
 
 bool frmMain::saveSpeechFileAs() {
-  const auto target =
-      askForFile(ui::FileDialog::SaveSpeechFile, L"Save speech file as", session_.speechFileSuggestion());
+  const auto target = askForFile(ui::FileDialog::SaveSpeechFile, SPEECH_TEXT("win32", "Save speech file as"),
+                                 session_.speechFileSuggestion());
   if (!target) return false;
   std::optional<ui::ViewerSession::SpeechFileSave> saved;
   {
@@ -694,7 +739,7 @@ bool frmMain::changesMayGo() {
 
 void frmMain::openList() {
   if (!changesMayGo()) return;
-  const auto list = askForFile(ui::FileDialog::OpenList, L"Open list", {});
+  const auto list = askForFile(ui::FileDialog::OpenList, SPEECH_TEXT("win32", "Open list"), {});
   if (!list) return;
   std::optional<std::string> failure;
   {

@@ -109,7 +109,7 @@ class frmMain final : private win32::WindowOwner {
   // message box when no line holds it. F3, Shift+F3 and Find Next.
   void findLine(ui::FindDirection direction);
   // A file named in the system's open or save dialog, which starts at `start`.
-  std::optional<std::filesystem::path> askForFile(ui::FileDialog kind, const wchar_t* title,
+  std::optional<std::filesystem::path> askForFile(ui::FileDialog kind, const texts::Source& title,
                                                   const ui::ViewerSession::SaveSuggestion& start);
 
   // Edit entry (F2) and New entry (Insert) in their dialog; Delete entry,

@@ -4,9 +4,12 @@
 #include "runtime/platform.h"
 #include "ui/win32/command_line.h"
 #include "ui/win32/frm_main.h"
+// After frm_main.h, which includes what must come before <windows.h>.
+#include "ui/win32/catalogue.h"
 #include "ui/win32/message_loop.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  win32::installCatalogue(win32::userCatalogueLanguage());
   const ui::ViewerCommandLine line =
       ui::readViewerCommandLine(runtime::commandLineArguments(0, nullptr), win32::kViewerProgram);
   if (line.action != ui::ViewerCommandLine::Action::OpenWindow) return win32::answerCommandLine(line);

@@ -152,13 +152,13 @@ TEST(ViewerSession, OneGetRunsAtATimeAndAnAbandonedOneKeepsNothing) {
   startLong();
   const ui::ViewerSession::GetProgress before = session.getProgress();
   EXPECT_FALSE(session.startGet(testing_support::pathFromUtf8(other)));
-  EXPECT_EQ(get(session, other), ui::kGetRuns);
+  EXPECT_EQ(get(session, other), texts::text(ui::kGetRuns));
   session.setSearch("entry", false);
-  EXPECT_EQ(session.find(ui::FindDirection::Next, std::nullopt).message, ui::kGetRuns);
-  EXPECT_EQ(session.allShownLines("\n").failure, ui::kGetRuns);
-  EXPECT_EQ(session.saveListAs(dir.path() / "list.txt"), std::string(ui::kGetRuns));
+  EXPECT_EQ(session.find(ui::FindDirection::Next, std::nullopt).message, texts::text(ui::kGetRuns));
+  EXPECT_EQ(session.allShownLines("\n").failure, texts::text(ui::kGetRuns));
+  EXPECT_EQ(session.saveListAs(dir.path() / "list.txt"), texts::text(ui::kGetRuns));
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "list.txt"));
-  EXPECT_EQ(session.setEncoding(runtime::Encoding::fromCodePage(1251)), std::string(ui::kGetRuns));
+  EXPECT_EQ(session.setEncoding(runtime::Encoding::fromCodePage(1251)), texts::text(ui::kGetRuns));
   EXPECT_EQ(session.encodingChoice(), std::nullopt);
   EXPECT_GE(session.getProgress().bytesRead, before.bytesRead) << "the same Get goes on";
   session.stopGet();

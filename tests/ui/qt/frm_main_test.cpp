@@ -36,6 +36,7 @@
 #include "ui/qt/find_window.h"
 #include "ui/qt/frm_main.h"
 #include "ui/qt/line_list_view.h"
+#include "ui/qt/translations.h"
 #include "version.h"
 
 using testing_support::Bytes;
@@ -152,6 +153,102 @@ class FrmMainTest : public QObject {
     }
   }
 
+  // ---- The user's language
+
+  // Started in a locale, the window speaks its language, Qt's own dialogs
+  // and buttons too; in C, or a language the catalogue lacks, English.
+  void theWindowSpeaksTheLocalesLanguage_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("copy");
+    QTest::addColumn<QString>("findTitle");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("toolkitCancel");
+    QTest::newRow("German") << "de_DE"
+                            << "&Kopieren"
+                            << "Suchen"
+                            << "Es gibt keine Datei mit diesem Namen."
+                            << "Abbrechen";
+    QTest::newRow("Japanese") << "ja_JP"
+                              << "コピー(&C)"
+                              << "検索"
+                              << "この名前のファイルはありません。"
+                              << "キャンセル";
+    QTest::newRow("Russian") << "ru_RU"
+                             << "&Копировать"
+                             << "Поиск"
+                             << "Файла с таким именем нет."
+                             << "Отмена";
+    QTest::newRow("C") << "C"
+                       << "&Copy"
+                       << "Find"
+                       << "There is no file with this name."
+                       << "Cancel";
+    QTest::newRow("Dutch, not in the catalogue") << "nl_NL"
+                                                 << "&Copy"
+                                                 << "Find"
+                                                 << "There is no file with this name."
+                                                 << "Cancel";
+  }
+
+  void theWindowSpeaksTheLocalesLanguage() {
+    QFETCH(QString, locale);
+    QFETCH(QString, copy);
+    QFETCH(QString, message);
+    const QString expected = message;
+    const Translations translations(QLocale(locale), QStringLiteral(SPEECH_QM_DIR));
+    const TempDir dir;
+    frmMain window;
+    window.show();
+    QStringList actions;
+    for (const QAction* a : window.findChildren<QAction*>()) actions << a->text();
+    QVERIFY2(actions.contains(copy), qPrintable(actions.join(QLatin1String(" | "))));
+    QTEST(window.findChild<FindWindow*>()->windowTitle(), "findTitle");
+    const QString shown = clickGet(window, QString::fromStdString((dir.path() / "missing.mul").string()));
+    QVERIFY2(shown.contains(expected), qPrintable(shown));
+    QTEST(QCoreApplication::translate("QPlatformTheme", "Cancel"), "toolkitCancel");
+    QCOMPARE(window.windowTitle(), QStringLiteral("Speech.mul by Quorrin"));  // the system's own, in every language
+  }
+
+  // Through the pseudo-translation (every text a third longer, in brackets)
+  // each text of the window and its find window is the catalogue's, and
+  // none is cut off; the window's own caption, label, path and Get stay.
+  void thePseudoTranslationReachesEveryTextAndNoneIsCutOff() {
+    QTranslator pseudo;
+    QVERIFY(pseudo.load(QStringLiteral(SPEECH_QM_DIR "/speechviewer_en_XA.qm")));
+    QCoreApplication::installTranslator(&pseudo);
+    texts::installCatalogue(std::make_shared<QtCatalogue>(QLocale(QLocale::English)));
+    const TempDir dir;
+    frmMain window;
+    window.show();
+    for (QAction* a : window.findChildren<QAction*>()) {
+      if (a->shortcut() == QKeySequence(QKeySequence::Find)) a->trigger();
+    }
+    auto* find = window.findChild<FindWindow*>();
+    QVERIFY(QTest::qWaitForWindowExposed(find));
+    emit window.findChild<QMenu*>(QStringLiteral("encodingMenu"))->aboutToShow();
+    const QString message = clickGet(window, QString::fromStdString((dir.path() / "missing.mul").string()));
+
+    const QStringList own = {QStringLiteral("Speech.mul by Quorrin"), QStringLiteral("Speech ID - SpeechText"),
+                             QStringLiteral("Get")};
+    QStringList outside, cut;
+    const auto check = [&](const QString& text, QWidget* widget) {
+      if (text.isEmpty() || own.contains(text) || text == QLatin1String("UTF-8")) return;
+      if (!text.contains(QLatin1Char('['))) outside << text;
+      if (widget && widget->isVisible() && widget->width() < widget->sizeHint().width()) cut << text;
+    };
+    check(message, nullptr);
+    check(find->windowTitle(), nullptr);
+    for (QAction* a : window.findChildren<QAction*>()) check(a->text(), nullptr);
+    for (QMenu* menu : window.findChildren<QMenu*>()) check(menu->title(), nullptr);
+    for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) check(button->text(), button);
+    for (QLabel* label : window.findChildren<QLabel*>()) check(label->text(), label);
+    for (QWidget* widget : window.findChildren<QWidget*>()) check(widget->accessibleName(), nullptr);
+    find->close();
+    texts::installCatalogue(nullptr);
+    QCoreApplication::removeTranslator(&pseudo);
+    QVERIFY2(outside.isEmpty(), qPrintable(outside.join(QLatin1String(" | "))));
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1String(" | "))));
+  }
   void layoutMatchesTheWindowDescription() {
     frmMain window;
     window.show();
@@ -371,7 +468,7 @@ class FrmMainTest : public QObject {
     QVERIFY(::setrlimit(RLIMIT_AS, &limited) == 0);
     action(window, "Copy &all lines")->trigger();
     ::setrlimit(RLIMIT_AS, &before);
-    QCOMPARE(reader.messages, QStringList{QString::fromUtf8(ui::kNoMemoryToCopy.data())});
+    QCOMPARE(reader.messages, QStringList{QString::fromStdString(texts::text(ui::kNoMemoryToCopy))});
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("before"));
     QCOMPARE(clickGet(window, QString::fromStdString(dir.write("small.mul", record(1, "one")))), QString());
     QCOMPARE(listed(window), QStringList{QStringLiteral("ID: 1 Text: one")});

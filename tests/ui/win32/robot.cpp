@@ -33,6 +33,8 @@
 //   window_robot OUT type TEXT            types TEXT into the Edit entry window's text field, as keys would
 //   window_robot OUT ask ANSWER           closes the window, reads the question about unsaved changes and
 //                                         answers it (save, dontsave, cancel): whether the program ended
+//   window_robot OUT texts                the list menu's items and the find window's texts, as a screen
+//                                         reader reads them, each menu then closed
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -59,6 +61,7 @@ constexpr Control kControls[] = {{"Label1", 100}, {"lstWords", 101}, {"txtPath",
 constexpr WPARAM kSaveListCommand = 203;
 constexpr int kProgressBarId = 301;  // in the window that shows a Get's progress
 // The commands of the list's menu that read the lines.
+constexpr WPARAM kFindCommand = 202;
 constexpr WPARAM kCopyAllCommand = 201, kFindNextCommand = 204, kFirstEncodingCommand = 250;
 
 std::FILE* out;
@@ -517,6 +520,45 @@ void sayFindPlace(HWND viewer) {
                                                                                                            : "no");
 }
 
+// The items of a menu, and of its submenus' first items.
+void sayMenu(HMENU menu, const std::string& key) {
+  for (int item = 0; item < GetMenuItemCount(menu); ++item) {
+    wchar_t text[256]{};
+    if (GetMenuStringW(menu, static_cast<UINT>(item), text, 256, MF_BYPOSITION) <= 0) continue;
+    say(key, utf8(text));
+    if (const HMENU sub = GetSubMenu(menu, item)) {
+      wchar_t first[256]{};
+      if (GetMenuStringW(sub, 0, first, 256, MF_BYPOSITION) > 0) say(key + " first", utf8(first));
+    }
+  }
+}
+
+// The list's menu as it opens from the keyboard, and the find window.
+void sayTexts(HWND viewer) {
+  PostMessageW(viewer, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(GetDlgItem(viewer, 101)), MAKELPARAM(-1, -1));
+  HWND popup = nullptr;
+  for (int waited = 0; waited < 5000 && !popup; waited += 50) {
+    popup = FindWindowW(L"#32768", nullptr);
+    if (!popup) Sleep(50);
+  }
+  if (!popup) return say("menu", "none");
+  // Wine keeps a menu in the process that made it: there it reads as empty.
+  const HMENU menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
+  if (!menu || GetMenuItemCount(menu) <= 0) say("menu", "not readable from another process");
+  if (menu) sayMenu(menu, "menu item");
+  PostMessageW(viewer, WM_CANCELMODE, 0, 0);
+  waitUntilIdle(viewer);
+  PostMessageW(viewer, WM_COMMAND, kFindCommand, 0);
+  const HWND find = findWindowOf(viewer);
+  if (!find) return say("find window", "none");
+  say("find window", windowText(find));
+  for (HWND child = GetWindow(find, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (IsWindowVisible(child) && !windowText(child).empty()) say("find control", windowText(child));
+  }
+  PostMessageW(find, WM_COMMAND, IDCANCEL, 0);
+  waitUntilIdle(viewer);
+}
+
 // Clicks Get as assistive technology's press does, `count` times in all,
 // the later ones while the first Get runs, each with the list's commands
 // (Copy all lines, Find next, the first encoding) as another program may
@@ -667,6 +709,8 @@ int wmain(int argc, wchar_t** argv) {
     SetWindowPos(viewer, nullptr, _wtoi(argv[3]), _wtoi(argv[4]), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   else if (command == L"find" && argc > 3 && std::wstring(argv[3]) == L"place")
     sayFindPlace(viewer);
+  else if (command == L"texts")
+    sayTexts(viewer);
   else
     return 2;
   return 0;
