@@ -903,6 +903,10 @@ class FrmMainTest : public QObject {
     QCOMPARE(listed(window).size(), 2);
     QTest::keySequence(list, QKeySequence::Save);
     QCOMPARE(testing_support::readAll(file), concat({record(5, "a\tb\nc"), record(9, ""), record(2, "two")}));
+    // A Get with a change not saved asks first; closing the question is Cancel.
+    QTest::keyClick(list, Qt::Key_Delete);
+    QCOMPARE(clickGet(window, QString::fromStdString(file)), QStringLiteral("Save the changes to s.mul?"));
+    QCOMPARE(listed(window).size(), 1);
   }
 
   // The list's Encoding menu: the system default first, checked, then every
