@@ -124,6 +124,7 @@ frmMain::frmMain(QWidget* parent)
       saveAs_(makeAction(tr("&Save list as..."), QKeySequence::SaveAs, &frmMain::saveListAs)),
       listMenu_(new QMenu(this)),
       encodingMenu_(new QMenu(tr("&Encoding"), listMenu_)) {
+  wireResults();
   static const bool factoryInstalled = (QAccessible::installFactory(makeAccessibleWindow), true);
   (void)factoryInstalled;
   setObjectName(QStringLiteral("frmMain"));
@@ -147,7 +148,7 @@ frmMain::frmMain(QWidget* parent)
   lstWords->addAction(copy_);
   listMenu_->addActions({copy_, copyAll_});
   listMenu_->addSeparator();
-  listMenu_->addActions({find_, saveAs_});
+  listMenu_->addActions({find_, saveAs_, compare_});
   listMenu_->addSeparator();
   listMenu_->addMenu(encodingMenu_);
   encodingMenu_->setObjectName(QStringLiteral("encodingMenu"));
@@ -194,7 +195,10 @@ void frmMain::showEvent(QShowEvent* event) {
   if (!getWhenShown_) return;
   getWhenShown_ = false;
   // After the window is on screen, so that an error box has its parent there.
-  QTimer::singleShot(0, this, &frmMain::cmdGet_Click);
+  QTimer::singleShot(0, this, [this] {
+    cmdGet_Click();
+    compareAtStart();
+  });
 }
 
 void frmMain::dragEnterEvent(QDragEnterEvent* event) {
@@ -341,6 +345,7 @@ void frmMain::cmdGet_Click() {
   if (session_.getRuns()) return;
   // The list is emptied at once, and reads nothing while the Get fills it.
   lstWords->showNoRows();
+  forgetResults();
   bool ended = false;
   {
     const OverrideCursor wait;
@@ -399,5 +404,8 @@ void frmMain::closeEvent(QCloseEvent* event) {
   // Closing the window during a Get ends the Get, and the program with it:
   // nothing it read is kept, so there is nothing to ask about.
   session_.abandonGet();
+  // And a compare that runs ends too, saying nothing.
+  closing_ = true;
+  session_.stopCompare();
   QWidget::closeEvent(event);
 }
