@@ -134,6 +134,8 @@ void frmMain::compareWith(const std::filesystem::path& oldFile) {
   if (failure) return tellFailure(*failure);
   differencesWindow_->pane()->showResults(session_.differences());
   differencesWindow_->showBeside();
+  // As a difftool opens: at the first difference.
+  if (session_.differences()->size() > 0) differencesWindow_->pane()->select(0);
 }
 
 void frmMain::stepDifference(ui::FindDirection direction) {

@@ -60,8 +60,6 @@ ResultsPane::ResultsPane(const QString& name, QWidget* parent)
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
   }
-  count_->setAccessibleName(tr("Count"));
-  status_->setAccessibleName(tr("Result of the last step"));
   list_->setAccessibleName(name);
   // One height for every row, so that the view lays out none it does not draw.
   list_->setUniformItemSizes(true);
