@@ -181,7 +181,8 @@ void frmMain::registerClass() {
   if (!registered) throw std::runtime_error("cannot register the window class");
 }
 
-frmMain::frmMain(std::optional<std::filesystem::path> startPath, std::optional<runtime::Encoding> encoding) {
+frmMain::frmMain(std::optional<std::filesystem::path> startPath, std::optional<runtime::Encoding> encoding,
+                 std::optional<std::filesystem::path> compareWith) {
   registerClass();
   session_.setEncoding(encoding);
   findDialog_.lStructSize = sizeof findDialog_;
@@ -194,6 +195,7 @@ frmMain::frmMain(std::optional<std::filesystem::path> startPath, std::optional<r
   UpdateWindow(hwnd_);
   if (startPath) {
     offerPath(*startPath);
+    compareAtStart_ = std::move(compareWith);
     getSoon();
   }
 }
@@ -268,7 +270,10 @@ LRESULT frmMain::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         SetFocus(focus_);
       }
       return 0;
-    case kGetMessage: cmdGet_Click(); return 0;
+    case kGetMessage:
+      cmdGet_Click();
+      compareAtStart();
+      return 0;
     case WM_MOVE:
       // The progress of a Get stays over the window.
       if (dlgProgress) centreOver(dlgProgress, hwnd_);
@@ -283,6 +288,8 @@ LRESULT frmMain::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // with the program: nothing it read is kept. DefWindowProcW then
       // destroys the window.
       session_.abandonGet();
+      // And a compare that runs ends: its progress window then goes.
+      session_.stopCompare();
       break;
     case WM_DESTROY:
       RemovePropW(hwnd_, win32::kShortcutsProperty);
@@ -359,6 +366,7 @@ void frmMain::cmdGet_Click() {
   if (session_.getRuns()) return;
   // The list is emptied at once, and reads nothing while the Get fills it.
   lstWords->showNoRows();
+  forgetResults();
   bool ended = false;
   {
     const WaitCursor wait;
@@ -500,7 +508,7 @@ bool frmMain::runCommand(int command) {
     case SPEECH_COMMAND_SAVE_LIST: saveListAs(); return true;
     case SPEECH_COMMAND_FIND_NEXT: findLine(ui::FindDirection::Next); return true;
     case SPEECH_COMMAND_FIND_PREVIOUS: findLine(ui::FindDirection::Previous); return true;
-    default: return false;
+    default: return runResultsCommand(command);
   }
 }
 
@@ -578,12 +586,14 @@ void frmMain::showFindWindow() {
   dlgFind = FindTextW(&findDialog_);
   if (!dlgFind) return;
   addStatusLine(dlgFind);
+  addFindAll(dlgFind);
   placeBeside(dlgFind, hwnd_, lstWords->handle());
 }
 
 void frmMain::onFindDialog(const FINDREPLACEW& request) {
   if (request.Flags & FR_DIALOGTERM) {
     dlgFind = nullptr;
+    found_.reset();
     return;
   }
   if (!(request.Flags & FR_FINDNEXT)) return;

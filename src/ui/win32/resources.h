@@ -19,6 +19,11 @@
 #define SPEECH_COMMAND_SAVE_LIST 203
 #define SPEECH_COMMAND_FIND_NEXT 204
 #define SPEECH_COMMAND_FIND_PREVIOUS 205
+#define SPEECH_COMMAND_COMPARE 206
+#define SPEECH_COMMAND_NEXT_DIFFERENCE 207
+#define SPEECH_COMMAND_PREVIOUS_DIFFERENCE 208
+// The Find all button the window adds to the Find dialog.
+#define SPEECH_COMMAND_FIND_ALL 209
 // The Encoding menu's items, in its order, from this number on.
 #define SPEECH_COMMAND_ENCODING_FIRST 250
 #define SPEECH_COMMAND_ENCODING_LAST 299
