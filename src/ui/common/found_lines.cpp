@@ -7,6 +7,7 @@ namespace ui {
 
 void FoundLines::findAll(const FindRequest& request) {
   clear();
+  if (request.text.empty()) return;  // nothing sought
   text_ = request.text;
   sought_ = true;
   LineMatcher matcher(request, encoding_);

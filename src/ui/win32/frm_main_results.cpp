@@ -88,6 +88,7 @@ void frmMain::findAllLines() {
   // The text and case as they stand, though Find Next was not pressed since.
   std::wstring typed(static_cast<std::size_t>(GetWindowTextLengthW(GetDlgItem(dlgFind, edt1))), L'\0');
   GetDlgItemTextW(dlgFind, edt1, typed.data(), static_cast<int>(typed.size() + 1));
+  if (typed.empty()) return;
   session_.setSearch(win32::utf8(typed), IsDlgButtonChecked(dlgFind, chx2) == BST_CHECKED);
   std::optional<std::string> failure;
   {

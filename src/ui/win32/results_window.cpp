@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "ui/common/window_placement.h"
+#include "ui/win32/resources.h"
 #include "ui/win32/wide_text.h"
 
 namespace win32 {
@@ -28,7 +29,7 @@ HWND makeChild(HWND parent, const wchar_t* windowClass, DWORD style, DWORD exSty
   return child;
 }
 
-void registerOnce(const wchar_t* name, WNDPROC proc, HBRUSH background) {
+void registerOnce(const wchar_t* name, WNDPROC proc, HBRUSH background, HICON icon = nullptr) {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   if (GetClassInfoExW(thisProgram(), name, &windowClass)) return;
@@ -36,6 +37,7 @@ void registerOnce(const wchar_t* name, WNDPROC proc, HBRUSH background) {
   windowClass.hInstance = thisProgram();
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = background;
+  windowClass.hIcon = icon;
   windowClass.lpszClassName = name;
   if (!RegisterClassExW(&windowClass)) throw std::runtime_error("cannot register a results window class");
 }
@@ -195,6 +197,7 @@ void ResultsPane::tell(const std::string& message) { SetWindowTextW(status_, wid
 
 void ResultsPane::choose(int index) {
   if (!results_ || index < 0 || static_cast<std::size_t>(index) >= results_->size()) return;
+  SetWindowTextW(status_, L"");
   if (const auto row = results_->mainRow(static_cast<std::size_t>(index))) chosen_(*row);
 }
 
@@ -244,7 +247,8 @@ void ResultsPane::drawRow(const DRAWITEMSTRUCT& item) {
 // ---- The Differences window
 
 DifferencesWindow::DifferencesWindow(HWND owner, HFONT font, std::function<void(std::size_t)> chosen) : owner_(owner) {
-  registerOnce(kDifferencesClass, windowProc, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+  registerOnce(kDifferencesClass, windowProc, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+               LoadIconW(thisProgram(), MAKEINTRESOURCEW(kProgramIconId)));
   const int dpi = static_cast<int>(GetDpiForWindow(owner));
   hwnd_ = CreateWindowExW(0, kDifferencesClass, wide("Differences").c_str(),
                           WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, CW_USEDEFAULT, CW_USEDEFAULT,
