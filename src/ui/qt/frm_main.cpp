@@ -283,6 +283,7 @@ void frmMain::chooseEncoding(std::optional<runtime::Encoding> choice) {
   if (const std::optional<std::string> failure = session_.setEncoding(choice)) return tellFailure(*failure);
   // The same rows, current line and scroll position, with their new texts.
   lstWords->showTextsAgain();
+  showResultsAgain();
 }
 
 void frmMain::copyLine() {

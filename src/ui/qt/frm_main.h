@@ -96,6 +96,8 @@ class frmMain : public QWidget {
   void wireResults();
   // Empties the lists beside the main list, as a Get starts.
   void forgetResults();
+  // Draws their rows again, in another encoding.
+  void showResultsAgain();
   // Find all in the find window: every line that holds its text.
   void findAllLines();
   // Compare with...: asks for the file to compare the listed one with.

@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QListView>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
@@ -52,6 +53,10 @@ void frmMain::forgetResults() {
   // The lists' rows are the listed file's, which a Get replaces.
   findWindow_->found()->showResults(nullptr);
   differencesWindow_->pane()->showResults(nullptr);
+}
+
+void frmMain::showResultsAgain() {
+  for (ResultsPane* pane : {findWindow_->found(), differencesWindow_->pane()}) pane->list()->viewport()->update();
 }
 
 void frmMain::selectMainRow(std::size_t row) {

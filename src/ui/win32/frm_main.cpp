@@ -489,6 +489,7 @@ void frmMain::chooseEncoding(std::optional<runtime::Encoding> choice) {
     return tell(hwnd_, *failure, MB_ICONERROR);
   // The same rows, current line and scroll position, with their new texts.
   lstWords->showTextsAgain();
+  showResultsAgain();
 }
 
 bool frmMain::runCommand(int command) {

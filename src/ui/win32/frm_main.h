@@ -116,6 +116,8 @@ class frmMain {
   bool runResultsCommand(int command);
   // Empties the lists beside the main list, as a Get starts.
   void forgetResults();
+  // Draws their rows again, in another encoding.
+  void showResultsAgain();
   // Adds Find all to the Find dialog, and its list once it lists.
   void addFindAll(HWND dialog);
   static LRESULT CALLBACK findDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,

@@ -54,6 +54,11 @@ void frmMain::forgetResults() {
   if (differences_) differences_->pane().showResults(nullptr);
 }
 
+void frmMain::showResultsAgain() {
+  if (found_) InvalidateRect(GetDlgItem(found_->handle(), win32::kResultsListId), nullptr, TRUE);
+  if (differences_) InvalidateRect(GetDlgItem(differences_->pane().handle(), win32::kResultsListId), nullptr, TRUE);
+}
+
 void frmMain::selectMainRow(std::size_t row) {
   if (row < session_.rowCount()) lstWords->selectRow(row);
 }
