@@ -152,7 +152,8 @@ class ViewerSession {
   // Asks the compare to stop soon: it then ends without differences.
   void stopCompare();
   // Waits for the compare to end; on success the differences are in
-  // differences(), otherwise it says why (or that it was stopped).
+  // differences(), otherwise it says why (or that it was stopped). Either
+  // way a window shows differences() again: the ones it showed may be gone.
   std::optional<std::string> endCompare();
   // The last compare's differences, while its file stays listed; null
   // before one, and once a Get lists a file again.

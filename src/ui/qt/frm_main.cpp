@@ -262,6 +262,7 @@ void frmMain::updateActions() {
   copy_->setEnabled(lstWords->currentRow().has_value());
   copyAll_->setEnabled(session_.rowCount() > 0);
   saveAs_->setEnabled(session_.rowCount() > 0);
+  compare_->setEnabled(session_.lines().source().has_value());
 }
 
 void frmMain::showListMenu(const QPoint& at) { listMenu_->exec(lstWords->viewport()->mapToGlobal(at)); }

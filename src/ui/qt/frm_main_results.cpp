@@ -67,12 +67,9 @@ void frmMain::findAllLines() {
   const ui::FindRequest request = findWindow_->request(ui::FindDirection::Next);
   session_.setSearch(request.text, request.matchCase);
   std::optional<std::string> failure;
-  {
-    const QPointer<QWidget> guard(this);
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    failure = session_.findAll();
-    QGuiApplication::restoreOverrideCursor();
-  }
+  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  failure = session_.findAll();
+  QGuiApplication::restoreOverrideCursor();
   findWindow_->found()->showResults(&session_.foundLines());
   findWindow_->showFound();
   if (failure) findWindow_->found()->tell(*failure);
@@ -136,8 +133,9 @@ void frmMain::compareWith(const std::filesystem::path& oldFile) {
   }
   const std::optional<std::string> failure = session_.endCompare();
   if (closing_) return;
-  if (failure) return tellFailure(*failure);
+  // The differences the pane shows are the session's now, whatever came of it.
   differencesWindow_->pane()->showResults(session_.differences());
+  if (failure) return tellFailure(*failure);
   differencesWindow_->showBeside();
   // As a difftool opens: at the first difference.
   if (session_.differences()->size() > 0) differencesWindow_->pane()->select(0);

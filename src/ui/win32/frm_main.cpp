@@ -468,6 +468,7 @@ void frmMain::showListMenu(LPARAM at) {
   enable(SPEECH_COMMAND_COPY, lstWords->currentRow().has_value());
   enable(SPEECH_COMMAND_COPY_ALL, listed);
   enable(SPEECH_COMMAND_SAVE_LIST, listed);
+  enable(SPEECH_COMMAND_COMPARE, session_.lines().source().has_value());
   fillEncodingMenu(GetSubMenu(items, GetMenuItemCount(items) - 1));
   const int command =
       TrackPopupMenu(items, TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, point.x, point.y, 0, hwnd_, nullptr);

@@ -165,6 +165,8 @@ void frmMain::compareWith(const std::filesystem::path& oldFile) {
   const std::optional<std::string> failure = session_.endCompare();
   // The window was closed during the compare, which went with it.
   if (!hwnd_) return;
+  // The differences the pane shows are the session's now, whatever came of it.
+  if (differences_) differences_->pane().showResults(session_.differences());
   if (failure) return tell(hwnd_, *failure, MB_ICONERROR);
   if (!differences_) differences_.emplace(hwnd_, font_.get(), [this](std::size_t row) { selectMainRow(row); });
   differences_->pane().showResults(session_.differences());

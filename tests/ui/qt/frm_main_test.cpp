@@ -693,8 +693,8 @@ class FrmMainTest : public QObject {
     };
     openMenu(nullptr);
     QCOMPARE(menu, (QStringList{QStringLiteral("(off) &Copy"), QStringLiteral("(off) Copy &all lines"), QString(),
-                                QStringLiteral("&Find..."), QStringLiteral("(off) &Save list as..."), QString(),
-                                QStringLiteral("&Encoding")}));
+                                QStringLiteral("&Find..."), QStringLiteral("(off) &Save list as..."),
+                                QStringLiteral("(off) Compare &with..."), QString(), QStringLiteral("&Encoding")}));
 
     clickGet(window, QString::fromStdString(dir.write("s.mul", concat({record(1, "a\nb"), record(2, "two")}))));
     QClipboard* clipboard = QGuiApplication::clipboard();
@@ -710,7 +710,7 @@ class FrmMainTest : public QObject {
     QCOMPARE(clipboard->text(), field->text().left(2));
 
     openMenu("Copy &all lines");
-    QCOMPARE(menu.size(), 7);
+    QCOMPARE(menu.size(), 8);
     QVERIFY(!menu.join(QString()).contains(QStringLiteral("(off)")));
     QCOMPARE(clipboard->text(), QStringLiteral("ID: 1 Text: a\u240Ab\nID: 2 Text: two\n"));
   }

@@ -605,7 +605,7 @@ TEST(Win32Window, TheListsMenuOffersWhatAppliesAndCopiesALineOrEveryLine) {
   // From the keyboard (the Menu key), on an empty list.
   EXPECT_EQ(choosingFromMenu([] { press(VK_APPS); }, VK_ESCAPE),
             (std::vector<std::string>{"&Copy\tCtrl+C (off)", "Copy &all lines (off)", "-", "&Find...\tCtrl+F",
-                                      "&Save list as... (off)", "-", "&Encoding"}));
+                                      "&Save list as... (off)", "Compare &with... (off)", "-", "&Encoding"}));
 
   viewer.clickGet(dir.write("s.mul", concat({record(1, "one"), record(2, "tab\there"), record(3, "three")})));
   const std::vector<std::string> lines = viewer.lines();
@@ -621,7 +621,7 @@ TEST(Win32Window, TheListsMenuOffersWhatAppliesAndCopiesALineOrEveryLine) {
                 },
                 L'c'),
             (std::vector<std::string>{"&Copy\tCtrl+C", "Copy &all lines", "-", "&Find...\tCtrl+F", "&Save list as...",
-                                      "-", "&Encoding"}));
+                                      "Compare &with...", "-", "&Encoding"}));
   EXPECT_EQ(SendMessageW(viewer.list, LB_GETCURSEL, 0, 0), 1);
   EXPECT_EQ(clipboardText(), "ID: 2 Text: tab\u2409here");
 
