@@ -12,6 +12,10 @@
 //                                default): a search over every line (its texts
 //                                read in ENCODING), from the click until the
 //                                window says so
+//   window_bench findall PATH RUNS
+//                                Find all in the find window for a text that
+//                                every line holds ("ID: "): from the click
+//                                until its list of every line is painted
 //   window_bench progress PATH RUNS
 //                                a Get of a file long to read: from the click
 //                                until its progress dialog shows, and from
@@ -200,6 +204,29 @@ int benchFind(const char* file, int runs, const char* encoding, const char* need
   return 0;
 }
 
+int benchFindAll(const char* file, int runs) {
+  Window window;
+  window.getFile(file);
+  window.paint();
+  auto* text = window.form.findChild<QLineEdit*>("findText");
+  auto* all = window.form.findChild<QPushButton*>("findAll");
+  auto* count = window.form.findChild<QLabel*>("resultsCount");
+  auto* found = window.form.findChild<QAbstractScrollArea*>("resultsList");
+  text->setText(QStringLiteral("ID: "));
+  std::vector<double> ms;
+  for (int run = 0; run < runs; ++run) {
+    QElapsedTimer timer;
+    timer.start();
+    all->click();
+    QApplication::processEvents();
+    found->viewport()->repaint();
+    ms.push_back(timer.nsecsElapsed() / 1e6);
+  }
+  std::printf("findall_ms=%.2f findall_max_ms=%.2f count=\"%s\"\n", median(ms), *std::max_element(ms.begin(), ms.end()),
+              count->text().toUtf8().constData());
+  return 0;
+}
+
 int benchProgress(const char* file, int runs) {
   Window window;
   window.path->setText(QString::fromLocal8Bit(file));
@@ -319,9 +346,9 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   if (argc < 4) {
-    std::fprintf(
-        stderr,
-        "usage: window_bench get|keys|find|encoding|progress|recognition|editing PATH RUNS [ENCODING [TEXT]]\n");
+    std::fprintf(stderr,
+                 "usage: window_bench get|keys|find|findall|encoding|progress|recognition|editing PATH RUNS [ENCODING "
+                 "[TEXT]]\n");
     return 2;
   }
   const std::string mode = argv[1];
@@ -330,10 +357,12 @@ int main(int argc, char** argv) {
   if (mode == "keys") return benchKeys(argv[2], runs);
   if (mode == "find") return benchFind(argv[2], runs, argc > 4 ? argv[4] : nullptr, argc > 5 ? argv[5] : nullptr);
   if (mode == "encoding") return benchEncoding(argv[2], runs);
+  if (mode == "findall") return benchFindAll(argv[2], runs);
   if (mode == "progress") return benchProgress(argv[2], runs);
   if (mode == "recognition") return benchRecognition(argv[2], runs);
   if (mode == "editing") return benchEditing(argv[2], runs);
-  std::fprintf(stderr,
-               "usage: window_bench get|keys|find|encoding|progress|recognition|editing PATH RUNS [ENCODING [TEXT]]\n");
+  std::fprintf(
+      stderr,
+      "usage: window_bench get|keys|find|findall|encoding|progress|recognition|editing PATH RUNS [ENCODING [TEXT]]\n");
   return 2;
 }

@@ -31,6 +31,7 @@ constexpr texts::Source kNoMemoryToFind = SPEECH_TEXT("window", "There is not en
 constexpr texts::Source kNoMemoryToList = SPEECH_TEXT("window", "There is not enough memory to list the file.");
 constexpr texts::Source kNoMemoryToRead =
     SPEECH_TEXT("window", "There is not enough memory to read the texts in this encoding.");
+constexpr texts::Source kNoMemoryToCompare = SPEECH_TEXT("window", "There is not enough memory to compare the files.");
 
 // After running out of memory: the window's reserve is given back, so that
 // the message and the window's painting have room.
@@ -96,6 +97,7 @@ bool ViewerSession::startGet(const std::filesystem::path& field) {
   const std::filesystem::path file = pathToRead(field);
   // Texts are weighed as UTF-8 only where the answer could change what shows.
   lines_.weighUtf8(!choice_ && !encoding_.isUtf8());
+  forgetResults();
   control_ = std::make_unique<listing::GetControl>();
   stopped_ = false;
   readWhole_ = false;
@@ -231,6 +233,79 @@ ViewerSession::Found ViewerSession::find(FindDirection direction, std::optional<
   } catch (const std::bad_alloc&) {
     return {std::nullopt, false, outOfMemory(kNoMemoryToFind)};
   }
+}
+
+// ---- Find all and Compare with
+
+void ViewerSession::forgetResults() {
+  // Their rows are those of the file listed before.
+  found_.clear();
+  differences_.reset();
+}
+
+std::optional<std::string> ViewerSession::findAll() {
+  if (getRuns()) return texts::text(kGetRuns);
+  try {
+    found_.findAll(search_);
+    return std::nullopt;
+  } catch (const std::bad_alloc&) {
+    found_.clear();
+    return outOfMemory(kNoMemoryToFind);
+  }
+}
+
+std::optional<std::string> ViewerSession::startCompare(const std::filesystem::path& oldFile) {
+  if (getRuns()) return texts::text(kGetRuns);
+  if (compareRuns())
+    return texts::text(SPEECH_TEXT("differences", "A compare runs already: wait until it is done, or cancel it."));
+  const auto& source = lines_.source();
+  if (!source)
+    return texts::text(SPEECH_TEXT("differences", "List a file first: it is compared with the file you choose."));
+  try {
+    compareWith_ = oldFile;
+    compare_ = std::make_unique<CompareTask>(oldFile, source->path);
+  } catch (const std::bad_alloc&) {
+    return outOfMemory(kNoMemoryToCompare);
+  }
+  return std::nullopt;
+}
+
+bool ViewerSession::waitForCompare(std::chrono::milliseconds timeout) const {
+  return !compare_ || compare_->wait(timeout);
+}
+
+CompareProgressText ViewerSession::compareProgress() const {
+  if (!compare_) return {};
+  return compareProgressText(compare_->progress(), compareWith_, kProgressSteps);
+}
+
+void ViewerSession::stopCompare() {
+  if (compare_) compare_->stop();
+}
+
+std::optional<std::string> ViewerSession::endCompare() {
+  if (!compare_) return std::nullopt;
+  comparing::CompareOutcome outcome = compare_->end();
+  compare_.reset();
+  if (outcome.stopped) return texts::text(SPEECH_TEXT("differences", "The compare was stopped."));
+  if (!outcome.compared) {
+    std::string failures;
+    for (const std::string& failure : outcome.failures) failures += (failures.empty() ? "" : "\n") + shown(failure);
+    return failures;
+  }
+  // The listed file was read again for the compare: its rows are the ones
+  // the differences select only while it holds the same entries.
+  const comparing::FileEntries& read = outcome.compared->newEntries;
+  if (read.size() != lines_.entries().entryCount() || read.byteSize() != lines_.entries().fileSize()) {
+    return texts::text(
+        SPEECH_TEXT("differences", "The listed file has changed since it was listed. Get it again, then compare."));
+  }
+  try {
+    differences_.emplace(std::move(*outcome.compared), compareWith_, lines_, encoding_);
+  } catch (const std::bad_alloc&) {
+    return outOfMemory(kNoMemoryToCompare);
+  }
+  return std::nullopt;
 }
 
 // ---- Copy and save
@@ -693,8 +768,9 @@ GetProgressText getProgressText(const ViewerSession::GetProgress& progress, cons
 
 namespace {
 
-constexpr std::array<listing::OptionSpec, 3> kViewerOptions = {
-    {{"--help", {}, "-h"}, {"--version"}, listing::kEncodingOption}};
+constexpr listing::OptionSpec kCompareOption = {"--compare", "OLD"};
+constexpr std::array<listing::OptionSpec, 4> kViewerOptions = {
+    {{"--help", {}, "-h"}, {"--version"}, listing::kEncodingOption, kCompareOption}};
 
 bool isAnsi(std::string_view name) {
   return name.size() == 4 && std::equal(name.begin(), name.end(), "ansi", [](char a, char b) {
@@ -727,6 +803,11 @@ ViewerCommandLine readViewerCommandLine(const std::vector<std::filesystem::path>
     const std::optional<std::string> name = read.value(listing::kEncodingOption.name);
     if (name && runtime::Encoding::named(*name) && !isAnsi(*name)) line.encoding = *encoding;
     if (!read.paths.empty()) line.path = read.paths.front();
+    line.compareWith = read.pathValue(kCompareOption.name);
+    if (line.compareWith && !line.path) {
+      line.action = ViewerCommandLine::Action::Refuse;
+      line.problem = "--compare OLD needs the NEW file after it";
+    }
   } else {
     line.action = ViewerCommandLine::Action::Refuse;
   }
@@ -735,7 +816,8 @@ ViewerCommandLine readViewerCommandLine(const std::vector<std::filesystem::path>
 
 std::string viewerUsage(const ViewerProgram& program) {
   const std::string name(program.name);
-  return "usage: " + name + " [--encoding NAME] [--] [PATH]\n" + "       " + name + " --help" +
+  return "usage: " + name + " [--encoding NAME] [--] [PATH]\n" + "       " + name +
+         " [--encoding NAME] --compare OLD [--] NEW\n" + "       " + name + " --help" +
          (program.slashQuestionMark ? " | /?" : "") + " | --version\n" +
          "\n"
          "Opens the speech file viewer. With a PATH, the window starts with it in\n"
@@ -743,6 +825,8 @@ std::string viewerUsage(const ViewerProgram& program) {
          "Give \"--\" before a PATH that starts with '-'. The file is written only\n"
          "when edits are saved to it. To list a file on the terminal, use speechlist.\n"
          "\n"
+         "  --compare OLD    list NEW and open the Differences window against OLD,\n"
+         "                   as a version-control system's difftool does\n"
          "  --encoding NAME  the texts' encoding: " +
          std::string(runtime::kEncodingNames) +
          ";\n"

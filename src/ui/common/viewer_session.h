@@ -26,7 +26,9 @@
 #include "runtime/file_save.h"
 #include "speechfile/get_action.h"
 #include "texts/texts.h"
+#include "ui/common/differences.h"
 #include "ui/common/find_line.h"
+#include "ui/common/found_lines.h"
 #include "ui/common/line_store.h"
 
 namespace ui {
@@ -153,6 +155,32 @@ class ViewerSession {
   // no message.
   Found find(FindDirection direction, std::optional<std::size_t> from) const;
 
+  // ---- Find all and Compare with: the lists beside the main list
+
+  // Every line that holds the search's text, as Find next finds them, into
+  // foundLines(). Returns what went wrong; the list is then empty.
+  std::optional<std::string> findAll();
+  const FoundLines& foundLines() const { return found_; }
+
+  // Compares the listed file (the new one) with `oldFile` on a thread of its
+  // own, as startGet does: returns why it cannot start (no file listed, a
+  // Get or another compare runs), or none once it runs.
+  std::optional<std::string> startCompare(const std::filesystem::path& oldFile);
+  bool compareRuns() const { return compare_ != nullptr; }
+  // Waits up to `timeout` for the compare; true once it has ended.
+  bool waitForCompare(std::chrono::milliseconds timeout) const;
+  // The progress window's text and step (of kProgressSteps).
+  CompareProgressText compareProgress() const;
+  // Asks the compare to stop soon: it then ends without differences.
+  void stopCompare();
+  // Waits for the compare to end; on success the differences are in
+  // differences(), otherwise it says why (or that it was stopped). Either
+  // way a window shows differences() again: the ones it showed may be gone.
+  std::optional<std::string> endCompare();
+  // The last compare's differences, while its file stays listed; null
+  // before one, and once a Get lists a file again.
+  const DifferenceList* differences() const { return differences_ ? &*differences_ : nullptr; }
+
   // ---- Copy and save
 
   // Every line as shown, each followed by `lineEnd` (the platform's).
@@ -263,6 +291,8 @@ class ViewerSession {
   // shows it as it was offered; otherwise what the field shows.
   std::filesystem::path pathToRead(const std::filesystem::path& field) const;
   std::optional<std::string> runGet(const std::filesystem::path& path);
+  // Drops Find all's lines and the differences, whose rows a Get replaces.
+  void forgetResults();
 
   speechfile::ReadingState reading_;  // iSpeechID, bFirst, bSecond, iTextLen, bText, iFileNum: kept between runs
   std::filesystem::path given_;       // the path offered last, as given
@@ -292,6 +322,11 @@ class ViewerSession {
   bool readWhole_ = false;  // the last Get read the file to its end
   bool fromList_ = false;   // the entries come from a list, and are no file yet
   std::filesystem::path listOpened_;
+  // The lists beside the main one: rows of lines_, shown in encoding_.
+  FoundLines found_{lines_, encoding_};
+  std::filesystem::path compareWith_;  // the old file of the compare that runs
+  std::unique_ptr<CompareTask> compare_;
+  std::optional<DifferenceList> differences_;
 };
 
 // ---- The Encoding menu, as both windows offer it: the system default
@@ -331,15 +366,16 @@ struct GetProgressText {
 };
 GetProgressText getProgressText(const ViewerSession::GetProgress& progress, const std::filesystem::path& file);
 
-// ---- The window's command line: [--encoding NAME] [--] [PATH], --help,
+// ---- The window's command line: [--encoding NAME] [--compare OLD] [--] [PATH], --help,
 // --version, in the grammar and wording speechlist uses.
 
 struct ViewerCommandLine {
   enum class Action { OpenWindow, ShowUsage, ShowVersion, Refuse };
   Action action = Action::OpenWindow;
-  std::optional<std::filesystem::path> path;  // with OpenWindow: the file to list at once
-  std::optional<runtime::Encoding> encoding;  // with OpenWindow: --encoding's, unless the system default
-  std::string problem;                        // with Refuse: what is wrong
+  std::optional<std::filesystem::path> path;         // with OpenWindow: the file to list at once
+  std::optional<runtime::Encoding> encoding;         // with OpenWindow: --encoding's, unless the system default
+  std::optional<std::filesystem::path> compareWith;  // with OpenWindow: --compare's OLD, to compare `path` with
+  std::string problem;                               // with Refuse: what is wrong
 };
 
 // How the platform's viewer is started and asks for help: its program name

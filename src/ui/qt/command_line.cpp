@@ -32,12 +32,12 @@ int usageError(const std::string& problem) {
 CommandLine readCommandLine(int argc, char** argv) {
   const ui::ViewerCommandLine line = ui::readViewerCommandLine(runtime::commandLineArguments(argc, argv), kProgram);
   switch (line.action) {
-    case ui::ViewerCommandLine::Action::ShowUsage: return {printRequested(ui::viewerUsage(kProgram)), {}, {}};
-    case ui::ViewerCommandLine::Action::ShowVersion: return {printRequested(ui::viewerVersion() + "\n"), {}, {}};
-    case ui::ViewerCommandLine::Action::Refuse: return {usageError(line.problem), {}, {}};
+    case ui::ViewerCommandLine::Action::ShowUsage: return {printRequested(ui::viewerUsage(kProgram)), {}, {}, {}};
+    case ui::ViewerCommandLine::Action::ShowVersion: return {printRequested(ui::viewerVersion() + "\n"), {}, {}, {}};
+    case ui::ViewerCommandLine::Action::Refuse: return {usageError(line.problem), {}, {}, {}};
     case ui::ViewerCommandLine::Action::OpenWindow: break;
   }
-  return {std::nullopt, line.path, line.encoding};
+  return {std::nullopt, line.path, line.encoding, line.compareWith};
 }
 
 namespace {

@@ -20,6 +20,8 @@ struct CommandLine {
   std::optional<std::filesystem::path> path;
   // The encoding --encoding chose; none for the system default.
   std::optional<runtime::Encoding> encoding;
+  // --compare's OLD file, to compare `path` with at start.
+  std::optional<std::filesystem::path> compareWith;
 };
 
 // Reads the arguments after the program's name, and prints the usage, the

@@ -8,6 +8,7 @@
 #include <QScreen>
 
 #include "ui/common/window_placement.h"
+#include "ui/qt/results_window.h"
 
 namespace {
 
@@ -22,6 +23,8 @@ FindWindow::FindWindow(QWidget* parent, const QWidget* keepInView)
       status_(new QLabel(this)),
       next_(new QPushButton(tr("Find &next"), this)),
       previous_(new QPushButton(tr("Find &previous"), this)),
+      all_(new QPushButton(tr("Find &all"), this)),
+      found_(new ResultsPane(tr("Lines found"), this)),
       keepInView_(keepInView) {
   setObjectName(QStringLiteral("findWindow"));
   setWindowTitle(tr("Find"));
@@ -30,6 +33,9 @@ FindWindow::FindWindow(QWidget* parent, const QWidget* keepInView)
   status_->setObjectName(QStringLiteral("findStatus"));
   next_->setObjectName(QStringLiteral("findNext"));
   previous_->setObjectName(QStringLiteral("findPrevious"));
+  all_->setObjectName(QStringLiteral("findAll"));
+  found_->setObjectName(QStringLiteral("linesFound"));
+  found_->hide();
 
   auto* label = new QLabel(tr("&Find what:"), this);
   label->setBuddy(text_);
@@ -54,13 +60,17 @@ FindWindow::FindWindow(QWidget* parent, const QWidget* keepInView)
   layout->addWidget(status_, 2, 0, 1, 2);
   layout->addWidget(next_, 0, 2);
   layout->addWidget(previous_, 1, 2);
-  layout->addWidget(close, 2, 2, Qt::AlignTop);
+  layout->addWidget(all_, 2, 2);
+  layout->addWidget(close, 3, 2, Qt::AlignTop);
+  layout->addWidget(found_, 4, 0, 1, 3);
+  layout->setRowStretch(4, 1);
   layout->setColumnStretch(1, 1);
 
   connect(text_, &QLineEdit::textChanged, this, &FindWindow::textEdited);
   connect(matchCase_, &QCheckBox::toggled, status_, &QLabel::clear);
   connect(next_, &QPushButton::clicked, this, [this] { emit findRequested(ui::FindDirection::Next); });
   connect(previous_, &QPushButton::clicked, this, [this] { emit findRequested(ui::FindDirection::Previous); });
+  connect(all_, &QPushButton::clicked, this, &FindWindow::findAllRequested);
   connect(close, &QPushButton::clicked, this, &FindWindow::reject);
   textEdited();
 }
@@ -74,6 +84,7 @@ ui::FindRequest FindWindow::request(ui::FindDirection direction) const {
 void FindWindow::textEdited() {
   next_->setEnabled(hasText());
   previous_->setEnabled(hasText());
+  all_->setEnabled(hasText());
   status_->clear();
 }
 
@@ -100,4 +111,15 @@ void FindWindow::showForTyping() {
 
 void FindWindow::tell(const std::string& message) {
   status_->setText(QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
+}
+
+void FindWindow::showFound() {
+  if (found_->isVisible()) return;
+  found_->show();
+  // Grows downwards for the list, within the screen.
+  const QSize grown = sizeHint().expandedTo(size());
+  const QScreen* screen = this->screen();
+  const int bottom = screen ? screen->availableGeometry().bottom() : grown.height() + y();
+  resize(grown.width(),
+         std::min(grown.height(), bottom - frameGeometry().top() - (frameGeometry().height() - height())));
 }

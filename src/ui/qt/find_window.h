@@ -13,6 +13,7 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class ResultsPane;
 
 class FindWindow final : public QDialog {
   Q_OBJECT
@@ -33,8 +34,14 @@ class FindWindow final : public QDialog {
   // Says how the last search went (nothing, when the message is empty).
   void tell(const std::string& message);
 
+  // Find all's lines, in a pane below the fields that shows once there are
+  // any to show.
+  ResultsPane* found() const { return found_; }
+  void showFound();
+
  signals:
   void findRequested(ui::FindDirection direction);
+  void findAllRequested();
 
  private:
   void textEdited();
@@ -44,6 +51,8 @@ class FindWindow final : public QDialog {
   QLabel* status_;
   QPushButton* next_;
   QPushButton* previous_;
+  QPushButton* all_;
+  ResultsPane* found_;
   const QWidget* keepInView_;
   bool placed_ = false;
 };

@@ -137,6 +137,7 @@ frmMain::frmMain(QWidget* parent)
       openList_(makeAction(tr("&Open list..."), QKeySequence::UnknownKey, &frmMain::openList)),
       listMenu_(new QMenu(this)),
       encodingMenu_(new QMenu(tr("&Encoding"), listMenu_)) {
+  wireResults();
   static const bool factoryInstalled = (QAccessible::installFactory(makeAccessibleWindow), true);
   (void)factoryInstalled;
   setObjectName(QStringLiteral("frmMain"));
@@ -166,7 +167,7 @@ frmMain::frmMain(QWidget* parent)
   listMenu_->addSeparator();
   listMenu_->addActions({find_, saveAs_});
   listMenu_->addSeparator();
-  listMenu_->addActions({saveSpeechFile_, saveSpeechFileAs_, openList_});
+  listMenu_->addActions({saveSpeechFile_, saveSpeechFileAs_, openList_, compare_});
   listMenu_->addSeparator();
   listMenu_->addMenu(encodingMenu_);
   encodingMenu_->setObjectName(QStringLiteral("encodingMenu"));
@@ -213,7 +214,10 @@ void frmMain::showEvent(QShowEvent* event) {
   if (!getWhenShown_) return;
   getWhenShown_ = false;
   // After the window is on screen, so that an error box has its parent there.
-  QTimer::singleShot(0, this, &frmMain::cmdGet_Click);
+  QTimer::singleShot(0, this, [this] {
+    cmdGet_Click();
+    compareAtStart();
+  });
 }
 
 void frmMain::dragEnterEvent(QDragEnterEvent* event) {
@@ -302,6 +306,7 @@ void frmMain::updateActions() {
   const bool entries = session_.isModified() || (!session_.getRuns() && session_.lines().entries().entryCount() > 0);
   saveSpeechFile_->setEnabled(entries);
   saveSpeechFileAs_->setEnabled(entries);
+  compare_->setEnabled(session_.lines().source().has_value());
 }
 
 // ---- Editing
@@ -450,6 +455,7 @@ void frmMain::chooseEncoding(std::optional<runtime::Encoding> choice) {
   if (const std::optional<std::string> failure = session_.setEncoding(choice)) return tellFailure(*failure);
   // The same rows, current line and scroll position, with their new texts.
   lstWords->showTextsAgain();
+  showResultsAgain();
 }
 
 void frmMain::copyLine() {
@@ -517,6 +523,7 @@ void frmMain::runGet() {
   if (session_.getRuns()) return;
   // The list is emptied at once, and reads nothing while the Get fills it.
   lstWords->showNoRows();
+  forgetResults();
   bool ended = false;
   {
     const OverrideCursor wait;
@@ -589,5 +596,8 @@ void frmMain::closeEvent(QCloseEvent* event) {
   } else if (!maySetEntriesAside()) {
     return event->ignore();
   }
+  // And a compare that runs ends too, saying nothing.
+  closing_ = true;
+  session_.stopCompare();
   QWidget::closeEvent(event);
 }

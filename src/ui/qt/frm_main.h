@@ -13,6 +13,7 @@
 #include "ui/common/find_line.h"
 #include "ui/common/viewer_session.h"
 
+class DifferencesWindow;
 class FindWindow;
 class QAction;
 class QLabel;
@@ -40,6 +41,10 @@ class frmMain : public QWidget {
   void chooseEncoding(std::optional<runtime::Encoding> choice);
   // After a Get: asks whether texts that look like UTF-8 are to be shown so.
   void offerUtf8();
+
+  // Lists `newFile` once the window is shown, then opens the Differences
+  // window against `oldFile` (speechviewer --compare OLD NEW).
+  void startComparing(const std::filesystem::path& oldFile, const std::filesystem::path& newFile);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -118,10 +123,32 @@ class frmMain : public QWidget {
   // A message box over the window, titled with the caption.
   void tellFailure(const std::string& message);
 
+  // ---- Find all and Compare with (frm_main_results.cpp)
+  // Makes the actions and windows of the lists beside the main list.
+  void wireResults();
+  // Empties the lists beside the main list, as a Get starts.
+  void forgetResults();
+  // Draws their rows again, in another encoding.
+  void showResultsAgain();
+  // Find all in the find window: every line that holds its text.
+  void findAllLines();
+  // Compare with...: asks for the file to compare the listed one with.
+  void askWhatToCompareWith();
+  // Compares the listed file with `oldFile`, showing the progress of a long
+  // compare, then the Differences window.
+  void compareWith(const std::filesystem::path& oldFile);
+  void compareAtStart();
+  // F7 and Shift+F7, from either window: the next (previous) difference.
+  void stepDifference(ui::FindDirection direction);
+  // A row chosen in a results list, made current in the main list.
+  void selectMainRow(std::size_t row);
+
   // The reading state (iSpeechID, bFirst, bSecond, iTextLen, bText,
   // iFileNum, kept between runs), the lines and the last search.
   ui::ViewerSession session_;
   bool getWhenShown_ = false;
+  std::optional<std::filesystem::path> compareWhenShown_;  // --compare's OLD
+  bool closing_ = false;
 
   QLabel* Label1;
   LineListView* lstWords;
@@ -144,4 +171,8 @@ class frmMain : public QWidget {
   QAction* openList_;
   QMenu* listMenu_;
   QMenu* encodingMenu_;
+  DifferencesWindow* differencesWindow_ = nullptr;
+  QAction* compare_ = nullptr;
+  QAction* nextDifference_ = nullptr;
+  QAction* previousDifference_ = nullptr;
 };

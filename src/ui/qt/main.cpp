@@ -28,7 +28,11 @@ int main(int argc, char* argv[]) {
   QApplication::setWindowIcon(icon);
   frmMain window;
   if (line.encoding) window.chooseEncoding(line.encoding);
-  if (line.path) window.startWith(*line.path);
+  if (line.compareWith) {
+    window.startComparing(*line.compareWith, *line.path);
+  } else if (line.path) {
+    window.startWith(*line.path);
+  }
   window.show();
   return QApplication::exec();
 }

@@ -218,7 +218,8 @@ void frmMain::registerClass() {
   if (!registered) throw std::runtime_error("cannot register the window class");
 }
 
-frmMain::frmMain(std::optional<std::filesystem::path> startPath, std::optional<runtime::Encoding> encoding) {
+frmMain::frmMain(std::optional<std::filesystem::path> startPath, std::optional<runtime::Encoding> encoding,
+                 std::optional<std::filesystem::path> compareWith) {
   registerClass();
   session_.setEncoding(encoding);
   findDialog_.lStructSize = sizeof findDialog_;
@@ -230,6 +231,7 @@ frmMain::frmMain(std::optional<std::filesystem::path> startPath, std::optional<r
   UpdateWindow(hwnd_);
   if (startPath) {
     offerPath(*startPath);
+    compareAtStart_ = std::move(compareWith);
     getSoon();
   }
 }
@@ -291,6 +293,7 @@ LRESULT frmMain::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case kGetMessage:
       // A drop asked about unsaved changes already.
       if (wParam || changesMayGo()) getNow();
+      compareAtStart();
       return 0;
     case WM_MOVE:
       // The progress of a Get stays over the window.
@@ -308,6 +311,8 @@ LRESULT frmMain::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // with the program: nothing it read is kept. DefWindowProcW then
       // destroys the window.
       session_.abandonGet();
+      // And a compare that runs ends: its progress window then goes.
+      session_.stopCompare();
       break;
     case WM_DESTROY:
       RemovePropW(hwnd_, win32::kShortcutsProperty);
@@ -389,6 +394,7 @@ void frmMain::cmdGet_Click() {
 void frmMain::getNow() {
   // The list is emptied at once, and reads nothing while the Get fills it.
   lstWords->showNoRows();
+  forgetResults();
   bool ended = false;
   {
     const WaitCursor wait;
@@ -507,6 +513,7 @@ void frmMain::showListMenu(LPARAM at) {
   enable(SPEECH_COMMAND_DELETE_ENTRY, lstWords->currentRow().has_value());
   enable(SPEECH_COMMAND_UNDO, session_.canUndo());
   enable(SPEECH_COMMAND_REDO, session_.canRedo());
+  enable(SPEECH_COMMAND_COMPARE, session_.lines().source().has_value());
   fillEncodingMenu(GetSubMenu(items, GetMenuItemCount(items) - 1));
   const int command =
       TrackPopupMenu(items, TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, point.x, point.y, 0, hwnd_, nullptr);
@@ -528,6 +535,7 @@ void frmMain::chooseEncoding(std::optional<runtime::Encoding> choice) {
     return tell(hwnd_, *failure, MB_ICONERROR);
   // The same rows, current line and scroll position, with their new texts.
   lstWords->showTextsAgain();
+  showResultsAgain();
 }
 
 bool frmMain::runCommand(int command) {
@@ -557,7 +565,7 @@ bool frmMain::runCommand(int command) {
     case SPEECH_COMMAND_SAVE_SPEECH_FILE: saveSpeechFile(); return true;
     case SPEECH_COMMAND_SAVE_SPEECH_FILE_AS: saveSpeechFileAs(); return true;
     case SPEECH_COMMAND_OPEN_LIST: openList(); return true;
-    default: return false;
+    default: return runResultsCommand(command);
   }
 }
 
@@ -651,12 +659,14 @@ void frmMain::showFindWindow() {
   dlgFind = FindTextW(&findDialog_);
   if (!dlgFind) return;
   addStatusLine(dlgFind);
+  addFindAll(dlgFind);
   win32::placeBeside(dlgFind, hwnd_, lstWords->handle());
 }
 
 void frmMain::onFindDialog(const FINDREPLACEW& request) {
   if (request.Flags & FR_DIALOGTERM) {
     dlgFind = nullptr;
+    found_.reset();
     return;
   }
   if (!(request.Flags & FR_FINDNEXT)) return;

@@ -16,6 +16,7 @@
 #include "ui/win32/entry_dialog.h"
 #include "ui/win32/handles.h"
 #include "ui/win32/line_list_box.h"
+#include "ui/win32/results_window.h"
 #include "ui/win32/taskbar_progress.h"
 #include "ui/win32/window_owner.h"
 
@@ -40,8 +41,11 @@ class frmMain final : private win32::WindowOwner {
   // list. With a start path, the path field holds it and Get runs once the
   // window is shown, as if the user had typed it and clicked Get. Closing the
   // window ends the message loop.
+  // With a file to compare with, the Differences window against it opens
+  // once the start path is listed (speechviewer.exe --compare OLD NEW).
   explicit frmMain(std::optional<std::filesystem::path> startPath = std::nullopt,
-                   std::optional<runtime::Encoding> encoding = std::nullopt);
+                   std::optional<runtime::Encoding> encoding = std::nullopt,
+                   std::optional<std::filesystem::path> compareWith = std::nullopt);
   ~frmMain();
 
   // Combines two bytes into a signed 16-bit value whose pattern is bHi
@@ -130,6 +134,31 @@ class frmMain final : private win32::WindowOwner {
   // A message box titled with the caption.
   void tell(HWND owner, const std::string& text, UINT icon) const;
 
+  // ---- Find all and Compare with (frm_main_results.cpp)
+  // The commands of the lists beside the main list; false for any other.
+  bool runResultsCommand(int command);
+  // Empties the lists beside the main list, as a Get starts.
+  void forgetResults();
+  // Draws their rows again, in another encoding.
+  void showResultsAgain();
+  // Adds Find all to the Find dialog, and its list once it lists.
+  void addFindAll(HWND dialog);
+  static LRESULT CALLBACK findDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                         DWORD_PTR self);
+  // Find all in the Find dialog: every line that holds its text.
+  void findAllLines();
+  // Compare with...: asks for the file to compare the listed one with.
+  void askWhatToCompareWith();
+  // Compares the listed file with `oldFile`, showing the progress of a long
+  // compare, then the Differences window.
+  void compareWith(const std::filesystem::path& oldFile);
+  void compareAtStart();
+  static INT_PTR CALLBACK compareProgressProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+  // F7 and Shift+F7, from any of the windows: the next (previous) difference.
+  void stepDifference(ui::FindDirection direction);
+  // A row chosen in a results list, made current in the main list.
+  void selectMainRow(std::size_t row);
+
   win32::OleSession ole_;  // before the window, and ended after it
   // The reading state (iSpeechID, bFirst, bSecond, iTextLen, bText,
   // iFileNum, kept between runs), the lines and the last search; the list
@@ -157,4 +186,8 @@ class frmMain final : private win32::WindowOwner {
   std::optional<win32::TaskbarProgress> taskbarProgress_;
   FINDREPLACEW findDialog_{};
   std::array<wchar_t, 256> findWhat_{};
+
+  std::optional<std::filesystem::path> compareAtStart_;  // --compare's OLD
+  std::optional<win32::ResultsPane> found_;              // Find all's, in the Find dialog once it lists
+  std::optional<win32::DifferencesWindow> differences_;  // made by the first compare
 };

@@ -13,6 +13,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   const ui::ViewerCommandLine line =
       ui::readViewerCommandLine(runtime::commandLineArguments(0, nullptr), win32::kViewerProgram);
   if (line.action != ui::ViewerCommandLine::Action::OpenWindow) return win32::answerCommandLine(line);
-  frmMain window(line.path, line.encoding);
+  frmMain window(line.path, line.encoding, line.compareWith);
   return win32::runMessageLoop();
 }

@@ -13,6 +13,7 @@
 #include <fstream>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -640,6 +641,17 @@ TEST(ViewerCommandLine, OpensThePathOrAsksForTheUsageOrVersionOrSaysWhatIsWrong)
   EXPECT_EQ(encodingOf({"--encoding=UTF-8"}), Encoding::fromCodePage(65001));
   EXPECT_EQ(encodingOf({"--encoding", "ansi"}), std::nullopt);  // the system default
   EXPECT_EQ(encodingOf({"a.mul"}), std::nullopt);
+  const auto compareOf = [&](std::vector<std::filesystem::path> arguments) {
+    const ui::ViewerCommandLine line = ui::readViewerCommandLine(arguments, onLinux);
+    return std::make_tuple(line.action, line.compareWith, line.path, line.problem);
+  };
+  EXPECT_EQ(compareOf({"--compare", "old.mul", "new.mul"}),
+            std::make_tuple(Action::OpenWindow, std::optional<std::filesystem::path>("old.mul"),
+                            std::optional<std::filesystem::path>("new.mul"), std::string()));
+  EXPECT_EQ(compareOf({"--compare", "old.mul"}),
+            std::make_tuple(Action::Refuse, std::optional<std::filesystem::path>("old.mul"),
+                            std::optional<std::filesystem::path>(),
+                            std::string("--compare OLD needs the NEW file after it")));
   EXPECT_TRUE(ui::viewerUsage(onLinux).starts_with("usage: speechviewer [--encoding NAME] [--] [PATH]\n"));
   EXPECT_NE(ui::viewerUsage(onWindows).find("speechviewer.exe --help | /? | --version"), std::string::npos);
   EXPECT_EQ(ui::viewerVersion(),

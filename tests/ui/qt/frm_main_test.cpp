@@ -821,14 +821,14 @@ class FrmMainTest : public QObject {
       QTRY_VERIFY(!menu.isEmpty());
     };
     openMenu(nullptr);
-    QCOMPARE(menu,
-             (QStringList{QStringLiteral("(off) &Copy"), QStringLiteral("(off) Copy &all lines"), QString(),
-                          QStringLiteral("(off) &Edit text..."), QStringLiteral("&New entry..."),
-                          QStringLiteral("(off) &Delete entry"), QString(), QStringLiteral("(off) &Undo"),
-                          QStringLiteral("(off) &Redo"), QString(), QStringLiteral("&Find..."),
-                          QStringLiteral("(off) &Save list as..."), QString(),
-                          QStringLiteral("(off) Save speech &file"), QStringLiteral("(off) Save speech file &as..."),
-                          QStringLiteral("&Open list..."), QString(), QStringLiteral("&Encoding")}));
+    QCOMPARE(menu, (QStringList{QStringLiteral("(off) &Copy"), QStringLiteral("(off) Copy &all lines"), QString(),
+                                QStringLiteral("(off) &Edit text..."), QStringLiteral("&New entry..."),
+                                QStringLiteral("(off) &Delete entry"), QString(), QStringLiteral("(off) &Undo"),
+                                QStringLiteral("(off) &Redo"), QString(), QStringLiteral("&Find..."),
+                                QStringLiteral("(off) &Save list as..."), QString(),
+                                QStringLiteral("(off) Save speech &file"),
+                                QStringLiteral("(off) Save speech file &as..."), QStringLiteral("&Open list..."),
+                                QStringLiteral("(off) Compare &with..."), QString(), QStringLiteral("&Encoding")}));
 
     clickGet(window, QString::fromStdString(dir.write("s.mul", concat({record(1, "a\nb"), record(2, "two")}))));
     QClipboard* clipboard = QGuiApplication::clipboard();

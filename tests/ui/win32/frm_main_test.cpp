@@ -609,7 +609,7 @@ TEST(Win32Window, TheListsMenuOffersWhatAppliesAndCopiesALineOrEveryLine) {
                                       "&New entry...\tIns", "&Delete entry\tDel (off)", "&Undo\tCtrl+Z (off)",
                                       "&Redo\tCtrl+Y (off)", "-", "&Find...\tCtrl+F", "&Save list as... (off)",
                                       "Save speec&h file\tCtrl+S", "Save s&peech file as...\tCtrl+Shift+S",
-                                      "&Open list...", "-", "&Encoding"}));
+                                      "&Open list...", "Compare &with... (off)", "-", "&Encoding"}));
 
   viewer.clickGet(dir.write("s.mul", concat({record(1, "one"), record(2, "tab\there"), record(3, "three")})));
   const std::vector<std::string> lines = viewer.lines();
@@ -618,17 +618,17 @@ TEST(Win32Window, TheListsMenuOffersWhatAppliesAndCopiesALineOrEveryLine) {
   RECT second{};
   SendMessageW(viewer.list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&second));
   const LPARAM at = MAKELPARAM(second.left + 5, second.top + 2);
-  EXPECT_EQ(
-      choosingFromMenu(
-          [&] {
-            SendMessageW(viewer.list, WM_RBUTTONDOWN, MK_RBUTTON, at);
-            SendMessageW(viewer.list, WM_RBUTTONUP, 0, at);
-          },
-          L'c'),
-      (std::vector<std::string>{"&Copy\tCtrl+C", "Copy &all lines", "-", "Edi&t text...\tF2", "&New entry...\tIns",
-                                "&Delete entry\tDel", "&Undo\tCtrl+Z (off)", "&Redo\tCtrl+Y (off)", "-",
-                                "&Find...\tCtrl+F", "&Save list as...", "Save speec&h file\tCtrl+S",
-                                "Save s&peech file as...\tCtrl+Shift+S", "&Open list...", "-", "&Encoding"}));
+  EXPECT_EQ(choosingFromMenu(
+                [&] {
+                  SendMessageW(viewer.list, WM_RBUTTONDOWN, MK_RBUTTON, at);
+                  SendMessageW(viewer.list, WM_RBUTTONUP, 0, at);
+                },
+                L'c'),
+            (std::vector<std::string>{"&Copy\tCtrl+C", "Copy &all lines", "-", "Edi&t text...\tF2",
+                                      "&New entry...\tIns", "&Delete entry\tDel", "&Undo\tCtrl+Z (off)",
+                                      "&Redo\tCtrl+Y (off)", "-", "&Find...\tCtrl+F", "&Save list as...",
+                                      "Save speec&h file\tCtrl+S", "Save s&peech file as...\tCtrl+Shift+S",
+                                      "&Open list...", "Compare &with...", "-", "&Encoding"}));
   EXPECT_EQ(SendMessageW(viewer.list, LB_GETCURSEL, 0, 0), 1);
   EXPECT_EQ(clipboardText(), "ID: 2 Text: tab\u2409here");
 

@@ -12,8 +12,8 @@
 # nothing was written beside it, beside the files, or to the registry.
 # Writes the screenshots BUILD_DIR/screenshot.png, screenshot-find.png,
 # screenshot-find-no-room.png, screenshot-menu.png, screenshot-progress.png,
-# screenshot-edit-entry.png and screenshot-edited.png. Runs in the Wine
-# session of the CTest fixture.
+# screenshot-edit-entry.png, screenshot-edited.png, screenshot-differences.png and
+# screenshot-find-all.png. Runs in the Wine session of the CTest fixture.
 # Usage: real_program_test.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -74,6 +74,16 @@ data += b"".join(entry(0x100 + i, b"entry %d" % i) for i in range(40))
 open(sys.argv[1], "wb").write(data)
 PY
 printf '\x00\x01\x00\x03one\x00\x02\x80\x00' > "$files/bad.mul"
+# Two versions of a file, for Compare with: row 1 changed, "farewell"
+# removed before row 3, row 4 added.
+python3 - "$files/old.mul" "$files/new.mul" <<'PY'
+import struct, sys
+def entries(pairs): return b"".join(struct.pack(">HH", i, len(t)) + t for i, t in pairs)
+common = [(5, b"guards"), (7, b"buy")]
+open(sys.argv[1], "wb").write(entries([(1, b"hail"), (2, b"hello"), (3, b"bank"), (4, b"farewell")] + common))
+open(sys.argv[2], "wb").write(entries([(1, b"hail"), (2, b"hello there"), (3, b"bank"), (5, b"guards"),
+                                       (0x10, b"quest"), (7, b"buy")]))
+PY
 cp "$files/lines.mul" "$files/held.mul"
 listing() { (cd "$1" && find . -printf '%p %s %T@\n' | sort); }
 app_before=$(listing "$app")
@@ -209,6 +219,55 @@ LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 wine "$app/speechviewer.exe" -- "$(winepath 
 robot listed
 check "an error in that file comes up over the shown window" "Speech.mul by Quorrin|1" \
   "$(value 'message owner')|$(value lines)"
+robot close
+
+# Compare with... from the list's menu, then F7 and Shift+F7 with real keys
+# and from the Differences window, and Find all.
+LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 wine "$app/speechviewer.exe" "$(winepath -w "$files/new.mul")" >/dev/null 2>&1 &
+robot listed
+robot compare "$(winepath -w "$files/old.mul")"
+check "Compare with...: the Differences window beside the list, its count" \
+  "Differences|no|Compared with old.mul: 1 removed, 1 added, 1 changed." \
+  "$(value differences)|$(value 'differences hide the list')|$(value 'differences count')"
+check "its rows, read through the list's own messages" \
+  "3|Changed: ID: 2 Text: hello → ID: 2 Text: hello there|Removed: ID: 4 Text: farewell|Added: ID: 10 Text: quest" \
+  "$(value 'differences rows')|$(values 'differences row' | paste -sd'|')"
+check "it opens at the first difference, selected in the list" "0|1 ID: 2 Text: hello there" \
+  "$(value 'differences current')|$(value current)"
+xdotool key F7
+until_robot current "3 ID: 5 Text: guards" current
+check "F7 in the main window: the next difference (the removed entry stood before row 3)" "3 ID: 5 Text: guards" \
+  "$(value current)"
+robot f7 differences
+check "F7 in the Differences window: the next" "2|4 ID: 10 Text: quest" "$(value 'differences current')|$(value current)"
+robot f7 differences
+check "and at the last it says so" "2|There is no difference after this one." \
+  "$(value 'differences current')|$(value 'differences says')"
+xdotool key shift+F7
+until_robot current "3 ID: 5 Text: guards" current
+check "Shift+F7: the previous" "3 ID: 5 Text: guards" "$(value current)"
+robot choose differences 0
+check "choosing a difference selects its line" "1 ID: 2 Text: hello there" "$(value current)"
+sleep 0.3  # the paint, for the picture
+import -window root -crop 800x420+0+0 +repage "$build/screenshot-differences.png"
+robot findall "a"
+check "Find all: the count and every line that holds the text" \
+  "3 lines hold \"a\".|3|ID: 1 Text: hail|ID: 3 Text: bank|ID: 5 Text: guards" \
+  "$(value 'found count')|$(value 'found rows')|$(values 'found row' | paste -sd'|')"
+robot choose find 2
+check "choosing a line found selects it" "3 ID: 5 Text: guards" "$(value current)"
+sleep 0.3
+import -window root -crop 800x620+0+0 +repage "$build/screenshot-find-all.png"
+echo "screenshots: $build/screenshot-differences.png, $build/screenshot-find-all.png"
+robot close
+
+# speechviewer.exe --compare OLD NEW, as a version-control system's difftool starts it.
+LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 wine "$app/speechviewer.exe" --compare "$(winepath -w "$files/old.mul")" \
+  "$(winepath -w "$files/new.mul")" >/dev/null 2>&1 &
+robot differences
+check "--compare OLD NEW lists NEW with the Differences window against OLD" \
+  "Compared with old.mul: 1 removed, 1 added, 1 changed.|1 ID: 2 Text: hello there" \
+  "$(value 'differences count')|$(value current)"
 robot close
 
 # Save list as the speech file's name with a dot after it, which Windows

@@ -35,6 +35,13 @@
 //                                         answers it (save, dontsave, cancel): whether the program ended
 //   window_robot OUT texts                the list menu's items and the find window's texts, as a screen
 //                                         reader reads them, each menu then closed
+//   window_robot OUT compare PATH         Compare with... from the list's menu, PATH typed in the open
+//                                         dialog; then the Differences window as below, or the message
+//   window_robot OUT differences          the Differences window: whether it hides the list, its count,
+//                                         its rows and the current one
+//   window_robot OUT findall TEXT         Find all in the find window for TEXT: its count and rows
+//   window_robot OUT choose find|differences N   makes row N current in that window's list
+//   window_robot OUT f7 differences       F7 pressed in the Differences window's list
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -44,6 +51,7 @@
 
 #include "window_reading.h"
 // After <windows.h>, which window_reading.h includes and these build on.
+#include <commctrl.h>
 #include <dlgs.h>
 #include <oleacc.h>
 
@@ -63,6 +71,12 @@ constexpr int kProgressBarId = 301;  // in the window that shows a Get's progres
 // The commands of the list's menu that read the lines.
 constexpr WPARAM kFindCommand = 202;
 constexpr WPARAM kCopyAllCommand = 201, kFindNextCommand = 204, kFirstEncodingCommand = 250;
+// The list menu's Find... and Compare with..., and the Find all button the
+// viewer adds to the find window.
+constexpr WPARAM kFindCommand = 202, kCompareCommand = 214;
+constexpr int kFindAllButtonId = 217;
+// A results list's count line and list, within its pane.
+constexpr int kResultsCountId = 120, kResultsListId = 121, kResultsStatusId = 122;
 
 std::FILE* out;
 
@@ -643,6 +657,171 @@ void resources(const std::wstring& exe) {
 
 }  // namespace
 
+// ---- The lists beside the main window
+
+// Memory in the viewer's process, for the list view messages whose pointers
+// the system does not carry from one process to another.
+class RemoteMemory {
+ public:
+  RemoteMemory(HWND window, std::size_t size) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, process);
+    if (process_) at_ = static_cast<char*>(VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE));
+  }
+  ~RemoteMemory() {
+    if (at_) VirtualFreeEx(process_, at_, 0, MEM_RELEASE);
+    if (process_) CloseHandle(process_);
+  }
+  RemoteMemory(const RemoteMemory&) = delete;
+  RemoteMemory& operator=(const RemoteMemory&) = delete;
+
+  char* at() const { return at_; }
+  void write(std::size_t offset, const void* data, std::size_t size) const {
+    WriteProcessMemory(process_, at_ + offset, data, size, nullptr);
+  }
+  void read(std::size_t offset, void* data, std::size_t size) const {
+    ReadProcessMemory(process_, at_ + offset, data, size, nullptr);
+  }
+
+ private:
+  HANDLE process_ = nullptr;
+  char* at_ = nullptr;
+};
+
+// The rows of a list view as a screen reader's or test program's
+// LVM_GETITEMTEXT reads them, whole.
+std::vector<std::string> listViewRows(HWND list, int most) {
+  constexpr std::size_t kChars = 70000;
+  const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+  const RemoteMemory memory(list, sizeof(LVITEMW) + kChars * sizeof(wchar_t));
+  std::vector<std::string> rows;
+  if (!memory.at()) return rows;
+  for (int row = 0; row < std::min(count, most); ++row) {
+    LVITEMW item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = row;
+    item.pszText = reinterpret_cast<wchar_t*>(memory.at() + sizeof(LVITEMW));
+    item.cchTextMax = static_cast<int>(kChars);
+    memory.write(0, &item, sizeof item);
+    const auto length = static_cast<std::size_t>(
+        SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(memory.at())));
+    std::wstring text(length, L'\0');
+    memory.read(sizeof(LVITEMW), text.data(), length * sizeof(wchar_t));
+    rows.push_back(utf8(text));
+  }
+  return rows;
+}
+
+HWND differencesWindowOf(HWND viewer) {
+  for (int waited = 0; waited < 10000; waited += 50) {
+    waitUntilIdle(viewer);
+    if (const HWND window = FindWindowW(L"SpeechDifferences", nullptr); window && IsWindowVisible(window))
+      return window;
+    if (messageBoxOf(GetWindowThreadProcessId(viewer, nullptr))) return nullptr;
+    Sleep(50);
+  }
+  return nullptr;
+}
+
+HWND paneOf(HWND window) { return window ? FindWindowExW(window, nullptr, L"SpeechResults", nullptr) : nullptr; }
+
+void sayPane(const std::string& name, HWND pane) {
+  if (!pane) return say(name, "none");
+  const HWND list = GetDlgItem(pane, kResultsListId);
+  say(name + " count", windowText(GetDlgItem(pane, kResultsCountId)));
+  say(name + " rows", std::to_string(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)));
+  for (const std::string& row : listViewRows(list, 20)) say(name + " row", row);
+  const LRESULT current = SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
+  say(name + " current", std::to_string(current));
+  say(name + " says", windowText(GetDlgItem(pane, kResultsStatusId)));
+}
+
+void sayDifferences(HWND viewer) {
+  const HWND window = differencesWindowOf(viewer);
+  if (!window) {
+    if (const HWND box = messageBoxOf(GetWindowThreadProcessId(viewer, nullptr))) return closeMessageBox(viewer, box);
+    return say("differences", "none");
+  }
+  RECT box{}, list{}, overlap{};
+  GetWindowRect(window, &box);
+  GetWindowRect(GetDlgItem(viewer, 101), &list);
+  say("differences", windowText(window));
+  say("differences hide the list", IntersectRect(&overlap, &box, &list) ? "yes" : "no");
+  sayPane("differences", paneOf(window));
+  sayCurrent(viewer);
+}
+
+HWND openDialogOf(DWORD thread) {
+  HWND found = nullptr;
+  EnumThreadWindows(
+      thread,
+      [](HWND window, LPARAM result) -> BOOL {
+        if (!IsWindowVisible(window) || windowText(window) != "Compare the listed file with" ||
+            !GetDlgItem(window, cmb13))
+          return TRUE;
+        *reinterpret_cast<HWND*>(result) = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+// As a user would: the list menu's Compare with..., the name typed in the
+// open dialog, Open.
+void compare(HWND viewer, const std::wstring& path) {
+  const DWORD thread = GetWindowThreadProcessId(viewer, nullptr);
+  PostMessageW(viewer, WM_COMMAND, kCompareCommand, 0);
+  for (int attempt = 0; attempt < 200; ++attempt) {
+    Sleep(50);
+    if (const HWND dialog = openDialogOf(thread)) {
+      SetDlgItemTextW(dialog, cmb13, path.c_str());
+      PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+      Sleep(200);
+      return sayDifferences(viewer);
+    }
+  }
+  say("differences", "no open dialog");
+}
+
+void findAll(HWND viewer, const std::wstring& text) {
+  PostMessageW(viewer, WM_COMMAND, kFindCommand, 0);
+  const HWND find = findWindowOf(viewer);
+  if (!find) return say("found", "no find window");
+  SetDlgItemTextW(find, edt1, text.c_str());
+  PostMessageW(GetDlgItem(find, kFindAllButtonId), BM_CLICK, 0, 0);
+  for (int attempt = 0; attempt < 100 && !paneOf(find); ++attempt) {
+    Sleep(50);
+    waitUntilIdle(viewer);
+  }
+  waitUntilIdle(viewer);
+  sayPane("found", paneOf(find));
+}
+
+void choose(HWND viewer, const std::wstring& where, int row) {
+  const HWND pane = paneOf(where == L"find" ? findWindowOf(viewer) : differencesWindowOf(viewer));
+  if (!pane) return say("chosen", "none");
+  const HWND list = GetDlgItem(pane, kResultsListId);
+  const RemoteMemory memory(list, sizeof(LVITEMW));
+  LVITEMW item{};
+  item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;
+  memory.write(0, &item, sizeof item);
+  SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(memory.at()));
+  waitUntilIdle(viewer);
+  sayCurrent(viewer);
+}
+
+// F7 as the Differences window's list gets it from the keyboard.
+void f7InDifferences(HWND viewer) {
+  const HWND pane = paneOf(differencesWindowOf(viewer));
+  if (!pane) return say("differences", "none");
+  PostMessageW(GetDlgItem(pane, kResultsListId), WM_KEYDOWN, VK_F7, 1);
+  PostMessageW(GetDlgItem(pane, kResultsListId), WM_KEYUP, VK_F7, 0xC0000001);
+  Sleep(100);
+  waitUntilIdle(viewer);
+  sayDifferences(viewer);
+}
+
 int wmain(int argc, wchar_t** argv) {
   if (argc < 3) return 2;
   // Sizes as the viewer itself has them, not scaled for an older program.
@@ -711,6 +890,16 @@ int wmain(int argc, wchar_t** argv) {
     sayFindPlace(viewer);
   else if (command == L"texts")
     sayTexts(viewer);
+  else if (command == L"compare" && argc > 3)
+    compare(viewer, argv[3]);
+  else if (command == L"differences")
+    sayDifferences(viewer);
+  else if (command == L"findall" && argc > 3)
+    findAll(viewer, argv[3]);
+  else if (command == L"choose" && argc > 4)
+    choose(viewer, argv[3], _wtoi(argv[4]));
+  else if (command == L"f7" && argc > 3)
+    f7InDifferences(viewer);
   else
     return 2;
   return 0;
