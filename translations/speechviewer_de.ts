@@ -2,6 +2,32 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>DifferencesWindow</name>
+    <message>
+        <source>Differences</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EditEntryDialog</name>
+    <message>
+        <source>Edit entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;ID (hexadecimal):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FindWindow</name>
     <message>
         <source>Match &amp;case</source>
@@ -31,6 +57,32 @@
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>Find &amp;all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lines found</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LineListView</name>
+    <message>
+        <source>Changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ViewerSession</name>
+    <message>
+        <source>The texts of %1 look like UTF-8, not %2. Show them as UTF-8?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>comparing</name>
@@ -41,6 +93,69 @@
     <message>
         <source>The files hold more than %1 entries together, more than can be compared.</source>
         <translation>Die Dateien enthalten zusammen mehr als %1 Einträge, mehr als verglichen werden können.</translation>
+    </message>
+</context>
+<context>
+    <name>differences</name>
+    <message>
+        <source>Removed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Added: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed: %1 → %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compared with %1: the files hold the same entries.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compared with %1: %2 removed, %3 added, %4 changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The files differ in many places close together, so these may be more than the fewest differences there are.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no difference after this one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no difference before this one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The files hold the same entries.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comparing with %1: matching the entries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comparing with %1: reading both files, %2 of %3 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A compare runs already: wait until it is done, or cancel it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List a file first: it is compared with the file you choose.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The compare was stopped.</source>
+        <translation type="unfinished">Der Vergleich wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The listed file has changed since it was listed. Get it again, then compare.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -333,6 +448,48 @@
     </message>
 </context>
 <context>
+    <name>file dialogs</name>
+    <message>
+        <source>All files (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text files (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JSON Lines (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speech files (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lists (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>find</name>
+    <message>
+        <source>No line holds &quot;%1&quot;.</source>
+        <translation type="unfinished">Keine Zeile enthält „%1“.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines hold &quot;%1&quot;.</source>
+        <comment>%n line holds &quot;%1&quot;.</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>frmMain</name>
     <message>
         <source>Text files (*.txt)</source>
@@ -381,6 +538,74 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit text...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New entry...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save speech &amp;file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save speech file &amp;as...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open list...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save speech file as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speech files (*.mul)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lists (*.csv *.json *.jsonl *.ndjson);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare &amp;with...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next difference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous difference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare the listed file with</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -481,18 +706,6 @@
         <translation>Die Zeilen wurden nicht kopiert: Ein anderes Programm belegt die Zwischenablage. Versuchen Sie es gleich noch einmal.</translation>
     </message>
     <message>
-        <source>Text files (*.txt)</source>
-        <translation>Textdateien (*.txt)</translation>
-    </message>
-    <message>
-        <source>CSV (*.csv)</source>
-        <translation>CSV (*.csv)</translation>
-    </message>
-    <message>
-        <source>JSON Lines (*.json, *.jsonl)</source>
-        <translation>JSON Lines (*.json, *.jsonl)</translation>
-    </message>
-    <message>
         <source>&amp;Copy	Ctrl+C</source>
         <translation>&amp;Kopieren	Strg+C</translation>
     </message>
@@ -523,6 +736,82 @@
     <message>
         <source>The save dialog could not be shown.</source>
         <translation>Das Dialogfeld zum Speichern konnte nicht angezeigt werden.</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do&amp;n&apos;t Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edi&amp;t text...	F2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New entry...	Ins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete entry	Del</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo	Ctrl+Y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save speec&amp;h file	Ctrl+S</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save s&amp;peech file as...	Ctrl+Shift+S</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open list...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare &amp;with...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The open dialog could not be shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save speech file as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find &amp;all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speech files (*.mul)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare the listed file with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -586,6 +875,10 @@
     <message>
         <source>Path of the speech file</source>
         <translation>Pfad der Sprachdatei</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to compare the files.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -196,6 +196,7 @@ void nameMenuItems(HMENU items) {
   name(SPEECH_COMMAND_SAVE_SPEECH_FILE, FALSE, SPEECH_TEXT("win32", "Save speec&h file\tCtrl+S"));
   name(SPEECH_COMMAND_SAVE_SPEECH_FILE_AS, FALSE, SPEECH_TEXT("win32", "Save s&peech file as...\tCtrl+Shift+S"));
   name(SPEECH_COMMAND_OPEN_LIST, FALSE, SPEECH_TEXT("win32", "&Open list..."));
+  name(SPEECH_COMMAND_COMPARE, FALSE, SPEECH_TEXT("win32", "Compare &with..."));
   name(static_cast<UINT>(GetMenuItemCount(items) - 1), TRUE, SPEECH_TEXT("win32", "&Encoding"));
 }
 

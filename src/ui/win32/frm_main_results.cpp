@@ -3,6 +3,8 @@
 #include "speechfile/record.h"  // before <windows.h>, as in frm_main.cpp
 
 #include "ui/win32/frm_main.h"
+// After frm_main.h, which includes what must come before <windows.h>.
+#include "texts/texts.h"
 
 #include <commctrl.h>
 #include <commdlg.h>
@@ -71,7 +73,7 @@ void frmMain::addFindAll(HWND dialog) {
   const RECT cancel = rectInParent(GetDlgItem(dialog, IDCANCEL));
   const int step = cancel.top - next.top;
   const HWND button =
-      CreateWindowExW(0, L"BUTTON", L"Find &all", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, cancel.left,
+      CreateWindowExW(0, L"BUTTON", wide(texts::text(SPEECH_TEXT("win32", "Find &all"))).c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, cancel.left,
                       cancel.top + step, cancel.right - cancel.left, cancel.bottom - cancel.top, dialog,
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(SPEECH_COMMAND_FIND_ALL)), thisProgram(), nullptr);
   SendMessageW(button, WM_SETFONT, SendMessageW(dialog, WM_GETFONT, 0, 0), FALSE);
@@ -125,17 +127,22 @@ void frmMain::askWhatToCompareWith() {
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = hwnd_;
-  dialog.lpstrFilter = L"Speech files (*.mul)\0*.mul\0All files (*.*)\0*.*\0";
+  // The types offered: each name, then its pattern, each ending in a null.
+  const std::wstring filter = wide(texts::text(SPEECH_TEXT("win32", "Speech files (*.mul)"))) + L'\0' + L"*.mul" +
+                              L'\0' + wide(texts::text(SPEECH_TEXT("win32", "All files (*.*)"))) + L'\0' + L"*.*" +
+                              L'\0';
+  const std::wstring title = wide(texts::text(SPEECH_TEXT("win32", "Compare the listed file with")));
+  dialog.lpstrFilter = filter.c_str();
   dialog.nFilterIndex = 1;
   dialog.lpstrFile = name.data();
   dialog.nMaxFile = static_cast<DWORD>(name.size());
   dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
-  dialog.lpstrTitle = L"Compare the listed file with";
+  dialog.lpstrTitle = title.c_str();
   // The current folder stays as it was: a relative path in txtPath is read
   // from it.
   dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
   if (!GetOpenFileNameW(&dialog)) {
-    if (CommDlgExtendedError() != 0) tell(hwnd_, "The open dialog could not be shown.", MB_ICONERROR);
+    if (CommDlgExtendedError() != 0) tell(hwnd_, texts::text(SPEECH_TEXT("win32", "The open dialog could not be shown.")), MB_ICONERROR);
     return;
   }
   compareWith(std::filesystem::path(name.data()));

@@ -1,5 +1,7 @@
 #include "ui/win32/results_window.h"
 
+#include "texts/texts.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -250,7 +252,7 @@ DifferencesWindow::DifferencesWindow(HWND owner, HFONT font, std::function<void(
   registerOnce(kDifferencesClass, windowProc, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
                LoadIconW(thisProgram(), MAKEINTRESOURCEW(kProgramIconId)));
   const int dpi = static_cast<int>(GetDpiForWindow(owner));
-  hwnd_ = CreateWindowExW(0, kDifferencesClass, wide("Differences").c_str(),
+  hwnd_ = CreateWindowExW(0, kDifferencesClass, wide(texts::text(SPEECH_TEXT("win32", "Differences"))).c_str(),
                           WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, CW_USEDEFAULT, CW_USEDEFAULT,
                           MulDiv(480, dpi, 96), MulDiv(320, dpi, 96), owner, nullptr, thisProgram(), this);
   if (!hwnd_) throw std::runtime_error("cannot create the Differences window");
