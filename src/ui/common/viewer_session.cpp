@@ -814,6 +814,16 @@ ViewerCommandLine readViewerCommandLine(const std::vector<std::filesystem::path>
   return line;
 }
 
+namespace {
+
+// The system's default as the usage names it: "code page 1252", or UTF-8.
+std::string systemCodePage() {
+  const runtime::Encoding encoding = runtime::Encoding::systemDefault();
+  return encoding.isUtf8() ? std::string("UTF-8") : "code page " + std::to_string(encoding.codePage());
+}
+
+}  // namespace
+
 std::string viewerUsage(const ViewerProgram& program) {
   const std::string name(program.name);
   return "usage: " + name + " [--encoding NAME] [--] [PATH]\n" + "       " + name +
@@ -823,16 +833,17 @@ std::string viewerUsage(const ViewerProgram& program) {
          "Opens the speech file viewer. With a PATH, the window starts with it in\n"
          "the path field and lists the file at once, as if Get had been clicked.\n"
          "Give \"--\" before a PATH that starts with '-'. The file is written only\n"
-         "when edits are saved to it. To list a file on the terminal, use speechlist.\n"
+         "when edits are saved to it. To list a file on the terminal, use\n"
+         "speechlist.\n"
          "\n"
          "  --compare OLD    list NEW and open the Differences window against OLD,\n"
          "                   as a version-control system's difftool does\n"
-         "  --encoding NAME  the texts' encoding: " +
-         std::string(runtime::kEncodingNames) +
-         ";\n"
-         "                   the list's menu offers them all too. Without it: the\n"
-         "                   system's default, " +
-         runtime::systemDefaultName() + ".\n";
+         "  --encoding NAME  the texts' encoding: ansi (the system's default,\n"
+         "                   now " +
+         systemCodePage() +
+         ", without the option), utf-8,\n"
+         "                   or a code page: 874, 932, 936, 949, 950, 1250 to\n"
+         "                   1258; the list's menu offers them all too\n";
 }
 
 std::string viewerVersion() { return "speechviewer " SPEECH_VERSION "\n" SPEECH_LICENCE; }
