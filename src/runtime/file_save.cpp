@@ -63,9 +63,17 @@ constexpr std::size_t kTemporaryDigits = 16;
           SPEECH_TEXT("file",
                       "The file %1 cannot be written: you do not have permission to make files in the folder %2."),
           {folder});
-    case SaveRefusal::FolderNotFound:
+    case SaveRefusal::FolderNotFound: {
+      // A folder that is there and still takes no file of that name, as the
+      // system's own pseudo-folders (/proc) do.
+      std::error_code error;
+      if (fs::is_directory(problem.folder, error)) {
+        raiseSaveError(ErrorNumber::PathNotFound, target,
+                       SPEECH_TEXT("file", "The file %1 cannot be written: the folder %2 takes no new files."), folder);
+      }
       raiseSaveError(ErrorNumber::PathNotFound, target,
                      SPEECH_TEXT("file", "The file %1 cannot be written: the folder %2 does not exist."), folder);
+    }
     case SaveRefusal::NotAFolder:
       raiseSaveError(
           ErrorNumber::PathNotFound, target,

@@ -228,6 +228,10 @@ TEST(WriteWholeFile, RefusesWhatItMustNotReplaceAndChangesNothing) {
       {"a name longer than the system takes", [](const fs::path& dir) { return dir / (kLongestName + "x"); },
        " cannot be written: the name is too long."},
 #ifndef _WIN32
+      // The folder is there, yet the system makes no file in it.
+      {"a folder that takes no new files", [](const fs::path&) { return fs::path("/proc/list.txt"); },
+       "\"/proc/list.txt\" cannot be written: the folder \"/proc\" takes no new files. (Path not found, runtime error "
+       "76)"},
       {"a FIFO",
        [](const fs::path& dir) {
          ::mkfifo((dir / "fifo").c_str(), 0666);
