@@ -1048,131 +1048,135 @@ TEST(Win32Window, UnsavedChangesAreAskedAboutBeforeClosingAGetOrADrop) {
       } else {
         EXPECT_EQ(viewer.lines(),
                   wentOn ? std::vector<std::string>{"ID: 3 Text: three"} : std::vector<std::string>{"ID: 2 Text: two"});
-        if (action == Action::Drop) EXPECT_EQ(windowText(viewer.path), wentOn ? other : speech);
+        if (action == Action::Drop) {
+          EXPECT_EQ(windowText(viewer.path), wentOn ? other : speech);
+        }
       }
       EXPECT_EQ(testing_support::readAll(speech), answer == IDYES ? record(2, "two") : read);
     }
-    // ---- The user's language
+  }
+}
 
-    // A language's catalogue installed while it lives; English after.
-    struct CatalogueInstalled {
-      explicit CatalogueInstalled(LANGID language) { win32::installCatalogue(language); }
-      ~CatalogueInstalled() { win32::installCatalogue(std::nullopt); }
-      CatalogueInstalled(const CatalogueInstalled&) = delete;
-      CatalogueInstalled& operator=(const CatalogueInstalled&) = delete;
-    };
+// ---- The user's language
 
-    // Windows' pseudo-locale, under which the tests' pseudo-translation is linked.
-    constexpr LANGID kPseudo = 0x0501;
+// A language's catalogue installed while it lives; English after.
+struct CatalogueInstalled {
+  explicit CatalogueInstalled(LANGID language) { win32::installCatalogue(language); }
+  ~CatalogueInstalled() { win32::installCatalogue(std::nullopt); }
+  CatalogueInstalled(const CatalogueInstalled&) = delete;
+  CatalogueInstalled& operator=(const CatalogueInstalled&) = delete;
+};
 
-    // The language the catalogue takes for a user's interface language, and the
-    // plural form a count gets in it, as its translators wrote them.
-    TEST(Win32Catalogue, TakesTheUsersLanguageOrTheNearestAndItsPluralForms) {
-      struct Choice {
-        LANGID wanted;
-        std::optional<LANGID> taken;
-      };
-      for (const Choice& c : std::initializer_list<Choice>{
-               {0x0407, 0x0407},        // German (Germany)
-               {0x0807, 0x0407},        // German (Switzerland)
-               {0x0816, 0x0416},        // Portuguese (Portugal): the Brazilian one
-               {0x0C04, 0x0404},        // Chinese (Hong Kong): Traditional
-               {0x1004, 0x0804},        // Chinese (Singapore): Simplified
-               {0x0409, std::nullopt},  // English: the texts as written
-               {0x0413, std::nullopt},  // Dutch: none, so English
-           }) {
-        EXPECT_EQ(win32::catalogueLanguageFor(c.wanted), c.taken) << std::hex << c.wanted;
-      }
+// Windows' pseudo-locale, under which the tests' pseudo-translation is linked.
+constexpr LANGID kPseudo = 0x0501;
 
-      constexpr texts::Source kEnds =
-          SPEECH_TEXT_N("file", "The file ends at byte %1, but %n more bytes are needed at byte %2.",
-                        "The file ends at byte %1, but %n more byte is needed at byte %2.");
-      struct Plural {
-        LANGID language;
-        std::uint64_t count;
-        const char* word;  // the form's word, found in the text
-      };
-      for (const Plural& p : std::initializer_list<Plural>{
-               {0x0419, 1, "нужен"},
-               {0x0419, 3, "байта"},
-               {0x0419, 5, "байт."},
-               {0x0419, 11, "байт."},
-               {0x0419, 21, "нужен"},
-               {0x0419, 22, "байта"},
-               {0x0415, 1, "bajt."},
-               {0x0415, 4, "bajty"},
-               {0x0415, 12, "bajtów"},
-               {0x0415, 24, "bajty"},
-               {0x040C, 0, "octet de"},
-               {0x040C, 1, "octet de"},
-               {0x040C, 2, "octets"},
-               {0x0416, 0, "byte no"},
-               {0x0416, 2, "bytes"},
-               {0x0407, 1, "weiteres"},
-               {0x0407, 1024, "1.024 weitere"},
-               {0x0411, 7, "7 バイト"},
-           }) {
-        const CatalogueInstalled language(p.language);
-        const std::string text = texts::text(kEnds, p.count, {"9", "3"});
-        EXPECT_NE(text.find(p.word), std::string::npos)
-            << std::hex << p.language << std::dec << " " << p.count << ": " << text;
-      }
+// The language the catalogue takes for a user's interface language, and the
+// plural form a count gets in it, as its translators wrote them.
+TEST(Win32Catalogue, TakesTheUsersLanguageOrTheNearestAndItsPluralForms) {
+  struct Choice {
+    LANGID wanted;
+    std::optional<LANGID> taken;
+  };
+  for (const Choice& c : std::initializer_list<Choice>{
+           {0x0407, 0x0407},        // German (Germany)
+           {0x0807, 0x0407},        // German (Switzerland)
+           {0x0816, 0x0416},        // Portuguese (Portugal): the Brazilian one
+           {0x0C04, 0x0404},        // Chinese (Hong Kong): Traditional
+           {0x1004, 0x0804},        // Chinese (Singapore): Simplified
+           {0x0409, std::nullopt},  // English: the texts as written
+           {0x0413, std::nullopt},  // Dutch: none, so English
+       }) {
+    EXPECT_EQ(win32::catalogueLanguageFor(c.wanted), c.taken) << std::hex << c.wanted;
+  }
+
+  constexpr texts::Source kEnds =
+      SPEECH_TEXT_N("file", "The file ends at byte %1, but %n more bytes are needed at byte %2.",
+                    "The file ends at byte %1, but %n more byte is needed at byte %2.");
+  struct Plural {
+    LANGID language;
+    std::uint64_t count;
+    const char* word;  // the form's word, found in the text
+  };
+  for (const Plural& p : std::initializer_list<Plural>{
+           {0x0419, 1, "нужен"},
+           {0x0419, 3, "байта"},
+           {0x0419, 5, "байт."},
+           {0x0419, 11, "байт."},
+           {0x0419, 21, "нужен"},
+           {0x0419, 22, "байта"},
+           {0x0415, 1, "bajt."},
+           {0x0415, 4, "bajty"},
+           {0x0415, 12, "bajtów"},
+           {0x0415, 24, "bajty"},
+           {0x040C, 0, "octet de"},
+           {0x040C, 1, "octet de"},
+           {0x040C, 2, "octets"},
+           {0x0416, 0, "byte no"},
+           {0x0416, 2, "bytes"},
+           {0x0407, 1, "weiteres"},
+           {0x0407, 1024, "1.024 weitere"},
+           {0x0411, 7, "7 バイト"},
+       }) {
+    const CatalogueInstalled language(p.language);
+    const std::string text = texts::text(kEnds, p.count, {"9", "3"});
+    EXPECT_NE(text.find(p.word), std::string::npos)
+        << std::hex << p.language << std::dec << " " << p.count << ": " << text;
+  }
+}
+
+// The width `text` takes in `control`'s font.
+int textWidth(HWND control, const std::string& text) {
+  const HDC dc = GetDC(control);
+  const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+  const HGDIOBJ old = SelectObject(dc, font);
+  RECT box{};
+  std::wstring shown = wide(text);
+  DrawTextW(dc, shown.data(), static_cast<int>(shown.size()), &box, DT_CALCRECT | DT_SINGLELINE);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return box.right - box.left;
+}
+
+bool pseudoTranslated(const std::string& text) { return text.find('[') != std::string::npos; }
+
+// Through the pseudo-translation, a third longer and in brackets, every
+// text the window shows is the catalogue's (the system's own dialogs aside)
+// and fits its control: the list's menu, a message, a long Get's progress.
+TEST(Win32Window, ThePseudoTranslationReachesEveryTextAndNoneIsCutOff) {
+  const CatalogueInstalled pseudo(kPseudo);
+  const TempDir dir;
+  Viewer viewer;
+  SetFocus(viewer.list);
+  for (const std::string& item : choosingFromMenu([] { press(VK_APPS); }, VK_ESCAPE)) {
+    if (item != "-") {
+      EXPECT_TRUE(pseudoTranslated(item)) << item;
     }
+  }
+  EXPECT_TRUE(pseudoTranslated(viewer.clickGet(dir.path().string() + "\\missing.mul")));
 
-    // The width `text` takes in `control`'s font.
-    int textWidth(HWND control, const std::string& text) {
-      const HDC dc = GetDC(control);
-      const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
-      const HGDIOBJ old = SelectObject(dc, font);
-      RECT box{};
-      std::wstring shown = wide(text);
-      DrawTextW(dc, shown.data(), static_cast<int>(shown.size()), &box, DT_CALCRECT | DT_SINGLELINE);
-      SelectObject(dc, old);
-      ReleaseDC(control, dc);
-      return box.right - box.left;
-    }
+  SetWindowTextW(viewer.path, wide(testing_support::makeLongFile(dir)).c_str());
+  std::vector<std::pair<std::string, bool>> shown;  // each text, and whether it fits
+  answeringDialogs([&] { SendMessageW(viewer.button, BM_CLICK, 0, 0); },
+                   [&](HWND dialog) {
+                     if (GetDlgItem(dialog, SPEECH_PROGRESS_BAR) && shown.empty()) {
+                       for (const int id : {SPEECH_PROGRESS_TEXT, IDCANCEL}) {
+                         const HWND control = GetDlgItem(dialog, id);
+                         RECT client{};
+                         GetClientRect(control, &client);
+                         const std::string text = windowText(control);
+                         shown.emplace_back(text, textWidth(control, text) + (id == IDCANCEL ? 6 : 0) <= client.right);
+                       }
+                       PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+                     } else if (isMessageBox(dialog)) {
+                       EXPECT_TRUE(pseudoTranslated(messageBoxText(dialog))) << messageBoxText(dialog);
+                       dismiss(dialog);
+                     }
+                   });
+  ASSERT_EQ(shown.size(), 2u);
+  for (const auto& [text, fits] : shown) {
+    EXPECT_TRUE(pseudoTranslated(text)) << text;
+    EXPECT_TRUE(fits) << "cut off: " << text;
+  }
+}
 
-    bool pseudoTranslated(const std::string& text) { return text.find('[') != std::string::npos; }
-
-    // Through the pseudo-translation, a third longer and in brackets, every
-    // text the window shows is the catalogue's (the system's own dialogs aside)
-    // and fits its control: the list's menu, a message, a long Get's progress.
-    TEST(Win32Window, ThePseudoTranslationReachesEveryTextAndNoneIsCutOff) {
-      const CatalogueInstalled pseudo(kPseudo);
-      const TempDir dir;
-      Viewer viewer;
-      SetFocus(viewer.list);
-      for (const std::string& item : choosingFromMenu([] { press(VK_APPS); }, VK_ESCAPE)) {
-        if (item != "-") {
-          EXPECT_TRUE(pseudoTranslated(item)) << item;
-        }
-      }
-      EXPECT_TRUE(pseudoTranslated(viewer.clickGet(dir.path().string() + "\\missing.mul")));
-
-      SetWindowTextW(viewer.path, wide(testing_support::makeLongFile(dir)).c_str());
-      std::vector<std::pair<std::string, bool>> shown;  // each text, and whether it fits
-      answeringDialogs([&] { SendMessageW(viewer.button, BM_CLICK, 0, 0); },
-                       [&](HWND dialog) {
-                         if (GetDlgItem(dialog, SPEECH_PROGRESS_BAR) && shown.empty()) {
-                           for (const int id : {SPEECH_PROGRESS_TEXT, IDCANCEL}) {
-                             const HWND control = GetDlgItem(dialog, id);
-                             RECT client{};
-                             GetClientRect(control, &client);
-                             const std::string text = windowText(control);
-                             shown.emplace_back(text,
-                                                textWidth(control, text) + (id == IDCANCEL ? 6 : 0) <= client.right);
-                           }
-                           PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-                         } else if (isMessageBox(dialog)) {
-                           EXPECT_TRUE(pseudoTranslated(messageBoxText(dialog))) << messageBoxText(dialog);
-                           dismiss(dialog);
-                         }
-                       });
-      ASSERT_EQ(shown.size(), 2u);
-      for (const auto& [text, fits] : shown) {
-        EXPECT_TRUE(pseudoTranslated(text)) << text;
-        EXPECT_TRUE(fits) << "cut off: " << text;
-      }
-    }
-
-  }  // namespace
+}  // namespace

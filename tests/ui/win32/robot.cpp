@@ -69,7 +69,6 @@ constexpr Control kControls[] = {{"Label1", 100}, {"lstWords", 101}, {"txtPath",
 constexpr WPARAM kSaveListCommand = 203;
 constexpr int kProgressBarId = 301;  // in the window that shows a Get's progress
 // The commands of the list's menu that read the lines.
-constexpr WPARAM kFindCommand = 202;
 constexpr WPARAM kCopyAllCommand = 201, kFindNextCommand = 204, kFirstEncodingCommand = 250;
 // The list menu's Find... and Compare with..., and the Find all button the
 // viewer adds to the find window.
