@@ -5,26 +5,26 @@
     <name>DifferencesWindow</name>
     <message>
         <source>Differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterschiede</translation>
     </message>
 </context>
 <context>
     <name>EditEntryDialog</name>
     <message>
         <source>Edit entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag bearbeiten</translation>
     </message>
     <message>
         <source>New entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Eintrag</translation>
     </message>
     <message>
         <source>&amp;ID (hexadecimal):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ID (hexadezimal):</translation>
     </message>
     <message>
         <source>&amp;Text:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Text:</translation>
     </message>
 </context>
 <context>
@@ -59,29 +59,29 @@
     </message>
     <message>
         <source>Find &amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alle suchen</translation>
     </message>
     <message>
         <source>Lines found</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefundene Zeilen</translation>
     </message>
 </context>
 <context>
     <name>LineListView</name>
     <message>
         <source>Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Geändert</translation>
     </message>
     <message>
         <source>New entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Eintrag</translation>
     </message>
 </context>
 <context>
     <name>ViewerSession</name>
     <message>
         <source>The texts of %1 look like UTF-8, not %2. Show them as UTF-8?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Texte von %1 sehen nach UTF-8 aus, nicht nach %2. Sollen sie als UTF-8 angezeigt werden?</translation>
     </message>
 </context>
 <context>
@@ -99,63 +99,63 @@
     <name>differences</name>
     <message>
         <source>Removed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernt: %1</translation>
     </message>
     <message>
         <source>Added: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzugefügt: %1</translation>
     </message>
     <message>
         <source>Changed: %1 → %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Geändert: %1 → %2</translation>
     </message>
     <message>
         <source>Compared with %1: the files hold the same entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit %1 verglichen: Die Dateien enthalten dieselben Einträge.</translation>
     </message>
     <message>
         <source>Compared with %1: %2 removed, %3 added, %4 changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit %1 verglichen: %2 entfernt, %3 hinzugefügt, %4 geändert.</translation>
     </message>
     <message>
         <source>The files differ in many places close together, so these may be more than the fewest differences there are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dateien unterscheiden sich an vielen dicht beieinanderliegenden Stellen; daher sind dies möglicherweise mehr Unterschiede als die kleinstmögliche Zahl.</translation>
     </message>
     <message>
         <source>There is no difference after this one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach diesem Unterschied gibt es keinen weiteren.</translation>
     </message>
     <message>
         <source>There is no difference before this one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor diesem Unterschied gibt es keinen weiteren.</translation>
     </message>
     <message>
         <source>The files hold the same entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dateien enthalten dieselben Einträge.</translation>
     </message>
     <message>
         <source>Comparing with %1: matching the entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleich mit %1: Einträge werden zugeordnet</translation>
     </message>
     <message>
         <source>Comparing with %1: reading both files, %2 of %3 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleich mit %1: Beide Dateien werden gelesen, %2 von %3 MB</translation>
     </message>
     <message>
         <source>A compare runs already: wait until it is done, or cancel it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es läuft bereits ein Vergleich: Warten Sie, bis er fertig ist, oder brechen Sie ihn ab.</translation>
     </message>
     <message>
         <source>List a file first: it is compared with the file you choose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Listen Sie zuerst eine Datei auf: Sie wird mit der Datei verglichen, die Sie auswählen.</translation>
     </message>
     <message>
         <source>The compare was stopped.</source>
-        <translation type="unfinished">Der Vergleich wurde abgebrochen.</translation>
+        <translation>Der Vergleich wurde abgebrochen.</translation>
     </message>
     <message>
         <source>The listed file has changed since it was listed. Get it again, then compare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aufgelistete Datei hat sich seit dem Auflisten geändert. Listen Sie sie mit „Get“ erneut auf und vergleichen Sie dann.</translation>
     </message>
 </context>
 <context>
@@ -446,46 +446,50 @@
         <source>%1; the new content is in &quot;%2&quot;</source>
         <translation>%1; der neue Inhalt steht in „%2“</translation>
     </message>
+    <message>
+        <source>The file %1 cannot be written: the folder %2 takes no new files.</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden: Im Ordner %2 lassen sich keine neuen Dateien anlegen.</translation>
+    </message>
 </context>
 <context>
     <name>file dialogs</name>
     <message>
         <source>All files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (%1)</translation>
     </message>
     <message>
         <source>Text files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdateien (%1)</translation>
     </message>
     <message>
         <source>CSV (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV (%1)</translation>
     </message>
     <message>
         <source>JSON Lines (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON Lines (%1)</translation>
     </message>
     <message>
         <source>Speech files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachdateien (%1)</translation>
     </message>
     <message>
         <source>Lists (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Listen (%1)</translation>
     </message>
 </context>
 <context>
     <name>find</name>
     <message>
         <source>No line holds &quot;%1&quot;.</source>
-        <translation type="unfinished">Keine Zeile enthält „%1“.</translation>
+        <translation>Keine Zeile enthält „%1“.</translation>
     </message>
     <message numerus="yes">
         <source>%n lines hold &quot;%1&quot;.</source>
         <comment>%n line holds &quot;%1&quot;.</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zeile enthält „%1“.</numerusform>
+            <numerusform>%n Zeilen enthalten „%1“.</numerusform>
         </translation>
     </message>
 </context>
@@ -541,71 +545,71 @@
     </message>
     <message>
         <source>&amp;Edit text...</source>
-        <translation type="unfinished"></translation>
+        <translation>Text &amp;bearbeiten …</translation>
     </message>
     <message>
         <source>&amp;New entry...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neuer Eintrag …</translation>
     </message>
     <message>
         <source>&amp;Delete entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag &amp;löschen</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen</translation>
     </message>
     <message>
         <source>Save speech &amp;file</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprach&amp;datei speichern</translation>
     </message>
     <message>
         <source>Save speech file &amp;as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachdatei speichern &amp;unter …</translation>
     </message>
     <message>
         <source>&amp;Open list...</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste ö&amp;ffnen …</translation>
     </message>
     <message>
         <source>Save speech file as</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachdatei speichern unter</translation>
     </message>
     <message>
         <source>Speech files (*.mul)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachdateien (*.mul)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Open list</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste öffnen</translation>
     </message>
     <message>
         <source>Lists (*.csv *.json *.jsonl *.ndjson);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Listen (*.csv *.json *.jsonl *.ndjson);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Compare &amp;with...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vergleichen mit …</translation>
     </message>
     <message>
         <source>Next difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster Unterschied</translation>
     </message>
     <message>
         <source>Previous difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriger Unterschied</translation>
     </message>
     <message>
         <source>Compare the listed file with</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgelistete Datei vergleichen mit</translation>
     </message>
 </context>
 <context>
@@ -739,79 +743,79 @@
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Do&amp;n&apos;t Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nicht speichern</translation>
     </message>
     <message>
         <source>Edi&amp;t text...	F2</source>
-        <translation type="unfinished"></translation>
+        <translation>Text &amp;bearbeiten...	F2</translation>
     </message>
     <message>
         <source>&amp;New entry...	Ins</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neuer Eintrag...	Einfg</translation>
     </message>
     <message>
         <source>&amp;Delete entry	Del</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag &amp;löschen	Entf</translation>
     </message>
     <message>
         <source>&amp;Undo	Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig	Strg+Z</translation>
     </message>
     <message>
         <source>&amp;Redo	Ctrl+Y</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen	Strg+Y</translation>
     </message>
     <message>
         <source>Save speec&amp;h file	Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprach&amp;datei speichern	Strg+S</translation>
     </message>
     <message>
         <source>Save s&amp;peech file as...	Ctrl+Shift+S</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachdatei speichern &amp;unter...	Strg+Umschalt+S</translation>
     </message>
     <message>
         <source>&amp;Open list...</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste ö&amp;ffnen...</translation>
     </message>
     <message>
         <source>Compare &amp;with...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vergleichen mit...</translation>
     </message>
     <message>
         <source>The open dialog could not be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dialogfeld zum Öffnen konnte nicht angezeigt werden.</translation>
     </message>
     <message>
         <source>Save speech file as</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachdatei speichern unter</translation>
     </message>
     <message>
         <source>Open list</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste öffnen</translation>
     </message>
     <message>
         <source>Find &amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;lle suchen</translation>
     </message>
     <message>
         <source>Speech files (*.mul)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachdateien (*.mul)</translation>
     </message>
     <message>
         <source>All files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*.*)</translation>
     </message>
     <message>
         <source>Compare the listed file with</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgelistete Datei vergleichen mit</translation>
     </message>
     <message>
         <source>Differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterschiede</translation>
     </message>
 </context>
 <context>
@@ -878,7 +882,7 @@
     </message>
     <message>
         <source>There is not enough memory to compare the files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist nicht genug Speicher frei, um die Dateien zu vergleichen.</translation>
     </message>
 </context>
 </TS>

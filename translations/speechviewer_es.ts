@@ -5,26 +5,26 @@
     <name>DifferencesWindow</name>
     <message>
         <source>Differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferencias</translation>
     </message>
 </context>
 <context>
     <name>EditEntryDialog</name>
     <message>
         <source>Edit entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar entrada</translation>
     </message>
     <message>
         <source>New entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva entrada</translation>
     </message>
     <message>
         <source>&amp;ID (hexadecimal):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ID (hexadecimal):</translation>
     </message>
     <message>
         <source>&amp;Text:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Texto:</translation>
     </message>
 </context>
 <context>
@@ -59,29 +59,29 @@
     </message>
     <message>
         <source>Find &amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar &amp;todo</translation>
     </message>
     <message>
         <source>Lines found</source>
-        <translation type="unfinished"></translation>
+        <translation>Líneas encontradas</translation>
     </message>
 </context>
 <context>
     <name>LineListView</name>
     <message>
         <source>Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificada</translation>
     </message>
     <message>
         <source>New entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva entrada</translation>
     </message>
 </context>
 <context>
     <name>ViewerSession</name>
     <message>
         <source>The texts of %1 look like UTF-8, not %2. Show them as UTF-8?</source>
-        <translation type="unfinished"></translation>
+        <translation>Los textos de %1 parecen estar en UTF-8, no en %2. ¿Mostrarlos como UTF-8?</translation>
     </message>
 </context>
 <context>
@@ -99,63 +99,63 @@
     <name>differences</name>
     <message>
         <source>Removed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminada: %1</translation>
     </message>
     <message>
         <source>Added: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadida: %1</translation>
     </message>
     <message>
         <source>Changed: %1 → %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificada: %1 → %2</translation>
     </message>
     <message>
         <source>Compared with %1: the files hold the same entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparación con %1: los archivos contienen las mismas entradas.</translation>
     </message>
     <message>
         <source>Compared with %1: %2 removed, %3 added, %4 changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparación con %1: entradas eliminadas: %2, añadidas: %3, modificadas: %4.</translation>
     </message>
     <message>
         <source>The files differ in many places close together, so these may be more than the fewest differences there are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los archivos difieren en muchos puntos cercanos entre sí, por lo que estas diferencias pueden ser más que el mínimo posible.</translation>
     </message>
     <message>
         <source>There is no difference after this one.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna diferencia después de esta.</translation>
     </message>
     <message>
         <source>There is no difference before this one.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna diferencia antes de esta.</translation>
     </message>
     <message>
         <source>The files hold the same entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los archivos contienen las mismas entradas.</translation>
     </message>
     <message>
         <source>Comparing with %1: matching the entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparando con %1: emparejando las entradas</translation>
     </message>
     <message>
         <source>Comparing with %1: reading both files, %2 of %3 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparando con %1: leyendo ambos archivos, %2 de %3 MB</translation>
     </message>
     <message>
         <source>A compare runs already: wait until it is done, or cancel it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya hay una comparación en curso: espere a que termine o cancélela.</translation>
     </message>
     <message>
         <source>List a file first: it is compared with the file you choose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Primero liste un archivo: se comparará con el archivo que elija.</translation>
     </message>
     <message>
         <source>The compare was stopped.</source>
-        <translation type="unfinished">La comparación se ha detenido.</translation>
+        <translation>La comparación se ha detenido.</translation>
     </message>
     <message>
         <source>The listed file has changed since it was listed. Get it again, then compare.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo listado ha cambiado desde que se listó. Vuelva a listarlo con «Get» y después compare.</translation>
     </message>
 </context>
 <context>
@@ -446,46 +446,50 @@
         <source>%1; the new content is in &quot;%2&quot;</source>
         <translation>%1; el contenido nuevo está en «%2»</translation>
     </message>
+    <message>
+        <source>The file %1 cannot be written: the folder %2 takes no new files.</source>
+        <translation>No se puede escribir el archivo %1: la carpeta %2 no admite archivos nuevos.</translation>
+    </message>
 </context>
 <context>
     <name>file dialogs</name>
     <message>
         <source>All files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos (%1)</translation>
     </message>
     <message>
         <source>Text files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de texto (%1)</translation>
     </message>
     <message>
         <source>CSV (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV (%1)</translation>
     </message>
     <message>
         <source>JSON Lines (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON Lines (%1)</translation>
     </message>
     <message>
         <source>Speech files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de diálogos (%1)</translation>
     </message>
     <message>
         <source>Lists (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Listas (%1)</translation>
     </message>
 </context>
 <context>
     <name>find</name>
     <message>
         <source>No line holds &quot;%1&quot;.</source>
-        <translation type="unfinished">Ninguna línea contiene «%1».</translation>
+        <translation>Ninguna línea contiene «%1».</translation>
     </message>
     <message numerus="yes">
         <source>%n lines hold &quot;%1&quot;.</source>
         <comment>%n line holds &quot;%1&quot;.</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n línea contiene «%1».</numerusform>
+            <numerusform>%n líneas contienen «%1».</numerusform>
         </translation>
     </message>
 </context>
@@ -541,71 +545,71 @@
     </message>
     <message>
         <source>&amp;Edit text...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar texto…</translation>
     </message>
     <message>
         <source>&amp;New entry...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva entrada…</translation>
     </message>
     <message>
         <source>&amp;Delete entry</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;liminar entrada</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>Save speech &amp;file</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar arc&amp;hivo de diálogos</translation>
     </message>
     <message>
         <source>Save speech file &amp;as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar archivo de diálogos co&amp;mo…</translation>
     </message>
     <message>
         <source>&amp;Open list...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir lista…</translation>
     </message>
     <message>
         <source>Save speech file as</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar archivo de diálogos como</translation>
     </message>
     <message>
         <source>Speech files (*.mul)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de diálogos (*.mul)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Open list</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir lista</translation>
     </message>
     <message>
         <source>Lists (*.csv *.json *.jsonl *.ndjson);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Listas (*.csv *.json *.jsonl *.ndjson);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Compare &amp;with...</source>
-        <translation type="unfinished"></translation>
+        <translation>Com&amp;parar con…</translation>
     </message>
     <message>
         <source>Next difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferencia siguiente</translation>
     </message>
     <message>
         <source>Previous difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferencia anterior</translation>
     </message>
     <message>
         <source>Compare the listed file with</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar el archivo listado con</translation>
     </message>
 </context>
 <context>
@@ -739,79 +743,79 @@
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>Do&amp;n&apos;t Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No guardar</translation>
     </message>
     <message>
         <source>Edi&amp;t text...	F2</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar texto...	F2</translation>
     </message>
     <message>
         <source>&amp;New entry...	Ins</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva entrada...	Insert</translation>
     </message>
     <message>
         <source>&amp;Delete entry	Del</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;liminar entrada	Supr</translation>
     </message>
     <message>
         <source>&amp;Undo	Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer	Ctrl+Z</translation>
     </message>
     <message>
         <source>&amp;Redo	Ctrl+Y</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer	Ctrl+Y</translation>
     </message>
     <message>
         <source>Save speec&amp;h file	Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar arc&amp;hivo de diálogos	Ctrl+S</translation>
     </message>
     <message>
         <source>Save s&amp;peech file as...	Ctrl+Shift+S</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar archivo de diálogos co&amp;mo...	Ctrl+Mayús+S</translation>
     </message>
     <message>
         <source>&amp;Open list...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir lista...</translation>
     </message>
     <message>
         <source>Compare &amp;with...</source>
-        <translation type="unfinished"></translation>
+        <translation>Com&amp;parar con...</translation>
     </message>
     <message>
         <source>The open dialog could not be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo mostrar el cuadro de diálogo Abrir.</translation>
     </message>
     <message>
         <source>Save speech file as</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar archivo de diálogos como</translation>
     </message>
     <message>
         <source>Open list</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir lista</translation>
     </message>
     <message>
         <source>Find &amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar &amp;todo</translation>
     </message>
     <message>
         <source>Speech files (*.mul)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de diálogos (*.mul)</translation>
     </message>
     <message>
         <source>All files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos (*.*)</translation>
     </message>
     <message>
         <source>Compare the listed file with</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar el archivo listado con</translation>
     </message>
     <message>
         <source>Differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferencias</translation>
     </message>
 </context>
 <context>
@@ -878,7 +882,7 @@
     </message>
     <message>
         <source>There is not enough memory to compare the files.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay memoria suficiente para comparar los archivos.</translation>
     </message>
 </context>
 </TS>

@@ -5,26 +5,26 @@
     <name>DifferencesWindow</name>
     <message>
         <source>Differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Différences</translation>
     </message>
 </context>
 <context>
     <name>EditEntryDialog</name>
     <message>
         <source>Edit entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l’entrée</translation>
     </message>
     <message>
         <source>New entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle entrée</translation>
     </message>
     <message>
         <source>&amp;ID (hexadecimal):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ID (hexadécimal) :</translation>
     </message>
     <message>
         <source>&amp;Text:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Texte :</translation>
     </message>
 </context>
 <context>
@@ -59,29 +59,29 @@
     </message>
     <message>
         <source>Find &amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher &amp;tout</translation>
     </message>
     <message>
         <source>Lines found</source>
-        <translation type="unfinished"></translation>
+        <translation>Lignes trouvées</translation>
     </message>
 </context>
 <context>
     <name>LineListView</name>
     <message>
         <source>Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifiée</translation>
     </message>
     <message>
         <source>New entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle entrée</translation>
     </message>
 </context>
 <context>
     <name>ViewerSession</name>
     <message>
         <source>The texts of %1 look like UTF-8, not %2. Show them as UTF-8?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les textes de %1 semblent être en UTF-8, et non en %2. Les afficher en UTF-8 ?</translation>
     </message>
 </context>
 <context>
@@ -99,63 +99,63 @@
     <name>differences</name>
     <message>
         <source>Removed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimée : %1</translation>
     </message>
     <message>
         <source>Added: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoutée : %1</translation>
     </message>
     <message>
         <source>Changed: %1 → %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifiée : %1 → %2</translation>
     </message>
     <message>
         <source>Compared with %1: the files hold the same entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparaison avec %1 : les fichiers contiennent les mêmes entrées.</translation>
     </message>
     <message>
         <source>Compared with %1: %2 removed, %3 added, %4 changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparaison avec %1 : entrées supprimées : %2, ajoutées : %3, modifiées : %4.</translation>
     </message>
     <message>
         <source>The files differ in many places close together, so these may be more than the fewest differences there are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers diffèrent en de nombreux endroits proches les uns des autres ; ces différences sont donc peut-être plus nombreuses que le minimum possible.</translation>
     </message>
     <message>
         <source>There is no difference after this one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’y a pas d’autre différence après celle-ci.</translation>
     </message>
     <message>
         <source>There is no difference before this one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’y a pas d’autre différence avant celle-ci.</translation>
     </message>
     <message>
         <source>The files hold the same entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers contiennent les mêmes entrées.</translation>
     </message>
     <message>
         <source>Comparing with %1: matching the entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparaison avec %1 : mise en correspondance des entrées</translation>
     </message>
     <message>
         <source>Comparing with %1: reading both files, %2 of %3 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparaison avec %1 : lecture des deux fichiers, %2 sur %3 Mo</translation>
     </message>
     <message>
         <source>A compare runs already: wait until it is done, or cancel it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une comparaison est déjà en cours : attendez qu’elle soit terminée ou annulez-la.</translation>
     </message>
     <message>
         <source>List a file first: it is compared with the file you choose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Listez d’abord un fichier : il sera comparé avec le fichier que vous choisirez.</translation>
     </message>
     <message>
         <source>The compare was stopped.</source>
-        <translation type="unfinished">La comparaison a été interrompue.</translation>
+        <translation>La comparaison a été interrompue.</translation>
     </message>
     <message>
         <source>The listed file has changed since it was listed. Get it again, then compare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier listé a changé depuis son listage. Listez-le à nouveau avec « Get », puis comparez.</translation>
     </message>
 </context>
 <context>
@@ -446,46 +446,50 @@
         <source>%1; the new content is in &quot;%2&quot;</source>
         <translation>%1 ; le nouveau contenu se trouve dans « %2 »</translation>
     </message>
+    <message>
+        <source>The file %1 cannot be written: the folder %2 takes no new files.</source>
+        <translation>Le fichier %1 ne peut pas être écrit : le dossier %2 n’accepte pas de nouveaux fichiers.</translation>
+    </message>
 </context>
 <context>
     <name>file dialogs</name>
     <message>
         <source>All files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (%1)</translation>
     </message>
     <message>
         <source>Text files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers texte (%1)</translation>
     </message>
     <message>
         <source>CSV (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV (%1)</translation>
     </message>
     <message>
         <source>JSON Lines (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON Lines (%1)</translation>
     </message>
     <message>
         <source>Speech files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de paroles (%1)</translation>
     </message>
     <message>
         <source>Lists (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Listes (%1)</translation>
     </message>
 </context>
 <context>
     <name>find</name>
     <message>
         <source>No line holds &quot;%1&quot;.</source>
-        <translation type="unfinished">Aucune ligne ne contient « %1 ».</translation>
+        <translation>Aucune ligne ne contient « %1 ».</translation>
     </message>
     <message numerus="yes">
         <source>%n lines hold &quot;%1&quot;.</source>
         <comment>%n line holds &quot;%1&quot;.</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ligne contient « %1 ».</numerusform>
+            <numerusform>%n lignes contiennent « %1 ».</numerusform>
         </translation>
     </message>
 </context>
@@ -541,71 +545,71 @@
     </message>
     <message>
         <source>&amp;Edit text...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier le texte…</translation>
     </message>
     <message>
         <source>&amp;New entry...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle entrée…</translation>
     </message>
     <message>
         <source>&amp;Delete entry</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer l’entrée</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Réta&amp;blir</translation>
     </message>
     <message>
         <source>Save speech &amp;file</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le &amp;fichier de paroles</translation>
     </message>
     <message>
         <source>Save speech file &amp;as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le fichier de paroles so&amp;us…</translation>
     </message>
     <message>
         <source>&amp;Open list...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir une liste…</translation>
     </message>
     <message>
         <source>Save speech file as</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le fichier de paroles sous</translation>
     </message>
     <message>
         <source>Speech files (*.mul)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de paroles (*.mul)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Open list</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une liste</translation>
     </message>
     <message>
         <source>Lists (*.csv *.json *.jsonl *.ndjson);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Listes (*.csv *.json *.jsonl *.ndjson);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Compare &amp;with...</source>
-        <translation type="unfinished"></translation>
+        <translation>Com&amp;parer avec…</translation>
     </message>
     <message>
         <source>Next difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Différence suivante</translation>
     </message>
     <message>
         <source>Previous difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Différence précédente</translation>
     </message>
     <message>
         <source>Compare the listed file with</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer le fichier listé avec</translation>
     </message>
 </context>
 <context>
@@ -739,79 +743,79 @@
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Do&amp;n&apos;t Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ne pas enregistrer</translation>
     </message>
     <message>
         <source>Edi&amp;t text...	F2</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier le texte...	F2</translation>
     </message>
     <message>
         <source>&amp;New entry...	Ins</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle entrée...	Inser</translation>
     </message>
     <message>
         <source>&amp;Delete entry	Del</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer l’entrée	Suppr</translation>
     </message>
     <message>
         <source>&amp;Undo	Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler	Ctrl+Z</translation>
     </message>
     <message>
         <source>&amp;Redo	Ctrl+Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Réta&amp;blir	Ctrl+Y</translation>
     </message>
     <message>
         <source>Save speec&amp;h file	Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le &amp;fichier de paroles	Ctrl+S</translation>
     </message>
     <message>
         <source>Save s&amp;peech file as...	Ctrl+Shift+S</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le fichier de paroles so&amp;us...	Ctrl+Maj+S</translation>
     </message>
     <message>
         <source>&amp;Open list...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir une liste...</translation>
     </message>
     <message>
         <source>Compare &amp;with...</source>
-        <translation type="unfinished"></translation>
+        <translation>Com&amp;parer avec...</translation>
     </message>
     <message>
         <source>The open dialog could not be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>La boîte de dialogue d’ouverture n’a pas pu s’afficher.</translation>
     </message>
     <message>
         <source>Save speech file as</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le fichier de paroles sous</translation>
     </message>
     <message>
         <source>Open list</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une liste</translation>
     </message>
     <message>
         <source>Find &amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher &amp;tout</translation>
     </message>
     <message>
         <source>Speech files (*.mul)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de paroles (*.mul)</translation>
     </message>
     <message>
         <source>All files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*.*)</translation>
     </message>
     <message>
         <source>Compare the listed file with</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer le fichier listé avec</translation>
     </message>
     <message>
         <source>Differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Différences</translation>
     </message>
 </context>
 <context>
@@ -878,7 +882,7 @@
     </message>
     <message>
         <source>There is not enough memory to compare the files.</source>
-        <translation type="unfinished"></translation>
+        <translation>La mémoire est insuffisante pour comparer les fichiers.</translation>
     </message>
 </context>
 </TS>

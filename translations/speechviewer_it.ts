@@ -5,26 +5,26 @@
     <name>DifferencesWindow</name>
     <message>
         <source>Differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenze</translation>
     </message>
 </context>
 <context>
     <name>EditEntryDialog</name>
     <message>
         <source>Edit entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica voce</translation>
     </message>
     <message>
         <source>New entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova voce</translation>
     </message>
     <message>
         <source>&amp;ID (hexadecimal):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ID (esadecimale):</translation>
     </message>
     <message>
         <source>&amp;Text:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Testo:</translation>
     </message>
 </context>
 <context>
@@ -59,29 +59,29 @@
     </message>
     <message>
         <source>Find &amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>Trova t&amp;utti</translation>
     </message>
     <message>
         <source>Lines found</source>
-        <translation type="unfinished"></translation>
+        <translation>Righe trovate</translation>
     </message>
 </context>
 <context>
     <name>LineListView</name>
     <message>
         <source>Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificata</translation>
     </message>
     <message>
         <source>New entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova voce</translation>
     </message>
 </context>
 <context>
     <name>ViewerSession</name>
     <message>
         <source>The texts of %1 look like UTF-8, not %2. Show them as UTF-8?</source>
-        <translation type="unfinished"></translation>
+        <translation>I testi di %1 sembrano in UTF-8, non nella codifica %2. Visualizzarli come UTF-8?</translation>
     </message>
 </context>
 <context>
@@ -99,63 +99,63 @@
     <name>differences</name>
     <message>
         <source>Removed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimossa: %1</translation>
     </message>
     <message>
         <source>Added: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunta: %1</translation>
     </message>
     <message>
         <source>Changed: %1 → %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificata: %1 → %2</translation>
     </message>
     <message>
         <source>Compared with %1: the files hold the same entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>Confronto con %1: i file contengono le stesse voci.</translation>
     </message>
     <message>
         <source>Compared with %1: %2 removed, %3 added, %4 changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Confronto con %1: %2 rimosse, %3 aggiunte, %4 modificate.</translation>
     </message>
     <message>
         <source>The files differ in many places close together, so these may be more than the fewest differences there are.</source>
-        <translation type="unfinished"></translation>
+        <translation>I file differiscono in molti punti vicini tra loro, quindi queste differenze potrebbero essere più del minimo possibile.</translation>
     </message>
     <message>
         <source>There is no difference after this one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non ci sono altre differenze dopo questa.</translation>
     </message>
     <message>
         <source>There is no difference before this one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non ci sono altre differenze prima di questa.</translation>
     </message>
     <message>
         <source>The files hold the same entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>I file contengono le stesse voci.</translation>
     </message>
     <message>
         <source>Comparing with %1: matching the entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Confronto con %1: abbinamento delle voci</translation>
     </message>
     <message>
         <source>Comparing with %1: reading both files, %2 of %3 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Confronto con %1: lettura di entrambi i file, %2 di %3 MB</translation>
     </message>
     <message>
         <source>A compare runs already: wait until it is done, or cancel it.</source>
-        <translation type="unfinished"></translation>
+        <translation>È già in corso un confronto: attendere che termini o annullarlo.</translation>
     </message>
     <message>
         <source>List a file first: it is compared with the file you choose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elencare prima un file: verrà confrontato con il file scelto.</translation>
     </message>
     <message>
         <source>The compare was stopped.</source>
-        <translation type="unfinished">Il confronto è stato interrotto.</translation>
+        <translation>Il confronto è stato interrotto.</translation>
     </message>
     <message>
         <source>The listed file has changed since it was listed. Get it again, then compare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file elencato è cambiato da quando è stato elencato. Elencarlo di nuovo con Get, quindi eseguire il confronto.</translation>
     </message>
 </context>
 <context>
@@ -446,46 +446,50 @@
         <source>%1; the new content is in &quot;%2&quot;</source>
         <translation>%1; il nuovo contenuto si trova in &quot;%2&quot;</translation>
     </message>
+    <message>
+        <source>The file %1 cannot be written: the folder %2 takes no new files.</source>
+        <translation>Impossibile scrivere il file %1: la cartella %2 non accetta nuovi file.</translation>
+    </message>
 </context>
 <context>
     <name>file dialogs</name>
     <message>
         <source>All files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i file (%1)</translation>
     </message>
     <message>
         <source>Text files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>File di testo (%1)</translation>
     </message>
     <message>
         <source>CSV (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV (%1)</translation>
     </message>
     <message>
         <source>JSON Lines (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON Lines (%1)</translation>
     </message>
     <message>
         <source>Speech files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>File dei dialoghi (%1)</translation>
     </message>
     <message>
         <source>Lists (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenchi (%1)</translation>
     </message>
 </context>
 <context>
     <name>find</name>
     <message>
         <source>No line holds &quot;%1&quot;.</source>
-        <translation type="unfinished">Nessuna riga contiene &quot;%1&quot;.</translation>
+        <translation>Nessuna riga contiene &quot;%1&quot;.</translation>
     </message>
     <message numerus="yes">
         <source>%n lines hold &quot;%1&quot;.</source>
         <comment>%n line holds &quot;%1&quot;.</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n riga contiene &quot;%1&quot;.</numerusform>
+            <numerusform>%n righe contengono &quot;%1&quot;.</numerusform>
         </translation>
     </message>
 </context>
@@ -541,71 +545,71 @@
     </message>
     <message>
         <source>&amp;Edit text...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica testo…</translation>
     </message>
     <message>
         <source>&amp;New entry...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuova voce…</translation>
     </message>
     <message>
         <source>&amp;Delete entry</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elimina voce</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ann&amp;ulla</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ripeti</translation>
     </message>
     <message>
         <source>Save speech &amp;file</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva &amp;file dei dialoghi</translation>
     </message>
     <message>
         <source>Save speech file &amp;as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva file dei &amp;dialoghi con nome…</translation>
     </message>
     <message>
         <source>&amp;Open list...</source>
-        <translation type="unfinished"></translation>
+        <translation>Apr&amp;i elenco…</translation>
     </message>
     <message>
         <source>Save speech file as</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva file dei dialoghi con nome</translation>
     </message>
     <message>
         <source>Speech files (*.mul)</source>
-        <translation type="unfinished"></translation>
+        <translation>File dei dialoghi (*.mul)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i file (*)</translation>
     </message>
     <message>
         <source>Open list</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri elenco</translation>
     </message>
     <message>
         <source>Lists (*.csv *.json *.jsonl *.ndjson);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenchi (*.csv *.json *.jsonl *.ndjson);;Tutti i file (*)</translation>
     </message>
     <message>
         <source>Compare &amp;with...</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;onfronta con…</translation>
     </message>
     <message>
         <source>Next difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenza successiva</translation>
     </message>
     <message>
         <source>Previous difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenza precedente</translation>
     </message>
     <message>
         <source>Compare the listed file with</source>
-        <translation type="unfinished"></translation>
+        <translation>Confronta il file elencato con</translation>
     </message>
 </context>
 <context>
@@ -739,79 +743,79 @@
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva</translation>
     </message>
     <message>
         <source>Do&amp;n&apos;t Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Non salvare</translation>
     </message>
     <message>
         <source>Edi&amp;t text...	F2</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica testo...	F2</translation>
     </message>
     <message>
         <source>&amp;New entry...	Ins</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuova voce...	INS</translation>
     </message>
     <message>
         <source>&amp;Delete entry	Del</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elimina voce	CANC</translation>
     </message>
     <message>
         <source>&amp;Undo	Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Ann&amp;ulla	CTRL+Z</translation>
     </message>
     <message>
         <source>&amp;Redo	Ctrl+Y</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ripeti	CTRL+Y</translation>
     </message>
     <message>
         <source>Save speec&amp;h file	Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva &amp;file dei dialoghi	CTRL+S</translation>
     </message>
     <message>
         <source>Save s&amp;peech file as...	Ctrl+Shift+S</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva file dei &amp;dialoghi con nome...	CTRL+MAIUSC+S</translation>
     </message>
     <message>
         <source>&amp;Open list...</source>
-        <translation type="unfinished"></translation>
+        <translation>Apr&amp;i elenco...</translation>
     </message>
     <message>
         <source>Compare &amp;with...</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;onfronta con...</translation>
     </message>
     <message>
         <source>The open dialog could not be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile visualizzare la finestra di dialogo Apri.</translation>
     </message>
     <message>
         <source>Save speech file as</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva file dei dialoghi con nome</translation>
     </message>
     <message>
         <source>Open list</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri elenco</translation>
     </message>
     <message>
         <source>Find &amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>Trova t&amp;utti</translation>
     </message>
     <message>
         <source>Speech files (*.mul)</source>
-        <translation type="unfinished"></translation>
+        <translation>File dei dialoghi (*.mul)</translation>
     </message>
     <message>
         <source>All files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i file (*.*)</translation>
     </message>
     <message>
         <source>Compare the listed file with</source>
-        <translation type="unfinished"></translation>
+        <translation>Confronta il file elencato con</translation>
     </message>
     <message>
         <source>Differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenze</translation>
     </message>
 </context>
 <context>
@@ -878,7 +882,7 @@
     </message>
     <message>
         <source>There is not enough memory to compare the files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria insufficiente per confrontare i file.</translation>
     </message>
 </context>
 </TS>

@@ -5,26 +5,26 @@
     <name>DifferencesWindow</name>
     <message>
         <source>Differences</source>
-        <translation type="unfinished"></translation>
+        <translation>相違点</translation>
     </message>
 </context>
 <context>
     <name>EditEntryDialog</name>
     <message>
         <source>Edit entry</source>
-        <translation type="unfinished"></translation>
+        <translation>エントリの編集</translation>
     </message>
     <message>
         <source>New entry</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいエントリ</translation>
     </message>
     <message>
         <source>&amp;ID (hexadecimal):</source>
-        <translation type="unfinished"></translation>
+        <translation>ID (16 進数)(&amp;I):</translation>
     </message>
     <message>
         <source>&amp;Text:</source>
-        <translation type="unfinished"></translation>
+        <translation>テキスト(&amp;T):</translation>
     </message>
 </context>
 <context>
@@ -59,29 +59,29 @@
     </message>
     <message>
         <source>Find &amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>すべて検索(&amp;A)</translation>
     </message>
     <message>
         <source>Lines found</source>
-        <translation type="unfinished"></translation>
+        <translation>見つかった行</translation>
     </message>
 </context>
 <context>
     <name>LineListView</name>
     <message>
         <source>Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>変更済み</translation>
     </message>
     <message>
         <source>New entry</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいエントリ</translation>
     </message>
 </context>
 <context>
     <name>ViewerSession</name>
     <message>
         <source>The texts of %1 look like UTF-8, not %2. Show them as UTF-8?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のテキストは %2 ではなく UTF-8 のようです。UTF-8 として表示しますか?</translation>
     </message>
 </context>
 <context>
@@ -99,63 +99,63 @@
     <name>differences</name>
     <message>
         <source>Removed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>削除: %1</translation>
     </message>
     <message>
         <source>Added: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>追加: %1</translation>
     </message>
     <message>
         <source>Changed: %1 → %2</source>
-        <translation type="unfinished"></translation>
+        <translation>変更: %1 → %2</translation>
     </message>
     <message>
         <source>Compared with %1: the files hold the same entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 と比較しました: 2 つのファイルのエントリは同じです。</translation>
     </message>
     <message>
         <source>Compared with %1: %2 removed, %3 added, %4 changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 と比較しました: 削除 %2 件、追加 %3 件、変更 %4 件。</translation>
     </message>
     <message>
         <source>The files differ in many places close together, so these may be more than the fewest differences there are.</source>
-        <translation type="unfinished"></translation>
+        <translation>2 つのファイルは近接した多くの箇所で異なるため、表示される相違点は最小限の数より多い可能性があります。</translation>
     </message>
     <message>
         <source>There is no difference after this one.</source>
-        <translation type="unfinished"></translation>
+        <translation>これより後に相違点はありません。</translation>
     </message>
     <message>
         <source>There is no difference before this one.</source>
-        <translation type="unfinished"></translation>
+        <translation>これより前に相違点はありません。</translation>
     </message>
     <message>
         <source>The files hold the same entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>2 つのファイルのエントリは同じです。</translation>
     </message>
     <message>
         <source>Comparing with %1: matching the entries</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 と比較中: エントリを照合しています</translation>
     </message>
     <message>
         <source>Comparing with %1: reading both files, %2 of %3 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 と比較中: 両方のファイルを読み取り中、%2 / %3 MB</translation>
     </message>
     <message>
         <source>A compare runs already: wait until it is done, or cancel it.</source>
-        <translation type="unfinished"></translation>
+        <translation>既に比較を実行しています: 終わるまで待つか、キャンセルしてください。</translation>
     </message>
     <message>
         <source>List a file first: it is compared with the file you choose.</source>
-        <translation type="unfinished"></translation>
+        <translation>先にファイルを一覧表示してください: そのファイルが、選択したファイルと比較されます。</translation>
     </message>
     <message>
         <source>The compare was stopped.</source>
-        <translation type="unfinished">比較は中止されました。</translation>
+        <translation>比較は中止されました。</translation>
     </message>
     <message>
         <source>The listed file has changed since it was listed. Get it again, then compare.</source>
-        <translation type="unfinished"></translation>
+        <translation>一覧表示したファイルは、表示した後に変更されています。[Get] でもう一度読み込んでから比較してください。</translation>
     </message>
 </context>
 <context>
@@ -445,45 +445,49 @@
         <source>%1; the new content is in &quot;%2&quot;</source>
         <translation>%1。新しい内容は &quot;%2&quot; にあります</translation>
     </message>
+    <message>
+        <source>The file %1 cannot be written: the folder %2 takes no new files.</source>
+        <translation>ファイル %1 に書き込めません: フォルダー %2 には新しいファイルを作成できません。</translation>
+    </message>
 </context>
 <context>
     <name>file dialogs</name>
     <message>
         <source>All files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのファイル (%1)</translation>
     </message>
     <message>
         <source>Text files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>テキスト ファイル (%1)</translation>
     </message>
     <message>
         <source>CSV (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV (%1)</translation>
     </message>
     <message>
         <source>JSON Lines (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON Lines (%1)</translation>
     </message>
     <message>
         <source>Speech files (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>スピーチ ファイル (%1)</translation>
     </message>
     <message>
         <source>Lists (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>リスト (%1)</translation>
     </message>
 </context>
 <context>
     <name>find</name>
     <message>
         <source>No line holds &quot;%1&quot;.</source>
-        <translation type="unfinished">&quot;%1&quot; を含む行はありません。</translation>
+        <translation>&quot;%1&quot; を含む行はありません。</translation>
     </message>
     <message numerus="yes">
         <source>%n lines hold &quot;%1&quot;.</source>
         <comment>%n line holds &quot;%1&quot;.</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&quot;%1&quot; を含む行が %n 行あります。</numerusform>
         </translation>
     </message>
 </context>
@@ -539,71 +543,71 @@
     </message>
     <message>
         <source>&amp;Edit text...</source>
-        <translation type="unfinished"></translation>
+        <translation>テキストを編集(&amp;E)...</translation>
     </message>
     <message>
         <source>&amp;New entry...</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいエントリ(&amp;N)...</translation>
     </message>
     <message>
         <source>&amp;Delete entry</source>
-        <translation type="unfinished"></translation>
+        <translation>エントリを削除(&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>元に戻す(&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>やり直し(&amp;R)</translation>
     </message>
     <message>
         <source>Save speech &amp;file</source>
-        <translation type="unfinished"></translation>
+        <translation>スピーチ ファイルを保存(&amp;F)</translation>
     </message>
     <message>
         <source>Save speech file &amp;as...</source>
-        <translation type="unfinished"></translation>
+        <translation>名前を付けてスピーチ ファイルを保存(&amp;A)...</translation>
     </message>
     <message>
         <source>&amp;Open list...</source>
-        <translation type="unfinished"></translation>
+        <translation>リストを開く(&amp;O)...</translation>
     </message>
     <message>
         <source>Save speech file as</source>
-        <translation type="unfinished"></translation>
+        <translation>名前を付けてスピーチ ファイルを保存</translation>
     </message>
     <message>
         <source>Speech files (*.mul)</source>
-        <translation type="unfinished"></translation>
+        <translation>スピーチ ファイル (*.mul)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのファイル (*)</translation>
     </message>
     <message>
         <source>Open list</source>
-        <translation type="unfinished"></translation>
+        <translation>リストを開く</translation>
     </message>
     <message>
         <source>Lists (*.csv *.json *.jsonl *.ndjson);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>リスト (*.csv *.json *.jsonl *.ndjson);;すべてのファイル (*)</translation>
     </message>
     <message>
         <source>Compare &amp;with...</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルと比較(&amp;W)...</translation>
     </message>
     <message>
         <source>Next difference</source>
-        <translation type="unfinished"></translation>
+        <translation>次の相違点</translation>
     </message>
     <message>
         <source>Previous difference</source>
-        <translation type="unfinished"></translation>
+        <translation>前の相違点</translation>
     </message>
     <message>
         <source>Compare the listed file with</source>
-        <translation type="unfinished"></translation>
+        <translation>一覧表示中のファイルと比較するファイル</translation>
     </message>
 </context>
 <context>
@@ -737,79 +741,79 @@
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>保存(&amp;S)</translation>
     </message>
     <message>
         <source>Do&amp;n&apos;t Save</source>
-        <translation type="unfinished"></translation>
+        <translation>保存しない(&amp;N)</translation>
     </message>
     <message>
         <source>Edi&amp;t text...	F2</source>
-        <translation type="unfinished"></translation>
+        <translation>テキストを編集(&amp;T)...	F2</translation>
     </message>
     <message>
         <source>&amp;New entry...	Ins</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいエントリ(&amp;N)...	Ins</translation>
     </message>
     <message>
         <source>&amp;Delete entry	Del</source>
-        <translation type="unfinished"></translation>
+        <translation>エントリを削除(&amp;D)	Del</translation>
     </message>
     <message>
         <source>&amp;Undo	Ctrl+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>元に戻す(&amp;U)	Ctrl+Z</translation>
     </message>
     <message>
         <source>&amp;Redo	Ctrl+Y</source>
-        <translation type="unfinished"></translation>
+        <translation>やり直し(&amp;R)	Ctrl+Y</translation>
     </message>
     <message>
         <source>Save speec&amp;h file	Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>スピーチ ファイルを保存(&amp;H)	Ctrl+S</translation>
     </message>
     <message>
         <source>Save s&amp;peech file as...	Ctrl+Shift+S</source>
-        <translation type="unfinished"></translation>
+        <translation>名前を付けてスピーチ ファイルを保存(&amp;P)...	Ctrl+Shift+S</translation>
     </message>
     <message>
         <source>&amp;Open list...</source>
-        <translation type="unfinished"></translation>
+        <translation>リストを開く(&amp;O)...</translation>
     </message>
     <message>
         <source>Compare &amp;with...</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルと比較(&amp;W)...</translation>
     </message>
     <message>
         <source>The open dialog could not be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>開くダイアログ ボックスを表示できませんでした。</translation>
     </message>
     <message>
         <source>Save speech file as</source>
-        <translation type="unfinished"></translation>
+        <translation>名前を付けてスピーチ ファイルを保存</translation>
     </message>
     <message>
         <source>Open list</source>
-        <translation type="unfinished"></translation>
+        <translation>リストを開く</translation>
     </message>
     <message>
         <source>Find &amp;all</source>
-        <translation type="unfinished"></translation>
+        <translation>すべて検索(&amp;A)</translation>
     </message>
     <message>
         <source>Speech files (*.mul)</source>
-        <translation type="unfinished"></translation>
+        <translation>スピーチ ファイル (*.mul)</translation>
     </message>
     <message>
         <source>All files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのファイル (*.*)</translation>
     </message>
     <message>
         <source>Compare the listed file with</source>
-        <translation type="unfinished"></translation>
+        <translation>一覧表示中のファイルと比較するファイル</translation>
     </message>
     <message>
         <source>Differences</source>
-        <translation type="unfinished"></translation>
+        <translation>相違点</translation>
     </message>
 </context>
 <context>
@@ -876,7 +880,7 @@
     </message>
     <message>
         <source>There is not enough memory to compare the files.</source>
-        <translation type="unfinished"></translation>
+        <translation>メモリが不足しているため、ファイルを比較できません。</translation>
     </message>
 </context>
 </TS>
