@@ -73,8 +73,9 @@ void frmMain::addFindAll(HWND dialog) {
   const RECT cancel = rectInParent(GetDlgItem(dialog, IDCANCEL));
   const int step = cancel.top - next.top;
   const HWND button =
-      CreateWindowExW(0, L"BUTTON", wide(texts::text(SPEECH_TEXT("win32", "Find &all"))).c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, cancel.left,
-                      cancel.top + step, cancel.right - cancel.left, cancel.bottom - cancel.top, dialog,
+      CreateWindowExW(0, L"BUTTON", wide(texts::text(SPEECH_TEXT("win32", "Find &all"))).c_str(),
+                      WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, cancel.left, cancel.top + step,
+                      cancel.right - cancel.left, cancel.bottom - cancel.top, dialog,
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(SPEECH_COMMAND_FIND_ALL)), thisProgram(), nullptr);
   SendMessageW(button, WM_SETFONT, SendMessageW(dialog, WM_GETFONT, 0, 0), FALSE);
   SetWindowSubclass(dialog, findDialogProc, kFindDialogSubclass, reinterpret_cast<DWORD_PTR>(this));
@@ -142,7 +143,8 @@ void frmMain::askWhatToCompareWith() {
   // from it.
   dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
   if (!GetOpenFileNameW(&dialog)) {
-    if (CommDlgExtendedError() != 0) tell(hwnd_, texts::text(SPEECH_TEXT("win32", "The open dialog could not be shown.")), MB_ICONERROR);
+    if (CommDlgExtendedError() != 0)
+      tell(hwnd_, texts::text(SPEECH_TEXT("win32", "The open dialog could not be shown.")), MB_ICONERROR);
     return;
   }
   compareWith(std::filesystem::path(name.data()));
