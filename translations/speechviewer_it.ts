@@ -854,7 +854,7 @@
     </message>
     <message>
         <source>Went on from the last line.</source>
-        <translation>La ricerca è ripresa dall&apos;ultima riga.</translation>
+        <translation>La ricerca è ripresa dal fondo dell&apos;elenco.</translation>
     </message>
     <message>
         <source>Reading %1: %2 MB</source>
