@@ -802,14 +802,6 @@
         <translation>A&amp;lle suchen</translation>
     </message>
     <message>
-        <source>Speech files (*.mul)</source>
-        <translation>Sprachdateien (*.mul)</translation>
-    </message>
-    <message>
-        <source>All files (*.*)</source>
-        <translation>Alle Dateien (*.*)</translation>
-    </message>
-    <message>
         <source>Compare the listed file with</source>
         <translation>Aufgelistete Datei vergleichen mit</translation>
     </message>

@@ -802,14 +802,6 @@
         <translation>Buscar &amp;todo</translation>
     </message>
     <message>
-        <source>Speech files (*.mul)</source>
-        <translation>Archivos de diálogos (*.mul)</translation>
-    </message>
-    <message>
-        <source>All files (*.*)</source>
-        <translation>Todos los archivos (*.*)</translation>
-    </message>
-    <message>
         <source>Compare the listed file with</source>
         <translation>Comparar el archivo listado con</translation>
     </message>

@@ -802,14 +802,6 @@
         <translation>Rechercher &amp;tout</translation>
     </message>
     <message>
-        <source>Speech files (*.mul)</source>
-        <translation>Fichiers de paroles (*.mul)</translation>
-    </message>
-    <message>
-        <source>All files (*.*)</source>
-        <translation>Tous les fichiers (*.*)</translation>
-    </message>
-    <message>
         <source>Compare the listed file with</source>
         <translation>Comparer le fichier listé avec</translation>
     </message>

@@ -802,14 +802,6 @@
         <translation>Trova t&amp;utti</translation>
     </message>
     <message>
-        <source>Speech files (*.mul)</source>
-        <translation>File dei dialoghi (*.mul)</translation>
-    </message>
-    <message>
-        <source>All files (*.*)</source>
-        <translation>Tutti i file (*.*)</translation>
-    </message>
-    <message>
         <source>Compare the listed file with</source>
         <translation>Confronta il file elencato con</translation>
     </message>

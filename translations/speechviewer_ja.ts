@@ -800,14 +800,6 @@
         <translation>すべて検索(&amp;A)</translation>
     </message>
     <message>
-        <source>Speech files (*.mul)</source>
-        <translation>スピーチ ファイル (*.mul)</translation>
-    </message>
-    <message>
-        <source>All files (*.*)</source>
-        <translation>すべてのファイル (*.*)</translation>
-    </message>
-    <message>
         <source>Compare the listed file with</source>
         <translation>一覧表示中のファイルと比較するファイル</translation>
     </message>

@@ -800,14 +800,6 @@
         <translation>모두 찾기(&amp;A)</translation>
     </message>
     <message>
-        <source>Speech files (*.mul)</source>
-        <translation>음성 파일 (*.mul)</translation>
-    </message>
-    <message>
-        <source>All files (*.*)</source>
-        <translation>모든 파일 (*.*)</translation>
-    </message>
-    <message>
         <source>Compare the listed file with</source>
         <translation>목록의 파일과 비교할 파일</translation>
     </message>

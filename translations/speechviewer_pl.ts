@@ -804,14 +804,6 @@
         <translation>Znajdź w&amp;szystkie</translation>
     </message>
     <message>
-        <source>Speech files (*.mul)</source>
-        <translation>Pliki kwestii (*.mul)</translation>
-    </message>
-    <message>
-        <source>All files (*.*)</source>
-        <translation>Wszystkie pliki (*.*)</translation>
-    </message>
-    <message>
         <source>Compare the listed file with</source>
         <translation>Porównaj wyświetlony plik z</translation>
     </message>

@@ -802,14 +802,6 @@
         <translation>Localizar &amp;todas</translation>
     </message>
     <message>
-        <source>Speech files (*.mul)</source>
-        <translation>Arquivos de falas (*.mul)</translation>
-    </message>
-    <message>
-        <source>All files (*.*)</source>
-        <translation>Todos os arquivos (*.*)</translation>
-    </message>
-    <message>
         <source>Compare the listed file with</source>
         <translation>Comparar o arquivo listado com</translation>
     </message>

@@ -804,14 +804,6 @@
         <translation>Найти &amp;все</translation>
     </message>
     <message>
-        <source>Speech files (*.mul)</source>
-        <translation>Файлы реплик (*.mul)</translation>
-    </message>
-    <message>
-        <source>All files (*.*)</source>
-        <translation>Все файлы (*.*)</translation>
-    </message>
-    <message>
         <source>Compare the listed file with</source>
         <translation>Сравнить выведенный файл с</translation>
     </message>

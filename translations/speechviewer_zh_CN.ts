@@ -800,14 +800,6 @@
         <translation>查找全部(&amp;A)</translation>
     </message>
     <message>
-        <source>Speech files (*.mul)</source>
-        <translation>语音文件 (*.mul)</translation>
-    </message>
-    <message>
-        <source>All files (*.*)</source>
-        <translation>所有文件 (*.*)</translation>
-    </message>
-    <message>
         <source>Compare the listed file with</source>
         <translation>选择要与已列出文件比较的文件</translation>
     </message>

@@ -800,14 +800,6 @@
         <translation>全部尋找(&amp;A)</translation>
     </message>
     <message>
-        <source>Speech files (*.mul)</source>
-        <translation>語音檔 (*.mul)</translation>
-    </message>
-    <message>
-        <source>All files (*.*)</source>
-        <translation>所有檔案 (*.*)</translation>
-    </message>
-    <message>
         <source>Compare the listed file with</source>
         <translation>選擇要與已列出檔案比較的檔案</translation>
     </message>

@@ -727,6 +727,7 @@ std::vector<FileType> fileTypes(FileDialog dialog, std::string_view separator) {
                {SPEECH_TEXT("file dialogs", "JSON Lines (%1)"), {"json", "jsonl"}}};
       break;
     case FileDialog::SaveSpeechFile:
+    case FileDialog::OpenSpeechFile:
       types = {{SPEECH_TEXT("file dialogs", "Speech files (%1)"), {"mul"}}, {allFiles, {}}};
       break;
     case FileDialog::OpenList:

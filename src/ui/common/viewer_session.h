@@ -348,7 +348,7 @@ struct FileType {
   std::string name;                     // "Text files (*.txt)", its patterns joined by the separator asked for
   std::vector<std::string> extensions;  // "txt"; "json", "jsonl"; none for all files ("*")
 };
-enum class FileDialog { SaveList, SaveSpeechFile, OpenList };
+enum class FileDialog { SaveList, SaveSpeechFile, OpenList, OpenSpeechFile };
 // `separator` joins a type's patterns in its name: the platform's own
 // (", " in Windows' dialogs, " " in the toolkit's, which reads them back).
 std::vector<FileType> fileTypes(FileDialog dialog, std::string_view separator);

@@ -599,7 +599,7 @@ std::optional<std::filesystem::path> frmMain::askForFile(ui::FileDialog kind, co
   const std::vector<ui::FileType> types = ui::fileTypes(kind, ", ");
   const std::wstring filter = dialogFilter(types);
   const std::wstring defaultExtension = wide(types.front().extensions.front());
-  const bool saving = kind != ui::FileDialog::OpenList;
+  const bool saving = kind == ui::FileDialog::SaveList || kind == ui::FileDialog::SaveSpeechFile;
 
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;

@@ -123,31 +123,10 @@ void frmMain::findAllLines() {
 
 void frmMain::askWhatToCompareWith() {
   if (session_.getRuns() || session_.compareRuns()) return;
-  std::vector<wchar_t> name(32768, L'\0');
-  const std::wstring folder = session_.saveSuggestion().folder.wstring();
-  OPENFILENAMEW dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = hwnd_;
-  // The types offered: each name, then its pattern, each ending in a null.
-  const std::wstring filter = wide(texts::text(SPEECH_TEXT("win32", "Speech files (*.mul)"))) + L'\0' + L"*.mul" +
-                              L'\0' + wide(texts::text(SPEECH_TEXT("win32", "All files (*.*)"))) + L'\0' + L"*.*" +
-                              L'\0';
-  const std::wstring title = wide(texts::text(SPEECH_TEXT("win32", "Compare the listed file with")));
-  dialog.lpstrFilter = filter.c_str();
-  dialog.nFilterIndex = 1;
-  dialog.lpstrFile = name.data();
-  dialog.nMaxFile = static_cast<DWORD>(name.size());
-  dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
-  dialog.lpstrTitle = title.c_str();
-  // The current folder stays as it was: a relative path in txtPath is read
-  // from it.
-  dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-  if (!GetOpenFileNameW(&dialog)) {
-    if (CommDlgExtendedError() != 0)
-      tell(hwnd_, texts::text(SPEECH_TEXT("win32", "The open dialog could not be shown.")), MB_ICONERROR);
-    return;
-  }
-  compareWith(std::filesystem::path(name.data()));
+  // In the listed file's folder, with no name given.
+  const auto oldFile = askForFile(ui::FileDialog::OpenSpeechFile, SPEECH_TEXT("win32", "Compare the listed file with"),
+                                  {session_.saveSuggestion().folder, {}});
+  if (oldFile) compareWith(*oldFile);
 }
 
 void frmMain::compareAtStart() {
