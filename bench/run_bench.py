@@ -139,6 +139,9 @@ def compare_table(build, data, runs):
         diff_mb = diff_mib * 1024 * 1024 / 1e6
         lines.append(f"| {name} | {both_mb:.1f} MB | {listed_ms:.1f} ms | {diff_ms:.1f} ms | {diff_ms / listed_ms:.2f}x"
                      f" | {diff_mb:.0f} MB | {diff_mb / both_mb:.2f}x |")
+    return lines
+
+
 PACK_SIZES = [100_000, 1_000_000]
 
 
