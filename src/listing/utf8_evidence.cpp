@@ -1,61 +1,81 @@
 #include "listing/utf8_evidence.h"
 
+#include <array>
 #include <cstring>
 
 namespace listing {
 namespace {
 
-bool continues(std::uint8_t byte) { return (byte & 0xC0) == 0x80; }
+// The check of UTF-8 as a machine of states, one step a byte: where a
+// character may start, how many continuation bytes are still due (and, after
+// E0, ED, F0 and F4, in which range the next one must lie, which refuses
+// overlong forms, surrogates and code points past U+10FFFF), or rejected.
+enum State : unsigned { kStart, kOneDue, kTwoDue, kThreeDue, kAfterE0, kAfterED, kAfterF0, kAfterF4, kRejected };
 
-// Whether the bytes are valid UTF-8 (no overlong form, surrogate or code
-// point past U+10FFFF, none cut off), and whether any is not ASCII. Runs of
-// ASCII are passed over eight bytes at a time: most texts are mostly ASCII.
-struct Weighed {
-  bool valid = true;
-  bool beyondAscii = false;
-};
-Weighed weigh(const std::uint8_t* at, const std::uint8_t* end) {
-  Weighed weighed;
-  while (at < end) {
-    if (end - at >= 8) {
-      std::uint64_t word;
-      std::memcpy(&word, at, sizeof word);
-      if ((word & 0x8080808080808080u) == 0) {
-        at += 8;
-        continue;
-      }
-    }
-    const std::uint8_t lead = *at;
-    if (lead < 0x80) {
-      ++at;
-      continue;
-    }
-    weighed.beyondAscii = true;
-    const std::ptrdiff_t left = end - at;
-    if (lead >= 0xC2 && lead <= 0xDF && left >= 2 && continues(at[1])) {
-      at += 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF && left >= 3 && continues(at[1]) && continues(at[2]) &&
-               !(lead == 0xE0 && at[1] < 0xA0) && !(lead == 0xED && at[1] >= 0xA0)) {
-      at += 3;
-    } else if (lead >= 0xF0 && lead <= 0xF4 && left >= 4 && continues(at[1]) && continues(at[2]) && continues(at[3]) &&
-               !(lead == 0xF0 && at[1] < 0x90) && !(lead == 0xF4 && at[1] >= 0x90)) {
-      at += 4;
-    } else {
-      weighed.valid = false;
-      return weighed;
+constexpr State step(State state, unsigned byte) {
+  const bool continuation = byte >= 0x80 && byte <= 0xBF;
+  switch (state) {
+    case kStart:
+      if (byte < 0x80) return kStart;
+      if (byte >= 0xC2 && byte <= 0xDF) return kOneDue;
+      if (byte == 0xE0) return kAfterE0;
+      if (byte == 0xED) return kAfterED;
+      if (byte >= 0xE1 && byte <= 0xEF) return kTwoDue;
+      if (byte == 0xF0) return kAfterF0;
+      if (byte >= 0xF1 && byte <= 0xF3) return kThreeDue;
+      if (byte == 0xF4) return kAfterF4;
+      return kRejected;
+    case kOneDue: return continuation ? kStart : kRejected;
+    case kTwoDue: return continuation ? kOneDue : kRejected;
+    case kThreeDue: return continuation ? kTwoDue : kRejected;
+    case kAfterE0: return byte >= 0xA0 && byte <= 0xBF ? kOneDue : kRejected;
+    case kAfterED: return byte >= 0x80 && byte <= 0x9F ? kOneDue : kRejected;
+    case kAfterF0: return byte >= 0x90 && byte <= 0xBF ? kTwoDue : kRejected;
+    case kAfterF4: return byte >= 0x80 && byte <= 0x8F ? kTwoDue : kRejected;
+    case kRejected: return kRejected;
+  }
+  return kRejected;
+}
+
+// For each byte, the next state of every state, six bits each at the
+// state's place (state * 6): a step is one load that does not wait for the
+// state, a shift and a mask.
+constexpr unsigned kBits = 6;
+constexpr std::array<std::uint64_t, 256> kSteps = [] {
+  std::array<std::uint64_t, 256> rows{};
+  for (unsigned byte = 0; byte < 256; ++byte) {
+    for (unsigned state = kStart; state <= kRejected; ++state) {
+      rows[byte] |= std::uint64_t{step(static_cast<State>(state), byte) * kBits} << (state * kBits);
     }
   }
-  return weighed;
+  return rows;
+}();
+
+bool isAscii(std::span<const std::uint8_t> text) {
+  std::uint64_t seen = 0;
+  std::size_t at = 0;
+  for (; at + 8 <= text.size(); at += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, text.data() + at, sizeof word);
+    seen |= word;
+  }
+  for (; at < text.size(); ++at) seen |= text[at];
+  return (seen & 0x8080808080808080u) == 0;
+}
+
+bool isValidUtf8(std::span<const std::uint8_t> text) {
+  std::uint64_t place = kStart * kBits;
+  for (const std::uint8_t byte : text) place = (kSteps[byte] >> place) & 63;
+  return place == kStart * kBits;
 }
 
 }  // namespace
 
 void Utf8Evidence::see(std::span<const std::uint8_t> text) {
   // One invalid text settles it: the rest need not be read.
-  if (!valid_) return;
-  const Weighed weighed = weigh(text.data(), text.data() + text.size());
-  valid_ = weighed.valid;
-  beyondAscii_ = beyondAscii_ || weighed.beyondAscii;
+  if (!valid_ || isAscii(text)) return;
+  beyondAscii_ = true;
+  valid_ = isValidUtf8(text);
 }
 
 }  // namespace listing
